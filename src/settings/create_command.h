@@ -1,0 +1,32 @@
+#pragma once
+
+// The Create command: checks the main fields, writes the settings file into
+// the distribution folder, confirms, and warns when the engine is missing.
+
+#include <string>
+
+#include "install_settings.h"
+#include "user_prompts.h"
+
+namespace velquin {
+
+enum class CreateResult {
+  Written,  // the file is written and SettingsSaved is true
+  Refused,  // a check failed; its message has been shown and nothing was written
+  Failed,   // the file could not be written; `error` says why and nothing is shown yet
+};
+
+struct CreateOutcome {
+  CreateResult result = CreateResult::Refused;
+  // For Failed: the error text (UTF-8, without a full stop), for the
+  // application's error report.
+  std::string error;
+};
+
+CreateOutcome runCreateCommand(InstallSettings& settings, UserPrompts& prompts);
+
+// True when the settings file name is a plain file name: no folder part, no
+// drive, and no character that Windows forbids in file names.
+bool isPlainFileName(std::string_view sjisName);
+
+}  // namespace velquin

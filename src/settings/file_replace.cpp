@@ -1,0 +1,127 @@
+#include "file_replace.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <system_error>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace velquin {
+namespace {
+
+std::filesystem::path temporaryBeside(const std::filesystem::path& target, unsigned attempt) {
+  static std::atomic<unsigned> counter{0};
+  const auto stamp = static_cast<unsigned long long>(
+      std::chrono::steady_clock::now().time_since_epoch().count());
+  std::filesystem::path tmp = target;
+  tmp.concat(".velquin-" + std::to_string(stamp % 1000000007ULL) + "-" +
+             std::to_string(counter++) + "-" + std::to_string(attempt) + ".tmp");
+  return tmp;
+}
+
+}  // namespace
+
+bool fileExists(const std::filesystem::path& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
+
+#ifdef _WIN32
+
+ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_view bytes) {
+  const DWORD attrs = GetFileAttributesW(target.c_str());
+  if (attrs != INVALID_FILE_ATTRIBUTES &&
+      (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    return ReplaceStatus::CannotCreate;
+
+  std::filesystem::path tmp;
+  HANDLE h = INVALID_HANDLE_VALUE;
+  for (unsigned attempt = 0; attempt < 16 && h == INVALID_HANDLE_VALUE; ++attempt) {
+    tmp = temporaryBeside(target, attempt);
+    h = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+  }
+  if (h == INVALID_HANDLE_VALUE) return ReplaceStatus::CannotCreate;
+
+  bool ok = true;
+  std::size_t done = 0;
+  while (ok && done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+    DWORD written = 0;
+    ok = WriteFile(h, bytes.data() + done, chunk, &written, nullptr) && written > 0;
+    done += written;
+  }
+  ok = ok && FlushFileBuffers(h);
+  CloseHandle(h);
+  if (!ok) {
+    DeleteFileW(tmp.c_str());
+    return ReplaceStatus::WriteFailed;
+  }
+  if (!MoveFileExW(tmp.c_str(), target.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(tmp.c_str());
+    return ReplaceStatus::CannotCreate;
+  }
+  return ReplaceStatus::Replaced;
+}
+
+#else
+
+ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_view bytes) {
+  // A read-only settings file is the author's way of keeping it; rename()
+  // would replace it regardless, so it is refused as the engine's own
+  // platform would refuse it. A folder of that name cannot be replaced either.
+  struct stat old {};
+  const bool existed = ::stat(target.c_str(), &old) == 0;
+  if (existed && (S_ISDIR(old.st_mode) || (old.st_mode & S_IWUSR) == 0))
+    return ReplaceStatus::CannotCreate;
+
+  std::filesystem::path tmp;
+  int fd = -1;
+  for (unsigned attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+    tmp = temporaryBeside(target, attempt);
+    fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) return ReplaceStatus::CannotCreate;
+  // The new file keeps the old one's permissions.
+  if (existed) (void)::fchmod(fd, old.st_mode & 07777);
+
+  bool ok = true;
+  std::size_t done = 0;
+  while (ok && done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<std::size_t>(n);
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    return ReplaceStatus::WriteFailed;
+  }
+  if (::rename(tmp.c_str(), target.c_str()) != 0) {
+    ::unlink(tmp.c_str());
+    return ReplaceStatus::CannotCreate;
+  }
+  return ReplaceStatus::Replaced;
+}
+
+#endif
+
+}  // namespace velquin

@@ -1,0 +1,25 @@
+#pragma once
+
+// Replacing a file whole or not at all.
+//
+// The new content goes to a temporary file in the same folder; only when every
+// byte is written and flushed does it take the place of the old file. On any
+// failure the old file is as it was and the temporary file is gone.
+
+#include <filesystem>
+#include <string_view>
+
+namespace velquin {
+
+enum class ReplaceStatus {
+  Replaced,
+  CannotCreate,  // the folder is missing, the file is read-only or locked, no rights
+  WriteFailed,   // the temporary file was created but not every byte reached the disk
+};
+
+ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_view bytes);
+
+// True when a file (not a folder) exists under the path.
+bool fileExists(const std::filesystem::path& path);
+
+}  // namespace velquin

@@ -1,0 +1,120 @@
+#pragma once
+
+// The record of every setting the author edits, with the working values that
+// the commands share (DistDir, IniFileName, SettingsSaved).
+//
+// The windows bind their controls to this record. Every setter stores the
+// value and tells the listeners only when the value really changes; that is
+// what runs the change behaviour (the reset on a new program, "unsaved" on a
+// new settings file name, the dialog's enabling rules), whoever made the change.
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "fields.h"
+
+namespace velquin {
+
+class SettingsListener {
+ public:
+  virtual ~SettingsListener() = default;
+  virtual void programChanged() {}
+  virtual void textChanged(TextField) {}
+  virtual void linesChanged(ListField) {}
+  virtual void indexChanged(IndexField) {}
+  // The click behaviour of a radio button: it was selected while it was not,
+  // or the loading of a settings file runs the button's handler itself.
+  virtual void optionClicked(Option) {}
+  virtual void checkChanged() {}
+  virtual void settingsSavedChanged() {}
+};
+
+class InstallSettings {
+ public:
+  InstallSettings();
+  InstallSettings(const InstallSettings&) = delete;
+  InstallSettings& operator=(const InstallSettings&) = delete;
+
+  void addListener(SettingsListener* listener);
+  void removeListener(SettingsListener* listener);
+
+  // EditProgram: the full native path of the program to distribute. A path
+  // that differs (byte for byte) from the one held runs the reset.
+  const std::filesystem::path& program() const { return program_; }
+  void setProgram(const std::filesystem::path& path);
+
+  // A single-line text never holds a line break, and no line of a list does:
+  // the setters drop the breaks of a text and split a line at its breaks, so
+  // that no value can start a line or a section of its own in the file.
+  const std::string& text(TextField f) const { return texts_[idx(f)]; }
+  // A new EditIniName marks the settings unsaved (EditIniNameChange).
+  void setText(TextField f, std::string value);
+
+  const std::vector<std::string>& lines(ListField f) const { return lists_[idx(f)]; }
+  void setLines(ListField f, std::vector<std::string> value);
+  void appendLines(ListField f, std::vector<std::string> more);
+  // Removes every line that has no characters at all; true when any went.
+  bool removeEmptyLines(ListField f);
+
+  int index(IndexField f) const { return indexes_[idx(f)]; }
+  // Below -1 stores -1 (no item selected); past the last item stores the last.
+  void setIndex(IndexField f, int value);
+
+  Option selected(ChoiceField f) const { return choices_[idx(f)]; }
+  int code(ChoiceField f) const { return codeOf(selected(f)); }
+  bool isSelected(Option o) const { return selected(choiceOf(o)) == o; }
+  // Selects `o`; the others of its set are unselected. Runs the click
+  // behaviour only when `o` was not selected.
+  void select(Option o);
+  // Runs the click behaviour of `o` without changing the selection, as the
+  // loading of a settings file does after choosing an option.
+  void runClickHandler(Option o);
+
+  bool checkBox1() const { return checkBox1_; }
+  void setCheckBox1(bool checked);
+
+  // Working values.
+  const std::filesystem::path& distDir() const { return distDir_; }
+  const std::string& iniFileName() const { return iniFileName_; }
+  void setIniFileName(std::string name) { iniFileName_ = std::move(name); }
+  // IniFileName without its last four bytes, whatever they are.
+  std::string engineBaseName() const;
+  bool settingsSaved() const { return settingsSaved_; }
+  void setSettingsSaved(bool saved);
+
+  // DistDir followed by IniFileName, and DistDir followed by the engine's
+  // file name, as native paths.
+  std::filesystem::path settingsFilePath() const;
+  std::filesystem::path enginePath() const;
+
+ private:
+  template <class E>
+  static constexpr std::size_t idx(E e) {
+    return static_cast<std::size_t>(e);
+  }
+  void resetAfterNewProgram();  // EditProgramChange
+  template <class F>
+  void notify(F&& f);
+
+  std::filesystem::path program_;
+  std::array<std::string, kTextFieldCount> texts_;
+  std::array<std::vector<std::string>, kListFieldCount> lists_;
+  std::array<int, kIndexFieldCount> indexes_{};
+  std::array<Option, kChoiceFieldCount> choices_{};
+  bool checkBox1_ = false;
+
+  std::filesystem::path distDir_;
+  std::string iniFileName_;
+  bool settingsSaved_ = true;
+
+  std::vector<SettingsListener*> listeners_;
+};
+
+// The start-up value of each field (also what the reset puts back).
+inline constexpr std::string_view kDefaultIniName = "Rivo.ini";
+int defaultIndex(IndexField f);
+Option defaultOption(ChoiceField f);
+
+}  // namespace velquin

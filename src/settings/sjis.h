@@ -1,0 +1,63 @@
+#pragma once
+
+// Text in code page 932, the Shift-JIS of Windows.
+//
+// Every value of the settings is kept as the bytes the installer engine reads.
+// The windows and the messages work in Unicode (UTF-8 here); this module is the
+// one place where the two meet. A character that code page 932 cannot hold is
+// never replaced or dropped: the conversion fails and says which one it was.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velquin::sjis {
+
+// Shift-JIS bytes and UTF-8 text are both std::string; the alias documents which.
+using Bytes = std::string;
+
+struct EncodeFailure {
+  std::size_t offset = 0;  // byte offset into the UTF-8 input
+  char32_t character = 0;  // the character code page 932 cannot hold
+};
+
+struct DecodeFailure {
+  std::size_t offset = 0;  // byte offset into the Shift-JIS input
+};
+
+// UTF-8 to code page 932. Fails on the first character the code page lacks
+// (or on malformed UTF-8, with character U+FFFD).
+std::optional<Bytes> encode(std::string_view utf8, EncodeFailure* failure = nullptr);
+
+// Code page 932 to UTF-8. Fails on the first byte sequence that is not a
+// character of the code page (a lone lead byte, an undefined code).
+std::optional<std::string> decode(std::string_view bytes, DecodeFailure* failure = nullptr);
+
+// Decodes for display: every byte sequence that is not a character of the
+// code page shows as U+FFFD. Never used for anything that is written back.
+std::string decodeForDisplay(std::string_view bytes);
+
+// True for a byte that starts a double-byte character (0x81-0x9F, 0xE0-0xFC).
+constexpr bool isLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// Offset of the last backslash that is a path separator, that is not the
+// second byte of a double-byte character; npos when there is none.
+std::size_t lastBackslash(std::string_view bytes);
+
+// Offset of the last byte that ends the folder part of a Windows path: the
+// last separating backslash, or a drive colon that comes after it; npos when
+// the path has neither.
+std::size_t lastFolderDelimiter(std::string_view bytes);
+
+// True when `needle` occurs in `haystack` starting on a character boundary:
+// a match that would begin on the second byte of a double-byte character
+// does not count. An empty needle is contained in every text.
+bool containsAtCharBoundary(std::string_view haystack, std::string_view needle);
+
+// The UTF-8 text of a single character, for messages.
+std::string characterToUtf8(char32_t c);
+
+}  // namespace velquin::sjis

@@ -1,0 +1,102 @@
+// Code page 932 through the Win32 conversion functions.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <algorithm>
+
+#include "sjis.h"
+
+namespace velquin::sjis {
+namespace {
+
+constexpr UINT kCp932 = 932;
+
+bool toWide(UINT codePage, std::string_view in, std::wstring& out) {
+  out.clear();
+  if (in.empty()) return true;
+  const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(),
+                                    static_cast<int>(in.size()), nullptr, 0);
+  if (n <= 0) return false;
+  out.resize(static_cast<std::size_t>(n));
+  MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), static_cast<int>(in.size()),
+                      out.data(), n);
+  return true;
+}
+
+// Code page 932 without best-fit mapping: a character the code page lacks
+// must fail, not turn into a look-alike (U+00A5 into a backslash, say).
+bool wideToCp932(std::wstring_view in, std::string& out) {
+  out.clear();
+  if (in.empty()) return true;
+  BOOL usedDefault = FALSE;
+  const int n = WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, in.data(),
+                                    static_cast<int>(in.size()), nullptr, 0, nullptr,
+                                    &usedDefault);
+  if (n <= 0 || usedDefault) return false;
+  out.resize(static_cast<std::size_t>(n));
+  WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, in.data(), static_cast<int>(in.size()),
+                      out.data(), n, nullptr, nullptr);
+  return true;
+}
+
+std::string wideToUtf8(std::wstring_view in) {
+  std::string out;
+  if (in.empty()) return out;
+  const int n = WideCharToMultiByte(CP_UTF8, 0, in.data(), static_cast<int>(in.size()), nullptr,
+                                    0, nullptr, nullptr);
+  out.resize(static_cast<std::size_t>(n));
+  WideCharToMultiByte(CP_UTF8, 0, in.data(), static_cast<int>(in.size()), out.data(), n, nullptr,
+                      nullptr);
+  return out;
+}
+
+std::size_t utf8Length(unsigned char b) { return b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4; }
+
+}  // namespace
+
+std::optional<Bytes> encode(std::string_view utf8, EncodeFailure* failure) {
+  std::wstring wide;
+  std::string out;
+  if (toWide(CP_UTF8, utf8, wide) && wideToCp932(wide, out)) return out;
+  // Find the first character that fails, for the message.
+  if (failure) {
+    for (std::size_t i = 0; i < utf8.size();) {
+      const std::size_t len = std::min(utf8Length(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+      std::wstring w;
+      std::string one;
+      if (!toWide(CP_UTF8, utf8.substr(i, len), w)) {
+        *failure = {i, 0xFFFD};
+        break;
+      }
+      if (!wideToCp932(w, one)) {
+        char32_t c = w[0];
+        if (w.size() == 2) c = 0x10000 + ((static_cast<char32_t>(w[0]) - 0xD800) << 10) + (w[1] - 0xDC00);
+        *failure = {i, c};
+        break;
+      }
+      i += len;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> decode(std::string_view bytes, DecodeFailure* failure) {
+  std::wstring wide;
+  if (toWide(kCp932, bytes, wide)) return wideToUtf8(wide);
+  if (failure) {
+    for (std::size_t i = 0; i < bytes.size();) {
+      const std::size_t len = isLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+      std::wstring w;
+      if (i + len > bytes.size() || !toWide(kCp932, bytes.substr(i, len), w)) {
+        failure->offset = i;
+        break;
+      }
+      i += len;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace velquin::sjis

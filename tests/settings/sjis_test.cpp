@@ -1,0 +1,76 @@
+#include "settings/sjis.h"
+
+#include <gtest/gtest.h>
+
+namespace velquin::sjis {
+namespace {
+
+TEST(ShiftJis, EncodesAndDecodesCodePage932) {
+  // Backslash and tilde stay themselves in code page 932; the katakana "ソ"
+  // has a backslash as its second byte; half-width katakana are single bytes.
+  struct Case {
+    const char* utf8;
+    std::string bytes;
+  } cases[] = {
+      {"C:\\dist\\~app", "C:\\dist\\~app"},
+      {"ソ", "\x83\x5C"},
+      {"表示", "\x95\x5C\x8E\xA6"},
+      {"ｱ", "\xB1"},
+      {"のアンインストール", "\x82\xCC\x83\x41\x83\x93\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5B\x83\x8B"},
+      {"①", "\x87\x40"},  // an NEC special character, only in Microsoft's table
+      {"～", "\x81\x60"},  // FULLWIDTH TILDE is Microsoft's 0x8160
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(encode(c.utf8).value(), c.bytes) << c.utf8;
+    EXPECT_EQ(decode(c.bytes).value(), c.utf8) << c.utf8;
+  }
+}
+
+TEST(ShiftJis, EncodingFailsOnCharacterOutsideCodePage) {
+  EncodeFailure failure;
+  EXPECT_FALSE(encode("ab\xF0\x9F\x98\x80" "c", &failure));  // U+1F600
+  EXPECT_EQ(failure.offset, 2u);
+  EXPECT_EQ(failure.character, U'\U0001F600');
+  // The yen sign has no code of its own; it must not become a backslash.
+  EXPECT_FALSE(encode("\xC2\xA5", &failure));
+  EXPECT_EQ(failure.character, U'\u00A5');
+  EXPECT_FALSE(encode("\xE4\xB8", &failure));  // cut-off UTF-8
+  // Look-alikes with no code of their own: WAVE DASH, EM DASH, MINUS SIGN,
+  // DOUBLE VERTICAL LINE, CENT SIGN, OVERLINE.
+  for (const char* c : {"〜", "—", "−", "‖", "¢", "‾"}) {
+    EXPECT_FALSE(encode(std::string("ok") + c, &failure)) << c;
+    EXPECT_EQ(failure.offset, 2u);
+  }
+}
+
+TEST(ShiftJis, DecodingFailsOnBrokenDoubleByteCharacter) {
+  DecodeFailure failure;
+  EXPECT_FALSE(decode("ab\x83", &failure));  // a lead byte at the end
+  EXPECT_EQ(failure.offset, 2u);
+  EXPECT_EQ(decodeForDisplay("ab\x83"), "ab\xEF\xBF\xBD");
+  EXPECT_EQ(decodeForDisplay("\x83\x5C" "x"), "ソx");
+}
+
+TEST(ShiftJis, BackslashAsSecondByteIsNoSeparator) {
+  EXPECT_EQ(lastBackslash("C:\\dist\\app.exe"), 7u);
+  EXPECT_EQ(lastBackslash("C:\\\x83\x5C"), 2u);       // C:\ソ
+  EXPECT_EQ(lastBackslash("\x95\x5C\x8E\xA6"), std::string_view::npos);  // 表示
+  EXPECT_EQ(lastFolderDelimiter("C:app.exe"), 1u);
+  EXPECT_EQ(lastFolderDelimiter("C:\\a\\b:c"), 6u);
+}
+
+TEST(ShiftJis, ContainmentNeverStartsOnSecondByte) {
+  // "ソ" is 83 5C; "\x5C" alone must not be found inside it, but is found
+  // as a character of its own.
+  EXPECT_FALSE(containsAtCharBoundary("\x83\x5C", "\\"));
+  EXPECT_TRUE(containsAtCharBoundary("\x83\x5C\\", "\\"));
+  // "ア" is 83 41: "A" (41) must not match its second byte.
+  EXPECT_FALSE(containsAtCharBoundary("\x83\x41", "A"));
+  EXPECT_TRUE(containsAtCharBoundary("xx\x83\x41", "\x83\x41"));
+  EXPECT_TRUE(containsAtCharBoundary("abc", ""));
+  EXPECT_FALSE(containsAtCharBoundary("ab", "abc"));
+}
+
+}  // namespace
+}  // namespace velquin::sjis
