@@ -13,9 +13,28 @@ namespace {
 
 constexpr UINT kCp932 = 932;
 
+// The Windows tables give five single bytes that are no character of the code
+// page a code of their own: 0x80 as U+0080 and 0xA0, 0xFD, 0xFE, 0xFF as the
+// private-use U+F8F0 to U+F8F3. They stay no characters here, in both
+// directions, as in the iconv build.
+bool isFillerByte(unsigned char b) { return b == 0x80 || b == 0xA0 || b >= 0xFD; }
+bool isFillerChar(wchar_t c) { return c == 0x80 || (c >= 0xF8F0 && c <= 0xF8F3); }
+
+bool hasFillerByte(std::string_view cp932) {
+  for (std::size_t i = 0; i < cp932.size(); ++i) {
+    const auto b = static_cast<unsigned char>(cp932[i]);
+    if (isLeadByte(b))
+      ++i;
+    else if (isFillerByte(b))
+      return true;
+  }
+  return false;
+}
+
 bool toWide(UINT codePage, std::string_view in, std::wstring& out) {
   out.clear();
   if (in.empty()) return true;
+  if (codePage == kCp932 && hasFillerByte(in)) return false;
   const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(),
                                     static_cast<int>(in.size()), nullptr, 0);
   if (n <= 0) return false;
@@ -30,10 +49,10 @@ bool toWide(UINT codePage, std::string_view in, std::wstring& out) {
 bool wideToCp932(std::wstring_view in, std::string& out) {
   out.clear();
   if (in.empty()) return true;
+  if (std::any_of(in.begin(), in.end(), isFillerChar)) return false;
   BOOL usedDefault = FALSE;
   const int n = WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, in.data(),
-                                    static_cast<int>(in.size()), nullptr, 0, nullptr,
-                                    &usedDefault);
+                                    static_cast<int>(in.size()), nullptr, 0, nullptr, &usedDefault);
   if (n <= 0 || usedDefault) return false;
   out.resize(static_cast<std::size_t>(n));
   WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, in.data(), static_cast<int>(in.size()),
@@ -44,8 +63,8 @@ bool wideToCp932(std::wstring_view in, std::string& out) {
 std::string wideToUtf8(std::wstring_view in) {
   std::string out;
   if (in.empty()) return out;
-  const int n = WideCharToMultiByte(CP_UTF8, 0, in.data(), static_cast<int>(in.size()), nullptr,
-                                    0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(CP_UTF8, 0, in.data(), static_cast<int>(in.size()), nullptr, 0,
+                                    nullptr, nullptr);
   out.resize(static_cast<std::size_t>(n));
   WideCharToMultiByte(CP_UTF8, 0, in.data(), static_cast<int>(in.size()), out.data(), n, nullptr,
                       nullptr);
@@ -63,7 +82,8 @@ std::optional<Bytes> encode(std::string_view utf8, EncodeFailure* failure) {
   // Find the first character that fails, for the message.
   if (failure) {
     for (std::size_t i = 0; i < utf8.size();) {
-      const std::size_t len = std::min(utf8Length(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+      const std::size_t len =
+          std::min(utf8Length(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
       std::wstring w;
       std::string one;
       if (!toWide(CP_UTF8, utf8.substr(i, len), w)) {
@@ -72,7 +92,8 @@ std::optional<Bytes> encode(std::string_view utf8, EncodeFailure* failure) {
       }
       if (!wideToCp932(w, one)) {
         char32_t c = w[0];
-        if (w.size() == 2) c = 0x10000 + ((static_cast<char32_t>(w[0]) - 0xD800) << 10) + (w[1] - 0xDC00);
+        if (w.size() == 2)
+          c = 0x10000 + ((static_cast<char32_t>(w[0]) - 0xD800) << 10) + (w[1] - 0xDC00);
         *failure = {i, c};
         break;
       }

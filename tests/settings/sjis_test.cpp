@@ -42,6 +42,12 @@ TEST(ShiftJis, EncodingFailsOnCharacterOutsideCodePage) {
     EXPECT_FALSE(encode(std::string("ok") + c, &failure)) << c;
     EXPECT_EQ(failure.offset, 2u);
   }
+  // Nor do U+0080 and the private-use U+F8F0 to U+F8F3, which the Windows
+  // tables would turn into the single bytes 0x80, 0xA0, 0xFD, 0xFE and 0xFF.
+  for (const char* c : {"\xC2\x80", "\xEF\xA3\xB0", "\xEF\xA3\xB3"}) {
+    EXPECT_FALSE(encode(std::string("ok") + c, &failure)) << c;
+    EXPECT_EQ(failure.offset, 2u);
+  }
 }
 
 TEST(ShiftJis, DecodingFailsOnBrokenDoubleByteCharacter) {
@@ -50,6 +56,12 @@ TEST(ShiftJis, DecodingFailsOnBrokenDoubleByteCharacter) {
   EXPECT_EQ(failure.offset, 2u);
   EXPECT_EQ(decodeForDisplay("ab\x83"), "ab\xEF\xBF\xBD");
   EXPECT_EQ(decodeForDisplay("\x83\x5C" "x"), "ソx");
+  // Single bytes that are no character, though 0x80 is a valid second byte.
+  for (const char* b : {"a\x80", "a\xA0", "a\xFD", "a\xFF"}) {
+    EXPECT_FALSE(decode(b, &failure)) << b;
+    EXPECT_EQ(failure.offset, 1u);
+  }
+  EXPECT_EQ(decode("\x81\x80").value(), "÷");
 }
 
 TEST(ShiftJis, BackslashAsSecondByteIsNoSeparator) {
