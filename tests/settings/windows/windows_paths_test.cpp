@@ -1,0 +1,140 @@
+// DistDir, and writing the settings file, with native Windows paths: drive
+// letters, backslashes, names outside the ANSI code page, file attributes and
+// files that another program holds open.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "settings/create_command.h"
+#include "settings/file_replace.h"
+#include "settings/paths.h"
+#include "test_support.h"
+
+namespace velquin {
+namespace {
+
+using test::sj;
+
+TEST(WindowsDistDir, FolderOfProgramWithDriveAndBackslashes) {
+  EXPECT_EQ(distDirOf(L"C:\\dist\\app.exe").native(), L"C:\\dist\\");
+  EXPECT_EQ(distDirOf(L"C:\\app.exe").native(), L"C:\\");
+  EXPECT_EQ(distDirOf(L"D:\\配布\\ソフト\\表示.exe").native(), L"D:\\配布\\ソフト\\");
+  EXPECT_EQ(distDirOf(L"C:/dist/app.exe").native(), L"C:/dist/");
+  EXPECT_EQ(distDirOf(L"\\\\server\\share\\app.exe").native(), L"\\\\server\\share\\");
+}
+
+TEST(WindowsDistDir, SettingsAndEngineFilesStandInIt) {
+  InstallSettings s;
+  s.setProgram(L"C:\\dist\\app.exe");
+  EXPECT_EQ(s.distDir().native(), L"C:\\dist\\");
+  s.setIniFileName("Rivo.ini");
+  EXPECT_EQ(s.settingsFilePath().native(), L"C:\\dist\\Rivo.ini");
+  EXPECT_EQ(s.enginePath().native(), L"C:\\dist\\Rivo.exe");
+  // A Shift-JIS name becomes the same wide name that Explorer shows.
+  s.setProgram(L"C:\\app.exe");
+  s.setIniFileName(sj("設定ソ.ini"));
+  EXPECT_EQ(s.settingsFilePath().native(), L"C:\\設定ソ.ini");
+  EXPECT_EQ(s.enginePath().native(), L"C:\\設定ソ.exe");
+}
+
+// Holds a file open the way an editor does: others may read it, nobody may
+// replace or delete it.
+class OpenHandle {
+ public:
+  explicit OpenHandle(const std::filesystem::path& p)
+      : h_(CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~OpenHandle() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
+  OpenHandle(const OpenHandle&) = delete;
+  OpenHandle& operator=(const OpenHandle&) = delete;
+  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE h_;
+};
+
+int entriesIn(const std::filesystem::path& folder) {
+  int n = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(folder)) ++n;
+  return n;
+}
+
+class WindowsCreate : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = dir.path() / L"配布ソフト";  // no character of the ANSI code page here
+    std::filesystem::create_directory(folder);
+    s.setProgram(folder / L"app.exe");
+    s.setText(TextField::EditName, "Velquin");
+    s.setText(TextField::EditInstallTitle, "Title");
+    s.setLines(ListField::MemoFiles, {"a.txt"});
+    s.setSettingsSaved(false);
+  }
+  std::filesystem::path iniPath() const { return folder / L"Rivo.ini"; }
+  std::string creationError() const {
+    return "ファイル " + pathToUtf8(iniPath()) + " を作成できません";
+  }
+
+  test::TempDir dir;
+  std::filesystem::path folder;
+  InstallSettings s;
+  test::RecordingPrompts prompts;
+};
+
+TEST_F(WindowsCreate, WritesIntoFolderWithJapaneseName) {
+  EXPECT_EQ(runCreateCommand(s, prompts).result, CreateResult::Written);
+  EXPECT_TRUE(test::readBytes(iniPath()).starts_with("[Application]\r\nName = Velquin\r\n"));
+  EXPECT_EQ(entriesIn(folder), 1);
+  EXPECT_TRUE(s.settingsSaved());
+}
+
+TEST_F(WindowsCreate, ReplacesExistingFileWhole) {
+  test::writeBytes(iniPath(), std::string(100000, 'x'));
+  EXPECT_EQ(runCreateCommand(s, prompts).result, CreateResult::Written);
+  const std::string text = test::readBytes(iniPath());
+  EXPECT_TRUE(text.starts_with("[Application]\r\n"));
+  EXPECT_TRUE(text.ends_with("[Desktop]\r\nValue = -1\r\n"));
+  EXPECT_EQ(entriesIn(folder), 1);
+}
+
+TEST_F(WindowsCreate, ReadOnlyAttributeKeepsTheFile) {
+  test::writeBytes(iniPath(), "old");
+  ASSERT_TRUE(SetFileAttributesW(iniPath().c_str(), FILE_ATTRIBUTE_READONLY));
+  const CreateOutcome outcome = runCreateCommand(s, prompts);
+  EXPECT_EQ(outcome.result, CreateResult::Failed);
+  EXPECT_EQ(outcome.error, creationError());
+  EXPECT_EQ(test::readBytes(iniPath()), "old");
+  EXPECT_TRUE(GetFileAttributesW(iniPath().c_str()) & FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(entriesIn(folder), 1);
+  EXPECT_FALSE(s.settingsSaved());
+  EXPECT_TRUE(prompts.shown.empty());
+  SetFileAttributesW(iniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(WindowsCreate, FileOpenInAnotherProgramIsLeftWhole) {
+  test::writeBytes(iniPath(), "old");
+  {
+    OpenHandle editor(iniPath());
+    ASSERT_TRUE(editor.valid());
+    const CreateOutcome outcome = runCreateCommand(s, prompts);
+    EXPECT_EQ(outcome.result, CreateResult::Failed);
+    EXPECT_EQ(outcome.error, creationError());
+    EXPECT_FALSE(s.settingsSaved());
+  }
+  EXPECT_EQ(test::readBytes(iniPath()), "old");
+  EXPECT_EQ(entriesIn(folder), 1);  // no temporary file left behind
+  // Once the other program lets go, the same command writes the file.
+  EXPECT_EQ(runCreateCommand(s, prompts).result, CreateResult::Written);
+  EXPECT_TRUE(test::readBytes(iniPath()).starts_with("[Application]"));
+}
+
+TEST(WindowsReplaceFile, KeepsNoTemporaryFileWhenTheFolderIsGone) {
+  test::TempDir dir;
+  const auto target = dir / "gone" / "Rivo.ini";
+  EXPECT_EQ(replaceFileWhole(target, "x"), ReplaceStatus::CannotCreate);
+  EXPECT_EQ(entriesIn(dir.path()), 0);
+}
+
+}  // namespace
+}  // namespace velquin
