@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include <algorithm>
+
 #include "sjis.h"
 
 namespace velquin::messages {
@@ -16,6 +18,15 @@ std::string notShiftJis(std::string_view fieldCaption, char32_t character) {
   return "「" + std::string(fieldCaption) + "」に Shift-JIS で表せない文字「" +
          sjis::characterToUtf8(character) +
          "」が入力されました。\rこの文字は設定ファイルに書き込めないため、入力を取り消しました。";
+}
+
+std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8) {
+  std::string text = "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。";
+  const std::size_t shown = std::min(namesUtf8.size(), kMaxNamesShown);
+  for (std::size_t i = 0; i < shown; ++i) text += "\r" + namesUtf8[i];
+  if (namesUtf8.size() > shown)
+    text += "\rほか " + std::to_string(namesUtf8.size() - shown) + " 件";
+  return text;
 }
 
 }  // namespace velquin::messages

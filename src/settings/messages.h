@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velquin::messages {
 
@@ -26,6 +27,10 @@ inline constexpr std::string_view kSaveQuestion = "設定が変更されてい�
 std::string created(std::string_view iniFileNameUtf8);
 // "ファイル PATH を作成できません"
 std::string cannotCreate(std::string_view pathUtf8);
+// The files that the folder scan left out of the list, one a line: at most
+// `kMaxNamesShown`, then how many more there were.
+inline constexpr std::size_t kMaxNamesShown = 20;
+std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8);
 // Names the field that holds a character code page 932 cannot hold.
 std::string notShiftJis(std::string_view fieldCaption, char32_t character);
 

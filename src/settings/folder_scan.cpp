@@ -1,0 +1,197 @@
+#include "folder_scan.h"
+
+#include <optional>
+#include <set>
+#include <string_view>
+#include <system_error>
+#include <unordered_set>
+#include <utility>
+
+#include "paths.h"
+#include "sjis.h"
+
+#ifndef _WIN32
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
+
+namespace velquin {
+namespace {
+
+// The Shift-JIS bytes of a file name as the engine will look for it, or
+// nothing when it cannot be written. Plain ASCII names (the bulk of most
+// trees) are the same bytes in code page 932 and skip the conversion.
+std::optional<std::string> lineName(std::string_view utf8) {
+  bool ascii = true;
+  for (char c : utf8) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20) return std::nullopt;  // no Windows name holds a control character
+    if (b >= 0x80) ascii = false;
+  }
+  if (ascii) return std::string(utf8);
+  return sjis::encode(utf8);
+}
+
+// The name as the user should read it: valid UTF-8, each undecodable byte
+// shown as U+FFFD, control characters as "?".
+std::string displayName(std::string_view s) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size();) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x20) {
+      out += '?';
+      ++i;
+      continue;
+    }
+    const std::size_t len = b < 0x80             ? 1
+                            : (b & 0xE0) == 0xC0 ? 2
+                            : (b & 0xF0) == 0xE0 ? 3
+                            : (b & 0xF8) == 0xF0 ? 4
+                                                 : 0;
+    bool valid = len > 0 && i + len <= s.size();
+    for (std::size_t k = 1; valid && k < len; ++k)
+      valid = (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
+    if (!valid) {
+      out += "\xEF\xBF\xBD";
+      ++i;
+      continue;
+    }
+    out.append(s.substr(i, len));
+    i += len;
+  }
+  return out;
+}
+
+// The running state of one scan. `sjisPrefix` is the relative folder in
+// Shift-JIS with its trailing backslash (empty at the top), or nothing when a
+// folder on the way has a name that cannot be written; `shownPrefix` is the
+// same folder for messages.
+class Scanner {
+ public:
+  FolderScan result;
+
+  void file(const std::optional<std::string>& sjisPrefix, const std::string& shownPrefix,
+            std::string_view utf8Name) {
+    std::optional<std::string> name = sjisPrefix ? lineName(utf8Name) : std::nullopt;
+    if (name) {
+      result.lines.push_back(*sjisPrefix + *name);
+    } else {
+      result.unwritable.push_back(shownPrefix + displayName(utf8Name));
+    }
+  }
+
+  static std::optional<std::string> childPrefix(const std::optional<std::string>& sjisPrefix,
+                                                std::string_view utf8Name) {
+    if (!sjisPrefix) return std::nullopt;
+    auto name = lineName(utf8Name);
+    if (!name) return std::nullopt;
+    return *sjisPrefix + *name + "\\";
+  }
+
+#ifndef _WIN32
+  // `path` is the folder's native path with its trailing slash.
+  void folder(const std::string& path, const std::optional<std::string>& sjisPrefix,
+              const std::string& shownPrefix) {
+    DIR* dir = opendir(path.c_str());
+    if (!dir) return;
+    struct stat st;
+    if (fstat(dirfd(dir), &st) != 0 || !seen_.insert({st.st_dev, st.st_ino}).second) {
+      closedir(dir);
+      return;
+    }
+    // The whole listing is read first, so that no folder stays open while its
+    // sub-folders are scanned: the depth of a tree is then not bounded by the
+    // number of files a process may hold open.
+    std::vector<std::pair<std::string, bool>> entries;  // name, is a folder
+    while (const dirent* e = readdir(dir)) {
+      const std::string_view name(e->d_name);
+      bool isFolder = false;
+      switch (e->d_type) {
+        case DT_DIR: isFolder = true; break;
+        case DT_LNK:
+        case DT_UNKNOWN:
+          // Links are followed; a broken link is listed like a file.
+          isFolder = fstatat(dirfd(dir), e->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+          break;
+        default: break;
+      }
+      if (isFolder && (name == "." || name == "..")) continue;
+      entries.emplace_back(name, isFolder);
+    }
+    closedir(dir);
+
+    for (const auto& [name, isFolder] : entries) {
+      if (isFolder) {
+        folder(path + name + "/", childPrefix(sjisPrefix, name),
+               shownPrefix + displayName(name) + "\\");
+      } else {
+        file(sjisPrefix, shownPrefix, name);
+      }
+    }
+  }
+
+ private:
+  struct DevIno {
+    dev_t dev;
+    ino_t ino;
+    bool operator==(const DevIno&) const = default;
+  };
+  struct DevInoHash {
+    std::size_t operator()(const DevIno& d) const {
+      return std::hash<unsigned long long>()(static_cast<unsigned long long>(d.ino) * 31u +
+                                             static_cast<unsigned long long>(d.dev));
+    }
+  };
+  std::unordered_set<DevIno, DevInoHash> seen_;
+#else
+  void folder(const std::filesystem::path& path, const std::optional<std::string>& sjisPrefix,
+              const std::string& shownPrefix) {
+    std::error_code ec;
+    const auto real = std::filesystem::canonical(path, ec);
+    if (ec || !seen_.insert(real.native()).second) return;
+    std::vector<std::pair<std::filesystem::path, bool>> entries;
+    std::filesystem::directory_iterator it(path, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+      std::error_code typeError;
+      entries.emplace_back(it->path().filename(), it->is_directory(typeError));
+    }
+    for (const auto& [name, isFolder] : entries) {
+      const std::string utf8 = pathToUtf8(name);
+      if (isFolder) {
+        folder(path / name, childPrefix(sjisPrefix, utf8), shownPrefix + displayName(utf8) + "\\");
+      } else {
+        file(sjisPrefix, shownPrefix, utf8);
+      }
+    }
+  }
+
+ private:
+  std::set<std::filesystem::path::string_type> seen_;
+#endif
+};
+
+}  // namespace
+
+FolderScan scanFolder(const std::filesystem::path& folder) {
+  Scanner scanner;
+#ifndef _WIN32
+  std::string path = folder.native();
+  if (path.empty()) return {};
+  if (path.back() != '/') path += '/';
+  scanner.folder(path, std::string(), std::string());
+#else
+  if (folder.empty()) return {};
+  scanner.folder(folder, std::string(), std::string());
+#endif
+  return std::move(scanner.result);
+}
+
+std::vector<std::string> addFolderFiles(InstallSettings& settings,
+                                        const std::filesystem::path& folder) {
+  FolderScan scan = scanFolder(folder);
+  settings.appendLines(ListField::MemoFiles, std::move(scan.lines));
+  return std::move(scan.unwritable);
+}
+
+}  // namespace velquin

@@ -1,0 +1,104 @@
+#pragma once
+
+// Reads an INI-style settings file by section and key, as the Details command
+// needs to load a file that Create wrote (or that an author edited by hand).
+//
+// The file is read and indexed once, when the reader is made; every look-up
+// after that is a hash look-up, so loading a file of N entries costs O(N).
+// The file itself is never changed.
+//
+// How the text is read:
+// - Lines end at CR LF, at a lone LF or at a lone CR. (Neither CR nor LF is
+//   ever the second byte of a double-byte character.)
+// - A NUL byte ends the text of its line; the rest of that line is ignored.
+// - Blanks (space, tab) around section names, key names and values are
+//   dropped. Nothing else is: no quotes are removed, so a value reads back
+//   exactly as the writer put it.
+// - A line whose first non-blank byte is "[" is a section header; the name
+//   runs to the first "]" that is not the second byte of a double-byte
+//   character, or to the end of the line when there is none. Text after the
+//   "]" is ignored.
+// - Any other line is an entry when it holds "=": the key is the text before
+//   the first "=", the value everything after it, further "=" included.
+// - Ignored: blank lines, lines whose first non-blank byte is ";" (comments),
+//   lines without "=" (they name no value), entries whose key is empty, and
+//   entries before the first section header.
+// - Section and key names match without regard to the letter case of ASCII
+//   letters; a byte that is the second byte of a double-byte character is
+//   never folded ("ア" 83 41 and "ヂ" 83 61 stay different).
+// - A section that stands twice in the file counts once, where it first
+//   stands: the later headers of that name and their entries are ignored.
+// - A key that stands twice in one section counts once, where it first
+//   stands, with its first value: the key list names it once, and it is the
+//   value that a look-up of that key finds.
+// - Nothing is cut: values and key lists are as long as the file makes them.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace velquin {
+
+class SettingsFileReader {
+ public:
+  // Reads the file at `path`; a missing or unreadable file reads as a file
+  // without sections.
+  explicit SettingsFileReader(const std::filesystem::path& path);
+  // Reads the given bytes as the file's content.
+  static SettingsFileReader fromBytes(std::string bytes);
+
+  // The value of the key, without blanks at its ends; empty when the section
+  // or key is missing or the key has no value.
+  std::string readText(std::string_view section, std::string_view key) const;
+
+  // The value read as a signed 32-bit integer: an optional "+" or "-", then
+  // decimal digits, or "$", "0x", "0X", "x" or "X" and hexadecimal digits.
+  // The whole value must be the number. A decimal number must lie in the
+  // signed 32-bit range; a hexadecimal one may have up to eight significant
+  // digits, which give the 32 bits as a signed value ("0xFFFFFFFF" is -1).
+  // Anything else, an empty value included, gives `fallback`.
+  std::int32_t readNumber(std::string_view section, std::string_view key,
+                          std::int32_t fallback) const;
+
+  // The key names of the section, as spelled in the file, in file order.
+  std::vector<std::string> readKeys(std::string_view section) const;
+
+  // True when the section holds at least one key: a header alone counts as
+  // absent.
+  bool hasSection(std::string_view section) const;
+
+  // The number parsing of readNumber, for a value already at hand.
+  static bool parseNumber(std::string_view text, std::int32_t& out);
+
+  // True when two section or key names match without regard to letter case.
+  static bool sameName(std::string_view a, std::string_view b);
+
+ private:
+  struct Span {
+    std::size_t offset = 0;
+    std::size_t size = 0;
+  };
+  struct Entry {
+    Span key;
+    Span value;
+  };
+  struct Section {
+    std::vector<Entry> entries;
+    std::unordered_map<std::string, std::size_t> byKey;  // folded name -> entry
+  };
+
+  SettingsFileReader() = default;
+  void index();
+  const Section* find(std::string_view section) const;
+  const Entry* find(std::string_view section, std::string_view key) const;
+  std::string_view text(Span s) const { return std::string_view(bytes_).substr(s.offset, s.size); }
+
+  std::string bytes_;
+  std::vector<Section> sections_;
+  std::unordered_map<std::string, std::size_t> byName_;  // folded name -> section
+};
+
+}  // namespace velquin
