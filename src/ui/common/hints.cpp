@@ -1,0 +1,41 @@
+#include "hints.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+#include <QWidget>
+
+namespace velquin::ui {
+namespace {
+
+class HintTimingStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ToolTip_WakeUpDelay) return kHintWakeUpMs;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
+
+void installHintTiming() {
+  QStyle* current = QApplication::style();
+  if (dynamic_cast<HintTimingStyle*>(current)) return;
+  // Wraps a fresh instance of the style in use; the application owns the proxy.
+  QApplication::setStyle(new HintTimingStyle(current->name()));
+}
+
+QString crToLineFeed(QString crText) {
+  crText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  crText.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return crText;
+}
+
+void setHint(QWidget* widget, const QString& crText) {
+  widget->setToolTip(crToLineFeed(crText));
+  widget->setToolTipDuration(crText.isEmpty() ? -1 : kHintDisplayMs);
+}
+
+}  // namespace velquin::ui

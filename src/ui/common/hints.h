@@ -1,0 +1,35 @@
+#pragma once
+
+// Hints (pop-up help on resting the pointer) of both windows.
+//
+// The hints teach the author the syntax the installer engine expects, and
+// some run to several lines, so they stay up for two minutes instead of
+// Qt's few seconds. They appear half a second after the pointer comes to rest
+// and go when it leaves the control or the time runs out.
+//
+// Use:
+//   installHintTiming();                 // once, before the windows are built
+//   setHint(EditName, u"例、Velquin"_s);  // every control that has a hint
+// Lines of a hint are separated by a single CR, as in the tool's texts.
+
+#include <QString>
+
+class QWidget;
+
+namespace velquin::ui {
+
+inline constexpr int kHintDisplayMs = 120'000;
+inline constexpr int kHintWakeUpMs = 500;
+
+// Makes the application's style pop hints up after kHintWakeUpMs. Safe to
+// call more than once; needs a QApplication.
+void installHintTiming();
+
+// Gives `widget` the hint `crText` (lines separated by CR), shown for
+// kHintDisplayMs. An empty text removes the hint.
+void setHint(QWidget* widget, const QString& crText);
+
+// The text with each CR (and CR LF) turned into the line feed Qt breaks at.
+QString crToLineFeed(QString crText);
+
+}  // namespace velquin::ui

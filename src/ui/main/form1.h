@@ -1,0 +1,87 @@
+#pragma once
+
+// The main window: the program to distribute, the application's name, the
+// settings file's name and the install window title, with the buttons
+// 参照 (Browse), 詳細設定 (Details) and 作成 (Create).
+//
+// It guards unsaved settings: Browse and closing ask "設定が変更されています。
+// 保存しますか？" while SettingsSaved is false, and a Yes that does not end in
+// a written file stops them, so the settings the author asked to keep are
+// neither reset nor dropped.
+
+#include <QWidget>
+
+#include "settings/create_command.h"
+#include "settings/install_settings.h"
+#include "settings/user_prompts.h"
+#include "ui/common/dialogs.h"
+
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSessionManager;
+
+namespace velquin::ui {
+
+class FieldBinder;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+ public:
+  TForm1(InstallSettings& settings, FieldBinder& binder, Dialogs& dialogs,
+         QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The detailed-settings dialog that Details shows modally.
+  void setDetailsDialog(QDialog* form2) { form2_ = form2; }
+
+  // Click handlers of the three buttons.
+  void ButtonSanshoClick();
+  void ButtonShosaiClick();
+  void ButtonSakuseiClick();
+
+  // Whether the window may close now; asks to save unsaved settings.
+  bool FormCloseQuery();
+  // The session is ending (shutdown, log-off): the same question, and a "may
+  // not close" answer cancels the shutdown where the system allows it.
+  void commitData(QSessionManager& manager);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  class Prompts : public UserPrompts {
+   public:
+    explicit Prompts(TForm1& form) : form_(form) {}
+    void showInformation(const std::string& text) override;
+    void focusField(TextField field) override;
+
+   private:
+    TForm1& form_;
+  };
+
+  void buildControls();
+  void FormCreate();
+  // Runs Create as its button does and reports a failed write.
+  CreateResult runCreate();
+
+  InstallSettings& settings_;
+  Dialogs& dialogs_;
+  Prompts prompts_{*this};
+  QDialog* form2_ = nullptr;
+
+  QLineEdit* EditProgram = nullptr;
+  QLabel* Label1 = nullptr;
+  QPushButton* ButtonSansho = nullptr;
+  QPushButton* ButtonShosai = nullptr;
+  QPushButton* ButtonSakusei = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* EditInstallTitle = nullptr;
+  QLabel* Label3 = nullptr;
+  QLineEdit* EditName = nullptr;
+  QLineEdit* EditIniName = nullptr;
+  QLabel* Label4 = nullptr;
+};
+
+}  // namespace velquin::ui
