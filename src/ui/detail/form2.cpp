@@ -1,12 +1,664 @@
 #include "form2.h"
 
-namespace velquin::ui {
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextLayout>
+#include <algorithm>
+#include <initializer_list>
+#include <string_view>
 
-TForm2::TForm2(InstallSettings& settings, FieldBinder&, QWidget* parent)
+#include "form2_texts.h"
+#include "ui/common/field_binder.h"
+
+namespace velquin::ui {
+namespace {
+
+namespace texts = form2_texts;
+
+// Pixel heights of the dialog's face: the dialog itself, and the four lists
+// of files and shortcuts, which get a larger size so that long paths read well.
+constexpr int kDialogPixels = 12;
+constexpr int kListMemoPixels = 15;
+constexpr int kHintDuration = 120000;  // ms: long hints need time to read
+
+QFont dialogFont(int pixels) {
+  QFont f;
+  // Where the first face is missing, a Japanese proportional face of the
+  // same pixel height takes its place.
+  f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                 QStringLiteral("IPAPGothic")});
+  f.setPixelSize(pixels);
+  return f;
+}
+
+// Multi-line texts are kept with CR between lines; Qt breaks lines at LF.
+QString shown(std::string_view text) {
+  QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return s;
+}
+
+void setHint(QWidget* w, std::string_view text) {
+  w->setToolTip(shown(text));
+  w->setToolTipDuration(kHintDuration);
+}
+
+QWidget* newPage(QTabWidget* tabs, const char* name, const QString& caption) {
+  auto* page = new QWidget;
+  page->setObjectName(QLatin1String(name));
+  tabs->addTab(page, caption);
+  return page;
+}
+
+// Labels are maroon; a disabled one keeps the style's greyed colour.
+void placeLabel(QLabel* label, const char* name, int x, int y) {
+  label->setObjectName(QLatin1String(name));
+  label->setTextFormat(Qt::PlainText);
+  QPalette p = label->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive})
+    p.setColor(group, QPalette::WindowText, QColor(128, 0, 0));
+  label->setPalette(p);
+  label->move(x, y);
+}
+
+// A plain label is one line and as large as its text.
+QLabel* newLabel(QWidget* page, const char* name, int x, int y, const QString& text) {
+  auto* label = new QLabel(text, page);
+  placeLabel(label, name, x, y);
+  label->adjustSize();
+  return label;
+}
+
+// A help label wraps its text at its width and grows downward. Its lines
+// stand one character height apart, with no extra leading: the long help
+// texts of the dialog are laid out for that spacing and would otherwise run
+// into the control below them.
+class HelpLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override { return layoutLines(width, nullptr); }
+  QSize sizeHint() const override { return {width(), heightForWidth(width())}; }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    painter.setPen(palette().color(group, QPalette::WindowText));
+    layoutLines(width(), &painter);
+  }
+
+ private:
+  // Lays the text out at `width`; draws it when given a painter. Returns the
+  // height the text takes.
+  int layoutLines(int width, QPainter* painter) const {
+    const int step = QFontInfo(font()).pixelSize();
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    int y = 0;
+    int lines = 0;
+    for (const QString& paragraph : text().split(QLatin1Char('\n'))) {
+      QTextLayout layout(paragraph, font());
+      layout.setTextOption(option);
+      layout.beginLayout();
+      for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        y += step;
+        ++lines;
+      }
+      layout.endLayout();
+      if (painter) layout.draw(painter, QPointF(0, 0));
+    }
+    if (lines == 0) return 0;
+    // The last line keeps room for its descenders.
+    return y + QFontMetrics(font()).height() - step;
+  }
+};
+
+QLabel* newHelpLabel(QWidget* page, const char* name, int x, int y) {
+  auto* label = new HelpLabel(page);
+  placeLabel(label, name, x, y);
+  label->setWordWrap(true);
+  return label;
+}
+
+// Tabs as wide as their captions with a small margin, so that the six
+// captions stand side by side in one row, and low enough that the pages keep
+// room for the controls at their bottom edge.
+class CompactTabStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_TabBarTabHSpace) return 12;
+    if (metric == PM_TabBarTabVSpace) return 4;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+void showHelp(QLabel* label, int width, std::string_view text) {
+  label->resize(width, label->height());
+  label->setText(shown(text));
+  label->resize(width, label->heightForWidth(width));
+}
+
+QLineEdit* newEdit(QWidget* page, const char* name, QRect place) {
+  auto* edit = new QLineEdit(page);
+  edit->setObjectName(QLatin1String(name));
+  edit->setGeometry(place);
+  return edit;
+}
+
+// One line is one entry: no wrapping, both scroll bars always there, and the
+// Tab key moves on to the next control rather than typing a tab into a list.
+QPlainTextEdit* newMemo(QWidget* page, const char* name, QRect place, int pixels) {
+  auto* memo = new QPlainTextEdit(page);
+  memo->setObjectName(QLatin1String(name));
+  memo->setGeometry(place);
+  memo->setFont(dialogFont(pixels));
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setTabChangesFocus(true);
+  return memo;
+}
+
+QRadioButton* newRadio(QWidget* page, const char* name, const QString& text, QRect place) {
+  auto* button = new QRadioButton(text, page);
+  button->setObjectName(QLatin1String(name));
+  button->setGeometry(place);
+  return button;
+}
+
+QString caption(Option o) {
+  const auto c = optionInfo(o).caption;
+  return QString::fromUtf8(c.data(), static_cast<qsizetype>(c.size()));
+}
+
+// A framed set of options without a title (the label above it names it).
+// The items fill the columns one after the other, top to bottom, so that
+// with three items in two columns the third stands alone on the right.
+QGroupBox* newRadioGroup(QWidget* page, const char* name, QRect place, int columns,
+                         const QStringList& items, QButtonGroup*& group) {
+  auto* box = new QGroupBox(page);
+  box->setObjectName(QLatin1String(name));
+  box->setGeometry(place);
+  group = new QButtonGroup(box);
+  const int count = static_cast<int>(items.size());
+  const int rows = (count + columns - 1) / columns;
+  QList<QRadioButton*> buttons;
+  QList<int> needed(columns, 0);
+  for (int i = 0; i < count; ++i) {
+    auto* button = new QRadioButton(items[i], box);
+    button->setObjectName(QStringLiteral("%1Item%2").arg(QLatin1String(name)).arg(i));
+    group->addButton(button, i);
+    buttons << button;
+    needed[i / rows] = std::max(needed[i / rows], button->sizeHint().width());
+  }
+
+  // The rows share the inside of the frame evenly. The columns are of equal
+  // width when every caption fits; otherwise each column gets what its
+  // captions need and an equal share of the rest, so that no caption is cut.
+  constexpr int kMargin = 6;
+  const int inner = place.width() - 2 * kMargin;
+  QList<int> widths(columns, inner / columns);
+  int total = 0;
+  for (int w : needed) total += w;
+  if (std::any_of(needed.begin(), needed.end(), [&](int w) { return w > inner / columns; }) &&
+      total <= inner) {
+    for (int c = 0; c < columns; ++c) widths[c] = needed[c] + (inner - total) / columns;
+  }
+  const int rowHeight = (place.height() - 2 * kMargin + 4) / rows;
+  const int buttonHeight = std::min(rowHeight, 17);
+  int left = kMargin;
+  for (int c = 0; c < columns; ++c) {
+    for (int r = 0; r < rows && c * rows + r < count; ++r) {
+      const int top = kMargin - 2 + r * rowHeight + (rowHeight - buttonHeight) / 2;
+      buttons[c * rows + r]->setGeometry(left, top, widths[c], buttonHeight);
+    }
+    left += widths[c];
+  }
+  return box;
+}
+
+// The page's Tab-key order; a radio group takes its place with its items.
+void setPageTabOrder(std::initializer_list<QWidget*> order) {
+  QWidget* previous = nullptr;
+  for (QWidget* w : order) {
+    QList<QWidget*> chain{w};
+    if (qobject_cast<QGroupBox*>(w)) {
+      chain.clear();
+      for (auto* b : w->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) chain << b;
+    }
+    for (QWidget* c : chain) {
+      if (previous) QWidget::setTabOrder(previous, c);
+      previous = c;
+    }
+  }
+}
+
+}  // namespace
+
+TForm2::TForm2(InstallSettings& settings, FieldBinder& binder, QWidget* parent)
     : QDialog(parent), settings_(settings) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("詳細設定"));
+  // A fixed frame with the close box only: no minimise, maximise or help box.
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::CustomizeWindowHint);
+  setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  setFont(dialogFont(kDialogPixels));
   setFixedSize(536, 528);
+  move(211, 14);
+
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  PageControl1->setGeometry(8, 0, 513, 505);
+  auto* tabStyle = new CompactTabStyle;
+  tabStyle->setParent(PageControl1->tabBar());
+  PageControl1->tabBar()->setStyle(tabStyle);
+  buildFilesPage();
+  buildInstallPage();
+  buildStartMenuPage();
+  buildStartupPage();
+  buildDesktopPage();
+  buildUninstallPage();
+
+  ButtonOK = new QPushButton(QStringLiteral("閉じる"), this);
+  ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
+  QFont bold = ButtonOK->font();
+  bold.setBold(true);
+  ButtonOK->setFont(bold);
+  ButtonOK->setGeometry(32, 505, 65, 23);
+  // Enter must not close the dialog while the author types into a field.
+  ButtonOK->setAutoDefault(false);
+  ButtonOK->setDefault(false);
+  connect(ButtonOK, &QPushButton::clicked, this, [this] { ButtonOKClick(); });
+  QWidget::setTabOrder(PageControl1, ButtonOK);
+
+  bindFields(binder);
+  settings_.addListener(this);
+  applyRulesForCurrentValues();
+}
+
+TForm2::~TForm2() { settings_.removeListener(this); }
+
+void TForm2::buildFilesPage() {
+  TabSheet2 = newPage(PageControl1, "TabSheet2", QStringLiteral("ファイル"));
+  Label5 = newHelpLabel(TabSheet2, "Label5", 8, 8);
+  MemoFiles = newMemo(TabSheet2, "MemoFiles", {8, 224, 465, 225}, kListMemoPixels);
+  setHint(MemoFiles, texts::kHintMemoFiles);
+}
+
+void TForm2::buildInstallPage() {
+  QWidget* p = TabSheet1 = newPage(PageControl1, "TabSheet1", QStringLiteral("インストール"));
+  Label2 = newLabel(p, "Label2", 16, 8,
+                    QStringLiteral("インストール時に最初に表示するテキストファイルの名前"));
+  EditInstallTextFail = newEdit(p, "EditInstallTextFail", {16, 24, 481, 20});
+  setHint(EditInstallTextFail, texts::kHintEditInstallTextFail);
+  Label21 = newLabel(p, "Label21", 16, 56, QStringLiteral("インストール先ディレクトリの初期値"));
+  EditInstallDir = newEdit(p, "EditInstallDir", {16, 72, 481, 20});
+  Label22 = newLabel(
+      p, "Label22", 16, 104,
+      QStringLiteral("ユーザーが指定したインストール先ディレクトリを保存するレジストリのキー"));
+  EditInstallDirReg = newEdit(p, "EditInstallDirReg", {16, 120, 481, 20});
+  Label23 = newLabel(p, "Label23", 16, 152,
+                     QStringLiteral("インストール完了後にインストール元のファイルを"));
+  RadioGroupFileDel =
+      newRadioGroup(p, "RadioGroupFileDel", {16, 168, 313, 49}, 1,
+                    {QStringLiteral("削除しない"), QStringLiteral("削除する")}, fileDelItems_);
+  Label3 =
+      newLabel(p, "Label3", 16, 232, QStringLiteral("インストール完了後に実行するファイルの名前"));
+  EditInstallProgram = newEdit(p, "EditInstallProgram", {16, 248, 481, 20});
+  Label4 = newLabel(
+      p, "Label4", 16, 280,
+      QStringLiteral("All Users にショートカットを登録(Wimdows2000/XP以降の環境でのみ有効)"));
+  RBAllUsersNoCheck =
+      newRadio(p, "RBAllUsersNoCheck", caption(Option::RBAllUsersNoCheck), {32, 296, 81, 17});
+  RBAllUsersCheck =
+      newRadio(p, "RBAllUsersCheck", caption(Option::RBAllUsersCheck), {32, 312, 113, 17});
+  RBAllUsersKotei =
+      newRadio(p, "RBAllUsersKotei", caption(Option::RBAllUsersKotei), {32, 328, 249, 17});
+  RBAllUsersMishiyo =
+      newRadio(p, "RBAllUsersMishiyo", caption(Option::RBAllUsersMishiyo), {32, 344, 289, 17});
+  Label26 =
+      newLabel(p, "Label26", 16, 376, QStringLiteral("インストール完了後に表示させるメッセージ"));
+  EditInstallMessage = newEdit(p, "EditInstallMessage", {16, 392, 481, 20});
+
+  setPageTabOrder({EditInstallTextFail, EditInstallProgram, RBAllUsersNoCheck, RBAllUsersCheck,
+                   RBAllUsersKotei, RBAllUsersMishiyo, EditInstallDir, EditInstallDirReg,
+                   RadioGroupFileDel, EditInstallMessage});
+}
+
+void TForm2::buildStartMenuPage() {
+  QWidget* p = TabSheet3 = newPage(PageControl1, "TabSheet3", QStringLiteral("スタートメニュー"));
+  Label6 = newLabel(
+      p, "Label6", 8, 8,
+      QStringLiteral(
+          "インストール時「スタートメニューにプログラムグループを登録」チェックボックスに"));
+  RadioButtonStartCheck = newRadio(p, "RadioButtonStartCheck",
+                                   caption(Option::RadioButtonStartCheck), {32, 24, 121, 17});
+  RadioButtonStartNoCheck = newRadio(p, "RadioButtonStartNoCheck",
+                                     caption(Option::RadioButtonStartNoCheck), {160, 24, 129, 17});
+  RadioButtonStartMuko = newRadio(p, "RadioButtonStartMuko", caption(Option::RadioButtonStartMuko),
+                                  {304, 24, 137, 17});
+  Label7 = newHelpLabel(p, "Label7", 8, 64);
+  EditGroupInfo = newEdit(p, "EditGroupInfo", {16, 96, 481, 20});
+  setHint(EditGroupInfo, texts::kHintEditGroupInfo);
+  Label8 = newLabel(p, "Label8", 8, 128,
+                    QStringLiteral("スタートメニューの「プログラム」内に作成するグループの名前"));
+  EditGroupName = newEdit(p, "EditGroupName", {16, 144, 481, 20});
+  setHint(EditGroupName, texts::kHintEditGroupName);
+  Label1 = newHelpLabel(p, "Label1", 8, 176);
+  MemoGroupItem = newMemo(p, "MemoGroupItem", {16, 264, 481, 161}, kListMemoPixels);
+  CheckBox1 = new QCheckBox(QStringLiteral("アンインストールのショートカットを作成する"), p);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  CheckBox1->setGeometry(24, 432, 449, 17);
+
+  setPageTabOrder({RadioButtonStartCheck, RadioButtonStartNoCheck, EditGroupInfo, EditGroupName,
+                   MemoGroupItem, CheckBox1, RadioButtonStartMuko});
+}
+
+void TForm2::buildStartupPage() {
+  QWidget* p = TabSheet5 = newPage(PageControl1, "TabSheet5", QStringLiteral("スタートアップ"));
+  Label9 = newLabel(
+      p, "Label9", 8, 8,
+      QStringLiteral("インストール時、「スタートアップにプログラムを登録」チェックボックスに"));
+  RadioButtonStartupCheck = newRadio(p, "RadioButtonStartupCheck",
+                                     caption(Option::RadioButtonStartupCheck), {32, 24, 129, 17});
+  RadioButtonStartupNoCheck =
+      newRadio(p, "RadioButtonStartupNoCheck", caption(Option::RadioButtonStartupNoCheck),
+               {152, 24, 113, 17});
+  RadioButtonStartupMuko = newRadio(p, "RadioButtonStartupMuko",
+                                    caption(Option::RadioButtonStartupMuko), {280, 24, 137, 17});
+  Label10 = newHelpLabel(p, "Label10", 8, 64);
+  EditStartupInfo = newEdit(p, "EditStartupInfo", {24, 96, 465, 20});
+  setHint(EditStartupInfo, texts::kHintEditStartupInfo);
+  Label11 = newHelpLabel(p, "Label11", 8, 128);
+  MemoStartupItem = newMemo(p, "MemoStartupItem", {24, 216, 465, 233}, kListMemoPixels);
+  setHint(MemoStartupItem, texts::kHintMemoStartupItem);
+
+  setPageTabOrder({RadioButtonStartupCheck, RadioButtonStartupNoCheck, EditStartupInfo,
+                   MemoStartupItem, RadioButtonStartupMuko});
+}
+
+void TForm2::buildDesktopPage() {
+  QWidget* p = TabSheet6 = newPage(PageControl1, "TabSheet6", QStringLiteral("デスクトップ"));
+  Label12 = newLabel(
+      p, "Label12", 8, 8,
+      QStringLiteral("インストール時「デスクトップにショートカットを登録」チェックボックスに"));
+  RadioButtonDesktopCheck = newRadio(p, "RadioButtonDesktopCheck",
+                                     caption(Option::RadioButtonDesktopCheck), {24, 24, 113, 17});
+  RadioButtonDesktopNocheck =
+      newRadio(p, "RadioButtonDesktopNocheck", caption(Option::RadioButtonDesktopNocheck),
+               {152, 24, 121, 17});
+  RadioButtonDesktopMuko = newRadio(p, "RadioButtonDesktopMuko",
+                                    caption(Option::RadioButtonDesktopMuko), {288, 24, 105, 17});
+  Label13 = newHelpLabel(p, "Label13", 8, 64);
+  EditDesktopInfo = newEdit(p, "EditDesktopInfo", {32, 96, 465, 20});
+  setHint(EditDesktopInfo, texts::kHintEditDesktopInfo);
+  Label14 = newHelpLabel(p, "Label14", 8, 128);
+  MemoDesktopItem = newMemo(p, "MemoDesktopItem", {32, 224, 457, 225}, kListMemoPixels);
+  setHint(MemoDesktopItem, texts::kHintMemoDesktopItem);
+
+  // The "don't check" button comes first in the Tab order on this page.
+  setPageTabOrder({RadioButtonDesktopNocheck, RadioButtonDesktopCheck, EditDesktopInfo,
+                   MemoDesktopItem, RadioButtonDesktopMuko});
+}
+
+void TForm2::buildUninstallPage() {
+  QWidget* p = TabSheet4 = newPage(PageControl1, "TabSheet4", QStringLiteral("アンインストール"));
+  Label15 = newHelpLabel(p, "Label15", 8, 8);
+  EditUninstallKey = newEdit(p, "EditUninstallKey", {24, 32, 457, 20});
+  Label16 =
+      newLabel(p, "Label16", 8, 56,
+               QStringLiteral("「アプリケーションの追加と削除」のリストに実際に表示される名前"));
+  EditUninstallName = newEdit(p, "EditUninstallName", {24, 72, 457, 20});
+  setHint(EditUninstallName, texts::kHintEditUninstallName);
+  Label17 = newLabel(p, "Label17", 8, 96,
+                     QStringLiteral("アンインストール時のダイアログで表示するウィンドウタイトル"));
+  EditUninstallTitle = newEdit(p, "EditUninstallTitle", {24, 112, 457, 20});
+  setHint(EditUninstallTitle, texts::kHintEditUninstallTitle);
+  Label18 = newLabel(p, "Label18", 8, 136,
+                     QStringLiteral("アンインストール時に、インストール先のディレクトリを"));
+  RadioGroupUninstallAll =
+      newRadioGroup(p, "RadioGroupUninstallAll", {8, 152, 489, 41}, 2,
+                    {QStringLiteral("削除しない（ファイルのみ削除）"), QStringLiteral("すべて削除"),
+                     QStringLiteral("サブディレクトリも含めてすべて削除")},
+                    uninstallAllItems_);
+  Label19 = newLabel(p, "Label19", 8, 200, QStringLiteral("アンインストール完了後のダイアログ"));
+  RadioGroupUninstallRebootDlg =
+      newRadioGroup(p, "RadioGroupUninstallRebootDlg", {8, 216, 497, 33}, 2,
+                    {QStringLiteral("「完了しました」というダイアログのみ"),
+                     QStringLiteral("Windows を再起動するか確認するダイアログ")},
+                    rebootDlgItems_);
+  Label25 = newLabel(
+      p, "Label25", 8, 256,
+      QStringLiteral("Windows2000/XPで管理者(Administrators)以外のユーザがアンインストーラを"));
+  RadioGroupNotAdmin =
+      newRadioGroup(p, "RadioGroupNotAdmin", {8, 272, 489, 33}, 2,
+                    {QStringLiteral("実行できない"), QStringLiteral("実行できる")}, notAdminItems_);
+  Label24 = newLabel(
+      p, "Label24", 8, 312,
+      QStringLiteral("アンインストール時に削除したいディレクトリを改行区切りで入力してください。"));
+  MemoRmDir = newMemo(p, "MemoRmDir", {24, 328, 449, 49}, kDialogPixels);
+  Label20 = newHelpLabel(p, "Label20", 8, 379);
+  MemoUninstallRegKey = newMemo(p, "MemoUninstallRegKey", {24, 432, 449, 49}, kDialogPixels);
+  setHint(MemoUninstallRegKey, texts::kHintMemoUninstallRegKey);
+
+  setPageTabOrder({EditUninstallKey, EditUninstallName, EditUninstallTitle, RadioGroupUninstallAll,
+                   RadioGroupUninstallRebootDlg, MemoUninstallRegKey, MemoRmDir,
+                   RadioGroupNotAdmin});
+}
+
+void TForm2::bindFields(FieldBinder& binder) {
+  binder.bindLines(MemoFiles, ListField::MemoFiles);
+
+  binder.bindText(EditInstallTextFail, TextField::EditInstallTextFail);
+  binder.bindText(EditInstallDir, TextField::EditInstallDir);
+  binder.bindText(EditInstallDirReg, TextField::EditInstallDirReg);
+  binder.bindIndex(fileDelItems_, IndexField::RadioGroupFileDel);
+  binder.bindText(EditInstallProgram, TextField::EditInstallProgram);
+  binder.bindOption(RBAllUsersNoCheck, Option::RBAllUsersNoCheck);
+  binder.bindOption(RBAllUsersCheck, Option::RBAllUsersCheck);
+  binder.bindOption(RBAllUsersKotei, Option::RBAllUsersKotei);
+  binder.bindOption(RBAllUsersMishiyo, Option::RBAllUsersMishiyo);
+  binder.bindText(EditInstallMessage, TextField::EditInstallMessage);
+
+  binder.bindOption(RadioButtonStartCheck, Option::RadioButtonStartCheck);
+  binder.bindOption(RadioButtonStartNoCheck, Option::RadioButtonStartNoCheck);
+  binder.bindOption(RadioButtonStartMuko, Option::RadioButtonStartMuko);
+  binder.bindText(EditGroupInfo, TextField::EditGroupInfo);
+  binder.bindText(EditGroupName, TextField::EditGroupName);
+  binder.bindLines(MemoGroupItem, ListField::MemoGroupItem);
+  binder.bindCheckBox1(CheckBox1);
+
+  binder.bindOption(RadioButtonStartupCheck, Option::RadioButtonStartupCheck);
+  binder.bindOption(RadioButtonStartupNoCheck, Option::RadioButtonStartupNoCheck);
+  binder.bindOption(RadioButtonStartupMuko, Option::RadioButtonStartupMuko);
+  binder.bindText(EditStartupInfo, TextField::EditStartupInfo);
+  binder.bindLines(MemoStartupItem, ListField::MemoStartupItem);
+
+  binder.bindOption(RadioButtonDesktopCheck, Option::RadioButtonDesktopCheck);
+  binder.bindOption(RadioButtonDesktopNocheck, Option::RadioButtonDesktopNocheck);
+  binder.bindOption(RadioButtonDesktopMuko, Option::RadioButtonDesktopMuko);
+  binder.bindText(EditDesktopInfo, TextField::EditDesktopInfo);
+  binder.bindLines(MemoDesktopItem, ListField::MemoDesktopItem);
+
+  binder.bindText(EditUninstallKey, TextField::EditUninstallKey);
+  binder.bindText(EditUninstallName, TextField::EditUninstallName);
+  binder.bindText(EditUninstallTitle, TextField::EditUninstallTitle);
+  binder.bindIndex(uninstallAllItems_, IndexField::RadioGroupUninstallAll);
+  binder.bindIndex(rebootDlgItems_, IndexField::RadioGroupUninstallRebootDlg);
+  binder.bindIndex(notAdminItems_, IndexField::RadioGroupNotAdmin);
+  binder.bindLines(MemoRmDir, ListField::MemoRmDir);
+  binder.bindLines(MemoUninstallRegKey, ListField::MemoUninstallRegKey);
+}
+
+// The dialog starts out in the state that the values it shows call for; at
+// start-up these are the defaults, which leave every dependent disabled.
+void TForm2::applyRulesForCurrentValues() {
+  EditInstallDirChange();
+  optionClicked(settings_.selected(ChoiceField::RadioButtonStart));
+  optionClicked(settings_.selected(ChoiceField::RadioButtonStartup));
+  optionClicked(settings_.selected(ChoiceField::RadioButtonDesktop));
+  EditUninstallKeyChange();
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  // A window system's own show events (restoring a minimised window) are no
+  // new showing of the dialog.
+  if (!event->spontaneous()) FormShow();
+  QDialog::showEvent(event);
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+  // Escape would close the dialog; the author closes it with 閉じる or the
+  // close box only, so that a stray key press never hides the pages.
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TForm2::textChanged(TextField f) {
+  if (f == TextField::EditInstallDir) EditInstallDirChange();
+  if (f == TextField::EditUninstallKey) EditUninstallKeyChange();
+}
+
+void TForm2::optionClicked(Option o) {
+  switch (o) {
+    case Option::RadioButtonStartCheck: RadioButtonStartCheckClick(); break;
+    case Option::RadioButtonStartNoCheck: RadioButtonStartNoCheckClick(); break;
+    case Option::RadioButtonStartMuko: RadioButtonStartMukoClick(); break;
+    case Option::RadioButtonStartupCheck: RadioButtonStartupCheckClick(); break;
+    case Option::RadioButtonStartupNoCheck: RadioButtonStartupNoCheckClick(); break;
+    case Option::RadioButtonStartupMuko: RadioButtonStartupMukoClick(); break;
+    case Option::RadioButtonDesktopCheck: RadioButtonDesktopCheckClick(); break;
+    case Option::RadioButtonDesktopNocheck: RadioButtonDesktopNocheckClick(); break;
+    case Option::RadioButtonDesktopMuko: RadioButtonDesktopMukoClick(); break;
+    // The All Users options decide nothing about other controls.
+    case Option::RBAllUsersNoCheck:
+    case Option::RBAllUsersCheck:
+    case Option::RBAllUsersKotei:
+    case Option::RBAllUsersMishiyo: break;
+  }
+}
+
+// Every showing starts on the file page and puts the help texts and the
+// longer hints in place; values and enabled states stay as they are.
+void TForm2::FormShow() {
+  PageControl1->setCurrentIndex(0);
+
+  showHelp(Label5, 489, texts::kHelp1);
+  showHelp(Label7, 489, texts::kHelp2);
+  showHelp(Label1, 492, texts::kHelp3);
+  showHelp(Label10, 440, texts::kHelp4);
+  showHelp(Label11, 492, texts::kHelp5);
+  showHelp(Label13, 440, texts::kHelp6);
+  showHelp(Label14, 492, texts::kHelp7);
+  showHelp(Label15, 492, texts::kHelp8);
+  showHelp(Label20, 492, texts::kHelp9);
+
+  setHint(EditInstallDir, texts::kHintEditInstallDir);
+  setHint(EditInstallDirReg, texts::kHintEditInstallDirReg);
+  setHint(RadioGroupFileDel, texts::kHintRadioGroupFileDel);
+  setHint(EditInstallProgram, texts::kHintEditInstallProgram);
+  setHint(RBAllUsersNoCheck, texts::kHintRBAllUsersNoCheck);
+  for (QRadioButton* b : {RBAllUsersCheck, RBAllUsersKotei, RBAllUsersMishiyo}) {
+    b->setToolTip(RBAllUsersNoCheck->toolTip());
+    b->setToolTipDuration(RBAllUsersNoCheck->toolTipDuration());
+  }
+  setHint(EditInstallMessage, texts::kHintEditInstallMessage);
+  setHint(MemoGroupItem, texts::kHintMemoGroupItem);
+  setHint(EditUninstallKey, texts::kHintEditUninstallKey);
+  setHint(MemoRmDir, texts::kHintMemoRmDir);
+  setHint(RadioGroupNotAdmin, texts::kHintRadioGroupNotAdmin);
+}
+
+// Closing keeps everything: the controls are the settings themselves.
+void TForm2::ButtonOKClick() { close(); }
+
+// The install directory: without one, the installer asks for no folder, so
+// the registry key that remembers the folder and the deletion of the source
+// files mean nothing. A text of blanks counts as given.
+void TForm2::EditInstallDirChange() {
+  const bool on = !settings_.text(TextField::EditInstallDir).empty();
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{Label22, Label23, EditInstallDirReg, RadioGroupFileDel})
+    w->setEnabled(on);
+}
+
+// The start-menu group: its texts, lines and uninstall shortcut are written
+// only when the installer offers the group at all.
+void TForm2::RadioButtonStartCheckClick() {
+  for (QWidget* w : std::initializer_list<QWidget*>{Label7, Label8, Label1, EditGroupInfo,
+                                                    EditGroupName, MemoGroupItem, CheckBox1})
+    w->setEnabled(true);
+}
+
+void TForm2::RadioButtonStartNoCheckClick() { RadioButtonStartCheckClick(); }
+
+void TForm2::RadioButtonStartMukoClick() {
+  for (QWidget* w : std::initializer_list<QWidget*>{Label7, Label8, Label1, EditGroupInfo,
+                                                    EditGroupName, MemoGroupItem, CheckBox1})
+    w->setEnabled(false);
+}
+
+void TForm2::RadioButtonStartupCheckClick() {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{Label10, Label11, EditStartupInfo, MemoStartupItem})
+    w->setEnabled(true);
+}
+
+void TForm2::RadioButtonStartupNoCheckClick() { RadioButtonStartupCheckClick(); }
+
+void TForm2::RadioButtonStartupMukoClick() {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{Label10, Label11, EditStartupInfo, MemoStartupItem})
+    w->setEnabled(false);
+}
+
+void TForm2::RadioButtonDesktopCheckClick() {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{Label13, Label14, EditDesktopInfo, MemoDesktopItem})
+    w->setEnabled(true);
+}
+
+void TForm2::RadioButtonDesktopNocheckClick() { RadioButtonDesktopCheckClick(); }
+
+void TForm2::RadioButtonDesktopMukoClick() {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{Label13, Label14, EditDesktopInfo, MemoDesktopItem})
+    w->setEnabled(false);
+}
+
+// The uninstall registration: without a key the application is not listed,
+// so its name, title and options there mean nothing. The folders and
+// registry keys to delete apply either way and stay enabled.
+void TForm2::EditUninstallKeyChange() {
+  const bool on = !settings_.text(TextField::EditUninstallKey).empty();
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           Label16, Label17, Label18, Label19, Label25, EditUninstallName, EditUninstallTitle,
+           RadioGroupUninstallAll, RadioGroupUninstallRebootDlg, RadioGroupNotAdmin})
+    w->setEnabled(on);
 }
 
 }  // namespace velquin::ui
