@@ -147,7 +147,7 @@ class CompactTabStyle : public QProxyStyle {
   int pixelMetric(PixelMetric metric, const QStyleOption* option,
                   const QWidget* widget) const override {
     if (metric == PM_TabBarTabHSpace) return 12;
-    if (metric == PM_TabBarTabVSpace) return 4;
+    if (metric == PM_TabBarTabVSpace) return 6;
     return QProxyStyle::pixelMetric(metric, option, widget);
   }
 };
