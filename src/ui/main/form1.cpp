@@ -9,6 +9,7 @@
 #include <QSessionManager>
 #endif
 
+#include "settings/details_command.h"
 #include "settings/messages.h"
 #include "settings/paths.h"
 #include "ui/common/app_title.h"
@@ -210,18 +211,10 @@ void TForm1::ButtonSanshoClick() {
 }
 
 void TForm1::ButtonShosaiClick() {
-  const auto refuse = [this](std::string_view message, bool focusIniName) {
-    prompts_.showInformation(std::string(message));
-    if (focusIniName) prompts_.focusField(TextField::EditIniName);
-  };
-  if (settings_.program().empty()) return refuse(messages::kProgramMissing, false);
-  const std::string& iniName = settings_.text(TextField::EditIniName);
-  if (iniName.empty()) return refuse(messages::kIniNameMissing, true);
-  if (!isPlainFileName(iniName)) return refuse(messages::kIniNameNotAFileName, true);
-  settings_.setIniFileName(iniName);
-  // What the dialog shows has not been written yet.
-  settings_.setSettingsSaved(false);
-  if (form2_) form2_->exec();
+  // The checks, the loading or the folder scan, and marking the settings
+  // unsaved happen in the command; the dialog's result is not used.
+  if (runDetailsCommand(settings_, prompts_) == DetailsOutcome::ShowDialog && form2_)
+    form2_->exec();
 }
 
 bool TForm1::FormCloseQuery() {

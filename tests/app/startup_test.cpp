@@ -1,0 +1,23 @@
+// The velquin executable as a user starts it: it shows its main window and
+// ends with exit code 0.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+namespace {
+
+TEST(Startup, ShowsTheMainWindowAndEndsCleanly) {
+  QProcess velquin;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("VELQUIN_QUIT_AFTER_SHOW"), QStringLiteral("1"));
+  velquin.setProcessEnvironment(env);
+  velquin.start(QStringLiteral(VELQUIN_EXECUTABLE), {});
+  ASSERT_TRUE(velquin.waitForFinished(30000)) << velquin.errorString().toStdString();
+  EXPECT_EQ(velquin.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(velquin.exitCode(), 0);
+  EXPECT_EQ(velquin.readAllStandardOutput(), QByteArray("shown Velquin 424x235\n"));
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#pragma once
+
+// The main window as the application builds it, with the real detailed-
+// settings dialog, on the offscreen platform; its boxes are scripted.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "fake_dialogs.h"
+#include "settings/install_settings.h"
+#include "type_text.h"
+#include "ui/common/field_binder.h"
+#include "ui/detail/form2.h"
+#include "ui/main/form1.h"
+
+namespace velquin::test {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    form.setDetailsDialog(&form2);
+    form.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+  }
+
+  template <class W = QWidget>
+  W* find(const char* name) {
+    W* w = form.findChild<W*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }
+  void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+
+  // Replaces a field's text as the user would: select all, type.
+  void type(const char* name, const QString& text) {
+    QLineEdit* e = edit(name);
+    e->selectAll();
+    if (text.isEmpty())
+      QTest::keyClick(e, Qt::Key_Delete);
+    else
+      typeText(e, text);
+  }
+
+  // A path in the test's folder, as the file dialog gives it.
+  QString pathIn(const QString& name) const { return QDir::toNativeSeparators(dir.filePath(name)); }
+
+  // Browse with the file dialog answering `path`.
+  void browseTo(const QString& path) {
+    dialogs.files.push_back(path);
+    click("ButtonSansho");
+  }
+
+  // The three main fields filled, so that Create gets past its checks.
+  void fillMainFields() {
+    type("EditName", QStringLiteral("Velquin"));
+    type("EditInstallTitle", QStringLiteral("Velquinのインストール"));
+  }
+
+  // Whether the window's close request was granted (the window is hidden).
+  bool tryClose() { return form.close(); }
+
+  QTemporaryDir dir;
+  InstallSettings settings;
+  FakeDialogs dialogs;
+  ui::FieldBinder binder{settings, [this](const QString& t) { dialogs.showInformation(t); }};
+  ui::TForm1 form{settings, binder, dialogs};
+  ui::TForm2 form2{settings, binder, &form};
+};
+
+}  // namespace velquin::test
