@@ -23,6 +23,7 @@
 
 #include "form2_texts.h"
 #include "ui/common/field_binder.h"
+#include "ui/common/hints.h"
 
 namespace velquin::ui {
 namespace {
@@ -33,7 +34,6 @@ namespace texts = form2_texts;
 // of files and shortcuts, which get a larger size so that long paths read well.
 constexpr int kDialogPixels = 12;
 constexpr int kListMemoPixels = 15;
-constexpr int kHintDuration = 120000;  // ms: long hints need time to read
 
 QFont dialogFont(int pixels) {
   QFont f;
@@ -45,16 +45,9 @@ QFont dialogFont(int pixels) {
   return f;
 }
 
-// Multi-line texts are kept with CR between lines; Qt breaks lines at LF.
-QString shown(std::string_view text) {
-  QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return s;
-}
-
-void setHint(QWidget* w, std::string_view text) {
-  w->setToolTip(shown(text));
-  w->setToolTipDuration(kHintDuration);
+// The dialog's fixed texts, kept as UTF-8 with a CR between lines.
+QString fromText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QWidget* newPage(QTabWidget* tabs, const char* name, const QString& caption) {
@@ -154,7 +147,7 @@ class CompactTabStyle : public QProxyStyle {
 
 void showHelp(QLabel* label, int width, std::string_view text) {
   label->resize(width, label->height());
-  label->setText(shown(text));
+  label->setText(crToLineFeed(fromText(text)));
   label->resize(width, label->heightForWidth(width));
 }
 
@@ -303,7 +296,7 @@ void TForm2::buildFilesPage() {
   TabSheet2 = newPage(PageControl1, "TabSheet2", QStringLiteral("ファイル"));
   Label5 = newHelpLabel(TabSheet2, "Label5", 8, 8);
   MemoFiles = newMemo(TabSheet2, "MemoFiles", {8, 224, 465, 225}, kListMemoPixels);
-  setHint(MemoFiles, texts::kHintMemoFiles);
+  setHint(MemoFiles, fromText(texts::kHintMemoFiles));
 }
 
 void TForm2::buildInstallPage() {
@@ -311,7 +304,7 @@ void TForm2::buildInstallPage() {
   Label2 = newLabel(p, "Label2", 16, 8,
                     QStringLiteral("インストール時に最初に表示するテキストファイルの名前"));
   EditInstallTextFail = newEdit(p, "EditInstallTextFail", {16, 24, 481, 20});
-  setHint(EditInstallTextFail, texts::kHintEditInstallTextFail);
+  setHint(EditInstallTextFail, fromText(texts::kHintEditInstallTextFail));
   Label21 = newLabel(p, "Label21", 16, 56, QStringLiteral("インストール先ディレクトリの初期値"));
   EditInstallDir = newEdit(p, "EditInstallDir", {16, 72, 481, 20});
   Label22 = newLabel(
@@ -360,11 +353,11 @@ void TForm2::buildStartMenuPage() {
                                   {304, 24, 137, 17});
   Label7 = newHelpLabel(p, "Label7", 8, 64);
   EditGroupInfo = newEdit(p, "EditGroupInfo", {16, 96, 481, 20});
-  setHint(EditGroupInfo, texts::kHintEditGroupInfo);
+  setHint(EditGroupInfo, fromText(texts::kHintEditGroupInfo));
   Label8 = newLabel(p, "Label8", 8, 128,
                     QStringLiteral("スタートメニューの「プログラム」内に作成するグループの名前"));
   EditGroupName = newEdit(p, "EditGroupName", {16, 144, 481, 20});
-  setHint(EditGroupName, texts::kHintEditGroupName);
+  setHint(EditGroupName, fromText(texts::kHintEditGroupName));
   Label1 = newHelpLabel(p, "Label1", 8, 176);
   MemoGroupItem = newMemo(p, "MemoGroupItem", {16, 264, 481, 161}, kListMemoPixels);
   CheckBox1 = new QCheckBox(QStringLiteral("アンインストールのショートカットを作成する"), p);
@@ -389,10 +382,10 @@ void TForm2::buildStartupPage() {
                                     caption(Option::RadioButtonStartupMuko), {280, 24, 137, 17});
   Label10 = newHelpLabel(p, "Label10", 8, 64);
   EditStartupInfo = newEdit(p, "EditStartupInfo", {24, 96, 465, 20});
-  setHint(EditStartupInfo, texts::kHintEditStartupInfo);
+  setHint(EditStartupInfo, fromText(texts::kHintEditStartupInfo));
   Label11 = newHelpLabel(p, "Label11", 8, 128);
   MemoStartupItem = newMemo(p, "MemoStartupItem", {24, 216, 465, 233}, kListMemoPixels);
-  setHint(MemoStartupItem, texts::kHintMemoStartupItem);
+  setHint(MemoStartupItem, fromText(texts::kHintMemoStartupItem));
 
   setPageTabOrder({RadioButtonStartupCheck, RadioButtonStartupNoCheck, EditStartupInfo,
                    MemoStartupItem, RadioButtonStartupMuko});
@@ -412,10 +405,10 @@ void TForm2::buildDesktopPage() {
                                     caption(Option::RadioButtonDesktopMuko), {288, 24, 105, 17});
   Label13 = newHelpLabel(p, "Label13", 8, 64);
   EditDesktopInfo = newEdit(p, "EditDesktopInfo", {32, 96, 465, 20});
-  setHint(EditDesktopInfo, texts::kHintEditDesktopInfo);
+  setHint(EditDesktopInfo, fromText(texts::kHintEditDesktopInfo));
   Label14 = newHelpLabel(p, "Label14", 8, 128);
   MemoDesktopItem = newMemo(p, "MemoDesktopItem", {32, 224, 457, 225}, kListMemoPixels);
-  setHint(MemoDesktopItem, texts::kHintMemoDesktopItem);
+  setHint(MemoDesktopItem, fromText(texts::kHintMemoDesktopItem));
 
   // The "don't check" button comes first in the Tab order on this page.
   setPageTabOrder({RadioButtonDesktopNocheck, RadioButtonDesktopCheck, EditDesktopInfo,
@@ -430,11 +423,11 @@ void TForm2::buildUninstallPage() {
       newLabel(p, "Label16", 8, 56,
                QStringLiteral("「アプリケーションの追加と削除」のリストに実際に表示される名前"));
   EditUninstallName = newEdit(p, "EditUninstallName", {24, 72, 457, 20});
-  setHint(EditUninstallName, texts::kHintEditUninstallName);
+  setHint(EditUninstallName, fromText(texts::kHintEditUninstallName));
   Label17 = newLabel(p, "Label17", 8, 96,
                      QStringLiteral("アンインストール時のダイアログで表示するウィンドウタイトル"));
   EditUninstallTitle = newEdit(p, "EditUninstallTitle", {24, 112, 457, 20});
-  setHint(EditUninstallTitle, texts::kHintEditUninstallTitle);
+  setHint(EditUninstallTitle, fromText(texts::kHintEditUninstallTitle));
   Label18 = newLabel(p, "Label18", 8, 136,
                      QStringLiteral("アンインストール時に、インストール先のディレクトリを"));
   RadioGroupUninstallAll =
@@ -460,7 +453,7 @@ void TForm2::buildUninstallPage() {
   MemoRmDir = newMemo(p, "MemoRmDir", {24, 328, 449, 49}, kDialogPixels);
   Label20 = newHelpLabel(p, "Label20", 8, 379);
   MemoUninstallRegKey = newMemo(p, "MemoUninstallRegKey", {24, 432, 449, 49}, kDialogPixels);
-  setHint(MemoUninstallRegKey, texts::kHintMemoUninstallRegKey);
+  setHint(MemoUninstallRegKey, fromText(texts::kHintMemoUninstallRegKey));
 
   setPageTabOrder({EditUninstallKey, EditUninstallName, EditUninstallTitle, RadioGroupUninstallAll,
                    RadioGroupUninstallRebootDlg, MemoUninstallRegKey, MemoRmDir,
@@ -577,20 +570,20 @@ void TForm2::FormShow() {
   showHelp(Label15, 492, texts::kHelp8);
   showHelp(Label20, 492, texts::kHelp9);
 
-  setHint(EditInstallDir, texts::kHintEditInstallDir);
-  setHint(EditInstallDirReg, texts::kHintEditInstallDirReg);
-  setHint(RadioGroupFileDel, texts::kHintRadioGroupFileDel);
-  setHint(EditInstallProgram, texts::kHintEditInstallProgram);
-  setHint(RBAllUsersNoCheck, texts::kHintRBAllUsersNoCheck);
+  setHint(EditInstallDir, fromText(texts::kHintEditInstallDir));
+  setHint(EditInstallDirReg, fromText(texts::kHintEditInstallDirReg));
+  setHint(RadioGroupFileDel, fromText(texts::kHintRadioGroupFileDel));
+  setHint(EditInstallProgram, fromText(texts::kHintEditInstallProgram));
+  setHint(RBAllUsersNoCheck, fromText(texts::kHintRBAllUsersNoCheck));
   for (QRadioButton* b : {RBAllUsersCheck, RBAllUsersKotei, RBAllUsersMishiyo}) {
     b->setToolTip(RBAllUsersNoCheck->toolTip());
     b->setToolTipDuration(RBAllUsersNoCheck->toolTipDuration());
   }
-  setHint(EditInstallMessage, texts::kHintEditInstallMessage);
-  setHint(MemoGroupItem, texts::kHintMemoGroupItem);
-  setHint(EditUninstallKey, texts::kHintEditUninstallKey);
-  setHint(MemoRmDir, texts::kHintMemoRmDir);
-  setHint(RadioGroupNotAdmin, texts::kHintRadioGroupNotAdmin);
+  setHint(EditInstallMessage, fromText(texts::kHintEditInstallMessage));
+  setHint(MemoGroupItem, fromText(texts::kHintMemoGroupItem));
+  setHint(EditUninstallKey, fromText(texts::kHintEditUninstallKey));
+  setHint(MemoRmDir, fromText(texts::kHintMemoRmDir));
+  setHint(RadioGroupNotAdmin, fromText(texts::kHintRadioGroupNotAdmin));
 }
 
 // Closing keeps everything: the controls are the settings themselves.
