@@ -15,6 +15,7 @@
 #include "ui/common/app_title.h"
 #include "ui/common/field_binder.h"
 #include "ui/common/hints.h"
+#include "ui/common/tool_font.h"
 
 namespace velquin::ui {
 namespace {
@@ -29,16 +30,6 @@ const QColor kCreateColour{255, 0, 0};
 
 QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QFont windowFont() {
-  // The layout was drawn for MS P Gothic; IPA P Gothic has the same
-  // proportional metrics where that font is missing.
-  QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                    QStringLiteral("IPAPGothic")});
-  font.setPixelSize(12);
-  return font;
 }
 
 template <class W>
@@ -96,7 +87,7 @@ TForm1::TForm1(InstallSettings& settings, FieldBinder& binder, Dialogs& dialogs,
       dialogs_(dialogs) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(appTitle());
-  setFont(windowFont());
+  setFont(toolFont(12));
   setFixedSize(kClientWidth, kClientHeight);
   move(kWindowPosition);
 

@@ -1,0 +1,29 @@
+#include "tool_font.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace velquin::ui {
+namespace {
+
+QStringList installedFamilies() {
+  const QStringList wanted{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                           QStringLiteral("IPAPGothic")};
+  const QStringList installed = QFontDatabase::families();
+  for (qsizetype i = 0; i < wanted.size(); ++i) {
+    if (installed.contains(wanted[i], Qt::CaseInsensitive)) return wanted.mid(i);
+  }
+  return wanted;  // none installed: the font system picks the nearest
+}
+
+}  // namespace
+
+QFont toolFont(int pixelSize) {
+  static const QStringList families = installedFamilies();
+  QFont font;
+  font.setFamilies(families);
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+}  // namespace velquin::ui
