@@ -1,0 +1,37 @@
+// Loading a large settings file: N [Files] entries and N/20 shortcuts in each
+// list (20,000 and 1,000 at the top size), from disk into the record.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "bench_trees.h"
+#include "settings/settings_loader.h"
+
+namespace velquin {
+namespace {
+
+void BM_LoadSettingsFile(benchmark::State& state) {
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("velquin-load-bench-" + std::to_string(state.range(0)) + ".ini");
+  {
+    const std::string text = bench::largeSettingsFile(static_cast<int>(state.range(0)));
+    std::ofstream(file, std::ios::binary)
+        .write(text.data(), static_cast<std::streamsize>(text.size()));
+  }
+  for (auto _ : state) {
+    InstallSettings s;
+    loadSettingsFile(s, file);
+    benchmark::DoNotOptimize(s.lines(ListField::MemoFiles).data());
+  }
+  state.SetComplexityN(state.range(0));
+  std::filesystem::remove(file);
+}
+BENCHMARK(BM_LoadSettingsFile)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+}  // namespace
+}  // namespace velquin
