@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
+#include <memory>
 
 #include "app_icon.h"
 #include "qt_dialogs.h"
@@ -16,25 +18,24 @@
 
 namespace {
 
-// VELQUIN_QUIT_AFTER_SHOW=1 ends the run as soon as the main window has been
-// painted, printing one line; the start-up test and the start-up benchmark
-// use it.
-class QuitAfterFirstPaint : public QObject {
+// Runs `then` once, from the event loop, after the window's first paint has
+// reached the screen.
+class AfterFirstPaint : public QObject {
  public:
-  using QObject::QObject;
+  AfterFirstPaint(QWidget* window, std::function<void()> then)
+      : QObject(window), then_(std::move(then)) {
+    window->installEventFilter(this);
+  }
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !done_) {
-      done_ = true;
-      auto* w = static_cast<QWidget*>(watched);
-      std::printf("shown %s %dx%d\n", qPrintable(w->windowTitle()), w->width(), w->height());
-      std::fflush(stdout);
-      QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, this, then_);
     }
     return false;
   }
 
  private:
-  bool done_ = false;
+  std::function<void()> then_;
 };
 
 }  // namespace
@@ -52,8 +53,17 @@ int main(int argc, char** argv) {
 
   velquin::ui::TForm1 form1(settings, binder, dialogs);
   dialogs.setWindow(&form1);
-  velquin::ui::TForm2 form2(settings, binder, &form1);
-  form1.setDetailsDialog(&form2);
+
+  // The detailed-settings dialog is built as soon as the main window is on
+  // screen, so that the author sees the window without waiting for the six
+  // pages; Details builds it itself should it come first. Built from the
+  // record's values, it is in the same state either way.
+  std::unique_ptr<velquin::ui::TForm2> form2;
+  const auto detailsDialog = [&]() -> QDialog* {
+    if (!form2) form2 = std::make_unique<velquin::ui::TForm2>(settings, binder, &form1);
+    return form2.get();
+  };
+  form1.setDetailsDialog(detailsDialog);
 
 #ifndef QT_NO_SESSIONMANAGER
   QObject::connect(
@@ -61,9 +71,19 @@ int main(int argc, char** argv) {
       [&form1](QSessionManager& manager) { form1.commitData(manager); }, Qt::DirectConnection);
 #endif
 
-  QuitAfterFirstPaint quitHook;
-  if (qEnvironmentVariable("VELQUIN_QUIT_AFTER_SHOW") == QLatin1String("1"))
-    form1.installEventFilter(&quitHook);
+  // VELQUIN_QUIT_AFTER_SHOW=1 ends the run as soon as the main window has
+  // been painted, printing one line; the start-up test and the start-up
+  // benchmark use it.
+  if (qEnvironmentVariable("VELQUIN_QUIT_AFTER_SHOW") == QLatin1String("1")) {
+    new AfterFirstPaint(&form1, [&form1] {
+      std::printf("shown %s %dx%d\n", qPrintable(form1.windowTitle()), form1.width(),
+                  form1.height());
+      std::fflush(stdout);
+      QCoreApplication::exit(0);
+    });
+  } else {
+    new AfterFirstPaint(&form1, [detailsDialog] { detailsDialog(); });
+  }
 
   form1.show();
   return app.exec();

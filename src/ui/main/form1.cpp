@@ -205,7 +205,7 @@ void TForm1::ButtonShosaiClick() {
   // The checks, the loading or the folder scan, and marking the settings
   // unsaved happen in the command; the dialog's result is not used.
   if (runDetailsCommand(settings_, prompts_) == DetailsOutcome::ShowDialog && form2_)
-    form2_->exec();
+    if (QDialog* form2 = form2_()) form2->exec();
 }
 
 bool TForm1::FormCloseQuery() {

@@ -10,6 +10,7 @@
 // neither reset nor dropped.
 
 #include <QWidget>
+#include <functional>
 
 #include "settings/create_command.h"
 #include "settings/install_settings.h"
@@ -34,7 +35,12 @@ class TForm1 : public QWidget {
   ~TForm1() override;
 
   // The detailed-settings dialog that Details shows modally.
-  void setDetailsDialog(QDialog* form2) { form2_ = form2; }
+  void setDetailsDialog(QDialog* form2) {
+    form2_ = [form2] { return form2; };
+  }
+  // The same, for a dialog that start-up builds after the main window is on
+  // screen: `form2` gives the dialog, building it if that has not happened yet.
+  void setDetailsDialog(std::function<QDialog*()> form2) { form2_ = std::move(form2); }
 
   // Click handlers of the three buttons.
   void ButtonSanshoClick();
@@ -69,7 +75,7 @@ class TForm1 : public QWidget {
   InstallSettings& settings_;
   Dialogs& dialogs_;
   Prompts prompts_{*this};
-  QDialog* form2_ = nullptr;
+  std::function<QDialog*()> form2_;
 
   QLineEdit* EditProgram = nullptr;
   QLabel* Label1 = nullptr;
