@@ -33,16 +33,17 @@ std::string fold(std::string_view name) {
   return out;
 }
 
-// Offset of the first "]" that is not the second byte of a character.
+// Offset of the last "]" that is not the second byte of a character.
 std::size_t closingBracket(std::string_view s) {
+  std::size_t found = std::string_view::npos;
   for (std::size_t i = 0; i < s.size(); ++i) {
     const auto b = static_cast<unsigned char>(s[i]);
     if (sjis::isLeadByte(b))
       ++i;
     else if (b == ']')
-      return i;
+      found = i;
   }
-  return std::string_view::npos;
+  return found;
 }
 
 int hexDigit(char c) {
@@ -86,9 +87,10 @@ void SettingsFileReader::index() {
     while (lead < line.size() && isBlank(line[lead])) ++lead;
     if (lead == line.size() || line[lead] == ';') continue;
 
-    if (line[lead] == '[') {
-      std::string_view rest = line.substr(lead + 1);
-      rest = rest.substr(0, closingBracket(rest));
+    if (const std::size_t close = line[lead] == '[' ? closingBracket(line.substr(lead + 1))
+                                                    : std::string_view::npos;
+        close != std::string_view::npos) {
+      const std::string_view rest = line.substr(lead + 1, close);
       auto [it, added] = byName_.try_emplace(fold(trim(rest)), sections_.size());
       if (added) {
         sections_.emplace_back();

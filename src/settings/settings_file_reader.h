@@ -14,10 +14,11 @@
 // - Blanks (space, tab) around section names, key names and values are
 //   dropped. Nothing else is: no quotes are removed, so a value reads back
 //   exactly as the writer put it.
-// - A line whose first non-blank byte is "[" is a section header; the name
-//   runs to the first "]" that is not the second byte of a double-byte
-//   character, or to the end of the line when there is none. Text after the
-//   "]" is ignored.
+// - A line whose first non-blank byte is "[" and that holds a "]" is a
+//   section header; the name runs to the last "]" that is not the second
+//   byte of a double-byte character, and text after it is ignored. A line
+//   with "[" but no "]" is no header: the entries under it stay in the
+//   section before, as the engine's platform reads them.
 // - Any other line is an entry when it holds "=": the key is the text before
 //   the first "=", the value everything after it, further "=" included.
 // - Ignored: blank lines, lines whose first non-blank byte is ";" (comments),

@@ -61,6 +61,8 @@ char32_t utf8CharAt(std::string_view s, std::size_t i) {
     if ((cont & 0xC0) != 0x80) return 0xFFFD;
     c = (c << 6) | (cont & 0x3F);
   }
+  constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};  // shorter forms are malformed
+  if (c < kLeast[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0xFFFD;
   return c;
 }
 

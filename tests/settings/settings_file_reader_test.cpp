@@ -87,17 +87,24 @@ TEST(SettingsFileReader, LinesThatAreNoEntries) {
       "\r\n"
       "K = v\r\n"
       "[Empty]\r\n"
+      "[Trailing] text after the bracket\r\n"
+      "T = 2\r\n"
       "[Unclosed\r\n"
       "U = 1\r\n"
-      "[Trailing] text after the bracket\r\n"
-      "T = 2\r\n");
+      "[Rm]Dir]\r\n"
+      "R = 3\r\n");
   EXPECT_EQ(r.readKeys("S"), std::vector<std::string>{"K"});
   EXPECT_EQ(r.readText("S", ";Comment"), "");
   EXPECT_FALSE(r.hasSection("Empty"));
   EXPECT_FALSE(r.hasSection("Missing"));
   EXPECT_TRUE(r.hasSection("S"));
-  EXPECT_EQ(r.readText("Unclosed", "U"), "1");
   EXPECT_EQ(r.readText("Trailing", "T"), "2");
+  // A header without "]" is none: its entries stay in the section before.
+  EXPECT_FALSE(r.hasSection("Unclosed"));
+  EXPECT_EQ(r.readText("Trailing", "U"), "1");
+  // The name runs to the last "]".
+  EXPECT_EQ(r.readText("Rm]Dir", "R"), "3");
+  EXPECT_EQ(r.readText("Rm", "R"), "");
   // "]" as the second byte of a character ("‐" is 81 5D) does not close the name.
   EXPECT_EQ(read("[a\x81\x5D"
                  "b]\r\nK = 1\r\n")

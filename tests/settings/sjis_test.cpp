@@ -35,7 +35,11 @@ TEST(ShiftJis, EncodingFailsOnCharacterOutsideCodePage) {
   // The yen sign has no code of its own; it must not become a backslash.
   EXPECT_FALSE(encode("\xC2\xA5", &failure));
   EXPECT_EQ(failure.character, U'\u00A5');
-  EXPECT_FALSE(encode("\xE4\xB8", &failure));  // cut-off UTF-8
+  // Malformed UTF-8 (cut off, overlong, a surrogate) is named as U+FFFD.
+  for (const char* bad : {"\xE4\xB8", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+    EXPECT_FALSE(encode(bad, &failure));
+    EXPECT_EQ(failure.character, U'\uFFFD');
+  }
   // Look-alikes with no code of their own: WAVE DASH, EM DASH, MINUS SIGN,
   // DOUBLE VERTICAL LINE, CENT SIGN, OVERLINE.
   for (const char* c : {"〜", "—", "−", "‖", "¢", "‾"}) {
