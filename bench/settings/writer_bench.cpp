@@ -45,7 +45,10 @@ void BM_ComposeSettingsFile(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(composeSettingsFile(s));
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ComposeSettingsFile)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_ComposeSettingsFile)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
 // The whole Create command: checks, composing, and the write to disk with its
@@ -63,7 +66,10 @@ void BM_CreateCommand(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   std::filesystem::remove_all(dir);
 }
-BENCHMARK(BM_CreateCommand)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_CreateCommand)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
 }  // namespace

@@ -17,10 +17,16 @@ bool isPlainFileName(std::string_view name) {
     }
     if (b < 0x20) return false;
     switch (b) {
-      case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
-        return false;
-      default:
-        break;
+      case '\\':
+      case '/':
+      case ':':
+      case '*':
+      case '?':
+      case '"':
+      case '<':
+      case '>':
+      case '|': return false;
+      default: break;
     }
   }
   return true;
@@ -69,8 +75,7 @@ CreateOutcome runCreateCommand(InstallSettings& s, UserPrompts& prompts) {
 
   const std::filesystem::path target = s.settingsFilePath();
   switch (replaceFileWhole(target, text)) {
-    case ReplaceStatus::Replaced:
-      break;
+    case ReplaceStatus::Replaced: break;
     case ReplaceStatus::CannotCreate:
       return {CreateResult::Failed, messages::cannotCreate(pathToUtf8(target))};
     case ReplaceStatus::WriteFailed:

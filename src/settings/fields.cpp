@@ -4,10 +4,10 @@ namespace velquin {
 namespace {
 
 constexpr std::array<std::string_view, kTextFieldCount> kTextNames{
-    "EditName",          "EditIniName",        "EditInstallTitle",   "EditInstallTextFail",
-    "EditInstallDir",    "EditInstallDirReg",  "EditInstallProgram", "EditInstallMessage",
-    "EditGroupInfo",     "EditGroupName",      "EditStartupInfo",    "EditDesktopInfo",
-    "EditUninstallKey",  "EditUninstallName",  "EditUninstallTitle",
+    "EditName",         "EditIniName",       "EditInstallTitle",   "EditInstallTextFail",
+    "EditInstallDir",   "EditInstallDirReg", "EditInstallProgram", "EditInstallMessage",
+    "EditGroupInfo",    "EditGroupName",     "EditStartupInfo",    "EditDesktopInfo",
+    "EditUninstallKey", "EditUninstallName", "EditUninstallTitle",
 };
 
 constexpr std::array<std::string_view, kTextFieldCount> kTextCaptions{
@@ -29,8 +29,8 @@ constexpr std::array<std::string_view, kTextFieldCount> kTextCaptions{
 };
 
 constexpr std::array<std::string_view, kListFieldCount> kListNames{
-    "MemoFiles", "MemoGroupItem", "MemoStartupItem", "MemoDesktopItem", "MemoRmDir",
-    "MemoUninstallRegKey",
+    "MemoFiles",       "MemoGroupItem", "MemoStartupItem",
+    "MemoDesktopItem", "MemoRmDir",     "MemoUninstallRegKey",
 };
 
 constexpr std::array<std::string_view, kListFieldCount> kListCaptions{

@@ -77,8 +77,8 @@ inline constexpr int kOptionCount = 13;
 struct OptionInfo {
   Option option;
   ChoiceField choice;
-  int code;                // the number the settings file stores
-  std::string_view name;   // the control's name
+  int code;               // the number the settings file stores
+  std::string_view name;  // the control's name
   std::string_view caption;
 };
 
@@ -94,14 +94,14 @@ inline constexpr std::array<OptionInfo, kOptionCount> kOptions{{
      "チェックをつけない"},
     {Option::RadioButtonStartMuko, ChoiceField::RadioButtonStart, -1, "RadioButtonStartMuko",
      "無効化"},
-    {Option::RadioButtonStartupCheck, ChoiceField::RadioButtonStartup, 1,
-     "RadioButtonStartupCheck", "チェックをつける"},
+    {Option::RadioButtonStartupCheck, ChoiceField::RadioButtonStartup, 1, "RadioButtonStartupCheck",
+     "チェックをつける"},
     {Option::RadioButtonStartupNoCheck, ChoiceField::RadioButtonStartup, 0,
      "RadioButtonStartupNoCheck", "チェックをつけない"},
     {Option::RadioButtonStartupMuko, ChoiceField::RadioButtonStartup, -1, "RadioButtonStartupMuko",
      "無効化"},
-    {Option::RadioButtonDesktopCheck, ChoiceField::RadioButtonDesktop, 1,
-     "RadioButtonDesktopCheck", "チェックをつける"},
+    {Option::RadioButtonDesktopCheck, ChoiceField::RadioButtonDesktop, 1, "RadioButtonDesktopCheck",
+     "チェックをつける"},
     {Option::RadioButtonDesktopNocheck, ChoiceField::RadioButtonDesktop, 0,
      "RadioButtonDesktopNocheck", "チェックをつけない"},
     {Option::RadioButtonDesktopMuko, ChoiceField::RadioButtonDesktop, -1, "RadioButtonDesktopMuko",

@@ -24,11 +24,11 @@ namespace {
 
 std::filesystem::path temporaryBeside(const std::filesystem::path& target, unsigned attempt) {
   static std::atomic<unsigned> counter{0};
-  const auto stamp = static_cast<unsigned long long>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto stamp =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   std::filesystem::path tmp = target;
-  tmp.concat(".velquin-" + std::to_string(stamp % 1000000007ULL) + "-" +
-             std::to_string(counter++) + "-" + std::to_string(attempt) + ".tmp");
+  tmp.concat(".velquin-" + std::to_string(stamp % 1000000007ULL) + "-" + std::to_string(counter++) +
+             "-" + std::to_string(attempt) + ".tmp");
   return tmp;
 }
 
@@ -51,8 +51,8 @@ ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_
   HANDLE h = INVALID_HANDLE_VALUE;
   for (unsigned attempt = 0; attempt < 16 && h == INVALID_HANDLE_VALUE; ++attempt) {
     tmp = temporaryBeside(target, attempt);
-    h = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    h = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                    nullptr);
     if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
   }
   if (h == INVALID_HANDLE_VALUE) return ReplaceStatus::CannotCreate;

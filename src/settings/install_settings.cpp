@@ -29,8 +29,7 @@ Option defaultOption(ChoiceField f) {
 
 InstallSettings::InstallSettings() {
   texts_[idx(TextField::EditIniName)] = std::string(kDefaultIniName);
-  for (int i = 0; i < kIndexFieldCount; ++i)
-    indexes_[i] = defaultIndex(static_cast<IndexField>(i));
+  for (int i = 0; i < kIndexFieldCount; ++i) indexes_[i] = defaultIndex(static_cast<IndexField>(i));
   for (int i = 0; i < kChoiceFieldCount; ++i)
     choices_[i] = defaultOption(static_cast<ChoiceField>(i));
 }

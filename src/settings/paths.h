@@ -34,8 +34,7 @@ std::basic_string<Char> folderOf(std::basic_string_view<Char> path, PathStyle st
   }
   std::basic_string<Char> folder(path.substr(0, cut));
   const Char sep = style == PathStyle::Windows ? Char('\\') : Char('/');
-  if (folder.empty() || (folder.back() != sep && folder.back() != Char('/')))
-    folder.push_back(sep);
+  if (folder.empty() || (folder.back() != sep && folder.back() != Char('/'))) folder.push_back(sep);
   return folder;
 }
 

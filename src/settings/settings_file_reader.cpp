@@ -87,8 +87,8 @@ void SettingsFileReader::index() {
     while (lead < line.size() && isBlank(line[lead])) ++lead;
     if (lead == line.size() || line[lead] == ';') continue;
 
-    if (const std::size_t close = line[lead] == '[' ? closingBracket(line.substr(lead + 1))
-                                                    : std::string_view::npos;
+    if (const std::size_t close =
+            line[lead] == '[' ? closingBracket(line.substr(lead + 1)) : std::string_view::npos;
         close != std::string_view::npos) {
       const std::string_view rest = line.substr(lead + 1, close);
       auto [it, added] = byName_.try_emplace(fold(trim(rest)), sections_.size());

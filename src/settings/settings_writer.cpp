@@ -88,7 +88,8 @@ std::string composeSettingsFile(const InstallSettings& s) {
     f.entry("GroupName", s.text(T::EditGroupName));
     const int items = f.items(s.lines(L::MemoGroupItem));
     if (s.checkBox1())
-      f.item(items + 1, s.text(T::EditName) + std::string(kUninstallShortcutSuffix) + "," + engine + ",/r");
+      f.item(items + 1,
+             s.text(T::EditName) + std::string(kUninstallShortcutSuffix) + "," + engine + ",/r");
   }
 
   f.section("Startup");

@@ -80,10 +80,11 @@ TEST_F(CreateCommand, WritesConfirmsAndWarnsOfMissingEngine) {
   s.setLines(L::MemoFiles, {"a.txt"});
   EXPECT_EQ(create().result, CreateResult::Written);
   EXPECT_TRUE(s.settingsSaved());
-  EXPECT_EQ(prompts.shown, (std::vector<std::string>{
-                               "iniファイル(Rivo.ini)を作成しました。",
-                               "インストーラ本体が同梱されていないか、インストーラ本体のファイル名が"
-                               "間違っています。\r確認してください。"}));
+  EXPECT_EQ(prompts.shown,
+            (std::vector<std::string>{
+                "iniファイル(Rivo.ini)を作成しました。",
+                "インストーラ本体が同梱されていないか、インストーラ本体のファイル名が"
+                "間違っています。\r確認してください。"}));
   EXPECT_TRUE(written().starts_with("[Application]\r\nName = Velquin\r\n"));
 }
 
@@ -152,8 +153,8 @@ TEST_F(CreateCommand, MissingFolderFailsWithFullPath) {
 
 TEST_F(CreateCommand, ReadOnlySettingsFileIsKept) {
   test::writeBytes(dir / "Rivo.ini", "old");
-  std::filesystem::permissions(dir / "Rivo.ini", std::filesystem::perms::owner_read |
-                                                     std::filesystem::perms::group_read);
+  std::filesystem::permissions(
+      dir / "Rivo.ini", std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   s.setLines(L::MemoFiles, {"a.txt"});
   const auto outcome = create();
   EXPECT_EQ(outcome.result, CreateResult::Failed);

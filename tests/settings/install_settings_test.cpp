@@ -81,15 +81,38 @@ TEST(InstallSettings, NewProgramResetsEveryFieldInOrder) {
   EXPECT_EQ(s.distDir().native(), std::filesystem::path("/dist/new/").native());
   // The reset marks the settings unsaved only through the new settings file name.
   EXPECT_FALSE(s.settingsSaved());
-  const std::vector<std::string> expected{
-      "program", "EditName", "saved", "EditIniName", "EditInstallTitle", "EditInstallTextFail",
-      "EditInstallDir", "EditInstallDirReg", "RadioGroupFileDel", "EditInstallProgram",
-      "RBAllUsersMishiyoClick", "EditInstallMessage", "MemoFiles", "RadioButtonStartMukoClick",
-      "EditGroupInfo", "EditGroupName", "MemoGroupItem", "CheckBox1",
-      "RadioButtonStartupMukoClick", "EditStartupInfo", "MemoStartupItem",
-      "RadioButtonDesktopMukoClick", "EditDesktopInfo", "MemoDesktopItem", "EditUninstallKey",
-      "EditUninstallName", "EditUninstallTitle", "RadioGroupUninstallAll",
-      "RadioGroupUninstallRebootDlg", "RadioGroupNotAdmin", "MemoRmDir", "MemoUninstallRegKey"};
+  const std::vector<std::string> expected{"program",
+                                          "EditName",
+                                          "saved",
+                                          "EditIniName",
+                                          "EditInstallTitle",
+                                          "EditInstallTextFail",
+                                          "EditInstallDir",
+                                          "EditInstallDirReg",
+                                          "RadioGroupFileDel",
+                                          "EditInstallProgram",
+                                          "RBAllUsersMishiyoClick",
+                                          "EditInstallMessage",
+                                          "MemoFiles",
+                                          "RadioButtonStartMukoClick",
+                                          "EditGroupInfo",
+                                          "EditGroupName",
+                                          "MemoGroupItem",
+                                          "CheckBox1",
+                                          "RadioButtonStartupMukoClick",
+                                          "EditStartupInfo",
+                                          "MemoStartupItem",
+                                          "RadioButtonDesktopMukoClick",
+                                          "EditDesktopInfo",
+                                          "MemoDesktopItem",
+                                          "EditUninstallKey",
+                                          "EditUninstallName",
+                                          "EditUninstallTitle",
+                                          "RadioGroupUninstallAll",
+                                          "RadioGroupUninstallRebootDlg",
+                                          "RadioGroupNotAdmin",
+                                          "MemoRmDir",
+                                          "MemoUninstallRegKey"};
   EXPECT_EQ(r.events, expected);
 }
 
@@ -188,7 +211,8 @@ TEST(DistDir, FolderOfProgramWithTrailingSeparator) {
             W("\\\\server\\share\\"));
   EXPECT_EQ(folderOf<char>("/home/a/dist/app.exe", PathStyle::Posix), W("/home/a/dist/"));
   EXPECT_EQ(folderOf<char>("/app.exe", PathStyle::Posix), W("/"));
-  EXPECT_EQ(folderOf<wchar_t>(L"C:\\\x30bd\\app.exe", PathStyle::Windows), std::wstring(L"C:\\\x30bd\\"));
+  EXPECT_EQ(folderOf<wchar_t>(L"C:\\\x30bd\\app.exe", PathStyle::Windows),
+            std::wstring(L"C:\\\x30bd\\"));
 }
 
 }  // namespace

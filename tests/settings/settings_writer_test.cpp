@@ -28,11 +28,12 @@ void fillWorkedExample(InstallSettings& s) {
   s.setText(T::EditGroupInfo,
             sj("スタートメニューの「プログラム」内に＜Velquin＞というグループを作成します。"));
   s.setText(T::EditGroupName, "Velquin");
-  s.setLines(L::MemoGroupItem, sjLines({"Velquin,Tessaly.exe", "Velquinのヘルプ,help\\Tessaly.hlp"}));
+  s.setLines(L::MemoGroupItem,
+             sjLines({"Velquin,Tessaly.exe", "Velquinのヘルプ,help\\Tessaly.hlp"}));
   s.setCheckBox1(true);
   s.select(Option::RadioButtonDesktopNocheck);
-  s.setText(T::EditDesktopInfo,
-            sj("この項目にチェックを入れておくと，＜Velquin＞というショートカットをデスクトップに作成します。"));
+  s.setText(T::EditDesktopInfo, sj("この項目にチェックを入れておくと，＜Velquin＞というショートカッ"
+                                   "トをデスクトップに作成します。"));
   s.setLines(L::MemoDesktopItem, {"Velquin,Tessaly.exe"});
   s.setText(T::EditUninstallKey, "Tessaly");
   s.setText(T::EditUninstallName, "Velquin");
@@ -74,8 +75,8 @@ TEST(SettingsFileText, DependentEntriesFollowTheirSource) {
   s.select(Option::RadioButtonDesktopMuko);
   s.setText(T::EditUninstallKey, "");
   const std::string text = composeSettingsFile(s);
-  for (const char* gone : {"InstallDir", "IsFileDelAfterInst", "GroupName", "Info =", "[Uninstall]",
-                           "AllDelete"})
+  for (const char* gone :
+       {"InstallDir", "IsFileDelAfterInst", "GroupName", "Info =", "[Uninstall]", "AllDelete"})
     EXPECT_EQ(text.find(gone), std::string::npos) << gone;
   EXPECT_NE(text.find("[Group]\r\nValue = -1\r\n[Startup]\r\nValue = -1\r\n[Desktop]\r\n"
                       "Value = -1\r\n[RmDir]\r\n"),

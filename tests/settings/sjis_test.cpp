@@ -16,8 +16,9 @@ TEST(ShiftJis, EncodesAndDecodesCodePage932) {
       {"ソ", "\x83\x5C"},
       {"表示", "\x95\x5C\x8E\xA6"},
       {"ｱ", "\xB1"},
-      {"のアンインストール", "\x82\xCC\x83\x41\x83\x93\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5B\x83\x8B"},
-      {"①", "\x87\x40"},  // an NEC special character, only in Microsoft's table
+      {"のアンインストール",
+       "\x82\xCC\x83\x41\x83\x93\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5B\x83\x8B"},
+      {"①", "\x87\x40"},   // an NEC special character, only in Microsoft's table
       {"～", "\x81\x60"},  // FULLWIDTH TILDE is Microsoft's 0x8160
       {"", ""},
   };
@@ -29,7 +30,10 @@ TEST(ShiftJis, EncodesAndDecodesCodePage932) {
 
 TEST(ShiftJis, EncodingFailsOnCharacterOutsideCodePage) {
   EncodeFailure failure;
-  EXPECT_FALSE(encode("ab\xF0\x9F\x98\x80" "c", &failure));  // U+1F600
+  EXPECT_FALSE(
+      encode("ab\xF0\x9F\x98\x80"
+             "c",
+             &failure));  // U+1F600
   EXPECT_EQ(failure.offset, 2u);
   EXPECT_EQ(failure.character, U'\U0001F600');
   // The yen sign has no code of its own; it must not become a backslash.
@@ -59,7 +63,9 @@ TEST(ShiftJis, DecodingFailsOnBrokenDoubleByteCharacter) {
   EXPECT_FALSE(decode("ab\x83", &failure));  // a lead byte at the end
   EXPECT_EQ(failure.offset, 2u);
   EXPECT_EQ(decodeForDisplay("ab\x83"), "ab\xEF\xBF\xBD");
-  EXPECT_EQ(decodeForDisplay("\x83\x5C" "x"), "ソx");
+  EXPECT_EQ(decodeForDisplay("\x83\x5C"
+                             "x"),
+            "ソx");
   // Single bytes that are no character, though 0x80 is a valid second byte.
   for (const char* b : {"a\x80", "a\xA0", "a\xFD", "a\xFF"}) {
     EXPECT_FALSE(decode(b, &failure)) << b;
@@ -70,7 +76,7 @@ TEST(ShiftJis, DecodingFailsOnBrokenDoubleByteCharacter) {
 
 TEST(ShiftJis, BackslashAsSecondByteIsNoSeparator) {
   EXPECT_EQ(lastBackslash("C:\\dist\\app.exe"), 7u);
-  EXPECT_EQ(lastBackslash("C:\\\x83\x5C"), 2u);       // C:\ソ
+  EXPECT_EQ(lastBackslash("C:\\\x83\x5C"), 2u);                          // C:\ソ
   EXPECT_EQ(lastBackslash("\x95\x5C\x8E\xA6"), std::string_view::npos);  // 表示
   EXPECT_EQ(lastFolderDelimiter("C:app.exe"), 1u);
   EXPECT_EQ(lastFolderDelimiter("C:\\a\\b:c"), 6u);

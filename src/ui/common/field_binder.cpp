@@ -92,7 +92,8 @@ void FieldBinder::bindOption(QRadioButton* button, Option o) {
 void FieldBinder::bindCheckBox1(QCheckBox* box) {
   checkBox1_ = box;
   checkChanged();
-  connect(box, &QCheckBox::toggled, this, [this](bool checked) { settings_.setCheckBox1(checked); });
+  connect(box, &QCheckBox::toggled, this,
+          [this](bool checked) { settings_.setCheckBox1(checked); });
 }
 
 void FieldBinder::userEditedText(TextField f, const QString& text) {
@@ -102,7 +103,8 @@ void FieldBinder::userEditedText(TextField f, const QString& text) {
     return;
   }
   showText(f);
-  if (inform_) inform_(QString::fromStdString(messages::notShiftJis(fieldCaption(f), failure.character)));
+  if (inform_)
+    inform_(QString::fromStdString(messages::notShiftJis(fieldCaption(f), failure.character)));
 }
 
 void FieldBinder::userEditedLines(ListField f) {
@@ -113,9 +115,9 @@ void FieldBinder::userEditedLines(ListField f) {
   // Lines before and after the edited stretch keep their bytes; only the
   // lines in between are encoded again.
   qsizetype prefix = 0;
-  const qsizetype maxCommon =
-      held.size() == static_cast<std::size_t>(m.shown.size()) ? std::min(now.size(), m.shown.size())
-                                                              : 0;
+  const qsizetype maxCommon = held.size() == static_cast<std::size_t>(m.shown.size())
+                                  ? std::min(now.size(), m.shown.size())
+                                  : 0;
   while (prefix < maxCommon && now[prefix] == m.shown[prefix]) ++prefix;
   qsizetype suffix = 0;
   while (suffix < maxCommon - prefix &&

@@ -291,7 +291,6 @@ TEST_F(ProfileDifferential, DeliberateDifferences) {
   EXPECT_EQ(profileKeys(file, "Group"), (std::vector<std::string>{"Item1", "Item1"}));
   EXPECT_EQ(reader.readKeys("Group"), std::vector<std::string>{"Item1"});
   EXPECT_EQ(reader.readText("Group", "Item1"), profileText(file, "Group", "Item1"));
-
 }
 
 // Headers the way the engine's platform reads them: the name runs to the last

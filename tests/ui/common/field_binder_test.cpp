@@ -39,7 +39,8 @@ TEST_F(FieldBinderTest, CharacterOutsideCodePageIsRefusedAndNamed) {
   EXPECT_EQ(settings.text(TextField::EditName), "ab");
   EXPECT_EQ(edit.text(), QStringLiteral("ab"));
   ASSERT_EQ(told.size(), 1);
-  EXPECT_TRUE(told[0].contains(QStringLiteral("「アプリケーションの名前」"))) << told[0].toStdString();
+  EXPECT_TRUE(told[0].contains(QStringLiteral("「アプリケーションの名前」")))
+      << told[0].toStdString();
   EXPECT_TRUE(told[0].contains(QStringLiteral("〜")));
 }
 
