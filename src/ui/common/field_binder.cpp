@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <limits>
 
 #include "settings/lines.h"
 #include "settings/messages.h"
@@ -55,6 +56,9 @@ void FieldBinder::bindProgram(QLineEdit* edit) {
 
 void FieldBinder::bindText(QLineEdit* edit, TextField f) {
   texts_.insert(static_cast<int>(f), edit);
+  // A value read from a file may be longer than a line edit takes by
+  // default; it must show whole, or an edit would cut it.
+  edit->setMaxLength(std::numeric_limits<int>::max());
   showText(f);
   // textEdited comes from the user only, never from setText.
   connect(edit, &QLineEdit::textEdited, this,

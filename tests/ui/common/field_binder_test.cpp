@@ -31,6 +31,16 @@ TEST_F(FieldBinderTest, TypedTextIsStoredAsShiftJis) {
   EXPECT_EQ(edit.text(), QStringLiteral("abc"));
 }
 
+TEST_F(FieldBinderTest, LongValueShowsWholeAndSurvivesAnEdit) {
+  QLineEdit edit;
+  binder.bindText(&edit, TextField::EditInstallMessage);
+  settings.setText(TextField::EditInstallMessage, std::string(40000, 'm'));
+  EXPECT_EQ(edit.text().size(), 40000);
+  edit.end(false);
+  QTest::keyClicks(&edit, QStringLiteral("!"));
+  EXPECT_EQ(settings.text(TextField::EditInstallMessage), std::string(40000, 'm') + "!");
+}
+
 TEST_F(FieldBinderTest, CharacterOutsideCodePageIsRefusedAndNamed) {
   QLineEdit edit;
   binder.bindText(&edit, TextField::EditName);
