@@ -32,6 +32,20 @@ bool isPlainFileName(std::string_view name) {
   return true;
 }
 
+bool takeIniFileName(InstallSettings& s, UserPrompts& prompts) {
+  const std::string& name = s.text(TextField::EditIniName);
+  const std::string_view refusal = name.empty()             ? messages::kIniNameMissing
+                                   : !isPlainFileName(name) ? messages::kIniNameNotAFileName
+                                                            : std::string_view();
+  if (!refusal.empty()) {
+    prompts.showInformation(std::string(refusal));
+    prompts.focusField(TextField::EditIniName);
+    return false;
+  }
+  s.setIniFileName(name);
+  return true;
+}
+
 CreateOutcome runCreateCommand(InstallSettings& s, UserPrompts& prompts) {
   using T = TextField;
   using L = ListField;
@@ -41,19 +55,7 @@ CreateOutcome runCreateCommand(InstallSettings& s, UserPrompts& prompts) {
     prompts.showInformation(std::string(messages::kFillMainFields));
     return refused;
   }
-  if (s.text(T::EditIniName).empty()) {
-    prompts.showInformation(std::string(messages::kIniNameMissing));
-    prompts.focusField(T::EditIniName);
-    return refused;
-  }
-  // A folder part or a drive in the name would write outside the
-  // distribution folder.
-  if (!isPlainFileName(s.text(T::EditIniName))) {
-    prompts.showInformation(std::string(messages::kIniNameNotAFileName));
-    prompts.focusField(T::EditIniName);
-    return refused;
-  }
-  s.setIniFileName(s.text(T::EditIniName));
+  if (!takeIniFileName(s, prompts)) return refused;
 
   if (s.lines(L::MemoFiles).empty()) {
     prompts.showInformation(std::string(messages::kNoFileList));

@@ -29,4 +29,10 @@ CreateOutcome runCreateCommand(InstallSettings& settings, UserPrompts& prompts);
 // drive, and no character that Windows forbids in file names.
 bool isPlainFileName(std::string_view sjisName);
 
+// The check of EditIniName that Create and Details share: it must be given,
+// and be a plain file name (a folder part or a drive would reach outside the
+// distribution folder). A refusal shows its message and moves the focus to
+// the field; an accepted name becomes IniFileName.
+bool takeIniFileName(InstallSettings& settings, UserPrompts& prompts);
+
 }  // namespace velquin

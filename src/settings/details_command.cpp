@@ -48,24 +48,11 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
-  using T = TextField;
   if (s.program().empty()) {
     prompts.showInformation(std::string(messages::kProgramMissing));
     return DetailsOutcome::Refused;
   }
-  if (s.text(T::EditIniName).empty()) {
-    prompts.showInformation(std::string(messages::kIniNameMissing));
-    prompts.focusField(T::EditIniName);
-    return DetailsOutcome::Refused;
-  }
-  // As for Create: a folder part would read a file outside the distribution
-  // folder, and the next Create would refuse the name anyway.
-  if (!isPlainFileName(s.text(T::EditIniName))) {
-    prompts.showInformation(std::string(messages::kIniNameNotAFileName));
-    prompts.focusField(T::EditIniName);
-    return DetailsOutcome::Refused;
-  }
-  s.setIniFileName(s.text(T::EditIniName));
+  if (!takeIniFileName(s, prompts)) return DetailsOutcome::Refused;
 
   if (fileExists(s.settingsFilePath())) {
     loadSettingsFile(s, s.settingsFilePath());

@@ -43,6 +43,12 @@ constexpr bool isLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+// Bytes of the UTF-8 sequence that starts with `lead` (1 for a stray
+// continuation byte, so that a scan always moves on).
+constexpr std::size_t utf8SequenceLength(unsigned char lead) {
+  return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
+
 // Offset of the last backslash that is a path separator, that is not the
 // second byte of a double-byte character; npos when there is none.
 std::size_t lastBackslash(std::string_view bytes);

@@ -52,11 +52,11 @@ class Converter {
 
 char32_t utf8CharAt(std::string_view s, std::size_t i) {
   const auto b = static_cast<unsigned char>(s[i]);
-  int len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+  const std::size_t len = utf8SequenceLength(b);
   if (b >= 0x80 && b < 0xC0) return 0xFFFD;
   if (i + len > s.size()) return 0xFFFD;
   char32_t c = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
-  for (int k = 1; k < len; ++k) {
+  for (std::size_t k = 1; k < len; ++k) {
     const auto cont = static_cast<unsigned char>(s[i + k]);
     if ((cont & 0xC0) != 0x80) return 0xFFFD;
     c = (c << 6) | (cont & 0x3F);
@@ -81,7 +81,7 @@ std::optional<Bytes> encode(std::string_view utf8, EncodeFailure* failure) {
     if (fromCp932.run(out, back, at) && back == utf8) return out;
     for (at = 0; at < utf8.size();) {
       const auto b = static_cast<unsigned char>(utf8[at]);
-      const std::size_t len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+      const std::size_t len = utf8SequenceLength(b);
       const std::string_view one = utf8.substr(at, len);
       std::string bytes, again;
       std::size_t ignored = 0;

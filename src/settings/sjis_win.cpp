@@ -71,8 +71,6 @@ std::string wideToUtf8(std::wstring_view in) {
   return out;
 }
 
-std::size_t utf8Length(unsigned char b) { return b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4; }
-
 }  // namespace
 
 std::optional<Bytes> encode(std::string_view utf8, EncodeFailure* failure) {
@@ -83,7 +81,7 @@ std::optional<Bytes> encode(std::string_view utf8, EncodeFailure* failure) {
   if (failure) {
     for (std::size_t i = 0; i < utf8.size();) {
       const std::size_t len =
-          std::min(utf8Length(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+          std::min(utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
       std::wstring w;
       std::string one;
       if (!toWide(CP_UTF8, utf8.substr(i, len), w)) {
