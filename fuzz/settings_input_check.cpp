@@ -1,6 +1,6 @@
 #include "settings_input_check.h"
 
-#include <array>
+#include <vector>
 
 #include "settings/install_settings.h"
 #include "settings/settings_file_reader.h"
@@ -10,16 +10,18 @@
 namespace velquin::fuzz {
 namespace {
 
-constexpr std::array<std::string_view, 10> kSections{
-    "Application", "Install",   "Files", "Group",  "Startup",
-    "Desktop",     "Uninstall", "RmDir", "RegKey", "",
-};
+// Every section the loading knows, and the nameless one.
+std::vector<std::string_view> sectionNames() {
+  std::vector<std::string_view> names;
+  for (const SectionInfo& s : kSections) names.push_back(s.name);
+  names.push_back("");
+  return names;
+}
 
 std::string loadAndCompose(const SettingsFileReader& reader) {
   InstallSettings s;
-  s.setIniFileName("Rivo.ini");
   loadSettings(s, reader);
-  return composeSettingsFile(s);
+  return composeSettingsFile(s, "Rivo.ini");
 }
 
 }  // namespace
@@ -29,7 +31,7 @@ bool checkSettingsInput(std::string_view bytes, std::string& problem) {
 
   // Every key of every section the loading knows is readable, and no value
   // holds a byte that would break its line when written again.
-  for (std::string_view section : kSections) {
+  for (std::string_view section : sectionNames()) {
     const auto keys = reader.readKeys(section);
     if (reader.hasSection(section) != !keys.empty()) {
       problem = "hasSection disagrees with readKeys";
@@ -58,11 +60,9 @@ bool checkSettingsInput(std::string_view bytes, std::string& problem) {
   // The loading leaves the working values alone.
   {
     InstallSettings s;
-    s.setIniFileName("Rivo.ini");
     s.setSettingsSaved(true);
     loadSettings(s, reader);
-    if (s.iniFileName() != "Rivo.ini" || !s.settingsSaved() ||
-        s.text(TextField::EditIniName) != "Rivo.ini") {
+    if (!s.settingsSaved() || s.text(TextField::EditIniName) != "Rivo.ini") {
       problem = "the loading changed a working value";
       return false;
     }

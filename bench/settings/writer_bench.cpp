@@ -41,8 +41,7 @@ void fill(InstallSettings& s, int files) {
 void BM_ComposeSettingsFile(benchmark::State& state) {
   InstallSettings s;
   fill(s, static_cast<int>(state.range(0)));
-  s.setIniFileName("Rivo.ini");
-  for (auto _ : state) benchmark::DoNotOptimize(composeSettingsFile(s));
+  for (auto _ : state) benchmark::DoNotOptimize(composeSettingsFile(s, "Rivo.ini"));
   state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_ComposeSettingsFile)

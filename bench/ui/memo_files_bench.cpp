@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/common/field_binder.h"
 #include "ui/detail/form2.h"
 
 namespace velquin::ui {
@@ -35,8 +34,7 @@ std::vector<std::string> fileList(int count, const std::string& tag) {
 
 struct Dialog {
   InstallSettings settings;
-  FieldBinder binder{settings, nullptr};
-  TForm2 form{settings, binder};
+  TForm2 form{settings, nullptr};
   QPlainTextEdit* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("MemoFiles"));
 
   Dialog() {

@@ -11,8 +11,6 @@
 #include "qt_dialogs.h"
 #include "settings/install_settings.h"
 #include "ui/common/app_title.h"
-#include "ui/common/field_binder.h"
-#include "ui/common/hints.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"
 
@@ -44,14 +42,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(velquin::ui::appTitle());
   QApplication::setWindowIcon(velquin::app::appIcon());
-  velquin::ui::installHintTiming();
 
   velquin::InstallSettings settings;
   velquin::app::QtDialogs dialogs;
-  velquin::ui::FieldBinder binder(
-      settings, [&dialogs](const QString& text) { dialogs.showInformation(text); });
-
-  velquin::ui::TForm1 form1(settings, binder, dialogs);
+  velquin::ui::TForm1 form1(settings, dialogs);
   dialogs.setWindow(&form1);
 
   // The detailed-settings dialog is built as soon as the main window is on
@@ -60,7 +54,9 @@ int main(int argc, char** argv) {
   // record's values, it is in the same state either way.
   std::unique_ptr<velquin::ui::TForm2> form2;
   const auto detailsDialog = [&]() -> QDialog* {
-    if (!form2) form2 = std::make_unique<velquin::ui::TForm2>(settings, binder, &form1);
+    if (!form2)
+      form2 = std::make_unique<velquin::ui::TForm2>(
+          settings, [&dialogs](const QString& text) { dialogs.showInformation(text); }, &form1);
     return form2.get();
   };
   form1.setDetailsDialog(detailsDialog);

@@ -3,7 +3,9 @@
 // The Create command: checks the main fields, writes the settings file into
 // the distribution folder, confirms, and warns when the engine is missing.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "install_settings.h"
 #include "user_prompts.h"
@@ -31,8 +33,9 @@ bool isPlainFileName(std::string_view sjisName);
 
 // The check of EditIniName that Create and Details share: it must be given,
 // and be a plain file name (a folder part or a drive would reach outside the
-// distribution folder). A refusal shows its message and moves the focus to
-// the field; an accepted name becomes IniFileName.
-bool takeIniFileName(InstallSettings& settings, UserPrompts& prompts);
+// distribution folder). A refusal shows its message, moves the focus to the
+// field and gives nothing; an accepted name is the command's IniFileName,
+// which it passes on to what it calls.
+std::optional<std::string> takeIniFileName(const InstallSettings& settings, UserPrompts& prompts);
 
 }  // namespace velquin

@@ -16,14 +16,13 @@ namespace {
 // bytes stays the same.
 std::string foldCase(std::string_view s) {
   std::string out(s);
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    const auto b = static_cast<unsigned char>(out[i]);
-    if (!sjis::isLeadByte(b)) {
-      if (b >= 'A' && b <= 'Z') out[i] = static_cast<char>(b - 'A' + 'a');
-      continue;
+  sjis::forEachChar(s, [&](std::size_t i, std::size_t length) {
+    if (length == 1) {
+      if (out[i] >= 'A' && out[i] <= 'Z') out[i] = static_cast<char>(out[i] - 'A' + 'a');
+      return;
     }
-    if (i + 1 >= out.size()) break;
-    const unsigned code = (b << 8) | static_cast<unsigned char>(out[i + 1]);
+    const unsigned code =
+        (static_cast<unsigned char>(s[i]) << 8) | static_cast<unsigned char>(s[i + 1]);
     unsigned lower = code;
     if (code >= 0x8260 && code <= 0x8279) {
       lower = code + 0x21;  // Ａ-Ｚ to ａ-ｚ
@@ -36,8 +35,7 @@ std::string foldCase(std::string_view s) {
     }
     out[i] = static_cast<char>(lower >> 8);
     out[i + 1] = static_cast<char>(lower & 0xFF);
-    ++i;
-  }
+  });
   return out;
 }
 
@@ -52,17 +50,18 @@ DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
     prompts.showInformation(std::string(messages::kProgramMissing));
     return DetailsOutcome::Refused;
   }
-  if (!takeIniFileName(s, prompts)) return DetailsOutcome::Refused;
+  const std::optional<std::string> iniFileName = takeIniFileName(s, prompts);
+  if (!iniFileName) return DetailsOutcome::Refused;
 
-  if (fileExists(s.settingsFilePath())) {
-    loadSettingsFile(s, s.settingsFilePath());
+  if (const auto path = s.settingsFilePath(*iniFileName); fileExists(path)) {
+    loadSettingsFile(s, path);
   } else if (s.lines(ListField::MemoFiles).empty()) {
     // The engine installs itself through the entry Create adds, so its own
     // file in the distribution folder is not one of the author's files. Only
     // the folder's own copy is meant: a file of that name in a sub-folder is
     // the author's.
     FolderScan scan = scanFolder(s.distDir());
-    const std::string engine = s.engineBaseName() + ".exe";
+    const std::string engine = engineBaseName(*iniFileName) + ".exe";
     const auto it = std::find_if(scan.lines.begin(), scan.lines.end(), [&](const std::string& l) {
       return equalsIgnoringCase(l, engine);
     });

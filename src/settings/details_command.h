@@ -9,7 +9,7 @@
 // 1. No program chosen: "配布プログラムのファイル名を指定してください。", stop.
 // 2. No settings file name: the message of Create, focus to EditIniName, stop;
 //    a name that is not a plain file name: likewise, with Create's message.
-// 3. IniFileName takes EditIniName.
+// 3. The accepted EditIniName is the settings file's name (IniFileName).
 // 4. When a file (not a folder) of that name stands in DistDir, it is loaded.
 // 5. Otherwise, and only while MemoFiles holds no line at all (one empty line
 //    counts as a line), the distribution folder is scanned into MemoFiles and

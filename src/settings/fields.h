@@ -1,14 +1,28 @@
 #pragma once
 
-// The fields of the settings record, named after the controls that edit them.
+// Every field of the settings record, in one table: its kind, the control
+// that edits it, how messages name it, where the settings file keeps it, the
+// optional part of the settings it belongs to, and its start-up value.
+//
+// The record, the reset, the writer, the loading, Create and both windows
+// read these facts from here; nothing else states them. The table's order is
+// the order of the windows, which is also the order in which the reset sets
+// the fields and in which the settings file holds their entries.
+//
+// Adding a field: add its enumerator below and its row to kFields (the
+// static_asserts at the end refuse a missing or misplaced row), put its
+// control into the window's .ui file under the same name, and test it.
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace velquin {
 
-// Single-line texts (Shift-JIS bytes). EditProgram is not among them: it is a
-// path on disk and kept as a native path.
+// The record's fields by kind; each enumerator is the name of its control.
+// EditProgram is no field here: it is a path on disk, kept as a native path.
+
+// Single-line texts (Shift-JIS bytes).
 enum class TextField {
   EditName,
   EditIniName,
@@ -26,9 +40,9 @@ enum class TextField {
   EditUninstallName,
   EditUninstallTitle,
 };
-inline constexpr int kTextFieldCount = 15;
 
-// Lists of lines (each line Shift-JIS bytes without a line break).
+// Lists of lines (each line Shift-JIS bytes without a line break); all start
+// empty.
 enum class ListField {
   MemoFiles,
   MemoGroupItem,
@@ -37,7 +51,6 @@ enum class ListField {
   MemoRmDir,
   MemoUninstallRegKey,
 };
-inline constexpr int kListFieldCount = 6;
 
 // Radio groups: the value is the selected item's index, -1 for none.
 enum class IndexField {
@@ -46,7 +59,6 @@ enum class IndexField {
   RadioGroupUninstallRebootDlg,
   RadioGroupNotAdmin,
 };
-inline constexpr int kIndexFieldCount = 4;
 
 // Sets of radio buttons; each option is one button with a code for the file.
 enum class ChoiceField {
@@ -55,8 +67,13 @@ enum class ChoiceField {
   RadioButtonStartup,
   RadioButtonDesktop,
 };
-inline constexpr int kChoiceFieldCount = 4;
 
+// Check boxes.
+enum class CheckField {
+  CheckBox1,  // the uninstall shortcut in the start-menu group
+};
+
+// The options of the sets of radio buttons, set by set.
 enum class Option {
   RBAllUsersNoCheck,
   RBAllUsersCheck,
@@ -72,43 +89,410 @@ enum class Option {
   RadioButtonDesktopNocheck,
   RadioButtonDesktopMuko,
 };
-inline constexpr int kOptionCount = 13;
+
+enum class FieldKind { Text, Lines, Index, Choice, Check };
+
+// One field of any kind.
+struct FieldRef {
+  FieldKind kind;
+  int id;  // the enumerator's value within its kind
+
+  constexpr FieldRef(TextField f) : kind(FieldKind::Text), id(static_cast<int>(f)) {}
+  constexpr FieldRef(ListField f) : kind(FieldKind::Lines), id(static_cast<int>(f)) {}
+  constexpr FieldRef(IndexField f) : kind(FieldKind::Index), id(static_cast<int>(f)) {}
+  constexpr FieldRef(ChoiceField f) : kind(FieldKind::Choice), id(static_cast<int>(f)) {}
+  constexpr FieldRef(CheckField f) : kind(FieldKind::Check), id(static_cast<int>(f)) {}
+
+  constexpr TextField text() const { return static_cast<TextField>(id); }
+  constexpr ListField list() const { return static_cast<ListField>(id); }
+  constexpr IndexField index() const { return static_cast<IndexField>(id); }
+  constexpr ChoiceField choice() const { return static_cast<ChoiceField>(id); }
+  constexpr CheckField check() const { return static_cast<CheckField>(id); }
+  friend constexpr bool operator==(FieldRef, FieldRef) = default;
+};
+
+// The sections of the settings file, in the order the file holds them.
+enum class Section {
+  Application,
+  Install,
+  Files,
+  Group,
+  Startup,
+  Desktop,
+  Uninstall,
+  RmDir,
+  RegKey
+};
+
+enum class SectionPresence {
+  Always,              // always in the file
+  WhileUninstallUsed,  // only while the uninstall registration is in use
+  WhileListHasLines,   // only while its list holds a line (an empty line counts)
+};
+
+struct SectionInfo {
+  Section section;
+  std::string_view name;
+  SectionPresence presence;
+};
+
+inline constexpr auto kSections = std::to_array<SectionInfo>({
+    {Section::Application, "Application", SectionPresence::Always},
+    {Section::Install, "Install", SectionPresence::Always},
+    {Section::Files, "Files", SectionPresence::Always},
+    {Section::Group, "Group", SectionPresence::Always},
+    {Section::Startup, "Startup", SectionPresence::Always},
+    {Section::Desktop, "Desktop", SectionPresence::Always},
+    {Section::Uninstall, "Uninstall", SectionPresence::WhileUninstallUsed},
+    {Section::RmDir, "RmDir", SectionPresence::WhileListHasLines},
+    {Section::RegKey, "RegKey", SectionPresence::WhileListHasLines},
+});
+
+constexpr std::string_view sectionName(Section s) {
+  return kSections[static_cast<std::size_t>(s)].name;
+}
+
+// Parts of the settings that the installer uses only when the author turns
+// them on. A field of such a part is written to the file, and can be edited
+// in the dialog, only while its part is in use; whether it is in use is
+// decided by one field (see settings_rules.h).
+enum class OptionalPart {
+  None,        // the field is always in use
+  InstallDir,  // an install directory is given
+  StartMenu,   // the installer offers the start-menu group
+  Startup,     // the installer offers startup shortcuts
+  Desktop,     // the installer offers desktop shortcuts
+  Uninstall,   // the application is registered for uninstalling
+};
+
+struct PartInfo {
+  OptionalPart part;
+  FieldRef decidedBy;  // a text in use when not empty, or a choice in use unless "not used" (-1)
+};
+
+inline constexpr auto kParts = std::to_array<PartInfo>({
+    {OptionalPart::InstallDir, TextField::EditInstallDir},
+    {OptionalPart::StartMenu, ChoiceField::RadioButtonStart},
+    {OptionalPart::Startup, ChoiceField::RadioButtonStartup},
+    {OptionalPart::Desktop, ChoiceField::RadioButtonDesktop},
+    {OptionalPart::Uninstall, TextField::EditUninstallKey},
+});
+
+// The code a choice's "not used" option writes.
+inline constexpr int kNotUsedCode = -1;
+
+struct FieldInfo {
+  FieldRef field;
+  std::string_view control;  // the control's objectName, which is also the field's name
+  // How a message names a text or a list: the caption of its label or, where
+  // it has none of its own, of its page.
+  std::string_view caption = {};
+  // Where the file keeps it. A list is kept as the numbered entries (Item1,
+  // Item2, ...) of its section; a field with no key of its own (EditIniName,
+  // CheckBox1) is written by the writer's own rules.
+  Section section = Section::Application;
+  std::string_view key = {};
+  OptionalPart part = OptionalPart::None;
+  // Start-up value, which the reset gives again: a text's bytes, a radio
+  // group's index, a choice's option, a check's state. Lists start empty.
+  std::string_view startText = {};
+  int startIndex = 0;
+  Option startOption = Option::RBAllUsersNoCheck;
+  bool startChecked = false;
+  int itemCount = 0;  // a radio group's number of items
+};
+
+inline constexpr auto kFields = std::to_array<FieldInfo>({
+    // The main window.
+    {.field = TextField::EditName,
+     .control = "EditName",
+     .caption = "アプリケーションの名前",
+     .section = Section::Application,
+     .key = "Name"},
+    {.field = TextField::EditIniName,
+     .control = "EditIniName",
+     .caption = "ini ファイルの名前",
+     .startText = "Rivo.ini"},
+    {.field = TextField::EditInstallTitle,
+     .control = "EditInstallTitle",
+     .caption = "インストール時のウィンドウタイトル",
+     .section = Section::Install,
+     .key = "Title"},
+    // Page インストール.
+    {.field = TextField::EditInstallTextFail,
+     .control = "EditInstallTextFail",
+     .caption = "インストール時に最初に表示するテキストファイルの名前",
+     .section = Section::Install,
+     .key = "TextFile"},
+    {.field = TextField::EditInstallDir,
+     .control = "EditInstallDir",
+     .caption = "インストール先ディレクトリの初期値",
+     .section = Section::Install,
+     .key = "InstallDir",
+     .part = OptionalPart::InstallDir},
+    {.field = TextField::EditInstallDirReg,
+     .control = "EditInstallDirReg",
+     .caption = "ユーザーが指定したインストール先ディレクトリを保存するレジストリのキー",
+     .section = Section::Install,
+     .key = "InstallDirReg",
+     .part = OptionalPart::InstallDir},
+    {.field = IndexField::RadioGroupFileDel,
+     .control = "RadioGroupFileDel",
+     .section = Section::Install,
+     .key = "IsFileDelAfterInst",
+     .part = OptionalPart::InstallDir,
+     .startIndex = 1,
+     .itemCount = 2},
+    {.field = TextField::EditInstallProgram,
+     .control = "EditInstallProgram",
+     .caption = "インストール完了後に実行するファイルの名前",
+     .section = Section::Install,
+     .key = "Program"},
+    {.field = ChoiceField::RBAllUsers,
+     .control = "RBAllUsers",
+     .section = Section::Install,
+     .key = "AllUsers",
+     .startOption = Option::RBAllUsersMishiyo},
+    {.field = TextField::EditInstallMessage,
+     .control = "EditInstallMessage",
+     .caption = "インストール完了後に表示させるメッセージ",
+     .section = Section::Install,
+     .key = "Message"},
+    // Page ファイル.
+    {.field = ListField::MemoFiles,
+     .control = "MemoFiles",
+     .caption = "インストールするファイル",
+     .section = Section::Files},
+    // Page スタートメニュー.
+    {.field = ChoiceField::RadioButtonStart,
+     .control = "RadioButtonStart",
+     .section = Section::Group,
+     .key = "Value",
+     .startOption = Option::RadioButtonStartMuko},
+    {.field = TextField::EditGroupInfo,
+     .control = "EditGroupInfo",
+     .caption = "スタートメニュー：ポップアップヘルプで表示する説明書き",
+     .section = Section::Group,
+     .key = "Info",
+     .part = OptionalPart::StartMenu},
+    {.field = TextField::EditGroupName,
+     .control = "EditGroupName",
+     .caption = "スタートメニューの「プログラム」内に作成するグループの名前",
+     .section = Section::Group,
+     .key = "GroupName",
+     .part = OptionalPart::StartMenu},
+    {.field = ListField::MemoGroupItem,
+     .control = "MemoGroupItem",
+     .caption = "スタートメニューのショートカット",
+     .section = Section::Group,
+     .part = OptionalPart::StartMenu},
+    {.field = CheckField::CheckBox1,
+     .control = "CheckBox1",
+     .section = Section::Group,
+     .part = OptionalPart::StartMenu},
+    // Page スタートアップ.
+    {.field = ChoiceField::RadioButtonStartup,
+     .control = "RadioButtonStartup",
+     .section = Section::Startup,
+     .key = "Value",
+     .startOption = Option::RadioButtonStartupMuko},
+    {.field = TextField::EditStartupInfo,
+     .control = "EditStartupInfo",
+     .caption = "スタートアップ：ポップアップヘルプで表示する説明書き",
+     .section = Section::Startup,
+     .key = "Info",
+     .part = OptionalPart::Startup},
+    {.field = ListField::MemoStartupItem,
+     .control = "MemoStartupItem",
+     .caption = "スタートアップのショートカット",
+     .section = Section::Startup,
+     .part = OptionalPart::Startup},
+    // Page デスクトップ.
+    {.field = ChoiceField::RadioButtonDesktop,
+     .control = "RadioButtonDesktop",
+     .section = Section::Desktop,
+     .key = "Value",
+     .startOption = Option::RadioButtonDesktopMuko},
+    {.field = TextField::EditDesktopInfo,
+     .control = "EditDesktopInfo",
+     .caption = "デスクトップ：ポップアップヘルプで表示する説明書き",
+     .section = Section::Desktop,
+     .key = "Info",
+     .part = OptionalPart::Desktop},
+    {.field = ListField::MemoDesktopItem,
+     .control = "MemoDesktopItem",
+     .caption = "デスクトップのショートカット",
+     .section = Section::Desktop,
+     .part = OptionalPart::Desktop},
+    // Page アンインストール.
+    {.field = TextField::EditUninstallKey,
+     .control = "EditUninstallKey",
+     .caption = "「アプリケーションの追加と削除」に登録するキー名",
+     .section = Section::Uninstall,
+     .key = "Key",
+     .part = OptionalPart::Uninstall},
+    {.field = TextField::EditUninstallName,
+     .control = "EditUninstallName",
+     .caption = "「アプリケーションの追加と削除」のリストに実際に表示される名前",
+     .section = Section::Uninstall,
+     .key = "Name",
+     .part = OptionalPart::Uninstall},
+    {.field = TextField::EditUninstallTitle,
+     .control = "EditUninstallTitle",
+     .caption = "アンインストール時のダイアログで表示するウィンドウタイトル",
+     .section = Section::Uninstall,
+     .key = "Title",
+     .part = OptionalPart::Uninstall},
+    {.field = IndexField::RadioGroupUninstallAll,
+     .control = "RadioGroupUninstallAll",
+     .section = Section::Uninstall,
+     .key = "AllDelete",
+     .part = OptionalPart::Uninstall,
+     .startIndex = 2,
+     .itemCount = 3},
+    {.field = IndexField::RadioGroupUninstallRebootDlg,
+     .control = "RadioGroupUninstallRebootDlg",
+     .section = Section::Uninstall,
+     .key = "RebootDlg",
+     .part = OptionalPart::Uninstall,
+     .startIndex = 1,
+     .itemCount = 2},
+    {.field = IndexField::RadioGroupNotAdmin,
+     .control = "RadioGroupNotAdmin",
+     .section = Section::Uninstall,
+     .key = "NotAdmin",
+     .part = OptionalPart::Uninstall,
+     .startIndex = 0,
+     .itemCount = 2},
+    {.field = ListField::MemoRmDir,
+     .control = "MemoRmDir",
+     .caption = "アンインストール時に削除するディレクトリ",
+     .section = Section::RmDir},
+    {.field = ListField::MemoUninstallRegKey,
+     .control = "MemoUninstallRegKey",
+     .caption = "アンインストール時に削除するレジストリのキー",
+     .section = Section::RegKey},
+});
 
 struct OptionInfo {
   Option option;
   ChoiceField choice;
-  int code;               // the number the settings file stores
-  std::string_view name;  // the control's name
-  std::string_view caption;
+  int code;                  // the number the settings file stores
+  std::string_view control;  // the radio button's objectName
 };
 
-inline constexpr std::array<OptionInfo, kOptionCount> kOptions{{
-    {Option::RBAllUsersNoCheck, ChoiceField::RBAllUsers, 0, "RBAllUsersNoCheck", "チェックせず"},
-    {Option::RBAllUsersCheck, ChoiceField::RBAllUsers, 1, "RBAllUsersCheck", "チェック有り"},
-    {Option::RBAllUsersKotei, ChoiceField::RBAllUsers, 2, "RBAllUsersKotei",
-     "チェック固定（チェックがはずせなくなる）"},
-    {Option::RBAllUsersMishiyo, ChoiceField::RBAllUsers, -1, "RBAllUsersMishiyo", "使わない"},
-    {Option::RadioButtonStartCheck, ChoiceField::RadioButtonStart, 1, "RadioButtonStartCheck",
-     "チェックをつける"},
-    {Option::RadioButtonStartNoCheck, ChoiceField::RadioButtonStart, 0, "RadioButtonStartNoCheck",
-     "チェックをつけない"},
-    {Option::RadioButtonStartMuko, ChoiceField::RadioButtonStart, -1, "RadioButtonStartMuko",
-     "無効化"},
-    {Option::RadioButtonStartupCheck, ChoiceField::RadioButtonStartup, 1, "RadioButtonStartupCheck",
-     "チェックをつける"},
+inline constexpr auto kOptions = std::to_array<OptionInfo>({
+    {Option::RBAllUsersNoCheck, ChoiceField::RBAllUsers, 0, "RBAllUsersNoCheck"},
+    {Option::RBAllUsersCheck, ChoiceField::RBAllUsers, 1, "RBAllUsersCheck"},
+    {Option::RBAllUsersKotei, ChoiceField::RBAllUsers, 2, "RBAllUsersKotei"},
+    {Option::RBAllUsersMishiyo, ChoiceField::RBAllUsers, kNotUsedCode, "RBAllUsersMishiyo"},
+    {Option::RadioButtonStartCheck, ChoiceField::RadioButtonStart, 1, "RadioButtonStartCheck"},
+    {Option::RadioButtonStartNoCheck, ChoiceField::RadioButtonStart, 0, "RadioButtonStartNoCheck"},
+    {Option::RadioButtonStartMuko, ChoiceField::RadioButtonStart, kNotUsedCode,
+     "RadioButtonStartMuko"},
+    {Option::RadioButtonStartupCheck, ChoiceField::RadioButtonStartup, 1,
+     "RadioButtonStartupCheck"},
     {Option::RadioButtonStartupNoCheck, ChoiceField::RadioButtonStartup, 0,
-     "RadioButtonStartupNoCheck", "チェックをつけない"},
-    {Option::RadioButtonStartupMuko, ChoiceField::RadioButtonStartup, -1, "RadioButtonStartupMuko",
-     "無効化"},
-    {Option::RadioButtonDesktopCheck, ChoiceField::RadioButtonDesktop, 1, "RadioButtonDesktopCheck",
-     "チェックをつける"},
+     "RadioButtonStartupNoCheck"},
+    {Option::RadioButtonStartupMuko, ChoiceField::RadioButtonStartup, kNotUsedCode,
+     "RadioButtonStartupMuko"},
+    {Option::RadioButtonDesktopCheck, ChoiceField::RadioButtonDesktop, 1,
+     "RadioButtonDesktopCheck"},
     {Option::RadioButtonDesktopNocheck, ChoiceField::RadioButtonDesktop, 0,
-     "RadioButtonDesktopNocheck", "チェックをつけない"},
-    {Option::RadioButtonDesktopMuko, ChoiceField::RadioButtonDesktop, -1, "RadioButtonDesktopMuko",
-     "無効化"},
-}};
+     "RadioButtonDesktopNocheck"},
+    {Option::RadioButtonDesktopMuko, ChoiceField::RadioButtonDesktop, kNotUsedCode,
+     "RadioButtonDesktopMuko"},
+});
 
-constexpr const OptionInfo& optionInfo(Option o) { return kOptions[static_cast<int>(o)]; }
+namespace detail {
+
+constexpr std::size_t countOf(FieldKind kind) {
+  std::size_t n = 0;
+  for (const auto& f : kFields) n += f.field.kind == kind ? 1 : 0;
+  return n;
+}
+
+// The row of each field of `kind`, by its enumerator's value.
+template <FieldKind kind>
+constexpr auto rowsOf() {
+  std::array<std::size_t, countOf(kind)> rows{};
+  for (std::size_t i = 0; i < kFields.size(); ++i)
+    if (kFields[i].field.kind == kind) rows[static_cast<std::size_t>(kFields[i].field.id)] = i;
+  return rows;
+}
+
+// Every enumerator of every kind has exactly one row, and the rows of one
+// kind come in the order of its enumerators.
+constexpr bool everyFieldOnceInOrder() {
+  for (FieldKind kind :
+       {FieldKind::Text, FieldKind::Lines, FieldKind::Index, FieldKind::Choice, FieldKind::Check}) {
+    int next = 0;
+    for (const auto& f : kFields) {
+      if (f.field.kind != kind) continue;
+      if (f.field.id != next++) return false;
+    }
+  }
+  return true;
+}
+
+constexpr bool optionsInOrder() {
+  for (std::size_t i = 0; i < kOptions.size(); ++i)
+    if (static_cast<std::size_t>(kOptions[i].option) != i) return false;
+  return true;
+}
+
+constexpr bool sectionsInOrder() {
+  for (std::size_t i = 0; i < kSections.size(); ++i)
+    if (static_cast<std::size_t>(kSections[i].section) != i) return false;
+  return true;
+}
+
+template <FieldKind kind>
+inline constexpr auto kRows = rowsOf<kind>();
+
+// Messages name every text and list by its caption.
+constexpr bool textsAndListsHaveCaptions() {
+  for (const auto& f : kFields)
+    if ((f.field.kind == FieldKind::Text || f.field.kind == FieldKind::Lines) && f.caption.empty())
+      return false;
+  return true;
+}
+
+}  // namespace detail
+
+inline constexpr int kTextFieldCount = static_cast<int>(detail::countOf(FieldKind::Text));
+inline constexpr int kListFieldCount = static_cast<int>(detail::countOf(FieldKind::Lines));
+inline constexpr int kIndexFieldCount = static_cast<int>(detail::countOf(FieldKind::Index));
+inline constexpr int kChoiceFieldCount = static_cast<int>(detail::countOf(FieldKind::Choice));
+inline constexpr int kCheckFieldCount = static_cast<int>(detail::countOf(FieldKind::Check));
+
+static_assert(detail::everyFieldOnceInOrder(),
+              "kFields must list each field once, each kind in the order of its enumerators");
+// The last enumerator of each kind has its row (a row forgotten at the end
+// would leave the kind one short).
+static_assert(kTextFieldCount == static_cast<int>(TextField::EditUninstallTitle) + 1);
+static_assert(kListFieldCount == static_cast<int>(ListField::MemoUninstallRegKey) + 1);
+static_assert(kIndexFieldCount == static_cast<int>(IndexField::RadioGroupNotAdmin) + 1);
+static_assert(kChoiceFieldCount == static_cast<int>(ChoiceField::RadioButtonDesktop) + 1);
+static_assert(kCheckFieldCount == static_cast<int>(CheckField::CheckBox1) + 1);
+static_assert(detail::optionsInOrder(), "kOptions must follow the order of Option");
+static_assert(static_cast<int>(Option::RadioButtonDesktopMuko) + 1 ==
+              static_cast<int>(kOptions.size()));
+static_assert(detail::sectionsInOrder(), "kSections must follow the order of Section");
+static_assert(detail::textsAndListsHaveCaptions());
+
+constexpr const FieldInfo& fieldInfo(FieldRef f) {
+  switch (f.kind) {
+    case FieldKind::Text: return kFields[detail::kRows<FieldKind::Text>[f.id]];
+    case FieldKind::Lines: return kFields[detail::kRows<FieldKind::Lines>[f.id]];
+    case FieldKind::Index: return kFields[detail::kRows<FieldKind::Index>[f.id]];
+    case FieldKind::Choice: return kFields[detail::kRows<FieldKind::Choice>[f.id]];
+    case FieldKind::Check: break;
+  }
+  return kFields[detail::kRows<FieldKind::Check>[f.id]];
+}
+
+constexpr const OptionInfo& optionInfo(Option o) { return kOptions[static_cast<std::size_t>(o)]; }
 constexpr ChoiceField choiceOf(Option o) { return optionInfo(o).choice; }
 constexpr int codeOf(Option o) { return optionInfo(o).code; }
 
@@ -123,24 +507,8 @@ constexpr bool optionForCode(ChoiceField choice, int code, Option& out) {
   return false;
 }
 
-// Number of items of each radio group.
-constexpr int itemCount(IndexField f) {
-  switch (f) {
-    case IndexField::RadioGroupFileDel: return 2;
-    case IndexField::RadioGroupUninstallAll: return 3;
-    case IndexField::RadioGroupUninstallRebootDlg: return 2;
-    case IndexField::RadioGroupNotAdmin: return 2;
-  }
-  return 0;
-}
-
-std::string_view fieldName(TextField f);
-std::string_view fieldName(ListField f);
-std::string_view fieldName(IndexField f);
-
-// How a field is named to the user in a message: the caption of its label
-// or, where it has none of its own, of its page.
-std::string_view fieldCaption(TextField f);
-std::string_view fieldCaption(ListField f);
+constexpr int itemCount(IndexField f) { return fieldInfo(f).itemCount; }
+constexpr std::string_view fieldName(FieldRef f) { return fieldInfo(f).control; }
+constexpr std::string_view fieldCaption(FieldRef f) { return fieldInfo(f).caption; }
 
 }  // namespace velquin

@@ -187,11 +187,4 @@ FolderScan scanFolder(const std::filesystem::path& folder) {
   return std::move(scanner.result);
 }
 
-std::vector<std::string> addFolderFiles(InstallSettings& settings,
-                                        const std::filesystem::path& folder) {
-  FolderScan scan = scanFolder(folder);
-  settings.appendLines(ListField::MemoFiles, std::move(scan.lines));
-  return std::move(scan.unwritable);
-}
-
 }  // namespace velquin

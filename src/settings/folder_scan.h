@@ -21,8 +21,6 @@
 #include <string>
 #include <vector>
 
-#include "install_settings.h"
-
 namespace velquin {
 
 struct FolderScan {
@@ -31,10 +29,5 @@ struct FolderScan {
 };
 
 FolderScan scanFolder(const std::filesystem::path& folder);
-
-// Appends the lines of the scan of `folder` to MemoFiles, in one change, and
-// returns the relative paths of the files left out (UTF-8).
-std::vector<std::string> addFolderFiles(InstallSettings& settings,
-                                        const std::filesystem::path& folder);
 
 }  // namespace velquin

@@ -7,31 +7,18 @@
 
 namespace velquin {
 
-int defaultIndex(IndexField f) {
-  switch (f) {
-    case IndexField::RadioGroupFileDel: return 1;
-    case IndexField::RadioGroupUninstallAll: return 2;
-    case IndexField::RadioGroupUninstallRebootDlg: return 1;
-    case IndexField::RadioGroupNotAdmin: return 0;
-  }
-  return 0;
-}
-
-Option defaultOption(ChoiceField f) {
-  switch (f) {
-    case ChoiceField::RBAllUsers: return Option::RBAllUsersMishiyo;
-    case ChoiceField::RadioButtonStart: return Option::RadioButtonStartMuko;
-    case ChoiceField::RadioButtonStartup: return Option::RadioButtonStartupMuko;
-    case ChoiceField::RadioButtonDesktop: return Option::RadioButtonDesktopMuko;
-  }
-  return Option::RBAllUsersMishiyo;
-}
-
 InstallSettings::InstallSettings() {
-  texts_[idx(TextField::EditIniName)] = std::string(kDefaultIniName);
-  for (int i = 0; i < kIndexFieldCount; ++i) indexes_[i] = defaultIndex(static_cast<IndexField>(i));
-  for (int i = 0; i < kChoiceFieldCount; ++i)
-    choices_[i] = defaultOption(static_cast<ChoiceField>(i));
+  // The start-up values, without telling anyone: there is nobody to tell yet,
+  // and a fresh record has nothing unsaved.
+  for (const FieldInfo& f : kFields) {
+    switch (f.field.kind) {
+      case FieldKind::Text: texts_[f.field.id] = std::string(f.startText); break;
+      case FieldKind::Lines: break;
+      case FieldKind::Index: indexes_[f.field.id] = f.startIndex; break;
+      case FieldKind::Choice: choices_[f.field.id] = f.startOption; break;
+      case FieldKind::Check: checks_[f.field.id] = f.startChecked; break;
+    }
+  }
 }
 
 void InstallSettings::addListener(SettingsListener* listener) { listeners_.push_back(listener); }
@@ -40,16 +27,15 @@ void InstallSettings::removeListener(SettingsListener* listener) {
   std::erase(listeners_, listener);
 }
 
-template <class F>
-void InstallSettings::notify(F&& f) {
+void InstallSettings::changed(FieldRef f) {
   const auto listeners = listeners_;  // a listener may remove itself
-  for (auto* l : listeners) f(*l);
+  for (auto* l : listeners) l->fieldChanged(f);
 }
 
 void InstallSettings::setProgram(const std::filesystem::path& path) {
   if (path.native() == program_.native()) return;
   program_ = path;
-  notify([](SettingsListener& l) { l.programChanged(); });
+  for (auto* l : std::vector(listeners_)) l->programChanged();
   resetAfterNewProgram();
 }
 
@@ -59,7 +45,7 @@ void InstallSettings::setText(TextField f, std::string value) {
   if (held == value) return;
   held = std::move(value);
   if (f == TextField::EditIniName) setSettingsSaved(false);  // EditIniNameChange
-  notify([f](SettingsListener& l) { l.textChanged(f); });
+  changed(f);
 }
 
 void InstallSettings::setLines(ListField f, std::vector<std::string> value) {
@@ -67,7 +53,7 @@ void InstallSettings::setLines(ListField f, std::vector<std::string> value) {
   auto& held = lists_[idx(f)];
   if (held == value) return;
   held = std::move(value);
-  notify([f](SettingsListener& l) { l.linesChanged(f); });
+  changed(f);
 }
 
 void InstallSettings::appendLines(ListField f, std::vector<std::string> more) {
@@ -76,13 +62,13 @@ void InstallSettings::appendLines(ListField f, std::vector<std::string> more) {
   auto& held = lists_[idx(f)];
   held.insert(held.end(), std::make_move_iterator(more.begin()),
               std::make_move_iterator(more.end()));
-  notify([f](SettingsListener& l) { l.linesChanged(f); });
+  changed(f);
 }
 
 bool InstallSettings::removeEmptyLines(ListField f) {
   if (std::erase_if(lists_[idx(f)], [](const std::string& s) { return s.empty(); }) == 0)
     return false;
-  notify([f](SettingsListener& l) { l.linesChanged(f); });
+  changed(f);
   return true;
 }
 
@@ -91,84 +77,67 @@ void InstallSettings::setIndex(IndexField f, int value) {
   auto& held = indexes_[idx(f)];
   if (held == value) return;
   held = value;
-  notify([f](SettingsListener& l) { l.indexChanged(f); });
+  changed(f);
 }
 
 void InstallSettings::select(Option o) {
   auto& held = choices_[idx(choiceOf(o))];
   if (held == o) return;
   held = o;
-  runClickHandler(o);
+  changed(choiceOf(o));
 }
 
-void InstallSettings::runClickHandler(Option o) {
-  notify([o](SettingsListener& l) { l.optionClicked(o); });
-}
-
-void InstallSettings::setCheckBox1(bool checked) {
-  if (checkBox1_ == checked) return;
-  checkBox1_ = checked;
-  notify([](SettingsListener& l) { l.checkChanged(); });
+void InstallSettings::setChecked(CheckField f, bool checked) {
+  auto& held = checks_[idx(f)];
+  if (held == checked) return;
+  held = checked;
+  changed(f);
 }
 
 void InstallSettings::setSettingsSaved(bool saved) {
   if (settingsSaved_ == saved) return;
   settingsSaved_ = saved;
-  notify([](SettingsListener& l) { l.settingsSavedChanged(); });
+  for (auto* l : std::vector(listeners_)) l->settingsSavedChanged();
 }
 
-std::string InstallSettings::engineBaseName() const {
-  return iniFileName_.size() <= 4 ? std::string() : iniFileName_.substr(0, iniFileName_.size() - 4);
+std::string engineBaseName(std::string_view iniFileName) {
+  return std::string(iniFileName.size() <= 4 ? std::string_view()
+                                             : iniFileName.substr(0, iniFileName.size() - 4));
 }
 
-std::filesystem::path InstallSettings::settingsFilePath() const {
-  // Settings values come from the windows, which only take text that code
-  // page 932 holds; should a name still fail to decode, it is used as it is.
-  auto name = nameFromSjis(iniFileName_);
-  return joinName(distDir_, name ? *name : std::filesystem::path(iniFileName_));
+namespace {
+
+// Settings values come from the windows, which only take text that code page
+// 932 holds; should a name still fail to decode, it is used as it is.
+std::filesystem::path nameOnDisk(std::string_view sjisName) {
+  auto name = nameFromSjis(sjisName);
+  return name ? *name : std::filesystem::path(std::string(sjisName));
 }
 
-std::filesystem::path InstallSettings::enginePath() const {
-  const std::string engine = engineBaseName() + ".exe";
-  auto name = nameFromSjis(engine);
-  return joinName(distDir_, name ? *name : std::filesystem::path(engine));
+}  // namespace
+
+std::filesystem::path InstallSettings::settingsFilePath(std::string_view iniFileName) const {
+  return joinName(distDir_, nameOnDisk(iniFileName));
+}
+
+std::filesystem::path InstallSettings::enginePath(std::string_view iniFileName) const {
+  return joinName(distDir_, nameOnDisk(engineBaseName(iniFileName) + ".exe"));
 }
 
 // EditProgramChange: a new program means a new distribution folder, and every
-// setting starts again from its default. The order is the order of the
+// setting starts again from its start-up value. The order is the order of the
 // windows, and each step runs its change behaviour only if it changes a value.
 void InstallSettings::resetAfterNewProgram() {
   distDir_ = distDirOf(program_);
-  setText(TextField::EditName, {});
-  setText(TextField::EditIniName, std::string(kDefaultIniName));
-  setText(TextField::EditInstallTitle, {});
-  setText(TextField::EditInstallTextFail, {});
-  setText(TextField::EditInstallDir, {});
-  setText(TextField::EditInstallDirReg, {});
-  setIndex(IndexField::RadioGroupFileDel, 1);
-  setText(TextField::EditInstallProgram, {});
-  select(Option::RBAllUsersMishiyo);
-  setText(TextField::EditInstallMessage, {});
-  setLines(ListField::MemoFiles, {});
-  select(Option::RadioButtonStartMuko);
-  setText(TextField::EditGroupInfo, {});
-  setText(TextField::EditGroupName, {});
-  setLines(ListField::MemoGroupItem, {});
-  setCheckBox1(false);
-  select(Option::RadioButtonStartupMuko);
-  setText(TextField::EditStartupInfo, {});
-  setLines(ListField::MemoStartupItem, {});
-  select(Option::RadioButtonDesktopMuko);
-  setText(TextField::EditDesktopInfo, {});
-  setLines(ListField::MemoDesktopItem, {});
-  setText(TextField::EditUninstallKey, {});
-  setText(TextField::EditUninstallName, {});
-  setText(TextField::EditUninstallTitle, {});
-  setIndex(IndexField::RadioGroupUninstallAll, 2);
-  setIndex(IndexField::RadioGroupUninstallRebootDlg, 1);
-  setIndex(IndexField::RadioGroupNotAdmin, 0);
-  setLines(ListField::MemoRmDir, {});
-  setLines(ListField::MemoUninstallRegKey, {});
+  for (const FieldInfo& f : kFields) {
+    switch (f.field.kind) {
+      case FieldKind::Text: setText(f.field.text(), std::string(f.startText)); break;
+      case FieldKind::Lines: setLines(f.field.list(), {}); break;
+      case FieldKind::Index: setIndex(f.field.index(), f.startIndex); break;
+      case FieldKind::Choice: select(f.startOption); break;
+      case FieldKind::Check: setChecked(f.field.check(), f.startChecked); break;
+    }
+  }
 }
 
 }  // namespace velquin

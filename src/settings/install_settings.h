@@ -1,7 +1,8 @@
 #pragma once
 
 // The record of every setting the author edits, with the working values that
-// the commands share (DistDir, IniFileName, SettingsSaved).
+// the commands share (DistDir, SettingsSaved). The settings file's name is
+// taken from EditIniName by the command that needs it and passed on.
 //
 // The windows bind their controls to this record. Every setter stores the
 // value and tells the listeners only when the value really changes; that is
@@ -11,6 +12,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fields.h"
@@ -21,13 +23,9 @@ class SettingsListener {
  public:
   virtual ~SettingsListener() = default;
   virtual void programChanged() {}
-  virtual void textChanged(TextField) {}
-  virtual void linesChanged(ListField) {}
-  virtual void indexChanged(IndexField) {}
-  // The click behaviour of a radio button: it was selected while it was not,
-  // or the loading of a settings file runs the button's handler itself.
-  virtual void optionClicked(Option) {}
-  virtual void checkChanged() {}
+  // A field now holds another value: a text, a list, a radio group's index,
+  // a choice's selected option or a check box's state.
+  virtual void fieldChanged(FieldRef) {}
   virtual void settingsSavedChanged() {}
 };
 
@@ -65,29 +63,21 @@ class InstallSettings {
   Option selected(ChoiceField f) const { return choices_[idx(f)]; }
   int code(ChoiceField f) const { return codeOf(selected(f)); }
   bool isSelected(Option o) const { return selected(choiceOf(o)) == o; }
-  // Selects `o`; the others of its set are unselected. Runs the click
-  // behaviour only when `o` was not selected.
+  // Selects `o`; the others of its set are unselected.
   void select(Option o);
-  // Runs the click behaviour of `o` without changing the selection, as the
-  // loading of a settings file does after choosing an option.
-  void runClickHandler(Option o);
 
-  bool checkBox1() const { return checkBox1_; }
-  void setCheckBox1(bool checked);
+  bool checked(CheckField f) const { return checks_[idx(f)]; }
+  void setChecked(CheckField f, bool checked);
 
   // Working values.
   const std::filesystem::path& distDir() const { return distDir_; }
-  const std::string& iniFileName() const { return iniFileName_; }
-  void setIniFileName(std::string name) { iniFileName_ = std::move(name); }
-  // IniFileName without its last four bytes, whatever they are.
-  std::string engineBaseName() const;
   bool settingsSaved() const { return settingsSaved_; }
   void setSettingsSaved(bool saved);
 
-  // DistDir followed by IniFileName, and DistDir followed by the engine's
-  // file name, as native paths.
-  std::filesystem::path settingsFilePath() const;
-  std::filesystem::path enginePath() const;
+  // DistDir followed by the settings file's name, and DistDir followed by the
+  // engine's file name, as native paths.
+  std::filesystem::path settingsFilePath(std::string_view iniFileName) const;
+  std::filesystem::path enginePath(std::string_view iniFileName) const;
 
  private:
   template <class E>
@@ -95,26 +85,23 @@ class InstallSettings {
     return static_cast<std::size_t>(e);
   }
   void resetAfterNewProgram();  // EditProgramChange
-  template <class F>
-  void notify(F&& f);
+  void changed(FieldRef f);
 
   std::filesystem::path program_;
   std::array<std::string, kTextFieldCount> texts_;
   std::array<std::vector<std::string>, kListFieldCount> lists_;
   std::array<int, kIndexFieldCount> indexes_{};
   std::array<Option, kChoiceFieldCount> choices_{};
-  bool checkBox1_ = false;
+  std::array<bool, kCheckFieldCount> checks_{};
 
   std::filesystem::path distDir_;
-  std::string iniFileName_;
   bool settingsSaved_ = true;
 
   std::vector<SettingsListener*> listeners_;
 };
 
-// The start-up value of each field (also what the reset puts back).
-inline constexpr std::string_view kDefaultIniName = "Rivo.ini";
-int defaultIndex(IndexField f);
-Option defaultOption(ChoiceField f);
+// IniFileName without its last four bytes, whatever they are: the engine's
+// file is this name followed by ".exe".
+std::string engineBaseName(std::string_view iniFileName);
 
 }  // namespace velquin

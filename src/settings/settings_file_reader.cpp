@@ -22,27 +22,19 @@ std::string_view trim(std::string_view s) {
 // ASCII letters lowered; the second byte of a double-byte character is kept.
 std::string fold(std::string_view name) {
   std::string out(name);
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    const auto b = static_cast<unsigned char>(out[i]);
-    if (sjis::isLeadByte(b)) {
-      ++i;
-    } else if (b >= 'A' && b <= 'Z') {
-      out[i] = static_cast<char>(b - 'A' + 'a');
-    }
-  }
+  sjis::forEachChar(name, [&](std::size_t i, std::size_t length) {
+    if (length == 1 && out[i] >= 'A' && out[i] <= 'Z')
+      out[i] = static_cast<char>(out[i] - 'A' + 'a');
+  });
   return out;
 }
 
 // Offset of the last "]" that is not the second byte of a character.
 std::size_t closingBracket(std::string_view s) {
   std::size_t found = std::string_view::npos;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    if (sjis::isLeadByte(b))
-      ++i;
-    else if (b == ']')
-      found = i;
-  }
+  sjis::forEachChar(s, [&](std::size_t i, std::size_t length) {
+    if (length == 1 && s[i] == ']') found = i;
+  });
   return found;
 }
 

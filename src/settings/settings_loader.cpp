@@ -9,10 +9,6 @@
 namespace velquin {
 namespace {
 
-using T = TextField;
-using L = ListField;
-using C = ChoiceField;
-
 std::string itemKey(std::size_t number) { return "Item" + std::to_string(number); }
 
 // The values of Item1 to ItemN.
@@ -24,39 +20,67 @@ std::vector<std::string> readItems(const SettingsFileReader& r, std::string_view
   return lines;
 }
 
-// A shortcut list: the keys from Item1 to the end of the key list are the
-// shortcuts. When the file has no Item1 value, the list keeps the lines it
-// has (the author may have typed them before the file had any).
-void loadShortcuts(InstallSettings& s, const SettingsFileReader& r, std::string_view section,
-                   const std::vector<std::string>& keys, L field) {
-  if (r.readText(section, "Item1").empty()) return;
+// One section of the file, read once into its key list.
+struct SectionReading {
+  const SettingsFileReader& reader;
+  std::string_view name;
+  std::vector<std::string> keys;
+  // The last entry is the uninstall shortcut that Create adds for CheckBox1
+  // (the application's name followed by "のアンインストール"): that entry is
+  // the check box, not a shortcut of the author's.
+  bool endsInUninstallShortcut = false;
+
+  SectionReading(const InstallSettings& s, const SettingsFileReader& r, const SectionInfo& section)
+      : reader(r), name(section.name), keys(r.readKeys(section.name)) {
+    if (section.section != fieldInfo(CheckField::CheckBox1).section || keys.empty()) return;
+    // EditName is loaded before: [Application] comes first.
+    const std::string marker = s.text(TextField::EditName) + std::string(kUninstallShortcutSuffix);
+    endsInUninstallShortcut = sjis::containsAtCharBoundary(r.readText(name, keys.back()), marker);
+  }
+};
+
+// A shortcut list: the keys from Item1 to the end of the key list (less the
+// uninstall shortcut) are the shortcuts. When the file has no Item1 value,
+// the list keeps the lines it has (the author may have typed them before the
+// file had any).
+void loadShortcuts(InstallSettings& s, const SectionReading& sec, ListField field) {
+  const SettingsFileReader& r = sec.reader;
+  if (r.readText(sec.name, "Item1").empty()) return;
+  std::size_t keys = sec.keys.size();
+  if (sec.endsInUninstallShortcut) --keys;
   std::size_t count = 0;
-  for (std::size_t p = 0; p < keys.size(); ++p) {
-    if (SettingsFileReader::sameName(keys[p], "Item1")) {
-      count = keys.size() - p;
+  for (std::size_t p = 0; p < keys; ++p) {
+    if (SettingsFileReader::sameName(sec.keys[p], "Item1")) {
+      count = keys - p;
       break;
     }
   }
-  s.setLines(field, readItems(r, section, count));
+  s.setLines(field, readItems(r, sec.name, count));
 }
 
-// The code of a choice selects its option and then runs the tab's enabling
-// rules, whether or not the option changed: "not used" runs the rules of the
-// "無効化" button, 0 and 1 those of the "チェックをつける" button (the
-// "チェックをつけない" button applies the same rules). A code without an
-// option changes nothing and runs nothing.
-void loadShortcutChoice(InstallSettings& s, const SettingsFileReader& r, std::string_view section,
-                        C choice, Option checkButton, Option unusedButton) {
-  const int code = r.readNumber(section, "Value", -1);
+void loadList(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
+  const ListField field = info.field.list();
+  if (info.section == Section::Files) {
+    // [Files] ends in the entries that Create adds after the author's lines;
+    // they are not the author's and are left out. The list is replaced in
+    // one go, so that the windows hear of it once.
+    const std::size_t keys = sec.keys.size();
+    s.setLines(field, readItems(sec.reader, sec.name,
+                                keys > kEntriesAddedToFiles ? keys - kEntriesAddedToFiles : 0));
+  } else if (kSections[static_cast<std::size_t>(info.section)].presence ==
+             SectionPresence::WhileListHasLines) {
+    s.setLines(field, readItems(sec.reader, sec.name, sec.keys.size()));
+  } else {
+    loadShortcuts(s, sec, field);
+  }
+}
+
+// The code of a choice selects its option; a code without an option changes
+// nothing.
+void loadChoice(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
+  const int code = sec.reader.readNumber(sec.name, info.key, codeOf(info.startOption));
   Option option;
-  if (!optionForCode(choice, code, option)) return;
-  s.select(option);
-  s.runClickHandler(code == -1 ? unusedButton : checkButton);
-}
-
-void loadList(InstallSettings& s, const SettingsFileReader& r, std::string_view section, L field) {
-  if (!r.hasSection(section)) return;
-  s.setLines(field, readItems(r, section, r.readKeys(section).size()));
+  if (optionForCode(info.field.choice(), code, option)) s.select(option);
 }
 
 }  // namespace
@@ -67,75 +91,31 @@ void loadSettingsFile(InstallSettings& settings, const std::filesystem::path& pa
 }
 
 void loadSettings(InstallSettings& s, const SettingsFileReader& r) {
-  s.setText(T::EditName, r.readText("Application", "Name"));
-  s.setText(T::EditInstallTitle, r.readText("Install", "Title"));
-  s.setText(T::EditInstallTextFail, r.readText("Install", "TextFile"));
-  s.setText(T::EditInstallDir, r.readText("Install", "InstallDir"));
-  s.setText(T::EditInstallDirReg, r.readText("Install", "InstallDirReg"));
-  s.setIndex(IndexField::RadioGroupFileDel, r.readNumber("Install", "IsFileDelAfterInst", 1));
-  s.setText(T::EditInstallProgram, r.readText("Install", "Program"));
-  Option allUsers;
-  if (optionForCode(C::RBAllUsers, r.readNumber("Install", "AllUsers", -1), allUsers))
-    s.select(allUsers);
-  s.setText(T::EditInstallMessage, r.readText("Install", "Message"));
-
-  // [Files] ends in the two entries that Create adds after the author's
-  // lines (the engine and the settings file itself); they are not the
-  // author's and are left out. The list is replaced in one go, so that the
-  // windows hear of it once.
-  {
-    const std::size_t keys = r.readKeys("Files").size();
-    s.setLines(L::MemoFiles, readItems(r, "Files", keys > 2 ? keys - 2 : 0));
-  }
-
-  loadShortcutChoice(s, r, "Group", C::RadioButtonStart, Option::RadioButtonStartCheck,
-                     Option::RadioButtonStartMuko);
-  s.setText(T::EditGroupInfo, r.readText("Group", "Info"));
-  s.setText(T::EditGroupName, r.readText("Group", "GroupName"));
-
-  // [Group]: when its last entry names the uninstall shortcut that Create
-  // adds for CheckBox1 (the application's name followed by
-  // "のアンインストール"), that entry is the check box, not a shortcut of
-  // the author's. The check box is never unchecked here: a file without that
-  // entry says nothing about it. A [Group] without keys (missing, or a
-  // header alone) reads as "not used" with no shortcuts: the choice above
-  // has already taken the default, and the list and check box stay as they
-  // are.
-  {
-    std::vector<std::string> keys = r.readKeys("Group");
-    if (!keys.empty()) {
-      const std::string last = r.readText("Group", keys.back());
-      const std::string marker = s.text(T::EditName) + std::string(kUninstallShortcutSuffix);
-      if (sjis::containsAtCharBoundary(last, marker)) {
-        keys.pop_back();
-        s.setCheckBox1(true);
+  for (const SectionInfo& section : kSections) {
+    // Create leaves the optional sections out when they are not in use; their
+    // absence then says nothing, and the fields keep what they hold.
+    if (section.presence != SectionPresence::Always && !r.hasSection(section.name)) continue;
+    const SectionReading sec(s, r, section);
+    for (const FieldInfo& info : kFields) {
+      if (info.section != section.section) continue;
+      const FieldRef field = info.field;
+      switch (field.kind) {
+        case FieldKind::Text:
+          if (!info.key.empty()) s.setText(field.text(), r.readText(section.name, info.key));
+          break;
+        case FieldKind::Index:
+          s.setIndex(field.index(), r.readNumber(section.name, info.key, info.startIndex));
+          break;
+        case FieldKind::Choice: loadChoice(s, sec, info); break;
+        case FieldKind::Lines: loadList(s, sec, info); break;
+        case FieldKind::Check:
+          // A file without the uninstall shortcut says nothing about the
+          // check box: it is never unchecked here.
+          if (sec.endsInUninstallShortcut) s.setChecked(field.check(), true);
+          break;
       }
-      loadShortcuts(s, r, "Group", keys, L::MemoGroupItem);
     }
   }
-
-  loadShortcutChoice(s, r, "Startup", C::RadioButtonStartup, Option::RadioButtonStartupCheck,
-                     Option::RadioButtonStartupMuko);
-  s.setText(T::EditStartupInfo, r.readText("Startup", "Info"));
-  loadShortcuts(s, r, "Startup", r.readKeys("Startup"), L::MemoStartupItem);
-
-  loadShortcutChoice(s, r, "Desktop", C::RadioButtonDesktop, Option::RadioButtonDesktopCheck,
-                     Option::RadioButtonDesktopMuko);
-  s.setText(T::EditDesktopInfo, r.readText("Desktop", "Info"));
-  loadShortcuts(s, r, "Desktop", r.readKeys("Desktop"), L::MemoDesktopItem);
-
-  // Create leaves these sections out when they are not in use; their
-  // absence then says nothing, and the fields keep what they hold.
-  if (r.hasSection("Uninstall")) {
-    s.setText(T::EditUninstallKey, r.readText("Uninstall", "Key"));
-    s.setText(T::EditUninstallName, r.readText("Uninstall", "Name"));
-    s.setText(T::EditUninstallTitle, r.readText("Uninstall", "Title"));
-    s.setIndex(IndexField::RadioGroupUninstallAll, r.readNumber("Uninstall", "AllDelete", 2));
-    s.setIndex(IndexField::RadioGroupUninstallRebootDlg, r.readNumber("Uninstall", "RebootDlg", 1));
-    s.setIndex(IndexField::RadioGroupNotAdmin, r.readNumber("Uninstall", "NotAdmin", 0));
-  }
-  loadList(s, r, "RmDir", L::MemoRmDir);
-  loadList(s, r, "RegKey", L::MemoUninstallRegKey);
 }
 
 }  // namespace velquin

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "settings_rules.h"
+
 namespace velquin {
 namespace {
 
@@ -45,84 +47,51 @@ class FileText {
 
 std::size_t estimateSize(const InstallSettings& s) {
   std::size_t size = 1024;
-  for (int i = 0; i < kTextFieldCount; ++i) size += s.text(static_cast<TextField>(i)).size();
-  for (int i = 0; i < kListFieldCount; ++i)
-    for (const auto& l : s.lines(static_cast<ListField>(i))) size += l.size() + 16;
+  for (const FieldInfo& f : kFields) {
+    if (f.field.kind == FieldKind::Text) size += s.text(f.field.text()).size();
+    if (f.field.kind == FieldKind::Lines)
+      for (const auto& l : s.lines(f.field.list())) size += l.size() + 16;
+  }
   return size;
 }
 
 }  // namespace
 
-std::string composeSettingsFile(const InstallSettings& s) {
-  using T = TextField;
-  using L = ListField;
+std::string composeSettingsFile(const InstallSettings& s, std::string_view iniFileName) {
   FileText f(estimateSize(s));
-  const std::string engine = s.engineBaseName() + ".exe";
+  const std::string engine = engineBaseName(iniFileName) + ".exe";
 
-  f.section("Application");
-  f.entry("Name", s.text(T::EditName));
-
-  f.section("Install");
-  f.entry("Title", s.text(T::EditInstallTitle));
-  f.entry("TextFile", s.text(T::EditInstallTextFail));
-  if (!s.text(T::EditInstallDir).empty()) {
-    f.entry("InstallDir", s.text(T::EditInstallDir));
-    f.entry("InstallDirReg", s.text(T::EditInstallDirReg));
-    f.entry("IsFileDelAfterInst", s.index(IndexField::RadioGroupFileDel));
-  }
-  f.entry("Program", s.text(T::EditInstallProgram));
-  f.entry("AllUsers", s.code(ChoiceField::RBAllUsers));
-  f.entry("Message", s.text(T::EditInstallMessage));
-
-  // The engine installs itself (overwriting only an older copy) and the
-  // settings file beside the author's files.
-  f.section("Files");
-  const int files = f.items(s.lines(L::MemoFiles));
-  f.item(files + 1, engine + ",2");
-  f.item(files + 2, s.iniFileName());
-
-  f.section("Group");
-  f.entry("Value", s.code(ChoiceField::RadioButtonStart));
-  if (s.code(ChoiceField::RadioButtonStart) != -1) {
-    f.entry("Info", s.text(T::EditGroupInfo));
-    f.entry("GroupName", s.text(T::EditGroupName));
-    const int items = f.items(s.lines(L::MemoGroupItem));
-    if (s.checkBox1())
-      f.item(items + 1,
-             s.text(T::EditName) + std::string(kUninstallShortcutSuffix) + "," + engine + ",/r");
-  }
-
-  f.section("Startup");
-  f.entry("Value", s.code(ChoiceField::RadioButtonStartup));
-  if (s.code(ChoiceField::RadioButtonStartup) != -1) {
-    f.entry("Info", s.text(T::EditStartupInfo));
-    f.items(s.lines(L::MemoStartupItem));
-  }
-
-  f.section("Desktop");
-  f.entry("Value", s.code(ChoiceField::RadioButtonDesktop));
-  if (s.code(ChoiceField::RadioButtonDesktop) != -1) {
-    f.entry("Info", s.text(T::EditDesktopInfo));
-    f.items(s.lines(L::MemoDesktopItem));
-  }
-
-  if (!s.text(T::EditUninstallKey).empty()) {
-    f.section("Uninstall");
-    f.entry("Key", s.text(T::EditUninstallKey));
-    f.entry("Name", s.text(T::EditUninstallName));
-    f.entry("Title", s.text(T::EditUninstallTitle));
-    f.entry("AllDelete", s.index(IndexField::RadioGroupUninstallAll));
-    f.entry("RebootDlg", s.index(IndexField::RadioGroupUninstallRebootDlg));
-    f.entry("NotAdmin", s.index(IndexField::RadioGroupNotAdmin));
-  }
-
-  if (!s.lines(L::MemoRmDir).empty()) {
-    f.section("RmDir");
-    f.items(s.lines(L::MemoRmDir));
-  }
-  if (!s.lines(L::MemoUninstallRegKey).empty()) {
-    f.section("RegKey");
-    f.items(s.lines(L::MemoUninstallRegKey));
+  // Section by section in the file's order, and in each section the entries
+  // of its fields in the order of the table.
+  for (const SectionInfo& section : kSections) {
+    if (!isWritten(s, section.section)) continue;
+    f.section(section.name);
+    int items = 0;  // numbered entries so far
+    for (const FieldInfo& info : kFields) {
+      if (info.section != section.section || !isWritten(s, info.field)) continue;
+      const FieldRef field = info.field;
+      switch (field.kind) {
+        case FieldKind::Text:
+          if (!info.key.empty()) f.entry(info.key, s.text(field.text()));
+          break;
+        case FieldKind::Index: f.entry(info.key, s.index(field.index())); break;
+        case FieldKind::Choice: f.entry(info.key, s.code(field.choice())); break;
+        case FieldKind::Lines: items = f.items(s.lines(field.list())); break;
+        case FieldKind::Check:
+          // CheckBox1: the start-menu group gets a shortcut that runs the
+          // engine's uninstaller, named after the application.
+          if (s.checked(field.check()))
+            f.item(++items, s.text(TextField::EditName) + std::string(kUninstallShortcutSuffix) +
+                                "," + engine + ",/r");
+          break;
+      }
+    }
+    // The engine installs itself (overwriting only an older copy) and the
+    // settings file beside the author's files.
+    if (section.section == Section::Files) {
+      f.item(++items, engine + ",2");
+      f.item(++items, iniFileName);
+    }
   }
   return f.take();
 }

@@ -2,39 +2,14 @@
 
 namespace velquin::sjis {
 
-std::size_t lastBackslash(std::string_view bytes) {
-  std::size_t found = std::string_view::npos;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    if (isLeadByte(b)) {
-      ++i;  // the next byte belongs to this character, whatever its value
-    } else if (b == '\\') {
-      found = i;
-    }
-  }
-  return found;
-}
-
-std::size_t lastFolderDelimiter(std::string_view bytes) {
-  std::size_t found = std::string_view::npos;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    if (isLeadByte(b)) {
-      ++i;
-    } else if (b == '\\' || b == ':') {
-      found = i;
-    }
-  }
-  return found;
-}
-
 bool containsAtCharBoundary(std::string_view haystack, std::string_view needle) {
   if (needle.empty()) return true;
-  for (std::size_t i = 0; i + needle.size() <= haystack.size();) {
-    if (haystack.compare(i, needle.size(), needle) == 0) return true;
-    i += isLeadByte(static_cast<unsigned char>(haystack[i])) ? 2 : 1;
-  }
-  return false;
+  bool found = false;
+  forEachChar(haystack, [&](std::size_t i, std::size_t) {
+    found = haystack.compare(i, needle.size(), needle) == 0;
+    return !found;
+  });
+  return found;
 }
 
 std::string characterToUtf8(char32_t c) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace velquin::sjis {
 
@@ -43,20 +44,30 @@ constexpr bool isLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+// Calls `f(offset, length)` for each character of Shift-JIS bytes, in order:
+// a lead byte and the byte after it are one character of length 2, whatever
+// that second byte is (it may be 0x5C, the backslash, or 0x5D, "]"); any
+// other byte, and a lead byte at the very end, is a character of length 1.
+// When `f` returns bool, false stops the walk.
+template <class F>
+constexpr void forEachChar(std::string_view bytes, F&& f) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t length =
+        isLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2 : 1;
+    if constexpr (std::is_same_v<decltype(f(i, length)), bool>) {
+      if (!f(i, length)) return;
+    } else {
+      f(i, length);
+    }
+    i += length;
+  }
+}
+
 // Bytes of the UTF-8 sequence that starts with `lead` (1 for a stray
 // continuation byte, so that a scan always moves on).
 constexpr std::size_t utf8SequenceLength(unsigned char lead) {
   return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
 }
-
-// Offset of the last backslash that is a path separator, that is not the
-// second byte of a double-byte character; npos when there is none.
-std::size_t lastBackslash(std::string_view bytes);
-
-// Offset of the last byte that ends the folder part of a Windows path: the
-// last separating backslash, or a drive colon that comes after it; npos when
-// the path has neither.
-std::size_t lastFolderDelimiter(std::string_view bytes);
 
 // True when `needle` occurs in `haystack` starting on a character boundary:
 // a match that would begin on the second byte of a double-byte character

@@ -21,14 +21,12 @@ bool isFillerByte(unsigned char b) { return b == 0x80 || b == 0xA0 || b >= 0xFD;
 bool isFillerChar(wchar_t c) { return c == 0x80 || (c >= 0xF8F0 && c <= 0xF8F3); }
 
 bool hasFillerByte(std::string_view cp932) {
-  for (std::size_t i = 0; i < cp932.size(); ++i) {
-    const auto b = static_cast<unsigned char>(cp932[i]);
-    if (isLeadByte(b))
-      ++i;
-    else if (isFillerByte(b))
-      return true;
-  }
-  return false;
+  bool found = false;
+  forEachChar(cp932, [&](std::size_t i, std::size_t length) {
+    found = length == 1 && isFillerByte(static_cast<unsigned char>(cp932[i]));
+    return !found;
+  });
+  return found;
 }
 
 bool toWide(UINT codePage, std::string_view in, std::wstring& out) {
@@ -105,15 +103,12 @@ std::optional<std::string> decode(std::string_view bytes, DecodeFailure* failure
   std::wstring wide;
   if (toWide(kCp932, bytes, wide)) return wideToUtf8(wide);
   if (failure) {
-    for (std::size_t i = 0; i < bytes.size();) {
-      const std::size_t len = isLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
+    forEachChar(bytes, [&](std::size_t i, std::size_t length) {
       std::wstring w;
-      if (i + len > bytes.size() || !toWide(kCp932, bytes.substr(i, len), w)) {
-        failure->offset = i;
-        break;
-      }
-      i += len;
-    }
+      if (toWide(kCp932, bytes.substr(i, length), w)) return true;
+      failure->offset = i;
+      return false;
+    });
   }
   return std::nullopt;
 }

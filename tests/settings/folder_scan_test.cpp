@@ -80,22 +80,6 @@ TEST(FolderScan, OrderIsTheFileSystemsOwn) {
   EXPECT_EQ(scanFolder(flat.path()).lines, listed);
 }
 
-TEST(FolderScan, AppendsToTheListInOneChange) {
-  test::TempDir dir;
-  touch(dir / "new.txt");
-  struct Count : SettingsListener {
-    int changes = 0;
-    void linesChanged(ListField) override { ++changes; }
-  } count;
-  InstallSettings s;
-  s.setLines(ListField::MemoFiles, {"kept"});
-  s.addListener(&count);
-  EXPECT_TRUE(addFolderFiles(s, dir.path()).empty());
-  EXPECT_EQ(s.lines(ListField::MemoFiles), (Lines{"kept", "new.txt"}));
-  EXPECT_EQ(count.changes, 1);
-  s.removeListener(&count);
-}
-
 TEST(FolderScan, EmptyOrMissingFolderGivesNothing) {
   test::TempDir dir;
   EXPECT_TRUE(scanFolder(dir.path()).lines.empty());

@@ -30,7 +30,7 @@ void fillWorkedExample(InstallSettings& s) {
   s.setText(T::EditGroupName, "Velquin");
   s.setLines(L::MemoGroupItem,
              sjLines({"Velquin,Tessaly.exe", "Velquinのヘルプ,help\\Tessaly.hlp"}));
-  s.setCheckBox1(true);
+  s.setChecked(CheckField::CheckBox1, true);
   s.select(Option::RadioButtonDesktopNocheck);
   s.setText(T::EditDesktopInfo, sj("この項目にチェックを入れておくと，＜Velquin＞というショートカッ"
                                    "トをデスクトップに作成します。"));
@@ -40,21 +40,20 @@ void fillWorkedExample(InstallSettings& s) {
   s.setText(T::EditUninstallTitle, sj("Velquinのアンインストール"));
   s.setLines(L::MemoRmDir, {"%MYDOCUMENTS%\\Tessaly,1"});
   s.setLines(L::MemoUninstallRegKey, {"HKEY_CURRENT_USER\\Software\\Tessaly"});
-  s.setIniFileName("Rivo.ini");
 }
 
 TEST(SettingsFileText, WorkedExampleByteForByte) {
   InstallSettings s;
   fillWorkedExample(s);
-  EXPECT_EQ(composeSettingsFile(s), test::readBytes(test::goldenFile("worked_example.ini")));
+  EXPECT_EQ(composeSettingsFile(s, "Rivo.ini"),
+            test::readBytes(test::goldenFile("worked_example.ini")));
 }
 
 TEST(SettingsFileText, MinimalFileHasEighteenLines) {
   InstallSettings s;
   fillMainWindow(s);
   s.setLines(L::MemoFiles, {"a.txt"});
-  s.setIniFileName("Rivo.ini");
-  EXPECT_EQ(composeSettingsFile(s), test::readBytes(test::goldenFile("minimal.ini")));
+  EXPECT_EQ(composeSettingsFile(s, "Rivo.ini"), test::readBytes(test::goldenFile("minimal.ini")));
 }
 
 TEST(SettingsFileText, OtherSettingsFileNameNamesItsEngine) {
@@ -62,9 +61,9 @@ TEST(SettingsFileText, OtherSettingsFileNameNamesItsEngine) {
   fillMainWindow(s);
   s.setLines(L::MemoFiles, {"a.txt"});
   s.select(Option::RadioButtonStartNoCheck);  // code 0 with an empty list
-  s.setCheckBox1(true);
-  s.setIniFileName("setup.ini");
-  EXPECT_EQ(composeSettingsFile(s), test::readBytes(test::goldenFile("setup_variant.ini")));
+  s.setChecked(CheckField::CheckBox1, true);
+  EXPECT_EQ(composeSettingsFile(s, "setup.ini"),
+            test::readBytes(test::goldenFile("setup_variant.ini")));
 }
 
 TEST(SettingsFileText, DependentEntriesFollowTheirSource) {
@@ -74,7 +73,7 @@ TEST(SettingsFileText, DependentEntriesFollowTheirSource) {
   s.select(Option::RadioButtonStartMuko);
   s.select(Option::RadioButtonDesktopMuko);
   s.setText(T::EditUninstallKey, "");
-  const std::string text = composeSettingsFile(s);
+  const std::string text = composeSettingsFile(s, "setup.ini");
   for (const char* gone :
        {"InstallDir", "IsFileDelAfterInst", "GroupName", "Info =", "[Uninstall]", "AllDelete"})
     EXPECT_EQ(text.find(gone), std::string::npos) << gone;
@@ -88,8 +87,7 @@ TEST(SettingsFileText, ListOfOnlyEmptyLinesGivesBareHeader) {
   fillMainWindow(s);
   s.setLines(L::MemoFiles, {"", ""});
   s.setLines(L::MemoRmDir, {""});
-  s.setIniFileName("Rivo.ini");
-  const std::string text = composeSettingsFile(s);
+  const std::string text = composeSettingsFile(s, "Rivo.ini");
   EXPECT_NE(text.find("[Files]\r\nItem1 = Rivo.exe,2\r\nItem2 = Rivo.ini\r\n"), std::string::npos);
   EXPECT_TRUE(text.ends_with("Value = -1\r\n[RmDir]\r\n"));
 }
@@ -99,8 +97,7 @@ TEST(SettingsFileText, ValuesAreWrittenAsTheyStand) {
   fillMainWindow(s);
   s.setText(T::EditName, "  a = b ; [c]  ");
   s.setLines(L::MemoFiles, {" ", "x"});
-  s.setIniFileName("Rivo.ini");
-  const std::string text = composeSettingsFile(s);
+  const std::string text = composeSettingsFile(s, "Rivo.ini");
   EXPECT_NE(text.find("Name =   a = b ; [c]  \r\n"), std::string::npos);
   EXPECT_NE(text.find("Item1 =  \r\nItem2 = x\r\nItem3 = Rivo.exe,2\r\n"), std::string::npos);
 }

@@ -74,14 +74,6 @@ TEST(ShiftJis, DecodingFailsOnBrokenDoubleByteCharacter) {
   EXPECT_EQ(decode("\x81\x80").value(), "÷");
 }
 
-TEST(ShiftJis, BackslashAsSecondByteIsNoSeparator) {
-  EXPECT_EQ(lastBackslash("C:\\dist\\app.exe"), 7u);
-  EXPECT_EQ(lastBackslash("C:\\\x83\x5C"), 2u);                          // C:\ソ
-  EXPECT_EQ(lastBackslash("\x95\x5C\x8E\xA6"), std::string_view::npos);  // 表示
-  EXPECT_EQ(lastFolderDelimiter("C:app.exe"), 1u);
-  EXPECT_EQ(lastFolderDelimiter("C:\\a\\b:c"), 6u);
-}
-
 TEST(ShiftJis, ContainmentNeverStartsOnSecondByte) {
   // "ソ" is 83 5C; "\x5C" alone must not be found inside it, but is found
   // as a character of its own.

@@ -6,113 +6,181 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <limits>
 
 #include "settings/lines.h"
 #include "settings/messages.h"
 #include "settings/paths.h"
 #include "settings/sjis.h"
+#include "text.h"
 
 namespace velquin::ui {
 
-QString fromSjis(const std::string& bytes) {
-  return QString::fromStdString(sjis::decodeForDisplay(bytes));
-}
+QString fromSjis(std::string_view bytes) { return fromUtf8(sjis::decodeForDisplay(bytes)); }
 
 QStringList memoLines(const QString& text) {
-  // The memo shows every line followed by a line break; the break at the
-  // very end starts no further line.
+  if (text.isEmpty()) return {};
   QStringList lines = text.split(QLatin1Char('\n'));
-  if (!text.isEmpty() && text.endsWith(QLatin1Char('\n'))) lines.removeLast();
-  if (text.isEmpty()) lines.clear();
+  if (text.endsWith(QLatin1Char('\n'))) lines.removeLast();
   return lines;
 }
 
-QString memoText(const QStringList& lines) {
-  QString text;
-  qsizetype size = 0;
-  for (const auto& l : lines) size += l.size() + 1;
-  text.reserve(size);
-  for (const auto& l : lines) {
-    text += l;
-    text += QLatin1Char('\n');
-  }
-  return text;
+namespace {
+
+QString controlName(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-FieldBinder::FieldBinder(InstallSettings& settings, Inform inform, QObject* parent)
-    : QObject(parent), settings_(settings), inform_(std::move(inform)) {
+}  // namespace
+
+FieldBinder::FieldBinder(InstallSettings& settings, Inform inform)
+    : settings_(settings), inform_(std::move(inform)) {
   settings_.addListener(this);
 }
 
 FieldBinder::~FieldBinder() { settings_.removeListener(this); }
 
-void FieldBinder::bindProgram(QLineEdit* edit) {
-  program_ = edit;
-  edit->setReadOnly(true);
-  programChanged();
+template <class Move>
+void FieldBinder::transit(FieldRef f, Move&& move) {
+  const std::optional<FieldRef> outer = transit_;
+  transit_ = f;
+  move();
+  transit_ = outer;
 }
 
-void FieldBinder::bindText(QLineEdit* edit, TextField f) {
-  texts_.insert(static_cast<int>(f), edit);
-  // A value read from a file may be longer than a line edit takes by
-  // default; it must show whole, or an edit would cut it.
-  edit->setMaxLength(std::numeric_limits<int>::max());
-  showText(f);
-  // textEdited comes from the user only, never from setText.
-  connect(edit, &QLineEdit::textEdited, this,
-          [this, f](const QString& text) { userEditedText(f, text); });
-}
-
-void FieldBinder::bindLines(QPlainTextEdit* memo, ListField f) {
-  memos_.insert(static_cast<int>(f), Memo{memo, {}});
-  showLines(f);
-  connect(memo->document(), &QTextDocument::contentsChanged, this, [this, f] {
-    const Memo& m = memos_[static_cast<int>(f)];
-    if (!m.widget->signalsBlocked()) userEditedLines(f);
-  });
-}
-
-void FieldBinder::bindIndex(QButtonGroup* group, IndexField f) {
-  groups_.insert(static_cast<int>(f), group);
-  showIndex(f);
-  connect(group, &QButtonGroup::idToggled, this, [this, f](int id, bool checked) {
-    if (checked) settings_.setIndex(f, id);
-  });
-}
-
-void FieldBinder::bindOption(QRadioButton* button, Option o) {
-  options_.insert(static_cast<int>(o), button);
-  {
-    const QSignalBlocker block(button);
-    button->setChecked(settings_.isSelected(o));
+void FieldBinder::bind(QWidget* window) {
+  const std::size_t first = bindings_.size();
+  if ((program_ = window->findChild<QLineEdit*>(QStringLiteral("EditProgram")))) {
+    program_->setReadOnly(true);  // only Browse fills it; its text can still be copied
+    programChanged();
   }
-  connect(button, &QRadioButton::toggled, this, [this, o](bool checked) {
-    if (checked) settings_.select(o);
+
+  for (const FieldInfo& info : kFields) {
+    const QString name = controlName(info.control);
+    Binding b(info.field);
+    switch (info.field.kind) {
+      case FieldKind::Text:
+        b.edit = window->findChild<QLineEdit*>(name);
+        if (b.edit) {
+          // A value read from a file may be longer than a line edit takes by
+          // default; it must show whole, or an edit would cut it.
+          b.edit->setMaxLength(std::numeric_limits<int>::max());
+        }
+        break;
+      case FieldKind::Lines: b.memo.widget = window->findChild<QPlainTextEdit*>(name); break;
+      case FieldKind::Index:
+        if (QWidget* box = window->findChild<QWidget*>(name)) {
+          b.items = new QButtonGroup(box);
+          int id = 0;
+          for (auto* item : box->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+            b.items->addButton(item, id++);
+        }
+        break;
+      case FieldKind::Choice:
+        for (const OptionInfo& o : kOptions)
+          if (o.choice == info.field.choice())
+            if (auto* button = window->findChild<QRadioButton*>(controlName(o.control)))
+              b.buttons << button;
+        break;
+      case FieldKind::Check:
+        if (auto* box = window->findChild<QCheckBox*>(name)) b.buttons << box;
+        break;
+    }
+    if (!b.edit && !b.memo.widget && !b.items && b.buttons.isEmpty()) continue;
+    bindings_.push_back(std::move(b));
+  }
+
+  // Connected once every binding has its place, so that the index of each
+  // stays valid.
+  for (std::size_t i = first; i < bindings_.size(); ++i) {
+    Binding& b = bindings_[i];
+    show(b);
+    const FieldRef f = b.field;
+    if (b.edit) {
+      connect(b.edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+        if (!inTransit(bindings_[i].field)) userEditedText(bindings_[i], text);
+      });
+    } else if (b.memo.widget) {
+      connect(b.memo.widget->document(), &QTextDocument::contentsChanged, this, [this, i] {
+        if (!inTransit(bindings_[i].field)) userEditedLines(bindings_[i]);
+      });
+    } else if (b.items) {
+      connect(b.items, &QButtonGroup::idToggled, this, [this, f](int id, bool checked) {
+        if (checked && !inTransit(f)) transit(f, [&] { settings_.setIndex(f.index(), id); });
+      });
+    } else if (f.kind == FieldKind::Check) {
+      connect(b.buttons[0], &QAbstractButton::toggled, this, [this, f](bool checked) {
+        if (!inTransit(f)) transit(f, [&] { settings_.setChecked(f.check(), checked); });
+      });
+    } else {
+      qsizetype n = 0;
+      for (const OptionInfo& o : kOptions) {
+        if (o.choice != f.choice() || n >= b.buttons.size()) continue;
+        const Option option = o.option;
+        connect(b.buttons[n++], &QAbstractButton::toggled, this, [this, f, option](bool checked) {
+          if (checked && !inTransit(f)) transit(f, [&] { settings_.select(option); });
+        });
+      }
+    }
+  }
+}
+
+FieldBinder::Binding* FieldBinder::find(FieldRef f) {
+  for (Binding& b : bindings_)
+    if (b.field == f) return &b;
+  return nullptr;
+}
+
+void FieldBinder::show(Binding& b) {
+  const FieldRef f = b.field;
+  transit(f, [&] {
+    switch (f.kind) {
+      case FieldKind::Text: b.edit->setText(fromSjis(settings_.text(f.text()))); break;
+      case FieldKind::Lines: {
+        // One conversion for the whole list: a memo may hold tens of
+        // thousands of lines.
+        const QString text = fromSjis(joinLines(settings_.lines(f.list()), "\n"));
+        b.memo.shown = memoLines(text);
+        b.memo.widget->setPlainText(text);
+        break;
+      }
+      case FieldKind::Index:
+        if (QAbstractButton* item = b.items->button(settings_.index(f.index()))) {
+          item->setChecked(true);
+        } else if (QAbstractButton* checked = b.items->checkedButton()) {
+          // No item selected: an exclusive group cannot uncheck its last button.
+          b.items->setExclusive(false);
+          checked->setChecked(false);
+          b.items->setExclusive(true);
+        }
+        break;
+      case FieldKind::Choice: {
+        qsizetype n = 0;
+        for (const OptionInfo& o : kOptions)
+          if (o.choice == f.choice() && n < b.buttons.size())
+            b.buttons[n++]->setChecked(settings_.isSelected(o.option));
+        break;
+      }
+      case FieldKind::Check: b.buttons[0]->setChecked(settings_.checked(f.check())); break;
+    }
   });
 }
 
-void FieldBinder::bindCheckBox1(QCheckBox* box) {
-  checkBox1_ = box;
-  checkChanged();
-  connect(box, &QCheckBox::toggled, this,
-          [this](bool checked) { settings_.setCheckBox1(checked); });
+void FieldBinder::refuse(Binding& b, char32_t character) {
+  show(b);
+  if (inform_) inform_(fromUtf8(messages::notShiftJis(fieldCaption(b.field), character)));
 }
 
-void FieldBinder::userEditedText(TextField f, const QString& text) {
+void FieldBinder::userEditedText(Binding& b, const QString& text) {
   sjis::EncodeFailure failure;
-  if (auto bytes = sjis::encode(text.toStdString(), &failure)) {
-    settings_.setText(f, std::move(*bytes));
-    return;
-  }
-  showText(f);
-  if (inform_)
-    inform_(QString::fromStdString(messages::notShiftJis(fieldCaption(f), failure.character)));
+  auto bytes = sjis::encode(text.toStdString(), &failure);
+  if (!bytes) return refuse(b, failure.character);
+  transit(b.field, [&] { settings_.setText(b.field.text(), std::move(*bytes)); });
 }
 
-void FieldBinder::userEditedLines(ListField f) {
-  Memo& m = memos_[static_cast<int>(f)];
+void FieldBinder::userEditedLines(Binding& b) {
+  Memo& m = b.memo;
+  const ListField f = b.field.list();
   const QStringList now = memoLines(m.widget->toPlainText());
   const std::vector<std::string>& held = settings_.lines(f);
 
@@ -134,85 +202,22 @@ void FieldBinder::userEditedLines(ListField f) {
   for (qsizetype i = prefix; i < now.size() - suffix; ++i) {
     sjis::EncodeFailure failure;
     auto bytes = sjis::encode(now[i].toStdString(), &failure);
-    if (!bytes) {
-      showLines(f);
-      if (inform_)
-        inform_(QString::fromStdString(messages::notShiftJis(fieldCaption(f), failure.character)));
-      return;
-    }
+    if (!bytes) return refuse(b, failure.character);
     lines.push_back(std::move(*bytes));
   }
   lines.insert(lines.end(), held.end() - suffix, held.end());
 
   m.shown = now;
-  applyingUserEdit_ = static_cast<int>(f);
-  settings_.setLines(f, std::move(lines));
-  applyingUserEdit_ = -1;
-}
-
-void FieldBinder::showText(TextField f) {
-  QLineEdit* edit = texts_.value(static_cast<int>(f));
-  if (!edit) return;
-  const QString text = fromSjis(settings_.text(f));
-  if (edit->text() != text) edit->setText(text);
-}
-
-void FieldBinder::showLines(ListField f) {
-  auto it = memos_.find(static_cast<int>(f));
-  if (it == memos_.end()) return;
-  // One conversion for the whole list: a memo may hold tens of thousands of lines.
-  const QString text = fromSjis(joinLines(settings_.lines(f), "\n"));
-  it->shown = memoLines(text);
-  if (it->widget->toPlainText() == text) return;
-  const QSignalBlocker block(it->widget);
-  it->widget->setPlainText(text);
-}
-
-void FieldBinder::showIndex(IndexField f) {
-  QButtonGroup* group = groups_.value(static_cast<int>(f));
-  if (!group) return;
-  const QSignalBlocker block(group);
-  const int index = settings_.index(f);
-  if (QAbstractButton* b = group->button(index)) {
-    b->setChecked(true);
-  } else if (QAbstractButton* checked = group->checkedButton()) {
-    // No item selected: an exclusive group cannot uncheck its last button.
-    group->setExclusive(false);
-    checked->setChecked(false);
-    group->setExclusive(true);
-  }
-}
-
-void FieldBinder::showChoice(ChoiceField c) {
-  for (const auto& info : kOptions) {
-    if (info.choice != c) continue;
-    if (QRadioButton* b = options_.value(static_cast<int>(info.option))) {
-      const QSignalBlocker block(b);
-      b->setChecked(settings_.isSelected(info.option));
-    }
-  }
+  transit(b.field, [&] { settings_.setLines(f, std::move(lines)); });
 }
 
 void FieldBinder::programChanged() {
-  if (!program_) return;
-  const QString text = QString::fromStdString(pathToUtf8(settings_.program()));
-  if (program_->text() != text) program_->setText(text);
+  if (program_) program_->setText(fromUtf8(pathToUtf8(settings_.program())));
 }
 
-void FieldBinder::textChanged(TextField f) { showText(f); }
-
-void FieldBinder::linesChanged(ListField f) {
-  if (applyingUserEdit_ != static_cast<int>(f)) showLines(f);
-}
-
-void FieldBinder::indexChanged(IndexField f) { showIndex(f); }
-
-void FieldBinder::optionClicked(Option o) { showChoice(choiceOf(o)); }
-
-void FieldBinder::checkChanged() {
-  if (!checkBox1_) return;
-  const QSignalBlocker block(checkBox1_);
-  checkBox1_->setChecked(settings_.checkBox1());
+void FieldBinder::fieldChanged(FieldRef f) {
+  if (inTransit(f)) return;
+  if (Binding* b = find(f)) show(*b);
 }
 
 }  // namespace velquin::ui

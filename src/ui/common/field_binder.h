@@ -1,83 +1,102 @@
 #pragma once
 
-// Binds the editing controls of both windows to the settings record.
+// Binds the editing controls of one window to the settings record.
 //
-// The record holds the bytes that go into the settings file; a control shows
-// them decoded. A user's edit is encoded and stored at once; a change of the
-// record (the reset, loading, Create removing empty lines) is shown at once.
-// A value keeps its exact bytes until the user edits it, and in a list only
-// the lines the user touched are encoded again. A character that code page
-// 932 cannot hold is not taken: the user is told which field it was typed
-// into and the control goes back to the value the record holds.
+// How a value travels:
+// - The record holds the bytes that go into the settings file; a control
+//   shows them decoded. A value keeps its exact bytes until the user edits
+//   it, and in a list only the lines the user touched are encoded again (code
+//   page 932 has characters with two codes, so decoding and encoding again
+//   could change bytes the author never touched).
+// - The user edits a control: the binder encodes the new value and stores it
+//   in the record. A character that code page 932 cannot hold is not taken:
+//   the user is told which field it was typed into, and the control goes back
+//   to the value the record holds.
+// - The record changes (the reset, loading, Create removing empty lines, or
+//   the edit just stored): it tells its listeners, and the binder shows the
+//   new value in the control.
+//
+// Why an edit does not come back: while the binder moves a value of a field
+// in either direction, it marks that field as in transit. The record's
+// notification about a value the binder is storing, and the control's
+// signal about a value the binder is showing, are then echoes of the binder's
+// own move and are ignored. This is the only guard: no signal blocking, no
+// comparing of values to detect echoes.
+//
+// A window owns its binder as a member, so the binding ends before the
+// window's controls are destroyed and the record never reaches a control
+// that is gone.
 
-#include <QHash>
+#include <QList>
 #include <QObject>
 #include <QStringList>
 #include <functional>
-#include <vector>
+#include <optional>
 
 #include "settings/install_settings.h"
 
-class QAbstractButton;
 class QButtonGroup;
-class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
-class QRadioButton;
+class QAbstractButton;
+class QWidget;
 
 namespace velquin::ui {
 
-class FieldBinder : public QObject, public SettingsListener {
+class FieldBinder : public QObject, private SettingsListener {
   Q_OBJECT
  public:
   using Inform = std::function<void(const QString&)>;
 
-  FieldBinder(InstallSettings& settings, Inform inform, QObject* parent = nullptr);
+  // `inform` shows the refusal of a character that code page 932 cannot hold.
+  FieldBinder(InstallSettings& settings, Inform inform);
   ~FieldBinder() override;
 
-  void bindProgram(QLineEdit* edit);  // shows EditProgram; the user cannot edit it
-  void bindText(QLineEdit* edit, TextField field);
-  void bindLines(QPlainTextEdit* memo, ListField field);
-  // The buttons of the group have the ids 0, 1, ... of the items.
-  void bindIndex(QButtonGroup* group, IndexField field);
-  void bindOption(QRadioButton* button, Option option);
-  void bindCheckBox1(QCheckBox* box);
-
-  // SettingsListener
-  void programChanged() override;
-  void textChanged(TextField f) override;
-  void linesChanged(ListField f) override;
-  void indexChanged(IndexField f) override;
-  void optionClicked(Option o) override;
-  void checkChanged() override;
+  // Binds every control under `window` that edits a field of the record,
+  // found by the field's control name: line edits, memos, radio groups (a
+  // framed box whose radio buttons are its items, in order), the radio
+  // buttons of choices and check boxes. EditProgram, when the window has it,
+  // shows the program path and cannot be edited.
+  void bind(QWidget* window);
 
  private:
   struct Memo {
     QPlainTextEdit* widget = nullptr;
-    QStringList shown;  // the record's lines as shown, one per line
+    QStringList shown;  // the record's lines as the memo shows them
+  };
+  struct Binding {
+    explicit Binding(FieldRef f) : field(f) {}
+    FieldRef field;
+    QLineEdit* edit = nullptr;
+    Memo memo;
+    QButtonGroup* items = nullptr;    // a radio group's items, ids 0, 1, ...
+    QList<QAbstractButton*> buttons;  // a choice's options (in kOptions order) or a check box
   };
 
-  void userEditedText(TextField f, const QString& text);
-  void userEditedLines(ListField f);
-  void showText(TextField f);
-  void showLines(ListField f);
-  void showIndex(IndexField f);
-  void showChoice(ChoiceField c);
+  // SettingsListener
+  void programChanged() override;
+  void fieldChanged(FieldRef f) override;
+
+  Binding* find(FieldRef f);
+  void show(Binding& b);
+  void userEditedText(Binding& b, const QString& text);
+  void userEditedLines(Binding& b);
+  void refuse(Binding& b, char32_t character);
+
+  // Runs `move` with `f` marked as in transit (see above).
+  template <class Move>
+  void transit(FieldRef f, Move&& move);
+  bool inTransit(FieldRef f) const { return transit_ && *transit_ == f; }
 
   InstallSettings& settings_;
   Inform inform_;
   QLineEdit* program_ = nullptr;
-  QHash<int, QLineEdit*> texts_;
-  QHash<int, Memo> memos_;
-  QHash<int, QButtonGroup*> groups_;
-  QHash<int, QRadioButton*> options_;
-  QCheckBox* checkBox1_ = nullptr;
-  int applyingUserEdit_ = -1;  // the list field whose user edit is being stored
+  std::vector<Binding> bindings_;
+  std::optional<FieldRef> transit_;
 };
 
-// Code page 932 bytes shown as text, and the lines of a memo as a list.
-QString fromSjis(const std::string& bytes);
+// The lines of a memo's text: every line is followed by a line break, and the
+// break at the very end starts no further line.
 QStringList memoLines(const QString& memoText);
-QString memoText(const QStringList& lines);
 
 }  // namespace velquin::ui

@@ -22,8 +22,10 @@
 #include <string_view>
 
 #include "form2_texts.h"
-#include "ui/common/field_binder.h"
+#include "settings/settings_rules.h"
 #include "ui/common/hints.h"
+#include "ui/common/text.h"
+#include "ui/common/tool_font.h"
 
 namespace velquin::ui {
 namespace {
@@ -34,21 +36,6 @@ namespace texts = form2_texts;
 // of files and shortcuts, which get a larger size so that long paths read well.
 constexpr int kDialogPixels = 12;
 constexpr int kListMemoPixels = 15;
-
-QFont dialogFont(int pixels) {
-  QFont f;
-  // Where the first face is missing, a Japanese proportional face of the
-  // same pixel height takes its place.
-  f.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                 QStringLiteral("IPAPGothic")});
-  f.setPixelSize(pixels);
-  return f;
-}
-
-// The dialog's fixed texts, kept as UTF-8 with a CR between lines.
-QString fromText(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QWidget* newPage(QTabWidget* tabs, const char* name, const QString& caption) {
   auto* page = new QWidget;
@@ -147,7 +134,7 @@ class CompactTabStyle : public QProxyStyle {
 
 void showHelp(QLabel* label, int width, std::string_view text) {
   label->resize(width, label->height());
-  label->setText(crToLineFeed(fromText(text)));
+  label->setText(crToLineFeed(fromUtf8(text)));
   label->resize(width, label->heightForWidth(width));
 }
 
@@ -164,7 +151,7 @@ QPlainTextEdit* newMemo(QWidget* page, const char* name, QRect place, int pixels
   auto* memo = new QPlainTextEdit(page);
   memo->setObjectName(QLatin1String(name));
   memo->setGeometry(place);
-  memo->setFont(dialogFont(pixels));
+  memo->setFont(toolFont(pixels));
   memo->setLineWrapMode(QPlainTextEdit::NoWrap);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -179,20 +166,14 @@ QRadioButton* newRadio(QWidget* page, const char* name, const QString& text, QRe
   return button;
 }
 
-QString caption(Option o) {
-  const auto c = optionInfo(o).caption;
-  return QString::fromUtf8(c.data(), static_cast<qsizetype>(c.size()));
-}
-
 // A framed set of options without a title (the label above it names it).
 // The items fill the columns one after the other, top to bottom, so that
 // with three items in two columns the third stands alone on the right.
 QGroupBox* newRadioGroup(QWidget* page, const char* name, QRect place, int columns,
-                         const QStringList& items, QButtonGroup*& group) {
+                         const QStringList& items) {
   auto* box = new QGroupBox(page);
   box->setObjectName(QLatin1String(name));
   box->setGeometry(place);
-  group = new QButtonGroup(box);
   const int count = static_cast<int>(items.size());
   const int rows = (count + columns - 1) / columns;
   QList<QRadioButton*> buttons;
@@ -200,7 +181,6 @@ QGroupBox* newRadioGroup(QWidget* page, const char* name, QRect place, int colum
   for (int i = 0; i < count; ++i) {
     auto* button = new QRadioButton(items[i], box);
     button->setObjectName(QStringLiteral("%1Item%2").arg(QLatin1String(name)).arg(i));
-    group->addButton(button, i);
     buttons << button;
     needed[i / rows] = std::max(needed[i / rows], button->sizeHint().width());
   }
@@ -248,15 +228,15 @@ void setPageTabOrder(std::initializer_list<QWidget*> order) {
 
 }  // namespace
 
-TForm2::TForm2(InstallSettings& settings, FieldBinder& binder, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+TForm2::TForm2(InstallSettings& settings, FieldBinder::Inform inform, QWidget* parent)
+    : QDialog(parent), settings_(settings), binder_(settings, std::move(inform)) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("詳細設定"));
   // A fixed frame with the close box only: no minimise, maximise or help box.
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::CustomizeWindowHint);
   setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-  setFont(dialogFont(kDialogPixels));
+  setFont(toolFont(kDialogPixels));
   setFixedSize(536, 528);
   move(211, 14);
 
@@ -285,9 +265,38 @@ TForm2::TForm2(InstallSettings& settings, FieldBinder& binder, QWidget* parent)
   connect(ButtonOK, &QPushButton::clicked, this, [this] { ButtonOKClick(); });
   QWidget::setTabOrder(PageControl1, ButtonOK);
 
-  bindFields(binder);
+  // Each label names the control below it; the enabling rules grey a label
+  // out with its control.
+  const std::pair<QLabel*, QWidget*> buddies[] = {
+      {Label5, MemoFiles},
+      {Label2, EditInstallTextFail},
+      {Label21, EditInstallDir},
+      {Label22, EditInstallDirReg},
+      {Label23, RadioGroupFileDel},
+      {Label3, EditInstallProgram},
+      {Label26, EditInstallMessage},
+      {Label7, EditGroupInfo},
+      {Label8, EditGroupName},
+      {Label1, MemoGroupItem},
+      {Label10, EditStartupInfo},
+      {Label11, MemoStartupItem},
+      {Label13, EditDesktopInfo},
+      {Label14, MemoDesktopItem},
+      {Label15, EditUninstallKey},
+      {Label16, EditUninstallName},
+      {Label17, EditUninstallTitle},
+      {Label18, RadioGroupUninstallAll},
+      {Label19, RadioGroupUninstallRebootDlg},
+      {Label25, RadioGroupNotAdmin},
+      {Label24, MemoRmDir},
+      {Label20, MemoUninstallRegKey},
+  };
+  for (const auto& [label, control] : buddies) label->setBuddy(control);
+
+  binder_.bind(this);
+  collectDependents();
   settings_.addListener(this);
-  applyRulesForCurrentValues();
+  applyEnablingRules();
 }
 
 TForm2::~TForm2() { settings_.removeListener(this); }
@@ -296,7 +305,7 @@ void TForm2::buildFilesPage() {
   TabSheet2 = newPage(PageControl1, "TabSheet2", QStringLiteral("ファイル"));
   Label5 = newHelpLabel(TabSheet2, "Label5", 8, 8);
   MemoFiles = newMemo(TabSheet2, "MemoFiles", {8, 224, 465, 225}, kListMemoPixels);
-  setHint(MemoFiles, fromText(texts::kHintMemoFiles));
+  setHint(MemoFiles, fromUtf8(texts::kHintMemoFiles));
 }
 
 void TForm2::buildInstallPage() {
@@ -304,7 +313,7 @@ void TForm2::buildInstallPage() {
   Label2 = newLabel(p, "Label2", 16, 8,
                     QStringLiteral("インストール時に最初に表示するテキストファイルの名前"));
   EditInstallTextFail = newEdit(p, "EditInstallTextFail", {16, 24, 481, 20});
-  setHint(EditInstallTextFail, fromText(texts::kHintEditInstallTextFail));
+  setHint(EditInstallTextFail, fromUtf8(texts::kHintEditInstallTextFail));
   Label21 = newLabel(p, "Label21", 16, 56, QStringLiteral("インストール先ディレクトリの初期値"));
   EditInstallDir = newEdit(p, "EditInstallDir", {16, 72, 481, 20});
   Label22 = newLabel(
@@ -313,9 +322,8 @@ void TForm2::buildInstallPage() {
   EditInstallDirReg = newEdit(p, "EditInstallDirReg", {16, 120, 481, 20});
   Label23 = newLabel(p, "Label23", 16, 152,
                      QStringLiteral("インストール完了後にインストール元のファイルを"));
-  RadioGroupFileDel =
-      newRadioGroup(p, "RadioGroupFileDel", {16, 168, 313, 49}, 1,
-                    {QStringLiteral("削除しない"), QStringLiteral("削除する")}, fileDelItems_);
+  RadioGroupFileDel = newRadioGroup(p, "RadioGroupFileDel", {16, 168, 313, 49}, 1,
+                                    {QStringLiteral("削除しない"), QStringLiteral("削除する")});
   Label3 =
       newLabel(p, "Label3", 16, 232, QStringLiteral("インストール完了後に実行するファイルの名前"));
   EditInstallProgram = newEdit(p, "EditInstallProgram", {16, 248, 481, 20});
@@ -323,13 +331,14 @@ void TForm2::buildInstallPage() {
       p, "Label4", 16, 280,
       QStringLiteral("All Users にショートカットを登録(Wimdows2000/XP以降の環境でのみ有効)"));
   RBAllUsersNoCheck =
-      newRadio(p, "RBAllUsersNoCheck", caption(Option::RBAllUsersNoCheck), {32, 296, 81, 17});
+      newRadio(p, "RBAllUsersNoCheck", QStringLiteral("チェックせず"), {32, 296, 81, 17});
   RBAllUsersCheck =
-      newRadio(p, "RBAllUsersCheck", caption(Option::RBAllUsersCheck), {32, 312, 113, 17});
+      newRadio(p, "RBAllUsersCheck", QStringLiteral("チェック有り"), {32, 312, 113, 17});
   RBAllUsersKotei =
-      newRadio(p, "RBAllUsersKotei", caption(Option::RBAllUsersKotei), {32, 328, 249, 17});
+      newRadio(p, "RBAllUsersKotei", QStringLiteral("チェック固定（チェックがはずせなくなる）"),
+               {32, 328, 249, 17});
   RBAllUsersMishiyo =
-      newRadio(p, "RBAllUsersMishiyo", caption(Option::RBAllUsersMishiyo), {32, 344, 289, 17});
+      newRadio(p, "RBAllUsersMishiyo", QStringLiteral("使わない"), {32, 344, 289, 17});
   Label26 =
       newLabel(p, "Label26", 16, 376, QStringLiteral("インストール完了後に表示させるメッセージ"));
   EditInstallMessage = newEdit(p, "EditInstallMessage", {16, 392, 481, 20});
@@ -345,19 +354,19 @@ void TForm2::buildStartMenuPage() {
       p, "Label6", 8, 8,
       QStringLiteral(
           "インストール時「スタートメニューにプログラムグループを登録」チェックボックスに"));
-  RadioButtonStartCheck = newRadio(p, "RadioButtonStartCheck",
-                                   caption(Option::RadioButtonStartCheck), {32, 24, 121, 17});
+  RadioButtonStartCheck =
+      newRadio(p, "RadioButtonStartCheck", QStringLiteral("チェックをつける"), {32, 24, 121, 17});
   RadioButtonStartNoCheck = newRadio(p, "RadioButtonStartNoCheck",
-                                     caption(Option::RadioButtonStartNoCheck), {160, 24, 129, 17});
-  RadioButtonStartMuko = newRadio(p, "RadioButtonStartMuko", caption(Option::RadioButtonStartMuko),
-                                  {304, 24, 137, 17});
+                                     QStringLiteral("チェックをつけない"), {160, 24, 129, 17});
+  RadioButtonStartMuko =
+      newRadio(p, "RadioButtonStartMuko", QStringLiteral("無効化"), {304, 24, 137, 17});
   Label7 = newHelpLabel(p, "Label7", 8, 64);
   EditGroupInfo = newEdit(p, "EditGroupInfo", {16, 96, 481, 20});
-  setHint(EditGroupInfo, fromText(texts::kHintEditGroupInfo));
+  setHint(EditGroupInfo, fromUtf8(texts::kHintEditGroupInfo));
   Label8 = newLabel(p, "Label8", 8, 128,
                     QStringLiteral("スタートメニューの「プログラム」内に作成するグループの名前"));
   EditGroupName = newEdit(p, "EditGroupName", {16, 144, 481, 20});
-  setHint(EditGroupName, fromText(texts::kHintEditGroupName));
+  setHint(EditGroupName, fromUtf8(texts::kHintEditGroupName));
   Label1 = newHelpLabel(p, "Label1", 8, 176);
   MemoGroupItem = newMemo(p, "MemoGroupItem", {16, 264, 481, 161}, kListMemoPixels);
   CheckBox1 = new QCheckBox(QStringLiteral("アンインストールのショートカットを作成する"), p);
@@ -373,19 +382,18 @@ void TForm2::buildStartupPage() {
   Label9 = newLabel(
       p, "Label9", 8, 8,
       QStringLiteral("インストール時、「スタートアップにプログラムを登録」チェックボックスに"));
-  RadioButtonStartupCheck = newRadio(p, "RadioButtonStartupCheck",
-                                     caption(Option::RadioButtonStartupCheck), {32, 24, 129, 17});
-  RadioButtonStartupNoCheck =
-      newRadio(p, "RadioButtonStartupNoCheck", caption(Option::RadioButtonStartupNoCheck),
-               {152, 24, 113, 17});
-  RadioButtonStartupMuko = newRadio(p, "RadioButtonStartupMuko",
-                                    caption(Option::RadioButtonStartupMuko), {280, 24, 137, 17});
+  RadioButtonStartupCheck =
+      newRadio(p, "RadioButtonStartupCheck", QStringLiteral("チェックをつける"), {32, 24, 129, 17});
+  RadioButtonStartupNoCheck = newRadio(p, "RadioButtonStartupNoCheck",
+                                       QStringLiteral("チェックをつけない"), {152, 24, 113, 17});
+  RadioButtonStartupMuko =
+      newRadio(p, "RadioButtonStartupMuko", QStringLiteral("無効化"), {280, 24, 137, 17});
   Label10 = newHelpLabel(p, "Label10", 8, 64);
   EditStartupInfo = newEdit(p, "EditStartupInfo", {24, 96, 465, 20});
-  setHint(EditStartupInfo, fromText(texts::kHintEditStartupInfo));
+  setHint(EditStartupInfo, fromUtf8(texts::kHintEditStartupInfo));
   Label11 = newHelpLabel(p, "Label11", 8, 128);
   MemoStartupItem = newMemo(p, "MemoStartupItem", {24, 216, 465, 233}, kListMemoPixels);
-  setHint(MemoStartupItem, fromText(texts::kHintMemoStartupItem));
+  setHint(MemoStartupItem, fromUtf8(texts::kHintMemoStartupItem));
 
   setPageTabOrder({RadioButtonStartupCheck, RadioButtonStartupNoCheck, EditStartupInfo,
                    MemoStartupItem, RadioButtonStartupMuko});
@@ -396,19 +404,18 @@ void TForm2::buildDesktopPage() {
   Label12 = newLabel(
       p, "Label12", 8, 8,
       QStringLiteral("インストール時「デスクトップにショートカットを登録」チェックボックスに"));
-  RadioButtonDesktopCheck = newRadio(p, "RadioButtonDesktopCheck",
-                                     caption(Option::RadioButtonDesktopCheck), {24, 24, 113, 17});
-  RadioButtonDesktopNocheck =
-      newRadio(p, "RadioButtonDesktopNocheck", caption(Option::RadioButtonDesktopNocheck),
-               {152, 24, 121, 17});
-  RadioButtonDesktopMuko = newRadio(p, "RadioButtonDesktopMuko",
-                                    caption(Option::RadioButtonDesktopMuko), {288, 24, 105, 17});
+  RadioButtonDesktopCheck =
+      newRadio(p, "RadioButtonDesktopCheck", QStringLiteral("チェックをつける"), {24, 24, 113, 17});
+  RadioButtonDesktopNocheck = newRadio(p, "RadioButtonDesktopNocheck",
+                                       QStringLiteral("チェックをつけない"), {152, 24, 121, 17});
+  RadioButtonDesktopMuko =
+      newRadio(p, "RadioButtonDesktopMuko", QStringLiteral("無効化"), {288, 24, 105, 17});
   Label13 = newHelpLabel(p, "Label13", 8, 64);
   EditDesktopInfo = newEdit(p, "EditDesktopInfo", {32, 96, 465, 20});
-  setHint(EditDesktopInfo, fromText(texts::kHintEditDesktopInfo));
+  setHint(EditDesktopInfo, fromUtf8(texts::kHintEditDesktopInfo));
   Label14 = newHelpLabel(p, "Label14", 8, 128);
   MemoDesktopItem = newMemo(p, "MemoDesktopItem", {32, 224, 457, 225}, kListMemoPixels);
-  setHint(MemoDesktopItem, fromText(texts::kHintMemoDesktopItem));
+  setHint(MemoDesktopItem, fromUtf8(texts::kHintMemoDesktopItem));
 
   // The "don't check" button comes first in the Tab order on this page.
   setPageTabOrder({RadioButtonDesktopNocheck, RadioButtonDesktopCheck, EditDesktopInfo,
@@ -423,95 +430,65 @@ void TForm2::buildUninstallPage() {
       newLabel(p, "Label16", 8, 56,
                QStringLiteral("「アプリケーションの追加と削除」のリストに実際に表示される名前"));
   EditUninstallName = newEdit(p, "EditUninstallName", {24, 72, 457, 20});
-  setHint(EditUninstallName, fromText(texts::kHintEditUninstallName));
+  setHint(EditUninstallName, fromUtf8(texts::kHintEditUninstallName));
   Label17 = newLabel(p, "Label17", 8, 96,
                      QStringLiteral("アンインストール時のダイアログで表示するウィンドウタイトル"));
   EditUninstallTitle = newEdit(p, "EditUninstallTitle", {24, 112, 457, 20});
-  setHint(EditUninstallTitle, fromText(texts::kHintEditUninstallTitle));
+  setHint(EditUninstallTitle, fromUtf8(texts::kHintEditUninstallTitle));
   Label18 = newLabel(p, "Label18", 8, 136,
                      QStringLiteral("アンインストール時に、インストール先のディレクトリを"));
   RadioGroupUninstallAll =
       newRadioGroup(p, "RadioGroupUninstallAll", {8, 152, 489, 41}, 2,
                     {QStringLiteral("削除しない（ファイルのみ削除）"), QStringLiteral("すべて削除"),
-                     QStringLiteral("サブディレクトリも含めてすべて削除")},
-                    uninstallAllItems_);
+                     QStringLiteral("サブディレクトリも含めてすべて削除")});
   Label19 = newLabel(p, "Label19", 8, 200, QStringLiteral("アンインストール完了後のダイアログ"));
   RadioGroupUninstallRebootDlg =
       newRadioGroup(p, "RadioGroupUninstallRebootDlg", {8, 216, 497, 33}, 2,
                     {QStringLiteral("「完了しました」というダイアログのみ"),
-                     QStringLiteral("Windows を再起動するか確認するダイアログ")},
-                    rebootDlgItems_);
+                     QStringLiteral("Windows を再起動するか確認するダイアログ")});
   Label25 = newLabel(
       p, "Label25", 8, 256,
       QStringLiteral("Windows2000/XPで管理者(Administrators)以外のユーザがアンインストーラを"));
   RadioGroupNotAdmin =
       newRadioGroup(p, "RadioGroupNotAdmin", {8, 272, 489, 33}, 2,
-                    {QStringLiteral("実行できない"), QStringLiteral("実行できる")}, notAdminItems_);
+                    {QStringLiteral("実行できない"), QStringLiteral("実行できる")});
   Label24 = newLabel(
       p, "Label24", 8, 312,
       QStringLiteral("アンインストール時に削除したいディレクトリを改行区切りで入力してください。"));
   MemoRmDir = newMemo(p, "MemoRmDir", {24, 328, 449, 49}, kDialogPixels);
   Label20 = newHelpLabel(p, "Label20", 8, 379);
   MemoUninstallRegKey = newMemo(p, "MemoUninstallRegKey", {24, 432, 449, 49}, kDialogPixels);
-  setHint(MemoUninstallRegKey, fromText(texts::kHintMemoUninstallRegKey));
+  setHint(MemoUninstallRegKey, fromUtf8(texts::kHintMemoUninstallRegKey));
 
   setPageTabOrder({EditUninstallKey, EditUninstallName, EditUninstallTitle, RadioGroupUninstallAll,
                    RadioGroupUninstallRebootDlg, MemoUninstallRegKey, MemoRmDir,
                    RadioGroupNotAdmin});
 }
 
-void TForm2::bindFields(FieldBinder& binder) {
-  binder.bindLines(MemoFiles, ListField::MemoFiles);
-
-  binder.bindText(EditInstallTextFail, TextField::EditInstallTextFail);
-  binder.bindText(EditInstallDir, TextField::EditInstallDir);
-  binder.bindText(EditInstallDirReg, TextField::EditInstallDirReg);
-  binder.bindIndex(fileDelItems_, IndexField::RadioGroupFileDel);
-  binder.bindText(EditInstallProgram, TextField::EditInstallProgram);
-  binder.bindOption(RBAllUsersNoCheck, Option::RBAllUsersNoCheck);
-  binder.bindOption(RBAllUsersCheck, Option::RBAllUsersCheck);
-  binder.bindOption(RBAllUsersKotei, Option::RBAllUsersKotei);
-  binder.bindOption(RBAllUsersMishiyo, Option::RBAllUsersMishiyo);
-  binder.bindText(EditInstallMessage, TextField::EditInstallMessage);
-
-  binder.bindOption(RadioButtonStartCheck, Option::RadioButtonStartCheck);
-  binder.bindOption(RadioButtonStartNoCheck, Option::RadioButtonStartNoCheck);
-  binder.bindOption(RadioButtonStartMuko, Option::RadioButtonStartMuko);
-  binder.bindText(EditGroupInfo, TextField::EditGroupInfo);
-  binder.bindText(EditGroupName, TextField::EditGroupName);
-  binder.bindLines(MemoGroupItem, ListField::MemoGroupItem);
-  binder.bindCheckBox1(CheckBox1);
-
-  binder.bindOption(RadioButtonStartupCheck, Option::RadioButtonStartupCheck);
-  binder.bindOption(RadioButtonStartupNoCheck, Option::RadioButtonStartupNoCheck);
-  binder.bindOption(RadioButtonStartupMuko, Option::RadioButtonStartupMuko);
-  binder.bindText(EditStartupInfo, TextField::EditStartupInfo);
-  binder.bindLines(MemoStartupItem, ListField::MemoStartupItem);
-
-  binder.bindOption(RadioButtonDesktopCheck, Option::RadioButtonDesktopCheck);
-  binder.bindOption(RadioButtonDesktopNocheck, Option::RadioButtonDesktopNocheck);
-  binder.bindOption(RadioButtonDesktopMuko, Option::RadioButtonDesktopMuko);
-  binder.bindText(EditDesktopInfo, TextField::EditDesktopInfo);
-  binder.bindLines(MemoDesktopItem, ListField::MemoDesktopItem);
-
-  binder.bindText(EditUninstallKey, TextField::EditUninstallKey);
-  binder.bindText(EditUninstallName, TextField::EditUninstallName);
-  binder.bindText(EditUninstallTitle, TextField::EditUninstallTitle);
-  binder.bindIndex(uninstallAllItems_, IndexField::RadioGroupUninstallAll);
-  binder.bindIndex(rebootDlgItems_, IndexField::RadioGroupUninstallRebootDlg);
-  binder.bindIndex(notAdminItems_, IndexField::RadioGroupNotAdmin);
-  binder.bindLines(MemoRmDir, ListField::MemoRmDir);
-  binder.bindLines(MemoUninstallRegKey, ListField::MemoUninstallRegKey);
+// A control whose value means something only while an optional part of the
+// settings is in use (kFields), and the labels that name it (their buddy).
+void TForm2::collectDependents() {
+  for (const FieldInfo& info : kFields) {
+    if (info.part == OptionalPart::None) continue;
+    const QString name = fromUtf8(info.control);
+    auto* control = findChild<QWidget*>(name);
+    if (!control) continue;
+    QList<QWidget*> widgets{control};
+    for (QLabel* label : findChildren<QLabel*>())
+      if (label->buddy() == control) widgets << label;
+    dependents_.push_back({info.field, widgets});
+  }
 }
 
-// The dialog starts out in the state that the values it shows call for; at
-// start-up these are the defaults, which leave every dependent disabled.
-void TForm2::applyRulesForCurrentValues() {
-  EditInstallDirChange();
-  optionClicked(settings_.selected(ChoiceField::RadioButtonStart));
-  optionClicked(settings_.selected(ChoiceField::RadioButtonStartup));
-  optionClicked(settings_.selected(ChoiceField::RadioButtonDesktop));
-  EditUninstallKeyChange();
+// Every enabled state follows from the record as it stands, whatever changed
+// it (the author, the reset on a new program, the loading of a settings
+// file), also while the dialog is hidden. A field of a part not in use is
+// greyed out with its labels; its value stays as it is.
+void TForm2::applyEnablingRules() {
+  for (const auto& [field, widgets] : dependents_) {
+    const bool on = isEditable(settings_, field);
+    for (QWidget* w : widgets) w->setEnabled(on);
+  }
 }
 
 void TForm2::showEvent(QShowEvent* event) {
@@ -531,29 +508,7 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-void TForm2::textChanged(TextField f) {
-  if (f == TextField::EditInstallDir) EditInstallDirChange();
-  if (f == TextField::EditUninstallKey) EditUninstallKeyChange();
-}
-
-void TForm2::optionClicked(Option o) {
-  switch (o) {
-    case Option::RadioButtonStartCheck: RadioButtonStartCheckClick(); break;
-    case Option::RadioButtonStartNoCheck: RadioButtonStartNoCheckClick(); break;
-    case Option::RadioButtonStartMuko: RadioButtonStartMukoClick(); break;
-    case Option::RadioButtonStartupCheck: RadioButtonStartupCheckClick(); break;
-    case Option::RadioButtonStartupNoCheck: RadioButtonStartupNoCheckClick(); break;
-    case Option::RadioButtonStartupMuko: RadioButtonStartupMukoClick(); break;
-    case Option::RadioButtonDesktopCheck: RadioButtonDesktopCheckClick(); break;
-    case Option::RadioButtonDesktopNocheck: RadioButtonDesktopNocheckClick(); break;
-    case Option::RadioButtonDesktopMuko: RadioButtonDesktopMukoClick(); break;
-    // The All Users options decide nothing about other controls.
-    case Option::RBAllUsersNoCheck:
-    case Option::RBAllUsersCheck:
-    case Option::RBAllUsersKotei:
-    case Option::RBAllUsersMishiyo: break;
-  }
-}
+void TForm2::fieldChanged(FieldRef) { applyEnablingRules(); }
 
 // Every showing starts on the file page and puts the help texts and the
 // longer hints in place; values and enabled states stay as they are.
@@ -570,88 +525,23 @@ void TForm2::FormShow() {
   showHelp(Label15, 492, texts::kHelp8);
   showHelp(Label20, 492, texts::kHelp9);
 
-  setHint(EditInstallDir, fromText(texts::kHintEditInstallDir));
-  setHint(EditInstallDirReg, fromText(texts::kHintEditInstallDirReg));
-  setHint(RadioGroupFileDel, fromText(texts::kHintRadioGroupFileDel));
-  setHint(EditInstallProgram, fromText(texts::kHintEditInstallProgram));
-  setHint(RBAllUsersNoCheck, fromText(texts::kHintRBAllUsersNoCheck));
+  setHint(EditInstallDir, fromUtf8(texts::kHintEditInstallDir));
+  setHint(EditInstallDirReg, fromUtf8(texts::kHintEditInstallDirReg));
+  setHint(RadioGroupFileDel, fromUtf8(texts::kHintRadioGroupFileDel));
+  setHint(EditInstallProgram, fromUtf8(texts::kHintEditInstallProgram));
+  setHint(RBAllUsersNoCheck, fromUtf8(texts::kHintRBAllUsersNoCheck));
   for (QRadioButton* b : {RBAllUsersCheck, RBAllUsersKotei, RBAllUsersMishiyo}) {
     b->setToolTip(RBAllUsersNoCheck->toolTip());
     b->setToolTipDuration(RBAllUsersNoCheck->toolTipDuration());
   }
-  setHint(EditInstallMessage, fromText(texts::kHintEditInstallMessage));
-  setHint(MemoGroupItem, fromText(texts::kHintMemoGroupItem));
-  setHint(EditUninstallKey, fromText(texts::kHintEditUninstallKey));
-  setHint(MemoRmDir, fromText(texts::kHintMemoRmDir));
-  setHint(RadioGroupNotAdmin, fromText(texts::kHintRadioGroupNotAdmin));
+  setHint(EditInstallMessage, fromUtf8(texts::kHintEditInstallMessage));
+  setHint(MemoGroupItem, fromUtf8(texts::kHintMemoGroupItem));
+  setHint(EditUninstallKey, fromUtf8(texts::kHintEditUninstallKey));
+  setHint(MemoRmDir, fromUtf8(texts::kHintMemoRmDir));
+  setHint(RadioGroupNotAdmin, fromUtf8(texts::kHintRadioGroupNotAdmin));
 }
 
 // Closing keeps everything: the controls are the settings themselves.
 void TForm2::ButtonOKClick() { close(); }
-
-// The install directory: without one, the installer asks for no folder, so
-// the registry key that remembers the folder and the deletion of the source
-// files mean nothing. A text of blanks counts as given.
-void TForm2::EditInstallDirChange() {
-  const bool on = !settings_.text(TextField::EditInstallDir).empty();
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{Label22, Label23, EditInstallDirReg, RadioGroupFileDel})
-    w->setEnabled(on);
-}
-
-// The start-menu group: its texts, lines and uninstall shortcut are written
-// only when the installer offers the group at all.
-void TForm2::RadioButtonStartCheckClick() {
-  for (QWidget* w : std::initializer_list<QWidget*>{Label7, Label8, Label1, EditGroupInfo,
-                                                    EditGroupName, MemoGroupItem, CheckBox1})
-    w->setEnabled(true);
-}
-
-void TForm2::RadioButtonStartNoCheckClick() { RadioButtonStartCheckClick(); }
-
-void TForm2::RadioButtonStartMukoClick() {
-  for (QWidget* w : std::initializer_list<QWidget*>{Label7, Label8, Label1, EditGroupInfo,
-                                                    EditGroupName, MemoGroupItem, CheckBox1})
-    w->setEnabled(false);
-}
-
-void TForm2::RadioButtonStartupCheckClick() {
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{Label10, Label11, EditStartupInfo, MemoStartupItem})
-    w->setEnabled(true);
-}
-
-void TForm2::RadioButtonStartupNoCheckClick() { RadioButtonStartupCheckClick(); }
-
-void TForm2::RadioButtonStartupMukoClick() {
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{Label10, Label11, EditStartupInfo, MemoStartupItem})
-    w->setEnabled(false);
-}
-
-void TForm2::RadioButtonDesktopCheckClick() {
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{Label13, Label14, EditDesktopInfo, MemoDesktopItem})
-    w->setEnabled(true);
-}
-
-void TForm2::RadioButtonDesktopNocheckClick() { RadioButtonDesktopCheckClick(); }
-
-void TForm2::RadioButtonDesktopMukoClick() {
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{Label13, Label14, EditDesktopInfo, MemoDesktopItem})
-    w->setEnabled(false);
-}
-
-// The uninstall registration: without a key the application is not listed,
-// so its name, title and options there mean nothing. The folders and
-// registry keys to delete apply either way and stay enabled.
-void TForm2::EditUninstallKeyChange() {
-  const bool on = !settings_.text(TextField::EditUninstallKey).empty();
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           Label16, Label17, Label18, Label19, Label25, EditUninstallName, EditUninstallTitle,
-           RadioGroupUninstallAll, RadioGroupUninstallRebootDlg, RadioGroupNotAdmin})
-    w->setEnabled(on);
-}
 
 }  // namespace velquin::ui

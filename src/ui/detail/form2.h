@@ -8,17 +8,19 @@
 // the settings record: there is nothing to confirm or throw away, and closing
 // keeps every value and enabled state.
 //
-// A control whose value only matters when another option is in use is
-// disabled while that option is not in use. The dialog follows the record's
-// change notifications for this, so the rules hold whoever changes the source
-// (the author, the reset on a new program, the loading of a settings file),
-// also while the dialog is hidden.
+// A control whose value only matters while an optional part of the settings
+// is in use (an install directory, the start-menu group, startup or desktop
+// shortcuts, the uninstall registration) is disabled while it is not. The
+// states follow from the record whenever it changes, whoever changed it.
 
 #include <QDialog>
+#include <QList>
+#include <utility>
+#include <vector>
 
 #include "settings/install_settings.h"
+#include "ui/common/field_binder.h"
 
-class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -30,12 +32,11 @@ class QTabWidget;
 
 namespace velquin::ui {
 
-class FieldBinder;
-
 class TForm2 : public QDialog, private SettingsListener {
   Q_OBJECT
  public:
-  TForm2(InstallSettings& settings, FieldBinder& binder, QWidget* parent = nullptr);
+  // `inform` shows the refusal of a character that code page 932 cannot hold.
+  TForm2(InstallSettings& settings, FieldBinder::Inform inform, QWidget* parent = nullptr);
   ~TForm2() override;
 
  protected:
@@ -43,24 +44,10 @@ class TForm2 : public QDialog, private SettingsListener {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // Record notifications that drive the enabling rules.
-  void textChanged(TextField f) override;
-  void optionClicked(Option o) override;
+  void fieldChanged(FieldRef f) override;
 
-  // Event handlers, named after the control and the event.
   void FormShow();
   void ButtonOKClick();
-  void EditInstallDirChange();
-  void RadioButtonStartCheckClick();
-  void RadioButtonStartNoCheckClick();
-  void RadioButtonStartMukoClick();
-  void RadioButtonStartupCheckClick();
-  void RadioButtonStartupNoCheckClick();
-  void RadioButtonStartupMukoClick();
-  void RadioButtonDesktopCheckClick();
-  void RadioButtonDesktopNocheckClick();
-  void RadioButtonDesktopMukoClick();
-  void EditUninstallKeyChange();
 
   void buildFilesPage();
   void buildInstallPage();
@@ -68,10 +55,12 @@ class TForm2 : public QDialog, private SettingsListener {
   void buildStartupPage();
   void buildDesktopPage();
   void buildUninstallPage();
-  void bindFields(FieldBinder& binder);
-  void applyRulesForCurrentValues();
+  void collectDependents();
+  void applyEnablingRules();
 
   InstallSettings& settings_;
+  FieldBinder binder_;
+  std::vector<std::pair<FieldRef, QList<QWidget*>>> dependents_;
 
   QTabWidget* PageControl1 = nullptr;
   QPushButton* ButtonOK = nullptr;
@@ -91,7 +80,6 @@ class TForm2 : public QDialog, private SettingsListener {
   QLineEdit* EditInstallDirReg = nullptr;
   QLabel* Label23 = nullptr;
   QGroupBox* RadioGroupFileDel = nullptr;
-  QButtonGroup* fileDelItems_ = nullptr;
   QLabel* Label3 = nullptr;
   QLineEdit* EditInstallProgram = nullptr;
   QLabel* Label4 = nullptr;
@@ -148,13 +136,10 @@ class TForm2 : public QDialog, private SettingsListener {
   QLineEdit* EditUninstallTitle = nullptr;
   QLabel* Label18 = nullptr;
   QGroupBox* RadioGroupUninstallAll = nullptr;
-  QButtonGroup* uninstallAllItems_ = nullptr;
   QLabel* Label19 = nullptr;
   QGroupBox* RadioGroupUninstallRebootDlg = nullptr;
-  QButtonGroup* rebootDlgItems_ = nullptr;
   QLabel* Label25 = nullptr;
   QGroupBox* RadioGroupNotAdmin = nullptr;
-  QButtonGroup* notAdminItems_ = nullptr;
   QLabel* Label24 = nullptr;
   QPlainTextEdit* MemoRmDir = nullptr;
   QLabel* Label20 = nullptr;

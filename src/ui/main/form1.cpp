@@ -13,8 +13,8 @@
 #include "settings/messages.h"
 #include "settings/paths.h"
 #include "ui/common/app_title.h"
-#include "ui/common/field_binder.h"
 #include "ui/common/hints.h"
+#include "ui/common/text.h"
 #include "ui/common/tool_font.h"
 
 namespace velquin::ui {
@@ -27,10 +27,6 @@ constexpr QPoint kWindowPosition{198, 107};
 
 const QColor kLabelColour{128, 0, 0};  // maroon
 const QColor kCreateColour{255, 0, 0};
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <class W>
 W* place(QWidget* parent, const char* name, QRect geometry) {
@@ -79,12 +75,13 @@ QPushButton* button(QWidget* parent, const char* name, QRect geometry, const QSt
 
 }  // namespace
 
-TForm1::TForm1(InstallSettings& settings, FieldBinder& binder, Dialogs& dialogs, QWidget* parent)
+TForm1::TForm1(InstallSettings& settings, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       settings_(settings),
-      dialogs_(dialogs) {
+      dialogs_(dialogs),
+      binder_(settings, [&dialogs](const QString& text) { dialogs.showInformation(text); }) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(appTitle());
   setFont(toolFont(12));
@@ -93,10 +90,7 @@ TForm1::TForm1(InstallSettings& settings, FieldBinder& binder, Dialogs& dialogs,
 
   buildControls();
 
-  binder.bindProgram(EditProgram);
-  binder.bindText(EditName, TextField::EditName);
-  binder.bindText(EditIniName, TextField::EditIniName);
-  binder.bindText(EditInstallTitle, TextField::EditInstallTitle);
+  binder_.bind(this);
 
   connect(ButtonSansho, &QPushButton::clicked, this, &TForm1::ButtonSanshoClick);
   connect(ButtonShosai, &QPushButton::clicked, this, &TForm1::ButtonShosaiClick);
@@ -111,7 +105,6 @@ void TForm1::buildControls() {
   const QColor text = palette().color(QPalette::WindowText);
 
   EditProgram = place<QLineEdit>(this, "EditProgram", {24, 24, 321, 20});
-  EditProgram->setReadOnly(true);  // only Browse fills it; its text can still be copied
   setHint(EditProgram,
           QStringLiteral("「参照」ボタンを押して配布プログラムファイル名を絶対パスで指定します。"));
   Label1 = label(this, "Label1", {24, 8, 83, 13}, QStringLiteral("配布プログラム"), 13);
@@ -165,12 +158,10 @@ void TForm1::Prompts::showInformation(const std::string& text) {
 }
 
 void TForm1::Prompts::focusField(TextField field) {
-  switch (field) {
-    case TextField::EditName: form_.EditName->setFocus(); break;
-    case TextField::EditIniName: form_.EditIniName->setFocus(); break;
-    case TextField::EditInstallTitle: form_.EditInstallTitle->setFocus(); break;
-    default: break;  // the dialog's fields are not on this window
-  }
+  // The dialog's fields are not on this window.
+  const std::string_view name = fieldName(field);
+  if (auto* control = form_.findChild<QWidget*>(QString::fromLatin1(name.data(), name.size())))
+    control->setFocus();
 }
 
 CreateResult TForm1::runCreate() {

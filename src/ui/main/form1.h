@@ -16,6 +16,7 @@
 #include "settings/install_settings.h"
 #include "settings/user_prompts.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/field_binder.h"
 
 class QDialog;
 class QLabel;
@@ -25,13 +26,10 @@ class QSessionManager;
 
 namespace velquin::ui {
 
-class FieldBinder;
-
 class TForm1 : public QWidget {
   Q_OBJECT
  public:
-  TForm1(InstallSettings& settings, FieldBinder& binder, Dialogs& dialogs,
-         QWidget* parent = nullptr);
+  TForm1(InstallSettings& settings, Dialogs& dialogs, QWidget* parent = nullptr);
   ~TForm1() override;
 
   // The detailed-settings dialog that Details shows modally.
@@ -74,6 +72,7 @@ class TForm1 : public QWidget {
 
   InstallSettings& settings_;
   Dialogs& dialogs_;
+  FieldBinder binder_;
   Prompts prompts_{*this};
   std::function<QDialog*()> form2_;
 

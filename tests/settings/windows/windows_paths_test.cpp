@@ -26,14 +26,12 @@ TEST(WindowsDistDir, SettingsAndEngineFilesStandInIt) {
   InstallSettings s;
   s.setProgram(L"C:\\dist\\app.exe");
   EXPECT_EQ(s.distDir().native(), L"C:\\dist\\");
-  s.setIniFileName("Rivo.ini");
-  EXPECT_EQ(s.settingsFilePath().native(), L"C:\\dist\\Rivo.ini");
-  EXPECT_EQ(s.enginePath().native(), L"C:\\dist\\Rivo.exe");
+  EXPECT_EQ(s.settingsFilePath("Rivo.ini").native(), L"C:\\dist\\Rivo.ini");
+  EXPECT_EQ(s.enginePath("Rivo.ini").native(), L"C:\\dist\\Rivo.exe");
   // A Shift-JIS name becomes the same wide name that Explorer shows.
   s.setProgram(L"C:\\app.exe");
-  s.setIniFileName(sj("設定ソ.ini"));
-  EXPECT_EQ(s.settingsFilePath().native(), L"C:\\設定ソ.ini");
-  EXPECT_EQ(s.enginePath().native(), L"C:\\設定ソ.exe");
+  EXPECT_EQ(s.settingsFilePath(sj("設定ソ.ini")).native(), L"C:\\設定ソ.ini");
+  EXPECT_EQ(s.enginePath(sj("設定ソ.ini")).native(), L"C:\\設定ソ.exe");
 }
 
 // Holds a file open the way an editor does: others may read it, nobody may

@@ -2,117 +2,136 @@
 
 #include <gtest/gtest.h>
 
-#include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
-#include "settings/sjis.h"
 #include "type_text.h"
 
 namespace velquin::ui {
 namespace {
 
+using Lines = std::vector<std::string>;
+
+// A window holding controls named as the fields they edit, bound as the real
+// windows are.
 class FieldBinderTest : public ::testing::Test {
  protected:
+  template <class W>
+  W* add(const char* name, QWidget* parent = nullptr) {
+    auto* w = new W(parent ? parent : &window);
+    w->setObjectName(QLatin1String(name));
+    return w;
+  }
+
   InstallSettings settings;
   QStringList told;
+  QWidget window;
   FieldBinder binder{settings, [this](const QString& t) { told << t; }};
 };
 
-TEST_F(FieldBinderTest, TypedTextIsStoredAsShiftJis) {
-  QLineEdit edit;
-  binder.bindText(&edit, TextField::EditName);
-  test::typeText(&edit, QStringLiteral("表示ｱ"));
+TEST_F(FieldBinderTest, TextGoesBothWaysAsShiftJisAndShowsWhole) {
+  auto* name = add<QLineEdit>("EditName");
+  auto* message = add<QLineEdit>("EditInstallMessage");
+  binder.bind(&window);
+  test::typeText(name, QStringLiteral("表示ｱ"));
   EXPECT_EQ(settings.text(TextField::EditName), "\x95\x5C\x8E\xA6\xB1");
   settings.setText(TextField::EditName, "abc");
-  EXPECT_EQ(edit.text(), QStringLiteral("abc"));
-}
+  EXPECT_EQ(name->text(), QStringLiteral("abc"));
 
-TEST_F(FieldBinderTest, LongValueShowsWholeAndSurvivesAnEdit) {
-  QLineEdit edit;
-  binder.bindText(&edit, TextField::EditInstallMessage);
+  // A value read from a file may be longer than a line edit takes by default.
   settings.setText(TextField::EditInstallMessage, std::string(40000, 'm'));
-  EXPECT_EQ(edit.text().size(), 40000);
-  edit.end(false);
-  QTest::keyClicks(&edit, QStringLiteral("!"));
+  message->end(false);
+  QTest::keyClicks(message, QStringLiteral("!"));
   EXPECT_EQ(settings.text(TextField::EditInstallMessage), std::string(40000, 'm') + "!");
 }
 
 TEST_F(FieldBinderTest, CharacterOutsideCodePageIsRefusedAndNamed) {
-  QLineEdit edit;
-  binder.bindText(&edit, TextField::EditName);
-  QTest::keyClicks(&edit, QStringLiteral("ab"));
-  edit.insert(QStringLiteral("〜"));  // WAVE DASH: code page 932 has only the full-width tilde
+  auto* edit = add<QLineEdit>("EditName");
+  auto* memo = add<QPlainTextEdit>("MemoGroupItem");
+  binder.bind(&window);
+  QTest::keyClicks(edit, QStringLiteral("ab"));
+  edit->insert(QStringLiteral("〜"));  // WAVE DASH: code page 932 has only the full-width tilde
   EXPECT_EQ(settings.text(TextField::EditName), "ab");
-  EXPECT_EQ(edit.text(), QStringLiteral("ab"));
+  EXPECT_EQ(edit->text(), QStringLiteral("ab"));
   ASSERT_EQ(told.size(), 1);
   EXPECT_TRUE(told[0].contains(QStringLiteral("「アプリケーションの名前」")))
       << told[0].toStdString();
   EXPECT_TRUE(told[0].contains(QStringLiteral("〜")));
+
+  // In a memo the refused line goes back to what the list holds.
+  settings.setLines(ListField::MemoGroupItem, {"a", "b"});
+  memo->moveCursor(QTextCursor::End);
+  memo->insertPlainText(QStringLiteral("c\u2014"));  // EM DASH
+  EXPECT_EQ(settings.lines(ListField::MemoGroupItem), (Lines{"a", "b"}));
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("a\nb\n"));
+  ASSERT_EQ(told.size(), 2);
+  EXPECT_TRUE(told[1].contains(QStringLiteral("スタートメニューのショートカット")));
 }
 
-TEST_F(FieldBinderTest, MemoShowsListsAndKeepsBytesOfUntouchedLines) {
-  QPlainTextEdit memo;
-  binder.bindLines(&memo, ListField::MemoFiles);
-  // 0xED40 is a character with a second code (0xFA5C); the list must keep
-  // the code it was read with while the author edits other lines.
-  settings.setLines(ListField::MemoFiles, {"\xED\x40", "b"});
-  EXPECT_EQ(memo.toPlainText(), QStringLiteral("纊\nb\n"));
-  memo.moveCursor(QTextCursor::End);
-  QTest::keyClicks(&memo, QStringLiteral("c"));
-  EXPECT_EQ(settings.lines(ListField::MemoFiles), (std::vector<std::string>{"\xED\x40", "b", "c"}));
-  memo.moveCursor(QTextCursor::Start);
-  QTest::keyClick(&memo, Qt::Key_Delete);  // removes the first character, the line is now empty
-  EXPECT_EQ(settings.lines(ListField::MemoFiles), (std::vector<std::string>{"", "b", "c"}));
+// 0xED40 is a character with a second code (0xFA5C): a list keeps the code it
+// was read with, above and below the line the author edits.
+TEST_F(FieldBinderTest, MemoKeepsTheBytesOfUntouchedLines) {
+  auto* memo = add<QPlainTextEdit>("MemoFiles");
+  binder.bind(&window);
+  settings.setLines(ListField::MemoFiles, {"\xED\x40", "b", "\xED\x40\x82\xA0"});
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("纊\nb\n纊あ\n"));
+  QTextCursor c = memo->textCursor();
+  c.movePosition(QTextCursor::Down);
+  c.movePosition(QTextCursor::EndOfLine);
+  memo->setTextCursor(c);
+  QTest::keyClicks(memo, QStringLiteral("c"));
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"\xED\x40", "bc", "\xED\x40\x82\xA0"}));
+  memo->moveCursor(QTextCursor::Start);
+  QTest::keyClick(memo, Qt::Key_Delete);  // the first line is now empty
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"", "bc", "\xED\x40\x82\xA0"}));
 }
 
 TEST_F(FieldBinderTest, MemoEmptyLineAndEmptyListDiffer) {
-  QPlainTextEdit memo;
-  binder.bindLines(&memo, ListField::MemoRmDir);
-  QTest::keyClick(&memo, Qt::Key_Return);
-  EXPECT_EQ(settings.lines(ListField::MemoRmDir), std::vector<std::string>{""});
-  memo.selectAll();
-  QTest::keyClick(&memo, Qt::Key_Delete);
+  auto* memo = add<QPlainTextEdit>("MemoRmDir");
+  binder.bind(&window);
+  QTest::keyClick(memo, Qt::Key_Return);
+  EXPECT_EQ(settings.lines(ListField::MemoRmDir), Lines{""});
+  memo->selectAll();
+  QTest::keyClick(memo, Qt::Key_Delete);
   EXPECT_TRUE(settings.lines(ListField::MemoRmDir).empty());
   settings.setLines(ListField::MemoRmDir, {""});
-  EXPECT_EQ(memo.toPlainText(), QStringLiteral("\n"));
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("\n"));
 }
 
-TEST_F(FieldBinderTest, RadioButtonsAndGroupsFollowTheRecord) {
-  QRadioButton check, noCheck, muko;
-  QButtonGroup exclusive;
-  for (auto* b : {&check, &noCheck, &muko}) exclusive.addButton(b);
-  binder.bindOption(&check, Option::RadioButtonStartCheck);
-  binder.bindOption(&noCheck, Option::RadioButtonStartNoCheck);
-  binder.bindOption(&muko, Option::RadioButtonStartMuko);
-  EXPECT_TRUE(muko.isChecked());
-  noCheck.click();
+TEST_F(FieldBinderTest, RadioButtonsGroupsAndCheckBoxFollowTheRecord) {
+  auto* check = add<QRadioButton>("RadioButtonStartCheck");
+  auto* noCheck = add<QRadioButton>("RadioButtonStartNoCheck");
+  auto* muko = add<QRadioButton>("RadioButtonStartMuko");
+  auto* box = add<QGroupBox>("RadioGroupFileDel");
+  auto* keep = add<QRadioButton>("keep", box);
+  auto* del = add<QRadioButton>("delete", box);
+  auto* checkBox = add<QCheckBox>("CheckBox1");
+  binder.bind(&window);
+
+  EXPECT_TRUE(muko->isChecked());
+  noCheck->click();
   EXPECT_EQ(settings.code(ChoiceField::RadioButtonStart), 0);
   settings.select(Option::RadioButtonStartCheck);
-  EXPECT_TRUE(check.isChecked());
-  EXPECT_FALSE(noCheck.isChecked());
+  EXPECT_TRUE(check->isChecked());
+  EXPECT_FALSE(noCheck->isChecked());
 
-  QRadioButton keep, del;
-  QButtonGroup group;
-  group.addButton(&keep, 0);
-  group.addButton(&del, 1);
-  binder.bindIndex(&group, IndexField::RadioGroupFileDel);
-  EXPECT_TRUE(del.isChecked());
-  keep.click();
+  EXPECT_TRUE(del->isChecked());
+  keep->click();
   EXPECT_EQ(settings.index(IndexField::RadioGroupFileDel), 0);
-  settings.setIndex(IndexField::RadioGroupFileDel, -1);
-  EXPECT_FALSE(keep.isChecked());
-  EXPECT_FALSE(del.isChecked());
+  settings.setIndex(IndexField::RadioGroupFileDel, -1);  // as a file may say
+  EXPECT_FALSE(keep->isChecked());
+  EXPECT_FALSE(del->isChecked());
 
-  QCheckBox box;
-  binder.bindCheckBox1(&box);
-  box.click();
-  EXPECT_TRUE(settings.checkBox1());
-  settings.setProgram("/x/app.exe");  // the reset unchecks it
-  EXPECT_FALSE(box.isChecked());
+  checkBox->click();
+  EXPECT_TRUE(settings.checked(CheckField::CheckBox1));
+  settings.setProgram("/x/app.exe");  // the reset
+  EXPECT_FALSE(checkBox->isChecked());
+  EXPECT_TRUE(muko->isChecked());
+  EXPECT_TRUE(del->isChecked());
 }
 
 }  // namespace

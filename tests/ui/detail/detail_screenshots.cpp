@@ -10,7 +10,6 @@
 #include <QTabWidget>
 #include <cstdio>
 
-#include "ui/common/field_binder.h"
 #include "ui/detail/form2.h"
 
 int main(int argc, char** argv) {
@@ -19,8 +18,7 @@ int main(int argc, char** argv) {
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
   velquin::InstallSettings settings;
-  velquin::ui::FieldBinder binder(settings, nullptr);
-  velquin::ui::TForm2 form(settings, binder);
+  velquin::ui::TForm2 form(settings, nullptr);
   form.show();
   auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
   for (int i = 0; i < pages->count(); ++i) {

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/common/field_binder.h"
 #include "ui/detail/form2.h"
 
 namespace velquin::ui::test {
@@ -23,8 +22,8 @@ class Form2Test : public ::testing::Test {
  protected:
   InstallSettings settings;
   QStringList told;
-  FieldBinder binder{settings, [this](const QString& t) { told << t; }};
-  std::unique_ptr<TForm2> form = std::make_unique<TForm2>(settings, binder);
+  std::unique_ptr<TForm2> form =
+      std::make_unique<TForm2>(settings, [this](const QString& t) { told << t; });
 
   template <class W = QWidget>
   W* find(const char* name) {

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "form2_fixture.h"
+#include "settings/settings_loader.h"
 #include "type_text.h"
 
 namespace velquin::ui::test {
@@ -95,7 +96,7 @@ TEST_F(Form2Test, StartMenuOptionsDecideTheSevenControls) {
   EXPECT_EQ(find<QLineEdit>("EditGroupName")->text(), QStringLiteral("Velquin"));
   EXPECT_EQ(settings.lines(ListField::MemoGroupItem), Lines{"Velquin,Tessaly.exe"});
   EXPECT_TRUE(find<QCheckBox>("CheckBox1")->isChecked());
-  EXPECT_TRUE(settings.checkBox1());
+  EXPECT_TRUE(settings.checked(CheckField::CheckBox1));
 }
 
 TEST_F(Form2Test, StartupAndDesktopFollowTheirOwnOptionsOnly) {
@@ -126,31 +127,25 @@ TEST_F(Form2Test, ClickingTheSelectedButtonChangesNothing) {
   EXPECT_EQ(notInState(kStartMenuDependents, false), std::vector<std::string>{});
 }
 
-// Loading a settings file selects an option and then runs the page's handler
-// itself: for code 0 it selects "don't check" and runs the "check" handler.
-TEST_F(Form2Test, LoadingRunsTheHandlersOfThePages) {
-  settings.select(Option::RadioButtonStartNoCheck);
-  settings.runClickHandler(Option::RadioButtonStartCheck);
-  EXPECT_TRUE(find<QRadioButton>("RadioButtonStartNoCheck")->isChecked());
-  EXPECT_EQ(notInState(kStartMenuDependents, true), std::vector<std::string>{});
-
-  // The same option again (the selection does not change): the handler
-  // still runs, with the same result.
+// Loading a settings file leaves every page in the state its values call for,
+// whether or not a choice changed ("don't check" enables as "check" does).
+TEST_F(Form2Test, LoadedValuesDecideTheStates) {
   settings.select(Option::RadioButtonStartupCheck);
-  settings.runClickHandler(Option::RadioButtonStartupCheck);
-  EXPECT_EQ(notInState(kStartupDependents, true), std::vector<std::string>{});
-
-  settings.select(Option::RadioButtonStartMuko);
-  settings.runClickHandler(Option::RadioButtonStartMuko);
-  EXPECT_TRUE(find<QRadioButton>("RadioButtonStartMuko")->isChecked());
-  EXPECT_EQ(notInState(kStartMenuDependents, false), std::vector<std::string>{});
-
-  // The All Users options enable or disable nothing.
-  settings.select(Option::RBAllUsersKotei);
-  settings.runClickHandler(Option::RBAllUsersKotei);
-  EXPECT_TRUE(find<QRadioButton>("RBAllUsersKotei")->isChecked());
+  loadSettings(settings, SettingsFileReader::fromBytes(
+                             "[Install]\r\nInstallDir = X\r\n[Group]\r\nValue = 0\r\n"
+                             "[Startup]\r\nValue = 1\r\n[Desktop]\r\nValue = -1\r\n"));
+  EXPECT_TRUE(find<QRadioButton>("RadioButtonStartNoCheck")->isChecked());
+  EXPECT_EQ(notInState(kInstallDirDependents, true), std::vector<std::string>{});
+  EXPECT_EQ(notInState(kStartMenuDependents, true), std::vector<std::string>{});
   EXPECT_EQ(notInState(kStartupDependents, true), std::vector<std::string>{});
   EXPECT_EQ(notInState(kDesktopDependents, false), std::vector<std::string>{});
+  EXPECT_EQ(notInState(kUninstallDependents, false), std::vector<std::string>{});
+
+  // A file without [Group] reads as "not used"; All Users decides nothing.
+  loadSettings(settings, SettingsFileReader::fromBytes("[Install]\r\nAllUsers = 2\r\n"));
+  EXPECT_TRUE(find<QRadioButton>("RBAllUsersKotei")->isChecked());
+  EXPECT_EQ(notInState(kStartMenuDependents, false), std::vector<std::string>{});
+  EXPECT_EQ(notInState(kInstallDirDependents, false), std::vector<std::string>{});
 }
 
 TEST_F(Form2Test, UninstallKeySetWhileHiddenEnablesTheTenBeforeTheNextShowing) {

@@ -102,7 +102,7 @@ TEST_F(CommandsTest, CreateReportsAFailedWriteWithTheFullPath) {
   dialogs.log.clear();
 
   click("ButtonSakusei");
-  const QString target = QString::fromStdString(pathToUtf8(settings.settingsFilePath()));
+  const QString target = QString::fromStdString(pathToUtf8(settings.settingsFilePath("Rivo.ini")));
   EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("error: ファイル ") + target +
                                      QStringLiteral(" を作成できません.")});
   EXPECT_FALSE(settings.settingsSaved());

@@ -14,7 +14,6 @@
 #include "fake_dialogs.h"
 #include "settings/install_settings.h"
 #include "type_text.h"
-#include "ui/common/field_binder.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"
 
@@ -68,9 +67,8 @@ class MainWindowTest : public ::testing::Test {
   QTemporaryDir dir;
   InstallSettings settings;
   FakeDialogs dialogs;
-  ui::FieldBinder binder{settings, [this](const QString& t) { dialogs.showInformation(t); }};
-  ui::TForm1 form{settings, binder, dialogs};
-  ui::TForm2 form2{settings, binder, &form};
+  ui::TForm1 form{settings, dialogs};
+  ui::TForm2 form2{settings, [this](const QString& t) { dialogs.showInformation(t); }, &form};
 };
 
 }  // namespace velquin::test
