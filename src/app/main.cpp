@@ -67,19 +67,28 @@ int main(int argc, char** argv) {
       [&form1](QSessionManager& manager) { form1.commitData(manager); }, Qt::DirectConnection);
 #endif
 
-  // VELQUIN_QUIT_AFTER_SHOW=1 ends the run as soon as the main window has
-  // been painted, printing one line; the start-up test and the start-up
-  // benchmark use it.
-  if (qEnvironmentVariable("VELQUIN_QUIT_AFTER_SHOW") == QLatin1String("1")) {
-    new AfterFirstPaint(&form1, [&form1] {
-      std::printf("shown %s %dx%d\n", qPrintable(form1.windowTitle()), form1.width(),
-                  form1.height());
-      std::fflush(stdout);
-      QCoreApplication::exit(0);
-    });
-  } else {
-    new AfterFirstPaint(&form1, [detailsDialog] { detailsDialog(); });
-  }
+  // VELQUIN_QUIT_AFTER_SHOW ends the run early, printing what was shown:
+  // "1" right after the main window's first paint (the start-up benchmark),
+  // "details" once the detailed-settings dialog has been built the way every
+  // run builds it (the start-up test).
+  const QString quit = qEnvironmentVariable("VELQUIN_QUIT_AFTER_SHOW");
+  const auto report = [&form1] {
+    std::printf("shown %s %dx%d\n", qPrintable(form1.windowTitle()), form1.width(), form1.height());
+  };
+  new AfterFirstPaint(&form1, [&, detailsDialog] {
+    if (quit == QLatin1String("1")) {
+      report();
+    } else {
+      QDialog* dialog = detailsDialog();
+      if (quit != QLatin1String("details")) return;
+      report();
+      std::printf("dialog %s %dx%d %s, owned by %s\n", qPrintable(dialog->objectName()),
+                  dialog->width(), dialog->height(), dialog->isVisible() ? "shown" : "hidden",
+                  qPrintable(dialog->parentWidget()->windowTitle()));
+    }
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+  });
 
   form1.show();
   return app.exec();

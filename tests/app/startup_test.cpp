@@ -1,5 +1,5 @@
-// The velquin executable as a user starts it: it shows its main window and
-// ends with exit code 0.
+// The velquin executable as a user starts it: it shows its main window,
+// builds the detailed-settings dialog behind it, and ends with exit code 0.
 
 #include <gtest/gtest.h>
 
@@ -7,17 +7,18 @@
 
 namespace {
 
-TEST(Startup, ShowsTheMainWindowAndEndsCleanly) {
+TEST(Startup, ShowsTheMainWindowBuildsTheDialogAndEndsCleanly) {
   QProcess velquin;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  env.insert(QStringLiteral("VELQUIN_QUIT_AFTER_SHOW"), QStringLiteral("1"));
+  env.insert(QStringLiteral("VELQUIN_QUIT_AFTER_SHOW"), QStringLiteral("details"));
   velquin.setProcessEnvironment(env);
   velquin.start(QStringLiteral(VELQUIN_EXECUTABLE), {});
   ASSERT_TRUE(velquin.waitForFinished(30000)) << velquin.errorString().toStdString();
   EXPECT_EQ(velquin.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(velquin.exitCode(), 0);
-  EXPECT_EQ(velquin.readAllStandardOutput(), QByteArray("shown Velquin 424x235\n"));
+  EXPECT_EQ(velquin.readAllStandardOutput(),
+            QByteArray("shown Velquin 424x235\ndialog Form2 536x528 hidden, owned by Velquin\n"));
 }
 
 }  // namespace

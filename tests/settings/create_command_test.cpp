@@ -86,13 +86,18 @@ TEST_F(CreateCommand, WritesConfirmsAndWarnsOfMissingEngine) {
   EXPECT_TRUE(written().starts_with("[Application]\r\nName = Velquin\r\n"));
 }
 
+// A Japanese settings file name: the file on disk bears it, the engine is
+// found under the matching name, and [Files] lists both in Shift-JIS.
 TEST_F(CreateCommand, NoWarningWhenEngineIsBeside) {
-  test::writeBytes(dir / "setup.exe", "MZ");
-  s.setText(T::EditIniName, "setup.ini");
+  test::writeBytes(dir / pathFromUtf8("設定.exe"), "MZ");
+  s.setText(T::EditIniName, sj("設定.ini"));
   s.setLines(L::MemoFiles, {"a.txt"});
   EXPECT_EQ(create().result, CreateResult::Written);
-  EXPECT_EQ(prompts.shown, std::vector<std::string>{"iniファイル(setup.ini)を作成しました。"});
-  EXPECT_TRUE(std::filesystem::exists(dir / "setup.ini"));
+  EXPECT_EQ(prompts.shown, std::vector<std::string>{"iniファイル(設定.ini)を作成しました。"});
+  EXPECT_TRUE(
+      test::readBytes(dir / pathFromUtf8("設定.ini"))
+          .ends_with(sj("Item2 = 設定.exe,2\r\nItem3 = 設定.ini\r\n[Group]\r\nValue = -1\r\n"
+                        "[Startup]\r\nValue = -1\r\n[Desktop]\r\nValue = -1\r\n")));
 }
 
 TEST_F(CreateCommand, EngineFolderIsNoEngine) {

@@ -81,13 +81,19 @@ TEST_F(DetailsCommand, ScanLeavesOutTheEngineInAnyLetterCase) {
 
 TEST_F(DetailsCommand, EngineNameFollowsTheSettingsFileName) {
   touch(dir / "app.exe");
-  touch(dir / "setup.exe");
+  touch(dir / pathFromUtf8("設定.exe"));
   touch(dir / "Rivo.exe");
-  s.setText(T::EditIniName, "setup.cfg");
+  s.setText(T::EditIniName, test::sj("設定.cfg"));
   details();
   const auto& lines = s.lines(L::MemoFiles);
   EXPECT_EQ(std::multiset<std::string>(lines.begin(), lines.end()),
             (std::multiset<std::string>{"app.exe", "Rivo.exe"}));
+
+  // Once written, the Japanese settings file is the one that loads.
+  fs::copy_file(test::goldenFile("minimal.ini"), dir / pathFromUtf8("設定.cfg"));
+  s.setLines(L::MemoFiles, {});
+  details();
+  EXPECT_EQ(s.lines(L::MemoFiles), Lines{"a.txt"});
 
   // A name of four bytes or fewer leaves ".exe" as the engine's name.
   InstallSettings shortName;

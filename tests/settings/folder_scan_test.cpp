@@ -8,6 +8,11 @@
 #include "settings/paths.h"
 #include "test_support.h"
 
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace velquin {
 namespace {
 
@@ -85,6 +90,44 @@ TEST(FolderScan, EmptyOrMissingFolderGivesNothing) {
   EXPECT_TRUE(scanFolder(dir.path()).lines.empty());
   EXPECT_TRUE(scanFolder(dir / "missing").lines.empty());
 }
+
+#ifndef _WIN32
+// A folder that cannot be read adds nothing, and the scan goes on past it.
+// Root reads every folder, so the scan runs in a child that has given root up.
+TEST(FolderScan, UnreadableFolderIsPassedOver) {
+  test::TempDir dir;
+  touch(dir / "a" / "x.txt");
+  touch(dir / "b" / "hidden.txt");
+  touch(dir / "c" / "y.txt");
+  fs::permissions(dir / "b", fs::perms::none);
+  int out[2];
+  ASSERT_EQ(pipe(out), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(out[0]);
+    if (geteuid() == 0 && setuid(65534) != 0) _exit(2);
+    std::string listed;
+    for (const auto& l : scanFolder(dir.path()).lines) listed += l + "\n";
+    _exit(write(out[1], listed.data(), listed.size()) == static_cast<ssize_t>(listed.size()) ? 0
+                                                                                             : 3);
+  }
+  close(out[1]);
+  std::string listed;
+  char buf[256];
+  for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;)
+    listed.append(buf, static_cast<std::size_t>(n));
+  close(out[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  fs::permissions(dir / "b", fs::perms::owner_all);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  std::istringstream lines(listed);
+  Lines got;
+  for (std::string l; std::getline(lines, l);) got.push_back(l);
+  EXPECT_EQ(asSet(got), (std::multiset<std::string>{"a\\x.txt", "c\\y.txt"}));
+}
+#endif
 
 TEST(FolderScan, JapaneseNamesBecomeShiftJis) {
   test::TempDir dir;

@@ -51,13 +51,13 @@ TEST_F(Loading, WorkedExampleComesBackWhole) {
 }
 
 TEST_F(Loading, EveryGoldenFileWritesTheSameBytesAgain) {
-  for (const char* name : {"minimal.ini", "setup_variant.ini"}) {
+  for (const char* name : {"minimal.ini", "setup_variant.ini", "startup_in_use.ini"}) {
     InstallSettings fresh;
     const std::string golden = test::readBytes(test::goldenFile(name));
     loadSettings(fresh, SettingsFileReader::fromBytes(golden));
-    EXPECT_EQ(
-        composeSettingsFile(fresh, name == std::string("minimal.ini") ? "Rivo.ini" : "setup.ini"),
-        golden)
+    EXPECT_EQ(composeSettingsFile(
+                  fresh, name == std::string("setup_variant.ini") ? "setup.ini" : "Rivo.ini"),
+              golden)
         << name;
   }
 }

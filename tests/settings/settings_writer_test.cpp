@@ -66,6 +66,25 @@ TEST(SettingsFileText, OtherSettingsFileNameNamesItsEngine) {
             test::readBytes(test::goldenFile("setup_variant.ini")));
 }
 
+// Startup in use, and the All Users codes that no other file holds: an entry
+// written under the wrong section or with the wrong code shows here.
+TEST(SettingsFileText, StartupInUseAndAllUsersCodes) {
+  InstallSettings s;
+  s.setText(T::EditName, "App");
+  s.setText(T::EditInstallTitle, "T");
+  s.setLines(L::MemoFiles, {"a.txt"});
+  s.select(Option::RBAllUsersNoCheck);
+  s.select(Option::RadioButtonStartupCheck);
+  s.setText(T::EditStartupInfo, "I");
+  s.setLines(L::MemoStartupItem, {"", "App,app.exe"});
+  s.setText(T::EditDesktopInfo, "not written");
+  EXPECT_EQ(composeSettingsFile(s, "Rivo.ini"),
+            test::readBytes(test::goldenFile("startup_in_use.ini")));
+  s.select(Option::RBAllUsersCheck);
+  EXPECT_NE(composeSettingsFile(s, "Rivo.ini").find("\nAllUsers = 1\r\nMessage"),
+            std::string::npos);
+}
+
 TEST(SettingsFileText, DependentEntriesFollowTheirSource) {
   InstallSettings s;
   fillWorkedExample(s);
