@@ -148,10 +148,6 @@ inline constexpr auto kSections = std::to_array<SectionInfo>({
     {Section::RegKey, "RegKey", SectionPresence::WhileListHasLines},
 });
 
-constexpr std::string_view sectionName(Section s) {
-  return kSections[static_cast<std::size_t>(s)].name;
-}
-
 // Parts of the settings that the installer uses only when the author turns
 // them on. A field of such a part is written to the file, and can be edited
 // in the dialog, only while its part is in use; whether it is in use is

@@ -159,8 +159,7 @@ void TForm1::Prompts::showInformation(const std::string& text) {
 
 void TForm1::Prompts::focusField(TextField field) {
   // The dialog's fields are not on this window.
-  const std::string_view name = fieldName(field);
-  if (auto* control = form_.findChild<QWidget*>(QString::fromLatin1(name.data(), name.size())))
+  if (auto* control = form_.findChild<QWidget*>(fromUtf8(fieldName(field))))
     control->setFocus();
 }
 
