@@ -65,6 +65,27 @@ void InstallSettings::appendLines(ListField f, std::vector<std::string> more) {
   changed(f);
 }
 
+void InstallSettings::replaceLines(ListField f, std::size_t first, std::size_t count,
+                                   std::vector<std::string> with) {
+  splitEmbeddedLineBreaks(with);
+  auto& held = lists_[idx(f)];
+  first = std::min(first, held.size());
+  count = std::min(count, held.size() - first);
+  const auto from = held.begin() + static_cast<std::ptrdiff_t>(first);
+  if (count == with.size() && std::equal(with.begin(), with.end(), from)) return;
+  // Overwrite what both have, then insert or erase the difference.
+  const std::size_t common = std::min(count, with.size());
+  std::move(with.begin(), with.begin() + static_cast<std::ptrdiff_t>(common), from);
+  const auto rest = from + static_cast<std::ptrdiff_t>(common);
+  if (with.size() > common) {
+    held.insert(rest, std::make_move_iterator(with.begin() + static_cast<std::ptrdiff_t>(common)),
+                std::make_move_iterator(with.end()));
+  } else {
+    held.erase(rest, rest + static_cast<std::ptrdiff_t>(count - common));
+  }
+  changed(f);
+}
+
 bool InstallSettings::removeEmptyLines(ListField f) {
   if (std::erase_if(lists_[idx(f)], [](const std::string& s) { return s.empty(); }) == 0)
     return false;

@@ -53,6 +53,11 @@ class InstallSettings {
   const std::vector<std::string>& lines(ListField f) const { return lists_[idx(f)]; }
   void setLines(ListField f, std::vector<std::string> value);
   void appendLines(ListField f, std::vector<std::string> more);
+  // Replaces `count` lines from line `first` on with `with` (an edit of a few
+  // lines in a long list costs what it changes). `first + count` must not
+  // pass the end.
+  void replaceLines(ListField f, std::size_t first, std::size_t count,
+                    std::vector<std::string> with);
   // Removes every line that has no characters at all; true when any went.
   bool removeEmptyLines(ListField f);
 

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <limits>
 
 #include "settings/lines.h"
@@ -17,13 +19,6 @@
 namespace velquin::ui {
 
 QString fromSjis(std::string_view bytes) { return fromUtf8(sjis::decodeForDisplay(bytes)); }
-
-QStringList memoLines(const QString& text) {
-  if (text.isEmpty()) return {};
-  QStringList lines = text.split(QLatin1Char('\n'));
-  if (text.endsWith(QLatin1Char('\n'))) lines.removeLast();
-  return lines;
-}
 
 namespace {
 
@@ -101,9 +96,10 @@ void FieldBinder::bind(QWidget* window) {
         if (!inTransit(bindings_[i].field)) userEditedText(bindings_[i], text);
       });
     } else if (b.memo.widget) {
-      connect(b.memo.widget->document(), &QTextDocument::contentsChanged, this, [this, i] {
-        if (!inTransit(bindings_[i].field)) userEditedLines(bindings_[i]);
-      });
+      connect(b.memo.widget->document(), &QTextDocument::contentsChange, this,
+              [this, i](int position, int, int added) {
+                if (!inTransit(bindings_[i].field)) userEditedLines(bindings_[i], position, added);
+              });
     } else if (b.items) {
       connect(b.items, &QButtonGroup::idToggled, this, [this, f](int id, bool checked) {
         if (checked && !inTransit(f)) transit(f, [&] { settings_.setIndex(f.index(), id); });
@@ -139,9 +135,8 @@ void FieldBinder::show(Binding& b) {
       case FieldKind::Lines: {
         // One conversion for the whole list: a memo may hold tens of
         // thousands of lines.
-        const QString text = fromSjis(joinLines(settings_.lines(f.list()), "\n"));
-        b.memo.shown = memoLines(text);
-        b.memo.widget->setPlainText(text);
+        b.memo.widget->setPlainText(fromSjis(joinLines(settings_.lines(f.list()), "\n")));
+        b.memo.lastBlockEmpty = true;
         break;
       }
       case FieldKind::Index:
@@ -178,37 +173,82 @@ void FieldBinder::userEditedText(Binding& b, const QString& text) {
   transit(b.field, [&] { settings_.setText(b.field.text(), std::move(*bytes)); });
 }
 
-void FieldBinder::userEditedLines(Binding& b) {
-  Memo& m = b.memo;
+// Only the lines in the stretch that Qt reports as changed are read from the
+// memo and encoded; the lines before and after it keep their bytes, and so do
+// lines inside it whose text the edit left as it was. A key press in a memo of
+// a hundred thousand lines thus costs what it changes.
+void FieldBinder::userEditedLines(Binding& b, int position, int added) {
+  const QTextDocument* doc = b.memo.widget->document();
   const ListField f = b.field.list();
-  const QStringList now = memoLines(m.widget->toPlainText());
   const std::vector<std::string>& held = settings_.lines(f);
+  const std::size_t oldBlocks = held.size() + (b.memo.lastBlockEmpty ? 1 : 0);
+  const auto newBlocks = static_cast<std::size_t>(doc->blockCount());
 
-  // Lines before and after the edited stretch keep their bytes; only the
-  // lines in between are encoded again.
-  qsizetype prefix = 0;
-  const qsizetype maxCommon = held.size() == static_cast<std::size_t>(m.shown.size())
-                                  ? std::min(now.size(), m.shown.size())
-                                  : 0;
-  while (prefix < maxCommon && now[prefix] == m.shown[prefix]) ++prefix;
-  qsizetype suffix = 0;
-  while (suffix < maxCommon - prefix &&
-         now[now.size() - 1 - suffix] == m.shown[m.shown.size() - 1 - suffix])
-    ++suffix;
+  // The stretch in the memo's blocks now [first, last] and before [first,
+  // oldEnd); the blocks after it are the same ones, only moved.
+  QTextBlock start = doc->findBlock(position);
+  QTextBlock end = doc->findBlock(position + added);
+  if (!start.isValid()) start = doc->firstBlock();
+  if (!end.isValid()) end = doc->lastBlock();
+  std::size_t first = static_cast<std::size_t>(start.blockNumber());
+  std::size_t last = static_cast<std::size_t>(end.blockNumber());
+  std::size_t after = newBlocks - 1 - last;
+  if (after > oldBlocks - std::min(first, oldBlocks)) {
+    // Not what Qt should report; take the whole memo as the stretch.
+    start = doc->firstBlock();
+    first = 0;
+    last = newBlocks - 1;
+    after = 0;
+  }
+  const std::size_t oldEnd = oldBlocks - after;
+
+  QStringList texts;
+  for (QTextBlock block = start; block.isValid() && texts.size() <= qsizetype(last - first);
+       block = block.next())
+    texts << block.text();
+  const auto oldText = [&](std::size_t i) {
+    return i < held.size() ? fromSjis(held[i]) : QString();
+  };
+  const std::size_t newSpan = texts.size();
+  const std::size_t oldSpan = oldEnd - first;
+  // Unchanged blocks at the start of the stretch; an empty last block that
+  // was no line is no line to keep (text after it makes it one).
+  const std::size_t keepable =
+      std::min({newSpan, oldSpan, held.size() - std::min(first, held.size())});
+  std::size_t kept = 0;
+  while (kept < keepable && texts[qsizetype(kept)] == oldText(first + kept)) ++kept;
+  std::size_t keptAtEnd = 0;
+  while (keptAtEnd < std::min(newSpan, oldSpan) - kept &&
+         texts[qsizetype(newSpan - 1 - keptAtEnd)] == oldText(oldEnd - 1 - keptAtEnd))
+    ++keptAtEnd;
 
   std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(now.size()));
-  lines.insert(lines.end(), held.begin(), held.begin() + prefix);
-  for (qsizetype i = prefix; i < now.size() - suffix; ++i) {
+  lines.reserve(newSpan - kept - keptAtEnd);
+  for (std::size_t i = kept; i < newSpan - keptAtEnd; ++i) {
     sjis::EncodeFailure failure;
-    auto bytes = sjis::encode(now[i].toStdString(), &failure);
+    auto bytes = sjis::encode(texts[qsizetype(i)].toStdString(), &failure);
     if (!bytes) return refuse(b, failure.character);
     lines.push_back(std::move(*bytes));
   }
-  lines.insert(lines.end(), held.end() - suffix, held.end());
 
-  m.shown = now;
-  transit(b.field, [&] { settings_.setLines(f, std::move(lines)); });
+  // Blocks to lines: the last block is no line when it is empty. Where the
+  // stretch ends the memo, one empty line too many is that block (which of
+  // two empty lines it is makes no difference).
+  std::size_t from = first + kept;
+  const std::size_t to = std::min(oldEnd - keptAtEnd, held.size());
+  const bool lastEmpty = doc->lastBlock().text().isEmpty();
+  const std::size_t lineCount = newBlocks - (lastEmpty ? 1 : 0);
+  const std::size_t size = held.size() - (to - from) + lines.size();
+  if (size == lineCount + 1 && to == held.size() && !lines.empty() && lines.back().empty()) {
+    lines.pop_back();
+  } else if (size == lineCount + 1 && to == held.size() && lines.empty() && from > 0 &&
+             held[from - 1].empty()) {
+    --from;
+  } else if (size != lineCount) {
+    return show(b);  // cannot happen; the memo shows the record again
+  }
+  b.memo.lastBlockEmpty = lastEmpty;
+  transit(b.field, [&] { settings_.replaceLines(f, from, to - from, std::move(lines)); });
 }
 
 void FieldBinder::programChanged() {

@@ -29,7 +29,6 @@
 
 #include <QList>
 #include <QObject>
-#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -62,7 +61,10 @@ class FieldBinder : public QObject, private SettingsListener {
  private:
   struct Memo {
     QPlainTextEdit* widget = nullptr;
-    QStringList shown;  // the record's lines as the memo shows them
+    // The memo shows every line followed by a line break, so its last block
+    // is empty; once the author removes that last break, the last block is
+    // a line of its own.
+    bool lastBlockEmpty = true;
   };
   struct Binding {
     explicit Binding(FieldRef f) : field(f) {}
@@ -80,7 +82,9 @@ class FieldBinder : public QObject, private SettingsListener {
   Binding* find(FieldRef f);
   void show(Binding& b);
   void userEditedText(Binding& b, const QString& text);
-  void userEditedLines(Binding& b);
+  // The author changed the memo's text from `position` on: `added`
+  // characters now stand where others were.
+  void userEditedLines(Binding& b, int position, int added);
   void refuse(Binding& b, char32_t character);
 
   // Runs `move` with `f` marked as in transit (see above).
@@ -94,9 +98,5 @@ class FieldBinder : public QObject, private SettingsListener {
   std::vector<Binding> bindings_;
   std::optional<FieldRef> transit_;
 };
-
-// The lines of a memo's text: every line is followed by a line break, and the
-// break at the very end starts no further line.
-QStringList memoLines(const QString& memoText);
 
 }  // namespace velquin::ui

@@ -8,8 +8,10 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <random>
 
 #include "type_text.h"
+#include "ui/common/text.h"
 
 namespace velquin::ui {
 namespace {
@@ -100,6 +102,48 @@ TEST_F(FieldBinderTest, MemoEmptyLineAndEmptyListDiffer) {
   EXPECT_TRUE(settings.lines(ListField::MemoRmDir).empty());
   settings.setLines(ListField::MemoRmDir, {""});
   EXPECT_EQ(memo->toPlainText(), QStringLiteral("\n"));
+}
+
+// Whatever the author does to a memo (typing, line breaks, pastes of several
+// lines, deleting across lines, undo), the list holds the lines it shows, and
+// a line no edit touched keeps its bytes.
+TEST_F(FieldBinderTest, MemoEditsOfAnyKindKeepTheListInStep) {
+  auto* memo = add<QPlainTextEdit>("MemoFiles");
+  binder.bind(&window);
+  settings.setLines(ListField::MemoFiles, {"\xED\x40", "a", "", "b"});
+  const QStringList inserts{"x", "\n", "ab\ncd", "", "\n\n", "あ\n", "\nz"};
+  // The same edits on a document nobody watches: the memo must keep every
+  // edit (a binder that fell back to showing the list again would lose it).
+  QTextDocument shadow(memo->toPlainText());
+  std::mt19937 random(7);
+  for (int step = 0; step < 400; ++step) {
+    const int size = memo->document()->characterCount() - 1;
+    const int at = int(random() % unsigned(size + 1));
+    const int to = std::min(size, at + int(random() % 4));
+    const QString insert = inserts[qsizetype(random() % unsigned(inserts.size()))];
+    const bool undo = random() % 9 == 0;
+    for (QTextDocument* doc : {memo->document(), &shadow}) {
+      if (undo) {
+        doc->undo();
+        continue;
+      }
+      QTextCursor c(doc);
+      c.setPosition(at);
+      c.setPosition(to, QTextCursor::KeepAnchor);
+      c.insertText(insert);
+    }
+    ASSERT_EQ(memo->toPlainText(), shadow.toPlainText()) << "step " << step;
+    const QString text = memo->toPlainText();
+    QStringList shown = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n'))) shown.removeLast();
+    QStringList held;
+    for (const auto& l : settings.lines(ListField::MemoFiles)) held << fromSjis(l);
+    ASSERT_EQ(held, shown) << "step " << step;
+  }
+  // The first line, never retyped, still has its first code.
+  if (memo->toPlainText().startsWith(QStringLiteral("纊\n"))) {
+    EXPECT_EQ(settings.lines(ListField::MemoFiles).front(), "\xED\x40");
+  }
 }
 
 TEST_F(FieldBinderTest, RadioButtonsGroupsAndCheckBoxFollowTheRecord) {
