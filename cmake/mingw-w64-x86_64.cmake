@@ -2,11 +2,8 @@
 # g++-mingw-w64-x86-64-posix) and runs the resulting programs with Wine, so
 # that CTest runs the Windows test executables here.
 #
-#   cmake -S . -B build/windows -G Ninja \
-#     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-#     -DVELQUIN_BUILD_GUI=OFF -DVELQUIN_BUILD_BENCHMARKS=OFF
-#
-# scripts/test-windows does this and sets up a private, headless Wine prefix.
+# The windows preset uses it (build/windows); its test preset sets up a
+# private, headless Wine prefix, and scripts/test-windows runs both.
 
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

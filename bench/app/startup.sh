@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Start-up of velquin against an empty Qt Widgets window, both built in
-# Release with the same flags: the time from process start until the window
+# Release with the same flags (the bench preset): the time from process start until the window
 # has been painted and the process has ended (hyperfine, one run for both),
 # and the peak resident memory of each (GNU time, median of several runs).
 # Prints both ratios; the goal is 1.3 or less for each.
@@ -10,10 +10,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-build=${BUILD_DIR:-build/bench}
+build=build/bench
 runs=${RUNS:-40}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELQUIN_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target velquin velquin_empty_window >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target velquin velquin_empty_window >/dev/null
 
 velquin=$build/src/app/velquin
 empty=$build/bench/app/velquin_empty_window

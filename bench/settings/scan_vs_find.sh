@@ -6,11 +6,10 @@
 #   bench/settings/scan_vs_find.sh [path/to/velquin_scan_timer]
 #
 # Build the timer in Release first:
-#   cmake -S . -B build-core-rel -G Ninja -DVELQUIN_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=Release
-#   cmake --build build-core-rel --target velquin_scan_timer
+#   cmake --preset bench && cmake --build --preset bench --target velquin_scan_timer
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
-timer="${1:-$repo/build-core-rel/bench/settings/velquin_scan_timer}"
+timer="${1:-$repo/build/bench/bench/settings/velquin_scan_timer}"
 [[ -x "$timer" ]] || { echo "no scan timer at $timer (see the comment at the top)" >&2; exit 2; }
 runs=5
 
