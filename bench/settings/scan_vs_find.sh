@@ -13,26 +13,11 @@ timer="${1:-$repo/build/bench/bench/settings/velquin_scan_timer}"
 [[ -x "$timer" ]] || { echo "no scan timer at $timer (see the comment at the top)" >&2; exit 2; }
 runs=5
 
+source "$repo/bench/tree.sh"
+
 tree="$(mktemp -d "${TMPDIR:-/tmp}/velquin-scan-vs-find.XXXXXX")"
 trap 'rm -rf "$tree"' EXIT
-
-# Ten folders at the top, 990 below them, 100 files in each.
-for f in $(seq 0 999); do
-  if (( f < 10 )); then dir="$tree/d$f"; else dir="$tree/d$((f % 10))/sub$f"; fi
-  mkdir -p "$dir"
-  (cd "$dir" && touch file{0..99}.dat)
-done
-
-now() { date +%s%N; }
-best_of() {  # best wall time in ms of "$@" over $runs runs
-  local best="" start end ms
-  for _ in $(seq "$runs"); do
-    start=$(now); "$@" >/dev/null; end=$(now)
-    ms=$(( (end - start) / 1000 ))
-    if [[ -z "$best" || $ms -lt $best ]]; then best=$ms; fi
-  done
-  awk -v us="$best" 'BEGIN { printf "%.1f", us / 1000 }'
-}
+make_tree "$tree"
 
 files_found=$(find "$tree" -type f | wc -l)
 read -r inner lines < <("$timer" "$tree" 1)  # also warms the cache
@@ -42,8 +27,8 @@ if [[ "$lines" != "$files_found" ]]; then
 fi
 read -r inner _ < <("$timer" "$tree" "$runs")
 
-find_ms=$(best_of find "$tree" -type f)
-scan_ms=$(best_of "$timer" "$tree" 1)
+find_ms=$(best_of "$runs" find "$tree" -type f)
+scan_ms=$(best_of "$runs" "$timer" "$tree" 1)
 echo "tree: $files_found files in $(find "$tree" -mindepth 1 -type d | wc -l) folders"
 echo "find -type f:  $find_ms ms"
 echo "folder scan:   $scan_ms ms (in-process: $inner ms)"

@@ -1,0 +1,25 @@
+# Shell helpers of the benchmark scripts; sourced, not run.
+
+# make_tree DIR: 100,000 files in 1,000 folders under DIR (ten folders at the
+# top, 990 below them, 100 files in each), as the scan benchmarks use.
+make_tree() {
+  local tree=$1 f dir
+  for f in $(seq 0 999); do
+    if (( f < 10 )); then dir="$tree/d$f"; else dir="$tree/d$((f % 10))/sub$f"; fi
+    mkdir -p "$dir"
+    (cd "$dir" && touch file{0..99}.dat)
+  done
+}
+
+# best_of RUNS COMMAND...: the best wall time in ms of COMMAND over RUNS runs,
+# each timed as a whole process.
+best_of() {
+  local runs=$1 best="" start end us
+  shift
+  for _ in $(seq "$runs"); do
+    start=$(date +%s%N); "$@" >/dev/null; end=$(date +%s%N)
+    us=$(( (end - start) / 1000 ))
+    if [[ -z "$best" || $us -lt $best ]]; then best=$us; fi
+  done
+  awk -v us="$best" 'BEGIN { printf "%.1f", us / 1000 }'
+}
