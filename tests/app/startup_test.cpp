@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QProcess>
 
 namespace {
@@ -10,7 +11,8 @@ namespace {
 TEST(Startup, ShowsTheMainWindowBuildsTheDialogAndEndsCleanly) {
   QProcess velquin;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  // The platform the tests run on.
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QGuiApplication::platformName());
   env.insert(QStringLiteral("VELQUIN_QUIT_AFTER_SHOW"), QStringLiteral("details"));
   velquin.setProcessEnvironment(env);
   velquin.start(QStringLiteral(VELQUIN_EXECUTABLE), {});
