@@ -1,10 +1,11 @@
 # Shell helpers of the benchmark scripts; sourced, not run.
 
-# make_tree DIR: 100,000 files in 1,000 folders under DIR (ten folders at the
-# top, 990 below them, 100 files in each), as the scan benchmarks use.
+# make_tree DIR [FOLDERS]: 100 files in each of FOLDERS folders (1,000 unless
+# given: 100,000 files) under DIR, ten folders at the top and the rest below
+# them, as the scan benchmarks use.
 make_tree() {
-  local tree=$1 f dir
-  for f in $(seq 0 999); do
+  local tree=$1 folders=${2:-1000} f dir
+  for f in $(seq 0 $((folders - 1))); do
     if (( f < 10 )); then dir="$tree/d$f"; else dir="$tree/d$((f % 10))/sub$f"; fi
     mkdir -p "$dir"
     (cd "$dir" && touch file{0..99}.dat)

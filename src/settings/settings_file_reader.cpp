@@ -1,8 +1,9 @@
 #include "settings_file_reader.h"
 
+#include <charconv>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 #include "sjis.h"
 
@@ -49,7 +50,11 @@ int hexDigit(char c) {
 
 SettingsFileReader::SettingsFileReader(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (in) bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (in) {
+    std::ostringstream all;
+    all << in.rdbuf();  // in blocks, not byte by byte
+    bytes_ = std::move(all).str();
+  }
   index();
 }
 
@@ -131,6 +136,20 @@ std::int32_t SettingsFileReader::readNumber(std::string_view section, std::strin
   const Entry* e = find(section, key);
   std::int32_t n = 0;
   return e && parseNumber(text(e->value), n) ? n : fallback;
+}
+
+std::vector<std::string> SettingsFileReader::readItems(std::string_view section,
+                                                       std::size_t count) const {
+  std::vector<std::string> items(count);
+  const Section* s = find(section);
+  if (!s) return items;
+  char key[32] = "item";  // "Item1" and on, folded
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto end = std::to_chars(key + 4, key + sizeof key, i + 1).ptr;
+    const auto it = s->byKey.find(std::string_view(key, static_cast<std::size_t>(end - key)));
+    if (it != s->byKey.end()) items[i] = text(s->entries[it->second].value);
+  }
+  return items;
 }
 
 std::vector<std::string> SettingsFileReader::readKeys(std::string_view section) const {

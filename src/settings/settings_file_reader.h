@@ -36,6 +36,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -64,6 +65,10 @@ class SettingsFileReader {
   std::int32_t readNumber(std::string_view section, std::string_view key,
                           std::int32_t fallback) const;
 
+  // The values of Item1 to Item`count` of the section, in order; a missing one
+  // reads as empty. (readText for each, without building each key name anew.)
+  std::vector<std::string> readItems(std::string_view section, std::size_t count) const;
+
   // The key names of the section, as spelled in the file, in file order.
   std::vector<std::string> readKeys(std::string_view section) const;
 
@@ -86,9 +91,15 @@ class SettingsFileReader {
     Span key;
     Span value;
   };
+  // Folded names are looked up as string views, without a copy.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>>;
   struct Section {
     std::vector<Entry> entries;
-    std::unordered_map<std::string, std::size_t> byKey;  // folded name -> entry
+    NameIndex byKey;  // folded name -> entry
   };
 
   SettingsFileReader() = default;
@@ -99,7 +110,7 @@ class SettingsFileReader {
 
   std::string bytes_;
   std::vector<Section> sections_;
-  std::unordered_map<std::string, std::size_t> byName_;  // folded name -> section
+  NameIndex byName_;  // folded name -> section
 };
 
 }  // namespace velquin

@@ -9,17 +9,6 @@
 namespace velquin {
 namespace {
 
-std::string itemKey(std::size_t number) { return "Item" + std::to_string(number); }
-
-// The values of Item1 to ItemN.
-std::vector<std::string> readItems(const SettingsFileReader& r, std::string_view section,
-                                   std::size_t count) {
-  std::vector<std::string> lines;
-  lines.reserve(count);
-  for (std::size_t i = 1; i <= count; ++i) lines.push_back(r.readText(section, itemKey(i)));
-  return lines;
-}
-
 // One section of the file, read once into its key list.
 struct SectionReading {
   const SettingsFileReader& reader;
@@ -55,7 +44,7 @@ void loadShortcuts(InstallSettings& s, const SectionReading& sec, ListField fiel
       break;
     }
   }
-  s.setLines(field, readItems(r, sec.name, count));
+  s.setLines(field, r.readItems(sec.name, count));
 }
 
 void loadList(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
@@ -65,11 +54,11 @@ void loadList(InstallSettings& s, const SectionReading& sec, const FieldInfo& in
     // they are not the author's and are left out. The list is replaced in
     // one go, so that the windows hear of it once.
     const std::size_t keys = sec.keys.size();
-    s.setLines(field, readItems(sec.reader, sec.name,
-                                keys > kEntriesAddedToFiles ? keys - kEntriesAddedToFiles : 0));
+    s.setLines(field, sec.reader.readItems(
+                          sec.name, keys > kEntriesAddedToFiles ? keys - kEntriesAddedToFiles : 0));
   } else if (kSections[static_cast<std::size_t>(info.section)].presence ==
              SectionPresence::WhileListHasLines) {
-    s.setLines(field, readItems(sec.reader, sec.name, sec.keys.size()));
+    s.setLines(field, sec.reader.readItems(sec.name, sec.keys.size()));
   } else {
     loadShortcuts(s, sec, field);
   }
