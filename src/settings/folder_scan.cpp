@@ -17,11 +17,7 @@
 #endif
 
 namespace velquin {
-namespace {
 
-// The Shift-JIS bytes of a file name as the engine will look for it, or
-// nothing when it cannot be written. Plain ASCII names (the bulk of most
-// trees) are the same bytes in code page 932 and skip the conversion.
 std::optional<std::string> lineName(std::string_view utf8) {
   bool ascii = true;
   for (char c : utf8) {
@@ -32,6 +28,8 @@ std::optional<std::string> lineName(std::string_view utf8) {
   if (ascii) return std::string(utf8);
   return sjis::encode(utf8);
 }
+
+namespace {
 
 // The name as the user should read it: valid UTF-8, each undecodable byte
 // shown as U+FFFD, control characters as "?".
@@ -173,16 +171,18 @@ class Scanner {
 
 }  // namespace
 
-FolderScan scanFolder(const std::filesystem::path& folder) {
+FolderScan scanFolder(const std::filesystem::path& folder,
+                      const std::optional<std::string>& sjisPrefix,
+                      const std::string& shownPrefix) {
   Scanner scanner;
 #ifndef _WIN32
   std::string path = folder.native();
   if (path.empty()) return {};
   if (path.back() != '/') path += '/';
-  scanner.folder(path, std::string(), std::string());
+  scanner.folder(path, sjisPrefix, shownPrefix);
 #else
   if (folder.empty()) return {};
-  scanner.folder(folder, std::string(), std::string());
+  scanner.folder(folder, sjisPrefix, shownPrefix);
 #endif
   return std::move(scanner.result);
 }

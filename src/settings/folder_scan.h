@@ -18,7 +18,9 @@
 //   the user can be told.
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velquin {
@@ -28,6 +30,18 @@ struct FolderScan {
   std::vector<std::string> unwritable;  // UTF-8 relative paths of the files left out
 };
 
-FolderScan scanFolder(const std::filesystem::path& folder);
+// The scan of `folder`. Its lines start with `sjisPrefix` (a relative folder
+// in Shift-JIS ending in a backslash, for a folder inside the distribution
+// folder; nothing when that folder's name cannot be written, so that every
+// file under it is left out), and the names left out with `shownPrefix` (the
+// same in UTF-8).
+FolderScan scanFolder(const std::filesystem::path& folder,
+                      const std::optional<std::string>& sjisPrefix = std::string(),
+                      const std::string& shownPrefix = {});
+
+// The Shift-JIS bytes of a file name (UTF-8) as the engine will look for it,
+// or nothing when it cannot be written. Plain ASCII names (the bulk of most
+// trees) are the same bytes in code page 932 and skip the conversion.
+std::optional<std::string> lineName(std::string_view utf8);
 
 }  // namespace velquin

@@ -14,6 +14,31 @@ std::string cannotCreate(std::string_view pathUtf8) {
   return "ファイル " + std::string(pathUtf8) + " を作成できません";
 }
 
+std::string programNotFound(std::string_view path) {
+  return "ファイル「" + std::string(path) + "」が見つかりません。";
+}
+
+std::string programIsAFolder(std::string_view path) {
+  return "「" + std::string(path) +
+         "」はフォルダです。\r配布プログラムのファイルを指定してください。";
+}
+
+std::string programNotExe(std::string_view path) {
+  return "「" + std::string(path) +
+         "」はプログラムファイル(*.exe)"
+         "ではありません。\r配布プログラムのファイルを指定してください。";
+}
+
+std::string dropBeforeProgram(std::string_view path) {
+  return "「" + std::string(path) +
+         "」を追加できません。\r先に「参照」ボタンで配布プログラムを指定してください。";
+}
+
+std::string dropOutside(std::string_view path, std::string_view distDir) {
+  return "「" + std::string(path) + "」は配布プログラムのフォルダ(" + std::string(distDir) +
+         ")の中にないため、追加できません。";
+}
+
 std::string notShiftJis(std::string_view fieldCaption, char32_t character) {
   return "「" + std::string(fieldCaption) + "」に Shift-JIS で表せない文字「" +
          sjis::characterToUtf8(character) +

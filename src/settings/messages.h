@@ -23,6 +23,16 @@ inline constexpr std::string_view kProgramMissing =
     "配布プログラムのファイル名を指定してください。";
 inline constexpr std::string_view kSaveQuestion = "設定が変更されています。保存しますか？";
 
+// Refusals of a program named by a drop or on the command line, and of files
+// dropped on the file list.
+inline constexpr std::string_view kOneProgramOnly =
+    "配布プログラムとして指定できるファイルは１つだけです。";
+std::string programNotFound(std::string_view pathUtf8);
+std::string programIsAFolder(std::string_view pathUtf8);
+std::string programNotExe(std::string_view pathUtf8);
+std::string dropBeforeProgram(std::string_view pathUtf8);
+std::string dropOutside(std::string_view pathUtf8, std::string_view distDirUtf8);
+
 // "iniファイル(NAME)を作成しました。"
 std::string created(std::string_view iniFileNameUtf8);
 // "ファイル PATH を作成できません"

@@ -1,0 +1,106 @@
+#include "file_drops.h"
+
+#include <system_error>
+
+#include "details_command.h"
+#include "folder_scan.h"
+#include "messages.h"
+#include "paths.h"
+
+namespace velquin {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The path with links and "." or ".." resolved where it exists, so that a
+// file reached through another spelling of the distribution folder is still
+// found inside it.
+fs::path resolved(const fs::path& p) {
+  std::error_code ec;
+  fs::path r = fs::weakly_canonical(p, ec);
+  return ec ? p.lexically_normal() : r;
+}
+
+bool endsWithExe(const fs::path& p) {
+  std::string ext = pathToUtf8(p.extension());
+  for (char& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return ext == ".exe";
+}
+
+}  // namespace
+
+std::optional<std::string> programRefusal(const std::vector<fs::path>& paths) {
+  if (paths.size() != 1) return std::string(messages::kOneProgramOnly);
+  const fs::path& p = paths.front();
+  const std::string shown = pathToUtf8(p);
+  std::error_code ec;
+  const fs::file_status status = fs::status(p, ec);
+  if (!fs::exists(status)) return messages::programNotFound(shown);
+  if (fs::is_directory(status)) return messages::programIsAFolder(shown);
+  if (!fs::is_regular_file(status) || !endsWithExe(p)) return messages::programNotExe(shown);
+  return std::nullopt;
+}
+
+DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::path>& dropped) {
+  DroppedFiles out;
+  if (s.program().empty()) {
+    out.refusal =
+        messages::dropBeforeProgram(dropped.empty() ? std::string() : pathToUtf8(dropped.front()));
+    return out;
+  }
+  const fs::path dist = resolved(s.distDir());
+  const std::string iniName = s.text(TextField::EditIniName);
+  const std::string engine = engineBaseName(iniName) + ".exe";
+
+  // Every item is checked before any is listed: a drop is taken whole or not
+  // at all.
+  std::vector<fs::path> relatives;
+  for (const fs::path& item : dropped) {
+    const fs::path rel = resolved(item).lexically_relative(dist);
+    if (rel.empty() || *rel.begin() == "..") {
+      out.refusal = messages::dropOutside(pathToUtf8(item), pathToUtf8(s.distDir()));
+      return out;
+    }
+    relatives.push_back(rel);
+  }
+
+  for (std::size_t i = 0; i < dropped.size(); ++i) {
+    // The relative folder or file in Shift-JIS with backslashes; nothing when
+    // a part of it cannot be written.
+    std::optional<std::string> sjis = std::string();
+    std::string shown;
+    for (const fs::path& part : relatives[i]) {
+      if (part == ".") continue;
+      const std::string utf8 = pathToUtf8(part);
+      if (!shown.empty()) shown += '\\';
+      shown += utf8;
+      const auto name = lineName(utf8);
+      if (!sjis || !name) {
+        sjis.reset();
+        continue;
+      }
+      if (!sjis->empty()) *sjis += '\\';
+      *sjis += *name;
+    }
+    std::error_code ec;
+    if (fs::is_directory(dropped[i], ec)) {
+      if (sjis && !sjis->empty()) *sjis += '\\';
+      FolderScan scan = scanFolder(dropped[i], sjis, shown.empty() ? shown : shown + '\\');
+      for (auto& l : scan.lines) out.lines.push_back(std::move(l));
+      for (auto& l : scan.unwritable) out.unwritable.push_back(std::move(l));
+    } else if (sjis) {
+      out.lines.push_back(*sjis);
+    } else {
+      out.unwritable.push_back(shown);
+    }
+  }
+
+  // The engine installs itself and the settings file through the entries
+  // Create adds: their copies at the top of the folder are not the author's.
+  std::erase_if(out.lines, [&](const std::string& line) {
+    return equalsIgnoringCase(line, engine) || equalsIgnoringCase(line, iniName);
+  });
+  return out;
+}
+
+}  // namespace velquin

@@ -1,0 +1,37 @@
+#pragma once
+
+// What the windows take from outside the tool: the program to distribute
+// named by a drop on the main window or on the command line, and files and
+// folders dropped on the file list.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "install_settings.h"
+
+namespace velquin {
+
+// Why `paths` cannot be the program to distribute (UTF-8, for the
+// information box), or nothing when they can: exactly one path, naming an
+// existing file (not a folder) whose name ends in ".exe", in any letter case.
+std::optional<std::string> programRefusal(const std::vector<std::filesystem::path>& paths);
+
+struct DroppedFiles {
+  // Lines for MemoFiles (Shift-JIS), as the folder scan writes them:
+  // relative to the distribution folder, with backslashes; a folder gives
+  // every file under it, in the scan's order. The engine's own file and the
+  // settings file, at the top of the distribution folder, are left out.
+  std::vector<std::string> lines;
+  // Files whose names code page 932 cannot hold (UTF-8, relative), left out.
+  std::vector<std::string> unwritable;
+  // When set (UTF-8), the drop is refused whole and nothing is to be added:
+  // no program is chosen yet, or an item lies outside the distribution folder.
+  std::string refusal;
+};
+
+DroppedFiles listDroppedFiles(const InstallSettings& settings,
+                              const std::vector<std::filesystem::path>& dropped);
+
+}  // namespace velquin
