@@ -10,6 +10,7 @@
 #include "app_icon.h"
 #include "qt_dialogs.h"
 #include "settings/install_settings.h"
+#include "start_up.h"
 #include "ui/common/app_title.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"
@@ -39,7 +40,23 @@ class AfterFirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --help and --version answer before any window (or display) is needed.
+  const velquin::app::CommandLine commandLine = velquin::app::readCommandLine(argc, argv);
+  switch (commandLine.action) {
+    case velquin::app::CommandLine::Action::Run: break;
+    case velquin::app::CommandLine::Action::PrintHelp:
+      std::fputs(velquin::app::usageText().c_str(), stdout);
+      return 0;
+    case velquin::app::CommandLine::Action::PrintVersion:
+      std::fputs(velquin::app::versionText().c_str(), stdout);
+      return 0;
+    case velquin::app::CommandLine::Action::Misused:
+      std::fputs(velquin::app::usageText().c_str(), stderr);
+      return 2;
+  }
+
   QApplication app(argc, argv);
+  velquin::app::installJapaneseQtTexts(app);
   QApplication::setApplicationName(velquin::ui::appTitle());
   QApplication::setWindowIcon(velquin::app::appIcon());
 
@@ -89,6 +106,15 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     QCoreApplication::exit(0);
   });
+
+  // A program named on the command line is chosen as 参照 would choose it;
+  // a refusal is shown once the window is there to own the box.
+  if (commandLine.program) {
+    QTimer::singleShot(0, &form1, [&] {
+      velquin::app::chooseProgramFromCommandLine(QCoreApplication::arguments().constLast(),
+                                                 settings, dialogs);
+    });
+  }
 
   form1.show();
   return app.exec();

@@ -1,0 +1,68 @@
+#include "start_up.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <string_view>
+
+#include "settings/file_drops.h"
+#include "settings/install_settings.h"
+#include "settings/paths.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/text.h"
+
+namespace velquin::app {
+
+CommandLine readCommandLine(int argc, char** argv) {
+  CommandLine line;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg(argv[i]);
+    if (arg == "--help" || arg == "-h") return {CommandLine::Action::PrintHelp, false};
+    if (arg == "--version") return {CommandLine::Action::PrintVersion, false};
+  }
+  if (argc > 2 || (argc == 2 && std::string_view(argv[1]).starts_with("-")))
+    return {CommandLine::Action::Misused, false};
+  line.program = argc == 2;
+  return line;
+}
+
+std::string usageText() {
+  return "使い方: velquin [配布プログラム.exe]\n"
+         "Rivo インストーラの設定ファイルを作成します。配布プログラムを指定すると、"
+         "そのプログラムを選んだ状態で起動します。\n"
+         "  --help     この説明を表示して終了します\n"
+         "  --version  バージョンを表示して終了します\n";
+}
+
+std::string versionText() { return "Velquin " VELQUIN_VERSION "\n"; }
+
+void chooseProgramFromCommandLine(const QString& path, InstallSettings& settings,
+                                  ui::Dialogs& dialogs) {
+  // A relative path is taken from the folder the tool was started in; the
+  // program is kept as a full path, as the file dialog gives it.
+  const std::filesystem::path program =
+      pathFromUtf8(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString());
+  if (const auto refusal = programRefusal({program})) {
+    dialogs.showInformation(ui::fromUtf8(*refusal));
+    return;
+  }
+  settings.setProgram(program);
+}
+
+bool installJapaneseQtTexts(QApplication& app) {
+  auto* translator = new QTranslator(&app);
+  for (const QString& folder :
+       {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+    if (translator->load(QStringLiteral("qtbase_ja"), folder)) {
+      QApplication::installTranslator(translator);
+      return true;
+    }
+  }
+  delete translator;
+  return false;
+}
+
+}  // namespace velquin::app

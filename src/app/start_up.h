@@ -1,0 +1,54 @@
+#pragma once
+
+// What start-up takes from outside the windows: the command line and Qt's own
+// texts in Japanese.
+//
+// The command line is kept short, as the tool stays a window program:
+//   velquin                start with nothing chosen
+//   velquin PROGRAM.exe    start with that program chosen, as if picked with 参照
+//   velquin --help         print the usage and end
+//   velquin --version      print the version and end
+
+#include <QString>
+#include <optional>
+#include <string>
+
+class QApplication;
+
+namespace velquin {
+class InstallSettings;
+namespace ui {
+class Dialogs;
+}
+}  // namespace velquin
+
+namespace velquin::app {
+
+struct CommandLine {
+  enum class Action { Run, PrintHelp, PrintVersion, Misused };
+  Action action = Action::Run;
+  bool program = false;  // a program is named (the last argument)
+};
+
+// Reads the arguments (without the program's own name) before any window
+// exists, so that --help and --version need no display.
+CommandLine readCommandLine(int argc, char** argv);
+
+// The texts that --help, --version and a misused command line print.
+std::string usageText();
+std::string versionText();
+
+// Chooses the program named on the command line: an existing .exe file
+// becomes EditProgram, with the reset as after 参照; anything else is refused
+// in an information box and nothing is chosen.
+void chooseProgramFromCommandLine(const QString& path, InstallSettings& settings,
+                                  ui::Dialogs& dialogs);
+
+// Loads Qt's own Japanese texts (the file dialog, the context menus of the
+// fields), whatever the system's language, since the whole tool speaks
+// Japanese. They are looked for beside the executable (translations/, as
+// the Windows zip ships them) and then where Qt keeps them. False when no
+// translation was found.
+bool installJapaneseQtTexts(QApplication& app);
+
+}  // namespace velquin::app

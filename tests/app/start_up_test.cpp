@@ -1,0 +1,80 @@
+// What start-up takes from outside: Qt's own texts in Japanese, a program
+// named on the command line, and --help / --version without a window.
+
+#include "app/start_up.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "../ui/main/fake_dialogs.h"
+#include "settings/install_settings.h"
+#include "settings/messages.h"
+#include "settings/paths.h"
+
+namespace velquin::app {
+namespace {
+
+TEST(StartUp, ContextMenusOfTheFieldsAreJapanese) {
+  ASSERT_TRUE(installJapaneseQtTexts(*static_cast<QApplication*>(QCoreApplication::instance())));
+  QLineEdit edit;
+  const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+  QStringList texts;
+  for (const QAction* a : menu->actions()) texts << a->text().section(QLatin1Char('\t'), 0, 0);
+  EXPECT_TRUE(texts.contains(QStringLiteral("元に戻す(&U)"))) << texts.join(' ').toStdString();
+  EXPECT_TRUE(texts.contains(QStringLiteral("貼り付け(&P)")));
+  EXPECT_TRUE(texts.contains(QStringLiteral("すべてを選択")));
+}
+
+TEST(StartUp, ProgramOnTheCommandLineIsChosenOrRefused) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("app.exe"))).open(QIODevice::WriteOnly));
+  InstallSettings settings;
+  test::FakeDialogs dialogs;
+
+  // A relative name is taken from the folder the tool starts in.
+  const QString here = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  chooseProgramFromCommandLine(QStringLiteral("app.exe"), settings, dialogs);
+  QDir::setCurrent(here);
+  EXPECT_EQ(settings.program(),
+            pathFromUtf8(
+                QDir::toNativeSeparators(dir.filePath(QStringLiteral("app.exe"))).toStdString()));
+  EXPECT_TRUE(dialogs.log.isEmpty());
+
+  InstallSettings fresh;
+  const QString missing = QDir::toNativeSeparators(dir.filePath(QStringLiteral("gone.exe")));
+  chooseProgramFromCommandLine(missing, fresh, dialogs);
+  EXPECT_TRUE(fresh.program().empty());
+  EXPECT_EQ(dialogs.log,
+            QStringList{QStringLiteral("info: ") +
+                        QString::fromStdString(messages::programNotFound(missing.toStdString()))});
+}
+
+// --help and --version print their text and end, without a window: with no
+// display to open, a window would end the run with an error.
+TEST(StartUp, HelpAndVersionNeedNoWindow) {
+  for (const char* option : {"--help", "--version"}) {
+    QProcess velquin;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("DISPLAY"));
+    velquin.setProcessEnvironment(env);
+    velquin.start(QStringLiteral(VELQUIN_EXECUTABLE), {QLatin1String(option)});
+    ASSERT_TRUE(velquin.waitForFinished(10000));
+    EXPECT_EQ(velquin.exitCode(), 0) << option;
+    const QString out = QString::fromUtf8(velquin.readAllStandardOutput());
+    EXPECT_TRUE(out.startsWith(
+        QString::fromStdString(std::string(option) == "--help" ? usageText() : versionText())))
+        << out.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace velquin::app
