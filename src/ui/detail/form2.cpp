@@ -2,12 +2,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -16,12 +14,12 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextLayout>
 #include <algorithm>
 #include <initializer_list>
 #include <string_view>
 
 #include "form2_texts.h"
+#include "help_label.h"
 #include "settings/settings_rules.h"
 #include "ui/common/hints.h"
 #include "ui/common/text.h"
@@ -62,55 +60,6 @@ QLabel* newLabel(QWidget* page, const char* name, int x, int y, const QString& t
   label->adjustSize();
   return label;
 }
-
-// A help label wraps its text at its width and grows downward. Its lines
-// stand one character height apart, with no extra leading: the long help
-// texts of the dialog are laid out for that spacing and would otherwise run
-// into the control below them.
-class HelpLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-
-  bool hasHeightForWidth() const override { return true; }
-  int heightForWidth(int width) const override { return layoutLines(width, nullptr); }
-  QSize sizeHint() const override { return {width(), heightForWidth(width())}; }
-  QSize minimumSizeHint() const override { return sizeHint(); }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
-    painter.setPen(palette().color(group, QPalette::WindowText));
-    layoutLines(width(), &painter);
-  }
-
- private:
-  // Lays the text out at `width`; draws it when given a painter. Returns the
-  // height the text takes.
-  int layoutLines(int width, QPainter* painter) const {
-    const int step = QFontInfo(font()).pixelSize();
-    QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    int y = 0;
-    int lines = 0;
-    for (const QString& paragraph : text().split(QLatin1Char('\n'))) {
-      QTextLayout layout(paragraph, font());
-      layout.setTextOption(option);
-      layout.beginLayout();
-      for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, y));
-        y += step;
-        ++lines;
-      }
-      layout.endLayout();
-      if (painter) layout.draw(painter, QPointF(0, 0));
-    }
-    if (lines == 0) return 0;
-    // The last line keeps room for its descenders.
-    return y + QFontMetrics(font()).height() - step;
-  }
-};
 
 QLabel* newHelpLabel(QWidget* page, const char* name, int x, int y) {
   auto* label = new HelpLabel(page);
