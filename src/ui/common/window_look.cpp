@@ -1,8 +1,13 @@
 #include "window_look.h"
 
+#include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
+#include <map>
+#include <vector>
 
 #include "hints.h"
 #include "tool_font.h"
@@ -19,6 +24,40 @@ void applyPixelSize(QWidget* w) {
   QFont font = toolFont(pixels.toInt()).resolve(fromUi);
   font.setResolveMask(font.resolveMask() | fromUi.resolveMask());
   w->setFont(font);
+}
+
+// The items of a radio group stand in columns: the items that share a left
+// edge in the .ui. Where a caption needs more than its column, the columns are
+// divided again, if the frame holds them all: each gets what its widest caption
+// needs and an equal share of the rest.
+void fitRadioColumns(QGroupBox* box) {
+  std::map<int, QList<QRadioButton*>> columns;
+  for (auto* item : box->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+    columns[item->x()] << item;
+  if (columns.empty()) return;
+  bool cut = false;
+  int total = 0;
+  std::vector<int> needed;
+  for (const auto& [left, items] : columns) {
+    int need = 0;
+    for (QRadioButton* item : items) {
+      need = std::max(need, item->sizeHint().width());
+      cut = cut || item->sizeHint().width() > item->width();
+    }
+    needed.push_back(need);
+    total += need;
+  }
+  const int margin = columns.begin()->first;
+  const int inside = box->width() - 2 * margin;
+  if (!cut || total > inside) return;
+  const int share = (inside - total) / static_cast<int>(columns.size());
+  int left = margin;
+  std::size_t c = 0;
+  for (const auto& [x, items] : columns) {
+    const int width = needed[c++] + share;
+    for (QRadioButton* item : items) item->setGeometry(left, item->y(), width, item->height());
+    left += width;
+  }
 }
 
 }  // namespace
@@ -43,6 +82,7 @@ void applyWindowLook(QWidget* window) {
     if (!label->wordWrap() && label->sizeHint().width() > label->width())
       label->resize(label->sizeHint().width(), label->height());
   }
+  for (QGroupBox* box : window->findChildren<QGroupBox*>()) fitRadioColumns(box);
 }
 
 }  // namespace velquin::ui
