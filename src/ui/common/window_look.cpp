@@ -1,5 +1,6 @@
 #include "window_look.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -78,9 +79,17 @@ void applyWindowLook(QWidget* window) {
     for (auto group : {QPalette::Active, QPalette::Inactive})
       p.setColor(group, QPalette::WindowText, QColor(128, 0, 0));
     label->setPalette(p);
-    // A help label wraps at its width instead.
-    if (!label->wordWrap() && label->sizeHint().width() > label->width())
-      label->resize(label->sizeHint().width(), label->height());
+  }
+
+  // A help label wraps at its width instead; a radio group's items stand in
+  // columns.
+  for (QWidget* w : controls) {
+    const auto* label = qobject_cast<QLabel*>(w);
+    const bool oneLine = label ? !label->wordWrap()
+                               : (qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w)) &&
+                                     !qobject_cast<QGroupBox*>(w->parentWidget());
+    if (oneLine && w->sizeHint().width() > w->width())
+      w->resize(w->sizeHint().width(), w->height());
   }
   for (QGroupBox* box : window->findChildren<QGroupBox*>()) fitRadioColumns(box);
 }

@@ -13,9 +13,9 @@
 // - Labels in maroon; a disabled label keeps the style's greyed colour.
 // - Hints stay up kHintDisplayMs.
 // - Captions are never cut: the layout is drawn for ＭＳ Ｐゴシック, and where
-//   the face standing in runs wider, a one-line label grows to the right to
-//   the width of its caption, and the columns of a radio group are divided
-//   by the width of their captions.
+//   the face standing in runs wider, a one-line label, radio button or check
+//   box grows to the right to the width of its caption, and the columns of a
+//   radio group are divided by the width of their captions.
 
 class QWidget;
 
