@@ -1,8 +1,8 @@
 #pragma once
 
-// The fixed texts of the detailed-settings dialog: the help texts of the nine
-// help labels, the hints that belong to the layout and the hints that every
-// showing applies. Lines are joined with a single CR, the way every multi-line
+// The texts that every showing of the detailed-settings dialog puts in place:
+// the help texts of the nine help labels and the longer hints (the short hints
+// are in form2.ui). Lines are joined with a single CR, the way every multi-line
 // text of this tool is kept; blanks at the start of a line are part of the
 // text (the special directory names of the file page are padded so that the
 // full-width colon stands 13 bytes after the indent in code page 932).
@@ -71,30 +71,6 @@ inline constexpr std::string_view kHelp8 =
 inline constexpr std::string_view kHelp9 =
     "アンインストール時に削除するレジストリのキーを改行区切りで入力してください。対象のキーにサブキーがあってもまとめて削除します。\r"
     "削除できるレジストリキーは HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_CLASSES_ROOT のキーです。";
-
-// Hints that are part of the layout.
-inline constexpr std::string_view kHintMemoFiles =
-    "例、help\\Tessaly.hlp,2";
-inline constexpr std::string_view kHintEditInstallTextFail =
-    "例、ReadMe.txt";
-inline constexpr std::string_view kHintEditGroupInfo =
-    "例、スタートメニューの「プログラム」内に＜Velquin＞というグループを作成します。";
-inline constexpr std::string_view kHintEditGroupName =
-    "例、Velquin";
-inline constexpr std::string_view kHintEditStartupInfo =
-    "例、この項目にチェックを入れておくと，Windowsを起動する度に＜Velquin＞を起動します。";
-inline constexpr std::string_view kHintMemoStartupItem =
-    "例、Velquin,Tessaly.exe";
-inline constexpr std::string_view kHintEditDesktopInfo =
-    "例、この項目にチェックを入れておくと，＜Velquin＞というショートカットをデスクトップに作成します。";
-inline constexpr std::string_view kHintMemoDesktopItem =
-    "例、Velquin,Tessaly.exe";
-inline constexpr std::string_view kHintEditUninstallName =
-    "例、Velquin";
-inline constexpr std::string_view kHintEditUninstallTitle =
-    "例、Velquinのアンインストール";
-inline constexpr std::string_view kHintMemoUninstallRegKey =
-    "例、HKEY_CURRENT_USER\\Software\\Tessaly";
 
 // Hints that every showing applies.
 inline constexpr std::string_view kHintEditInstallDir =

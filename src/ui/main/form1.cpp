@@ -2,8 +2,6 @@
 
 #include <QCloseEvent>
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #ifndef QT_NO_SESSIONMANAGER
 #include <QSessionManager>
@@ -12,68 +10,12 @@
 #include "settings/details_command.h"
 #include "settings/messages.h"
 #include "settings/paths.h"
-#include "ui/common/app_title.h"
 #include "ui/common/hints.h"
 #include "ui/common/text.h"
-#include "ui/common/tool_font.h"
+#include "ui/common/window_look.h"
+#include "ui_form1.h"
 
 namespace velquin::ui {
-namespace {
-
-// The layout is in pixels at 96 dpi.
-constexpr int kClientWidth = 424;
-constexpr int kClientHeight = 235;
-constexpr QPoint kWindowPosition{198, 107};
-
-const QColor kLabelColour{128, 0, 0};  // maroon
-const QColor kCreateColour{255, 0, 0};
-
-template <class W>
-W* place(QWidget* parent, const char* name, QRect geometry) {
-  auto* w = new W(parent);
-  w->setObjectName(QLatin1String(name));
-  w->setGeometry(geometry);
-  return w;
-}
-
-QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& caption,
-              int pixelHeight) {
-  auto* l = place<QLabel>(parent, name, geometry);
-  l->setText(caption);
-  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  QFont font = parent->font();
-  font.setPixelSize(pixelHeight);
-  l->setFont(font);
-  QPalette palette = l->palette();
-  palette.setColor(QPalette::WindowText, kLabelColour);
-  l->setPalette(palette);
-  // A label is as wide as its caption: where the fallback font runs wider
-  // than the one the layout was drawn with, it grows to the right rather than
-  // cut the caption short.
-  const int needed = l->sizeHint().width();
-  if (needed > geometry.width()) l->resize(needed, geometry.height());
-  return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, QRect geometry, const QString& caption,
-                    int pixelHeight, const QColor& colour) {
-  auto* b = place<QPushButton>(parent, name, geometry);
-  b->setText(caption);
-  // No button answers Enter: the author types in the fields and Enter must
-  // not run a command by surprise.
-  b->setAutoDefault(false);
-  b->setDefault(false);
-  QFont font = parent->font();
-  font.setPixelSize(pixelHeight);
-  font.setBold(true);
-  b->setFont(font);
-  QPalette palette = b->palette();
-  palette.setColor(QPalette::ButtonText, colour);
-  b->setPalette(palette);
-  return b;
-}
-
-}  // namespace
 
 TForm1::TForm1(InstallSettings& settings, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -81,69 +23,28 @@ TForm1::TForm1(InstallSettings& settings, Dialogs& dialogs, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       settings_(settings),
       dialogs_(dialogs),
-      binder_(settings, [&dialogs](const QString& text) { dialogs.showInformation(text); }) {
-  setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(appTitle());
-  setFont(toolFont(12));
-  setFixedSize(kClientWidth, kClientHeight);
-  move(kWindowPosition);
-
-  buildControls();
+      binder_(settings, [&dialogs](const QString& text) { dialogs.showInformation(text); }),
+      ui_(std::make_unique<Ui::TForm1>()) {
+  ui_->setupUi(this);
+  applyWindowLook(this);
 
   binder_.bind(this);
 
-  connect(ButtonSansho, &QPushButton::clicked, this, &TForm1::ButtonSanshoClick);
-  connect(ButtonShosai, &QPushButton::clicked, this, &TForm1::ButtonShosaiClick);
-  connect(ButtonSakusei, &QPushButton::clicked, this, &TForm1::ButtonSakuseiClick);
+  connect(ui_->ButtonSansho, &QPushButton::clicked, this, &TForm1::ButtonSanshoClick);
+  connect(ui_->ButtonShosai, &QPushButton::clicked, this, &TForm1::ButtonShosaiClick);
+  connect(ui_->ButtonSakusei, &QPushButton::clicked, this, &TForm1::ButtonSakuseiClick);
+  ui_->EditProgram->setFocus();
 
   FormCreate();
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::buildControls() {
-  const QColor text = palette().color(QPalette::WindowText);
-
-  EditProgram = place<QLineEdit>(this, "EditProgram", {24, 24, 321, 20});
-  setHint(EditProgram,
-          QStringLiteral("「参照」ボタンを押して配布プログラムファイル名を絶対パスで指定します。"));
-  Label1 = label(this, "Label1", {24, 8, 83, 13}, QStringLiteral("配布プログラム"), 13);
-
-  ButtonSansho = button(this, "ButtonSansho", {360, 24, 49, 25}, QStringLiteral("参照"), 12, text);
-  ButtonShosai =
-      button(this, "ButtonShosai", {40, 192, 65, 33}, QStringLiteral("詳細設定"), 12, text);
-  ButtonSakusei =
-      button(this, "ButtonSakusei", {144, 192, 65, 33}, QStringLiteral("作成"), 13, kCreateColour);
-
-  Label2 = label(this, "Label2", {24, 144, 174, 12},
-                 QStringLiteral("インストール時のウィンドウタイトル"), 12);
-  EditInstallTitle = place<QLineEdit>(this, "EditInstallTitle", {24, 160, 385, 20});
-  setHint(EditInstallTitle, QStringLiteral("例、Velquinのインストール"));
-
-  Label3 = label(this, "Label3", {24, 48, 119, 12}, QStringLiteral("アプリケーションの名前"), 12);
-  EditName = place<QLineEdit>(this, "EditName", {24, 64, 385, 20});
-  setHint(EditName, QStringLiteral("例、Velquin"));
-
-  EditIniName = place<QLineEdit>(this, "EditIniName", {24, 112, 385, 20});
-  Label4 = label(this, "Label4", {24, 96, 238, 12},
-                 QStringLiteral("ini ファイルの名前（Rivo.ini 以外の場合は変更）"), 12);
-
-  // After the two lower buttons the order goes to the title field at the
-  // bottom, then up to the name and the settings file's name.
-  setTabOrder(EditProgram, ButtonSansho);
-  setTabOrder(ButtonSansho, ButtonShosai);
-  setTabOrder(ButtonShosai, ButtonSakusei);
-  setTabOrder(ButtonSakusei, EditInstallTitle);
-  setTabOrder(EditInstallTitle, EditName);
-  setTabOrder(EditName, EditIniName);
-  EditProgram->setFocus();
-}
-
 void TForm1::FormCreate() {
   // A freshly started tool has nothing to save.
   settings_.setSettingsSaved(true);
   installHintTiming();
-  setHint(EditIniName,
+  setHint(ui_->EditIniName,
           QStringLiteral("設定ファイルのファイル名を Rivo.ini "
                          "以外に変更した場合は、ファイル名のみ入力してください。\r"
                          "（なお、その場合はインストーラ本体のファイル名も設定ファイルと同じ名前に"

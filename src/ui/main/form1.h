@@ -11,6 +11,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "settings/create_command.h"
 #include "settings/install_settings.h"
@@ -19,10 +20,11 @@
 #include "ui/common/field_binder.h"
 
 class QDialog;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QSessionManager;
+
+namespace Ui {
+class TForm1;
+}
 
 namespace velquin::ui {
 
@@ -65,7 +67,6 @@ class TForm1 : public QWidget {
     TForm1& form_;
   };
 
-  void buildControls();
   void FormCreate();
   // Runs Create as its button does and reports a failed write.
   CreateResult runCreate();
@@ -75,18 +76,8 @@ class TForm1 : public QWidget {
   FieldBinder binder_;
   Prompts prompts_{*this};
   std::function<QDialog*()> form2_;
-
-  QLineEdit* EditProgram = nullptr;
-  QLabel* Label1 = nullptr;
-  QPushButton* ButtonSansho = nullptr;
-  QPushButton* ButtonShosai = nullptr;
-  QPushButton* ButtonSakusei = nullptr;
-  QLabel* Label2 = nullptr;
-  QLineEdit* EditInstallTitle = nullptr;
-  QLabel* Label3 = nullptr;
-  QLineEdit* EditName = nullptr;
-  QLineEdit* EditIniName = nullptr;
-  QLabel* Label4 = nullptr;
+  // The controls of form1.ui.
+  std::unique_ptr<Ui::TForm1> ui_;
 };
 
 }  // namespace velquin::ui
