@@ -6,11 +6,12 @@
 
 namespace velquin::app {
 
-QIcon appIcon() {
-  QPixmap pixmap(32, 32);
+QPixmap appIconPixmap(int size) {
+  QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / 32.0, size / 32.0);  // drawn on a grid of 32 × 32
 
   // The carton.
   QLinearGradient carton(0, 8, 0, 31);
@@ -54,8 +55,13 @@ QIcon appIcon() {
   p.setBrush(QColor(230, 30, 30));
   p.drawPath(arrow);
   p.end();
+  return pixmap;
+}
 
-  return QIcon(pixmap);
+QIcon appIcon() {
+  QIcon icon;
+  for (int size : kAppIconSizes) icon.addPixmap(appIconPixmap(size));
+  return icon;
 }
 
 }  // namespace velquin::app
