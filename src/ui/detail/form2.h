@@ -15,6 +15,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <filesystem>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -45,10 +46,12 @@ class TForm2 : public QDialog, private SettingsListener {
   void FormShow();
   void ButtonOKClick();
 
+  void filesDropped(const std::vector<std::filesystem::path>& paths);
   void collectDependents();
   void applyEnablingRules();
 
   InstallSettings& settings_;
+  FieldBinder::Inform inform_;
   FieldBinder binder_;
   std::vector<std::pair<FieldRef, QList<QWidget*>>> dependents_;
   // The controls of form2.ui.

@@ -2,14 +2,17 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #ifndef QT_NO_SESSIONMANAGER
 #include <QSessionManager>
 #endif
 
 #include "settings/details_command.h"
+#include "settings/file_drops.h"
 #include "settings/messages.h"
 #include "settings/paths.h"
+#include "ui/common/file_drop.h"
 #include "ui/common/hints.h"
 #include "ui/common/text.h"
 #include "ui/common/window_look.h"
@@ -29,6 +32,12 @@ TForm1::TForm1(InstallSettings& settings, Dialogs& dialogs, QWidget* parent)
   applyWindowLook(this);
 
   binder_.bind(this);
+  // Anywhere on the window, over a field too, a dropped file is a program.
+  const auto dropped = [this](const std::vector<std::filesystem::path>& paths) {
+    programDropped(paths);
+  };
+  FileDrop::install(this, dropped);
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) FileDrop::install(edit, dropped);
 
   connect(ui_->ButtonSansho, &QPushButton::clicked, this, &TForm1::ButtonSanshoClick);
   connect(ui_->ButtonShosai, &QPushButton::clicked, this, &TForm1::ButtonShosaiClick);
@@ -60,8 +69,7 @@ void TForm1::Prompts::showInformation(const std::string& text) {
 
 void TForm1::Prompts::focusField(TextField field) {
   // The dialog's fields are not on this window.
-  if (auto* control = form_.findChild<QWidget*>(fromUtf8(fieldName(field))))
-    control->setFocus();
+  if (auto* control = form_.findChild<QWidget*>(fromUtf8(fieldName(field)))) control->setFocus();
 }
 
 CreateResult TForm1::runCreate() {
@@ -73,23 +81,37 @@ CreateResult TForm1::runCreate() {
 
 void TForm1::ButtonSakuseiClick() { runCreate(); }
 
-void TForm1::ButtonSanshoClick() {
-  if (!settings_.program().empty() && !settings_.settingsSaved()) {
-    switch (dialogs_.confirm(fromUtf8(messages::kSaveQuestion))) {
-      case Dialogs::Answer::Yes:
-        // Yes means "keep my settings": unless they are now in the file, the
-        // author has to see why before another program resets them.
-        if (runCreate() != CreateResult::Written) return;
-        break;
-      case Dialogs::Answer::No: settings_.setSettingsSaved(true); break;
-      case Dialogs::Answer::Cancel: return;
-    }
+bool TForm1::mayChooseAnotherProgram() {
+  if (settings_.program().empty() || settings_.settingsSaved()) return true;
+  switch (dialogs_.confirm(fromUtf8(messages::kSaveQuestion))) {
+    case Dialogs::Answer::Yes:
+      // Yes means "keep my settings": unless they are now in the file, the
+      // author has to see why before another program resets them.
+      return runCreate() == CreateResult::Written;
+    case Dialogs::Answer::No: settings_.setSettingsSaved(true); return true;
+    case Dialogs::Answer::Cancel: return false;
   }
+  return false;
+}
+
+void TForm1::ButtonSanshoClick() {
+  if (!mayChooseAnotherProgram()) return;
   const std::optional<QString> chosen = dialogs_.chooseProgramFile();
   if (!chosen) return;
   // A path that differs from the held one, even in letter case only, resets
   // every setting; the very same path changes nothing.
   settings_.setProgram(pathFromUtf8(chosen->toStdString()));
+}
+
+// A program dropped on the window is chosen as 参照 chooses it; what cannot
+// be the program is refused before anything is asked or changed.
+void TForm1::programDropped(const std::vector<std::filesystem::path>& paths) {
+  if (const auto refusal = programRefusal(paths)) {
+    dialogs_.showInformation(fromUtf8(*refusal));
+    return;
+  }
+  if (!mayChooseAnotherProgram()) return;
+  settings_.setProgram(paths.front());
 }
 
 void TForm1::ButtonShosaiClick() {

@@ -10,8 +10,10 @@
 // neither reset nor dropped.
 
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "settings/create_command.h"
 #include "settings/install_settings.h"
@@ -68,6 +70,10 @@ class TForm1 : public QWidget {
   };
 
   void FormCreate();
+  // Asks to save unsaved settings before another program resets them; false
+  // when the author cancels or the settings could not be written.
+  bool mayChooseAnotherProgram();
+  void programDropped(const std::vector<std::filesystem::path>& paths);
   // Runs Create as its button does and reports a failed write.
   CreateResult runCreate();
 

@@ -6,10 +6,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "drop_files.h"
 #include "form2_fixture.h"
+#include "settings/messages.h"
+#include "settings/paths.h"
 #include "settings/settings_loader.h"
 #include "type_text.h"
 
@@ -201,6 +205,42 @@ TEST_F(Form2Test, ResetWhileHiddenRestoresTheStartState) {
   EXPECT_TRUE(find<QRadioButton>("RadioButtonDesktopMuko")->isChecked());
   EXPECT_TRUE(find<QLineEdit>("EditInstallDir")->text().isEmpty());
   EXPECT_TRUE(find<QPlainTextEdit>("MemoFiles")->toPlainText().isEmpty());
+}
+
+// Files dropped on the file list join it as the scan writes them; a drop
+// from outside the distribution folder adds nothing and says why; the other
+// lists take no files.
+TEST_F(Form2Test, FilesDroppedOnTheFileListJoinItAndOnlyThere) {
+  QTemporaryDir dist, other;
+  const auto touch = [](const QString& path) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  };
+  touch(dist.filePath(QStringLiteral("app.exe")));
+  touch(dist.filePath(QStringLiteral("sub/a.txt")));
+  touch(other.filePath(QStringLiteral("x.txt")));
+  settings.setProgram(pathFromUtf8(dist.filePath(QStringLiteral("app.exe")).toStdString()));
+  settings.setLines(ListField::MemoFiles, {"kept"});
+  auto* files = find<QPlainTextEdit>("MemoFiles");
+
+  EXPECT_TRUE(velquin::test::dropFiles(files->viewport(), {dist.filePath(QStringLiteral("sub"))}));
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"kept", "sub\\a.txt"}));
+  EXPECT_EQ(files->toPlainText(), QStringLiteral("kept\nsub\\a.txt\n"));
+
+  velquin::test::dropFiles(files->viewport(), {dist.filePath(QStringLiteral("app.exe")),
+                                               other.filePath(QStringLiteral("x.txt"))});
+  EXPECT_EQ(settings.lines(ListField::MemoFiles),
+            (Lines{"kept", "sub\\a.txt"}));  // nothing in part
+  EXPECT_EQ(
+      told,
+      QStringList{QString::fromStdString(messages::dropOutside(
+          other.filePath(QStringLiteral("x.txt")).toStdString(), pathToUtf8(settings.distDir())))});
+
+  auto* rmDir = find<QPlainTextEdit>("MemoRmDir");
+  EXPECT_FALSE(
+      velquin::test::dropFiles(rmDir->viewport(), {dist.filePath(QStringLiteral("sub/a.txt"))}));
+  EXPECT_TRUE(rmDir->toPlainText().isEmpty());
 }
 
 TEST_F(Form2Test, EveryShowingStartsOnTheFilePage) {

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QTimer>
 
+#include "drop_files.h"
 #include "main_window_fixture.h"
+#include "settings/messages.h"
 #include "settings/paths.h"
 
 namespace velquin::test {
@@ -196,6 +198,36 @@ TEST_F(CommandsTest, BrowseAnsweredYesStopsWhenTheWriteFails) {
       << dialogs.log[1].toStdString();
   EXPECT_FALSE(settings.settingsSaved());
   EXPECT_EQ(edit("EditName")->text(), QStringLiteral("Velquin"));
+}
+
+// Dropped anywhere on the window, over a field too, one .exe file is chosen
+// as 参照 chooses it, after the same save question; anything else is refused
+// and changes nothing (no address lands in the field).
+TEST_F(CommandsTest, DroppedProgramIsChosenAsByBrowse) {
+  for (const char* f : {"app.exe", "other.exe", "readme.txt"})
+    writeFile(pathIn(QLatin1String(f)), "MZ");
+  const auto info = [](const std::string& text) {
+    return QStringLiteral("info: ") + QString::fromStdString(text);
+  };
+  EXPECT_TRUE(dropFiles(edit("EditName"), {pathIn(QStringLiteral("readme.txt"))}));
+  EXPECT_TRUE(
+      dropFiles(&form, {pathIn(QStringLiteral("app.exe")), pathIn(QStringLiteral("other.exe"))}));
+  EXPECT_EQ(dialogs.log,
+            (QStringList{
+                info(messages::programNotExe(pathIn(QStringLiteral("readme.txt")).toStdString())),
+                info(std::string(messages::kOneProgramOnly))}));
+  EXPECT_TRUE(settings.program().empty());
+  EXPECT_TRUE(edit("EditName")->text().isEmpty());
+
+  dialogs.log.clear();
+  dropFiles(edit("EditName"), {pathIn(QStringLiteral("app.exe"))});
+  EXPECT_EQ(edit("EditProgram")->text(), pathIn(QStringLiteral("app.exe")));
+  EXPECT_TRUE(edit("EditName")->text().isEmpty());
+  markUnsaved();
+  dialogs.answers.push_back(Answer::Cancel);
+  dropFiles(&form, {pathIn(QStringLiteral("other.exe"))});
+  EXPECT_EQ(dialogs.log, QStringList{kSaveQuestion});
+  EXPECT_EQ(edit("EditProgram")->text(), pathIn(QStringLiteral("app.exe")));
 }
 
 TEST_F(CommandsTest, TheSameProgramResetsNothingButOtherLetterCaseDoes) {

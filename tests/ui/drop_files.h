@@ -1,0 +1,28 @@
+#pragma once
+
+// Drops files on a widget as a file manager does: a drag enters, then the
+// drop. Returns whether the widget took the drop.
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+namespace velquin::test {
+
+inline bool dropFiles(QWidget* target, const QStringList& paths) {
+  QMimeData mime;
+  QList<QUrl> urls;
+  for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+  mime.setUrls(urls);
+  mime.setText(paths.join(QLatin1Char('\n')));  // file managers offer the paths as text too
+  QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+  return drop.isAccepted();
+}
+
+}  // namespace velquin::test
