@@ -98,6 +98,11 @@ void FieldBinder::bind(QWidget* window) {
         break;
     }
     if (!b.edit && !b.memo.widget && !b.items && b.buttons.isEmpty()) continue;
+    // A screen reader names a field as the tool's messages do: some fields
+    // have a help text above them rather than a label.
+    if (QWidget* field = b.edit ? static_cast<QWidget*>(b.edit) : b.memo.widget;
+        field && !info.caption.empty())
+      field->setAccessibleName(fromUtf8(info.caption));
     bindings_.push_back(std::move(b));
   }
 

@@ -3,9 +3,11 @@
 // texts above the fields they explain, Tab through every control of a page,
 // Enter pressing nothing, and every showing alike.
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
 
@@ -59,6 +61,19 @@ TEST_F(Form2Test, WholeCaptionsAndNothingOverOrOutsideItsPage) {
       EXPECT_EQ(outside(group), kNone) << i;
     }
   }
+}
+
+// A screen reader names every field, those under a help text too.
+TEST_F(Form2Test, ScreenReadersNameEveryField) {
+  int fields = 0;
+  for (QWidget* w : form->findChildren<QWidget*>()) {
+    if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w)) continue;
+    ++fields;
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(w);
+    ASSERT_TRUE(field);
+    EXPECT_FALSE(field->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
+  }
+  EXPECT_EQ(fields, 18);
 }
 
 // A help label wraps at its width and takes the height of its text, which

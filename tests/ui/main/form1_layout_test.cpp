@@ -2,6 +2,7 @@
 // captions, nothing overlapping or outside the window, Tab through every
 // control, hints, and what it does not do (resize, answer Enter).
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QStyle>
@@ -31,6 +32,20 @@ TEST_F(LayoutTest, TabVisitsEveryControlOnceFromTheProgramField) {
   QStringList others = tabStops(&form);
   others.removeOne(QStringLiteral("EditProgram"));
   EXPECT_EQ(tabCycle(edit("EditProgram")), others);
+}
+
+// A screen reader names each field as its label does.
+TEST_F(LayoutTest, ScreenReadersNameEveryField) {
+  const std::pair<const char*, QString> fields[] = {
+      {"EditProgram", QStringLiteral("配布プログラム")},
+      {"EditName", QStringLiteral("アプリケーションの名前")},
+      {"EditIniName", QStringLiteral("ini ファイルの名前")},
+      {"EditInstallTitle", QStringLiteral("インストール時のウィンドウタイトル")}};
+  for (const auto& [name, label] : fields) {
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(edit(name));
+    ASSERT_TRUE(field) << name;
+    EXPECT_EQ(field->text(QAccessible::Name), label) << name;
+  }
 }
 
 TEST_F(LayoutTest, ProgramFieldCanBeSelectedButNotEdited) {
