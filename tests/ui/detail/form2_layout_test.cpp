@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
 
@@ -74,6 +75,18 @@ TEST_F(Form2Test, ScreenReadersNameEveryField) {
     EXPECT_FALSE(field->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
   }
   EXPECT_GT(fields, 0);
+}
+
+// Each radio group offers as many items as its field has indexes: one more
+// or fewer in the layout would store an index the file cannot mean.
+TEST_F(Form2Test, RadioGroupsHaveTheItemsOfTheirFields) {
+  for (const FieldInfo& f : kFields) {
+    if (f.field.kind != FieldKind::Index) continue;
+    auto* group = find<QGroupBox>(f.control.data());
+    ASSERT_TRUE(group);
+    EXPECT_EQ(group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly).size(), f.itemCount)
+        << f.control;
+  }
 }
 
 // A help label wraps at its width and takes the height of its text, which
