@@ -78,9 +78,11 @@ TEST_F(FileDrops, OutsideOrBeforeAProgramIsRefusedWhole) {
   EXPECT_TRUE(d.lines.empty());
   EXPECT_EQ(d.refusal, messages::dropOutside(pathToUtf8(other / "x.txt"), pathToUtf8(s.distDir())));
   // A folder whose name merely begins like the distribution folder's.
-  touch(fs::path(dir.path().native() + "2") / "y.txt");
-  EXPECT_FALSE(drop({fs::path(dir.path().native() + "2") / "y.txt"}).refusal.empty());
-  fs::remove_all(dir.path().native() + "2");
+  fs::path sibling = dir.path();
+  sibling += "2";
+  touch(sibling / "y.txt");
+  EXPECT_FALSE(drop({sibling / "y.txt"}).refusal.empty());
+  fs::remove_all(sibling);
 
   InstallSettings fresh;
   const DroppedFiles none = listDroppedFiles(fresh, {dir / "readme.txt"});
