@@ -2,15 +2,21 @@
 // detailed-settings dialog, and the event loop until the main window closes.
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include "app_icon.h"
 #include "qt_dialogs.h"
 #include "settings/install_settings.h"
 #include "ui/common/app_title.h"
+#include "ui/common/tool_font.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"
 
@@ -36,12 +42,51 @@ class AfterFirstPaint : public QObject {
   std::function<void()> then_;
 };
 
+#ifdef Q_OS_WIN
+int CALLBACK countFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return 0;
+}
+
+// True when the system has the windows' own face, MS P Gothic.
+bool hasMsPGothic() {
+  HDC dc = GetDC(nullptr);
+  int count = 0;
+  for (const wchar_t* name : {L"ＭＳ Ｐゴシック", L"MS PGothic"}) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(wanted.lfFaceName, name, LF_FACESIZE - 1);
+    EnumFontFamiliesExW(dc, &wanted, countFace, reinterpret_cast<LPARAM>(&count), 0);
+  }
+  ReleaseDC(nullptr, dc);
+  return count > 0;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef Q_OS_WIN
+  // MS P Gothic is drawn by the system, as every Windows program draws it.
+  // Where a stand-in face takes its place (Wine has no Microsoft fonts), the
+  // system's rendering of it leaves bold captions thin and spreads the
+  // letters; Qt's own rasteriser draws it as on Linux, where the windows were
+  // laid out with it.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !hasMsPGothic())
+    qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
   QApplication app(argc, argv);
   QApplication::setApplicationName(velquin::ui::appTitle());
   QApplication::setWindowIcon(velquin::app::appIcon());
+#ifdef Q_OS_WIN
+  // The boxes and the file dialog keep the system's face. Where it has no
+  // Japanese glyphs (Wine, without the Microsoft fonts), those come from the
+  // windows' face rather than from the first face the system offers, which
+  // may be a serif or fixed-pitch one.
+  QFont font = QApplication::font();
+  font.setFamilies(QStringList{font.family()} + velquin::ui::toolFont(12).families());
+  QApplication::setFont(font);
+#endif
 
   velquin::InstallSettings settings;
   velquin::app::QtDialogs dialogs;
@@ -75,9 +120,23 @@ int main(int argc, char** argv) {
   const auto report = [&form1] {
     std::printf("shown %s %dx%d\n", qPrintable(form1.windowTitle()), form1.width(), form1.height());
   };
+  // "fonts" (the Windows start-up test) prints the faces that the platform
+  // really gave the captions and the buttons.
+  const auto reportFonts = [&form1] {
+    for (const char* name : {"Label1", "ButtonSansho"}) {
+      const QWidget* widget = form1.findChild<QWidget*>(QLatin1String(name));
+      if (!widget) continue;
+      const QFontInfo font(widget->font());
+      std::printf("%s %s %dpx%s%s\n", name, font.family().toUtf8().constData(), font.pixelSize(),
+                  font.bold() ? " bold" : "", font.fixedPitch() ? " fixed-pitch" : "");
+    }
+  };
   new AfterFirstPaint(&form1, [&, detailsDialog] {
     if (quit == QLatin1String("1")) {
       report();
+    } else if (quit == QLatin1String("fonts")) {
+      report();
+      reportFonts();
     } else {
       QDialog* dialog = detailsDialog();
       if (quit != QLatin1String("details")) return;

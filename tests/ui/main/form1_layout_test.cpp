@@ -130,7 +130,7 @@ TEST_F(LayoutTest, WindowFontShowsJapanese) {
   EXPECT_FALSE(font.bold());
   // MS P Gothic, or where it is missing the font with its metrics.
   const QStringList wanted{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                           QStringLiteral("IPAPGothic")};
+                           QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")};
   ASSERT_FALSE(font.families().isEmpty());
   EXPECT_EQ(font.families(), wanted.mid(wanted.indexOf(font.families().first())));
   const QString resolved = QFontInfo(font).family();
