@@ -6,7 +6,7 @@
 # The build copies them into its bin/ folder, where every executable of the
 # build is written: the tests under Wine and velquin.exe then run from the
 # same layout as the zip's. The install rules put the shipped part beside
-# velquin.exe for the zip (scripts/package-windows): the windows platform and
+# velquin.exe, which scripts/package-windows zips: the windows platform and
 # the style plug-in, not the offscreen platform and Qt Test of the tests.
 
 get_filename_component(_velquin_qt_bin "${Qt6_DIR}/../../../bin" ABSOLUTE)
@@ -35,12 +35,3 @@ add_custom_target(velquin_windows_runtime ALL
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${_velquin_styles} ${_velquin_bin}/styles
   COMMENT "Qt and MinGW runtime DLLs and plug-ins beside the executables"
   VERBATIM)
-
-# The zip: velquin-<version>-win64.zip, one folder of that name holding
-# velquin.exe and what it loads.
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME velquin)
-set(CPACK_PACKAGE_FILE_NAME velquin-${PROJECT_VERSION}-win64)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
-set(CPACK_STRIP_FILES ON)
-include(CPack)
