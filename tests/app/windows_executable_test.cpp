@@ -44,16 +44,6 @@ TEST(WindowsExecutable, PropertiesShowProductNameAndVersion) {
   ASSERT_TRUE(GetFileVersionInfoW(kExecutable.c_str(), 0, size, info.data()));
   EXPECT_EQ(versionString(info, L"ProductName"), L"Velquin");
   EXPECT_EQ(versionString(info, L"ProductVersion"), QStringLiteral(VELQUIN_VERSION).toStdWString());
-  EXPECT_EQ(versionString(info, L"FileDescription"), L"Velquin");
-  EXPECT_EQ(versionString(info, L"OriginalFilename"), L"velquin.exe");
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT length = 0;
-  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-  const QStringList parts = QStringLiteral(VELQUIN_VERSION).split(u'.');
-  ASSERT_EQ(parts.size(), 3);
-  EXPECT_EQ(HIWORD(fixed->dwProductVersionMS), parts[0].toUInt());
-  EXPECT_EQ(LOWORD(fixed->dwProductVersionMS), parts[1].toUInt());
-  EXPECT_EQ(HIWORD(fixed->dwProductVersionLS), parts[2].toUInt());
 }
 
 TEST(WindowsExecutable, ExplorerShowsTheWindowsIcon) {

@@ -7,106 +7,95 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
-struct Search {
-  DWORD process;
-  HWND window;
+// velquin.exe started as from Explorer (the platform its own choice), with
+// VELQUIN_QUIT_AFTER_SHOW set to `quit`; its output goes into a pipe.
+struct Velquin {
+  explicit Velquin(const wchar_t* quit) {
+    SetEnvironmentVariableW(L"QT_QPA_PLATFORM", nullptr);
+    SetEnvironmentVariableW(L"VELQUIN_QUIT_AFTER_SHOW", quit);
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE write = nullptr;
+    CreatePipe(&output, &write, &inherit, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write;
+    std::wstring commandLine = L"\"" VELQUIN_EXECUTABLE_W L"\"";
+    started = CreateProcessW(VELQUIN_EXECUTABLE_W, commandLine.data(), nullptr, nullptr, TRUE, 0,
+                             nullptr, nullptr, &startup, &process);
+    CloseHandle(write);
+  }
+  ~Velquin() {
+    if (started) TerminateProcess(process.hProcess, 1);  // a no-op once it has ended
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    CloseHandle(output);
+  }
+  // The exit code, or STILL_ACTIVE after `ms` milliseconds.
+  DWORD exitCode(DWORD ms) {
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(process.hProcess, ms) == WAIT_OBJECT_0)
+      GetExitCodeProcess(process.hProcess, &code);
+    return code;
+  }
+  std::string readAll() {
+    std::string text;
+    char buffer[512];
+    DWORD got = 0;
+    while (ReadFile(output, buffer, sizeof buffer, &got, nullptr) && got > 0)
+      text.append(buffer, got);
+    return text;
+  }
+
+  bool started = false;
+  PROCESS_INFORMATION process{};
+  HANDLE output = nullptr;
 };
 
-// The visible top-level window of the process that no other window owns.
-BOOL CALLBACK findMainWindow(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<Search*>(lParam);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != search->process || !IsWindowVisible(window) || GetWindow(window, GW_OWNER))
-    return TRUE;
-  search->window = window;
-  return FALSE;
-}
-
-// Starts velquin.exe with the platform it chooses itself, as from Explorer;
-// `quitAfterShow` as VELQUIN_QUIT_AFTER_SHOW, and its output into `output`.
-PROCESS_INFORMATION startVelquin(const wchar_t* quitAfterShow, HANDLE output = nullptr) {
-  SetEnvironmentVariableW(L"QT_QPA_PLATFORM", nullptr);
-  SetEnvironmentVariableW(L"VELQUIN_QUIT_AFTER_SHOW", quitAfterShow);
-  std::wstring executable = VELQUIN_EXECUTABLE_W;
-  std::wstring commandLine = L"\"" + executable + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  if (output) {
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = output;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  }
-  PROCESS_INFORMATION velquin{};
-  if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, output != nullptr,
-                      0, nullptr, nullptr, &startup, &velquin))
-    ADD_FAILURE() << "cannot start velquin.exe: " << GetLastError();
-  return velquin;
-}
-
 TEST(WindowsStartup, ShowsTheMainWindowWithTitleAndClientSize) {
-  PROCESS_INFORMATION velquin = startVelquin(nullptr);
-  ASSERT_NE(velquin.hProcess, nullptr);
-
-  Search search{velquin.dwProcessId, nullptr};
-  for (int i = 0; i < 200 && !search.window; ++i) {
-    EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
-    if (!search.window && WaitForSingleObject(velquin.hProcess, 100) == WAIT_OBJECT_0) break;
+  Velquin velquin(nullptr);
+  ASSERT_TRUE(velquin.started) << GetLastError();
+  // The visible top-level window of the process that no other window owns.
+  std::pair<DWORD, HWND> search{velquin.process.dwProcessId, nullptr};
+  for (int i = 0; i < 200 && !search.second && velquin.exitCode(100) == STILL_ACTIVE; ++i) {
+    EnumWindows(
+        [](HWND window, LPARAM found) {
+          auto* s = reinterpret_cast<std::pair<DWORD, HWND>*>(found);
+          DWORD process = 0;
+          GetWindowThreadProcessId(window, &process);
+          if (process == s->first && IsWindowVisible(window) && !GetWindow(window, GW_OWNER))
+            s->second = window;
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
   }
-  if (!search.window) TerminateProcess(velquin.hProcess, 1);
-  ASSERT_NE(search.window, nullptr) << "no main window within 20 s";
-
+  ASSERT_NE(search.second, nullptr) << "no main window within 20 s";
   wchar_t title[64] = {};
-  GetWindowTextW(search.window, title, 64);
+  GetWindowTextW(search.second, title, 64);
   EXPECT_EQ(std::wstring(title), L"Velquin");
   RECT client{};
-  ASSERT_TRUE(GetClientRect(search.window, &client));
+  ASSERT_TRUE(GetClientRect(search.second, &client));
   EXPECT_EQ(client.right - client.left, 424);
   EXPECT_EQ(client.bottom - client.top, 235);
-
   // Nothing was edited: closing the window ends the program without a question.
-  PostMessageW(search.window, WM_CLOSE, 0, 0);
-  const bool ended = WaitForSingleObject(velquin.hProcess, 15000) == WAIT_OBJECT_0;
-  if (!ended) TerminateProcess(velquin.hProcess, 1);
-  EXPECT_TRUE(ended) << "still running 15 s after its window was closed";
-  DWORD exitCode = 1;
-  GetExitCodeProcess(velquin.hProcess, &exitCode);
-  EXPECT_EQ(exitCode, 0u);
-  CloseHandle(velquin.hThread);
-  CloseHandle(velquin.hProcess);
+  PostMessageW(search.second, WM_CLOSE, 0, 0);
+  EXPECT_EQ(velquin.exitCode(15000), 0u);
 }
 
 TEST(WindowsStartup, CaptionsAndButtonsInTheToolsJapaneseFace) {
   // What the platform really gave: MS P Gothic where it is installed, else
   // the proportional stand-in, at the pixel sizes of the layout.
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE read = nullptr, write = nullptr;
-  ASSERT_TRUE(CreatePipe(&read, &write, &inherit, 0));
-  PROCESS_INFORMATION velquin = startVelquin(L"fonts", write);
-  CloseHandle(write);
-  ASSERT_NE(velquin.hProcess, nullptr);
-  std::string output;
-  char buffer[512];
-  DWORD got = 0;
-  while (ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got > 0)
-    output.append(buffer, got);
-  CloseHandle(read);
-  ASSERT_EQ(WaitForSingleObject(velquin.hProcess, 20000), WAIT_OBJECT_0);
-  DWORD exitCode = 1;
-  GetExitCodeProcess(velquin.hProcess, &exitCode);
-  EXPECT_EQ(exitCode, 0u);
-  CloseHandle(velquin.hThread);
-  CloseHandle(velquin.hProcess);
-
+  Velquin velquin(L"fonts");
+  ASSERT_TRUE(velquin.started) << GetLastError();
+  const std::string output = velquin.readAll();
+  EXPECT_EQ(velquin.exitCode(20000), 0u);
   bool matched = false;
-  for (const char* face : {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPA Pゴシック"}) {
-    matched = matched || output == "shown Velquin 424x235\r\nLabel1 " + std::string(face) +
+  for (const std::string face : {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPA Pゴシック"})
+    matched = matched || output == "shown Velquin 424x235\r\nLabel1 " + face +
                                        " 13px\r\nButtonSansho " + face + " 12px bold\r\n";
-  }
   EXPECT_TRUE(matched) << output;
 }
 
