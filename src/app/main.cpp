@@ -2,6 +2,7 @@
 // detailed-settings dialog, and the event loop until the main window closes.
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "qt_dialogs.h"
 #include "settings/install_settings.h"
 #include "start_up.h"
+#include "system_face.h"
 #include "ui/common/app_title.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"
@@ -55,10 +57,12 @@ int main(int argc, char** argv) {
       return 2;
   }
 
+  velquin::app::chooseFontEngine();
   QApplication app(argc, argv);
   velquin::app::installJapaneseQtTexts(app);
   QApplication::setApplicationName(velquin::ui::appTitle());
   QApplication::setWindowIcon(velquin::app::appIcon());
+  velquin::app::addJapaneseFaceToSystemFont();
 
   velquin::InstallSettings settings;
   velquin::app::QtDialogs dialogs;
@@ -92,9 +96,23 @@ int main(int argc, char** argv) {
   const auto report = [&form1] {
     std::printf("shown %s %dx%d\n", qPrintable(form1.windowTitle()), form1.width(), form1.height());
   };
+  // "fonts" (the Windows start-up test) prints the faces that the platform
+  // really gave the captions and the buttons.
+  const auto reportFonts = [&form1] {
+    for (const char* name : {"Label1", "ButtonSansho"}) {
+      const QWidget* widget = form1.findChild<QWidget*>(QLatin1String(name));
+      if (!widget) continue;
+      const QFontInfo font(widget->font());
+      std::printf("%s %s %dpx%s%s\n", name, font.family().toUtf8().constData(), font.pixelSize(),
+                  font.bold() ? " bold" : "", font.fixedPitch() ? " fixed-pitch" : "");
+    }
+  };
   new AfterFirstPaint(&form1, [&, detailsDialog] {
     if (quit == QLatin1String("1")) {
       report();
+    } else if (quit == QLatin1String("fonts")) {
+      report();
+      reportFonts();
     } else {
       QDialog* dialog = detailsDialog();
       if (quit != QLatin1String("details")) return;

@@ -87,6 +87,44 @@ class Scanner {
     return *sjisPrefix + *name + "\\";
   }
 
+#ifdef _WIN32
+  // A name as UTF-8. NTFS takes any sequence of UTF-16 units, so a name may
+  // hold a surrogate without its partner, which no UTF-8 can say; the
+  // standard conversion would throw, and with nothing to catch it between the
+  // scan and the button the tool would end with the author's edits. Such a
+  // unit becomes U+FFFD, which code page 932 cannot hold either: the name is
+  // left out and named like any other that the engine could not find.
+  static std::string nameToUtf8(std::wstring_view name) {
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      char32_t c = name[i];
+      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < name.size() && name[i + 1] >= 0xDC00 &&
+          name[i + 1] <= 0xDFFF) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (name[++i] - 0xDC00);
+      } else if (c >= 0xD800 && c <= 0xDFFF) {
+        c = 0xFFFD;
+      }
+      if (c < 0x80) {
+        out += static_cast<char>(c);
+      } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+      } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+      } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+      }
+    }
+    return out;
+  }
+#endif
+
 #ifndef _WIN32
   // `path` is the folder's native path with its trailing slash.
   void folder(const std::string& path, const std::optional<std::string>& sjisPrefix,
@@ -145,9 +183,14 @@ class Scanner {
 #else
   void folder(const std::filesystem::path& path, const std::optional<std::string>& sjisPrefix,
               const std::string& shownPrefix) {
+    // The real path tells a folder reached again through a junction or a link.
+    // Some volumes give none (network and virtual drives, and paths in the
+    // \\?\ form); the folder is still listed, and its own path stands in
+    // for loop detection there.
     std::error_code ec;
-    const auto real = std::filesystem::canonical(path, ec);
-    if (ec || !seen_.insert(real.native()).second) return;
+    auto real = std::filesystem::canonical(path, ec);
+    if (ec) real = path.lexically_normal();
+    if (!seen_.insert(real.native()).second) return;
     std::vector<std::pair<std::filesystem::path, bool>> entries;
     std::filesystem::directory_iterator it(path, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
@@ -155,7 +198,7 @@ class Scanner {
       entries.emplace_back(it->path().filename(), it->is_directory(typeError));
     }
     for (const auto& [name, isFolder] : entries) {
-      const std::string utf8 = pathToUtf8(name);
+      const std::string utf8 = nameToUtf8(name.native());
       if (isFolder) {
         folder(path / name, childPrefix(sjisPrefix, utf8), shownPrefix + displayName(utf8) + "\\");
       } else {

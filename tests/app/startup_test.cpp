@@ -19,7 +19,8 @@ TEST(Startup, ShowsTheMainWindowBuildsTheDialogAndEndsCleanly) {
   ASSERT_TRUE(velquin.waitForFinished(30000)) << velquin.errorString().toStdString();
   EXPECT_EQ(velquin.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(velquin.exitCode(), 0);
-  EXPECT_EQ(velquin.readAllStandardOutput(),
+  // Lines end in CR LF on Windows.
+  EXPECT_EQ(velquin.readAllStandardOutput().replace("\r\n", "\n"),
             QByteArray("shown Velquin 424x235\ndialog Form2 536x528 hidden, owned by Velquin\n"));
 }
 

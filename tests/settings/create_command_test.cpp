@@ -154,6 +154,27 @@ TEST_F(CreateCommand, MissingFolderFailsWithFullPath) {
   EXPECT_TRUE(prompts.shown.empty());
 }
 
+// 255 characters is the longest name a file system holds: the temporary file
+// of the write must fit beside such a settings file, and a name one longer
+// fails with the settings file's own name in the message.
+TEST_F(CreateCommand, LongestSettingsFileNameIsWrittenAndOneMoreNamedInTheFailure) {
+  s.setLines(L::MemoFiles, {"a.txt"});
+  const std::string longest = std::string(251, 'n') + ".ini";
+  s.setText(T::EditIniName, longest);
+  EXPECT_EQ(create().result, CreateResult::Written);
+  EXPECT_TRUE(test::readBytes(dir / longest).starts_with("[Application]\r\n"));
+
+  const std::string tooLong = "n" + longest;
+  s.setText(T::EditIniName, tooLong);
+  const auto outcome = create();
+  EXPECT_EQ(outcome.result, CreateResult::Failed);
+  EXPECT_EQ(outcome.error, "ファイル " + pathToUtf8(dir / tooLong) + " を作成できません");
+  // Only the file written first is in the folder: no temporary file stays.
+  int entries = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
 TEST_F(CreateCommand, ReadOnlySettingsFileIsKept) {
   test::writeBytes(dir / "Rivo.ini", "old");
   std::filesystem::permissions(

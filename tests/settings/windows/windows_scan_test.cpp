@@ -78,5 +78,15 @@ TEST_F(WindowsScan, JapaneseNamesBecomeShiftJisLines) {
   EXPECT_EQ(sorted(scanFolder(dir.path()).lines), sorted({sj("ソフト\\表示.txt"), sj("①.txt")}));
 }
 
+TEST_F(WindowsScan, FolderWithoutRealPathIsStillListed) {
+  // A path in the \\?\ form has no real path to be had, as on some network
+  // and virtual drives; the distribution folder and its sub-folders are
+  // listed all the same.
+  touch(dir / L"app.exe");
+  touch(dir / L"help" / L"help.hlp");
+  const std::filesystem::path prefixed = L"\\\\?\\" + dir.path().native();
+  EXPECT_EQ(sorted(scanFolder(prefixed).lines), sorted({"app.exe", "help\\help.hlp"}));
+}
+
 }  // namespace
 }  // namespace velquin

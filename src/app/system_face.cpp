@@ -1,0 +1,53 @@
+#include "system_face.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <QApplication>
+#include <QFont>
+
+#include "ui/common/tool_font.h"
+#endif
+
+namespace velquin::app {
+
+#ifdef _WIN32
+namespace {
+
+int CALLBACK countFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return 0;
+}
+
+// True when the system has the windows' own face, MS P Gothic.
+bool hasMsPGothic() {
+  HDC dc = GetDC(nullptr);
+  int count = 0;
+  for (const wchar_t* name : {L"ＭＳ Ｐゴシック", L"MS PGothic"}) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(wanted.lfFaceName, name, LF_FACESIZE - 1);
+    EnumFontFamiliesExW(dc, &wanted, countFace, reinterpret_cast<LPARAM>(&count), 0);
+  }
+  ReleaseDC(nullptr, dc);
+  return count > 0;
+}
+
+}  // namespace
+
+void chooseFontEngine() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !hasMsPGothic())
+    qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+}
+
+void addJapaneseFaceToSystemFont() {
+  QFont font = QApplication::font();
+  font.setFamilies(QStringList{font.family()} + ui::toolFont(12).families());
+  QApplication::setFont(font);
+}
+#else
+void chooseFontEngine() {}
+void addJapaneseFaceToSystemFont() {}
+#endif
+
+}  // namespace velquin::app
