@@ -47,13 +47,13 @@ int main(int argc, char** argv) {
   switch (commandLine.action) {
     case velquin::app::CommandLine::Action::Run: break;
     case velquin::app::CommandLine::Action::PrintHelp:
-      std::fputs(velquin::app::usageText().c_str(), stdout);
+      velquin::app::printText(velquin::app::usageText());
       return 0;
     case velquin::app::CommandLine::Action::PrintVersion:
-      std::fputs(velquin::app::versionText().c_str(), stdout);
+      velquin::app::printText(velquin::app::versionText());
       return 0;
     case velquin::app::CommandLine::Action::Misused:
-      std::fputs(velquin::app::usageText().c_str(), stderr);
+      velquin::app::printText(velquin::app::usageText(), true);
       return 2;
   }
 

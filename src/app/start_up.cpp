@@ -1,10 +1,18 @@
 #include "start_up.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
 #include <string_view>
 
 #include "settings/file_drops.h"
@@ -37,6 +45,26 @@ std::string usageText() {
 }
 
 std::string versionText() { return "Velquin " VELQUIN_VERSION "\n"; }
+
+void printText(const std::string& utf8, bool toErrorOutput) {
+#ifdef _WIN32
+  const DWORD which = toErrorOutput ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
+  HANDLE out = GetStdHandle(which);
+  if (!out || out == INVALID_HANDLE_VALUE) {
+    // No output of its own: the console of the program that started it.
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) out = GetStdHandle(which);
+  }
+  DWORD mode = 0;
+  if (out && out != INVALID_HANDLE_VALUE && GetConsoleMode(out, &mode)) {
+    const std::wstring text = QString::fromStdString(utf8).toStdWString();
+    DWORD written = 0;
+    WriteConsoleW(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    return;
+  }
+#endif
+  std::fputs(utf8.c_str(), toErrorOutput ? stderr : stdout);
+  std::fflush(toErrorOutput ? stderr : stdout);
+}
 
 void chooseProgramFromCommandLine(const QString& path, InstallSettings& settings,
                                   ui::Dialogs& dialogs) {

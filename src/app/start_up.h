@@ -38,6 +38,13 @@ CommandLine readCommandLine(int argc, char** argv);
 std::string usageText();
 std::string versionText();
 
+// Prints `utf8` to the standard output, or the error output. velquin.exe is a
+// window program, which Windows starts without a console: there the text
+// goes to the console of the command prompt that started it, in UTF-16 so
+// that Japanese shows whatever its code page, or to the file or pipe that
+// the output goes to.
+void printText(const std::string& utf8, bool toErrorOutput = false);
+
 // Chooses the program named on the command line: an existing .exe file
 // becomes EditProgram, with the reset as after 参照; anything else is refused
 // in an information box and nothing is chosen.

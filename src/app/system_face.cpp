@@ -1,6 +1,9 @@
 #include "system_face.h"
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 
 #include <QApplication>

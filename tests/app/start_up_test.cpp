@@ -69,7 +69,9 @@ TEST(StartUp, HelpAndVersionNeedNoWindow) {
     velquin.start(QStringLiteral(VELQUIN_EXECUTABLE), {QLatin1String(option)});
     ASSERT_TRUE(velquin.waitForFinished(10000));
     EXPECT_EQ(velquin.exitCode(), 0) << option;
-    const QString out = QString::fromUtf8(velquin.readAllStandardOutput());
+    // Windows writes its line breaks as CR LF.
+    const QString out =
+        QString::fromUtf8(velquin.readAllStandardOutput()).remove(QLatin1Char('\r'));
     EXPECT_TRUE(out.startsWith(
         QString::fromStdString(std::string(option) == "--help" ? usageText() : versionText())))
         << out.toStdString();

@@ -1,6 +1,7 @@
 #include "file_drop.h"
 
 #include <QAbstractScrollArea>
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -15,7 +16,8 @@ std::vector<std::filesystem::path> localPaths(const QMimeData* mime) {
   if (!mime || !mime->hasUrls()) return paths;
   for (const QUrl& url : mime->urls()) {
     if (!url.isLocalFile()) return {};
-    paths.push_back(pathFromUtf8(url.toLocalFile().toStdString()));
+    // With the system's own separators, as the file dialog gives a path.
+    paths.push_back(pathFromUtf8(QDir::toNativeSeparators(url.toLocalFile()).toStdString()));
   }
   return paths;
 }

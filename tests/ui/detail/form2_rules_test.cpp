@@ -220,7 +220,9 @@ TEST_F(Form2Test, FilesDroppedOnTheFileListJoinItAndOnlyThere) {
   touch(dist.filePath(QStringLiteral("app.exe")));
   touch(dist.filePath(QStringLiteral("sub/a.txt")));
   touch(other.filePath(QStringLiteral("x.txt")));
-  settings.setProgram(pathFromUtf8(dist.filePath(QStringLiteral("app.exe")).toStdString()));
+  // As the file dialog gives a path: with the system's own separators.
+  const auto native = [](const QString& path) { return QDir::toNativeSeparators(path); };
+  settings.setProgram(pathFromUtf8(native(dist.filePath(QStringLiteral("app.exe"))).toStdString()));
   settings.setLines(ListField::MemoFiles, {"kept"});
   auto* files = find<QPlainTextEdit>("MemoFiles");
 
@@ -232,10 +234,9 @@ TEST_F(Form2Test, FilesDroppedOnTheFileListJoinItAndOnlyThere) {
                                                other.filePath(QStringLiteral("x.txt"))});
   EXPECT_EQ(settings.lines(ListField::MemoFiles),
             (Lines{"kept", "sub\\a.txt"}));  // nothing in part
-  EXPECT_EQ(
-      told,
-      QStringList{QString::fromStdString(messages::dropOutside(
-          other.filePath(QStringLiteral("x.txt")).toStdString(), pathToUtf8(settings.distDir())))});
+  EXPECT_EQ(told, QStringList{QString::fromStdString(messages::dropOutside(
+                      native(other.filePath(QStringLiteral("x.txt"))).toStdString(),
+                      pathToUtf8(settings.distDir())))});
 
   auto* rmDir = find<QPlainTextEdit>("MemoRmDir");
   EXPECT_FALSE(
