@@ -33,9 +33,11 @@ endif()
 
 # Debian installs the launcher as wine (which picks wine64 for 64-bit
 # programs); some set-ups only have wine64.
+# cmake/wine-run starts them, so that Wine's own processes do not hold a test's
+# output open.
 find_program(VELQUIN_WINE NAMES wine wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(VELQUIN_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${VELQUIN_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${VELQUIN_WINE})
 endif()
 
 # The Windows Qt is a root of its own for the finds (it is not under the MinGW
