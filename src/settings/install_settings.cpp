@@ -27,15 +27,20 @@ void InstallSettings::removeListener(SettingsListener* listener) {
   std::erase(listeners_, listener);
 }
 
-void InstallSettings::changed(FieldRef f) {
+template <class Call>
+void InstallSettings::notify(Call&& call) {
   const auto listeners = listeners_;  // a listener may remove itself
-  for (auto* l : listeners) l->fieldChanged(f);
+  for (auto* l : listeners) call(*l);
+}
+
+void InstallSettings::changed(FieldRef f) {
+  notify([f](SettingsListener& l) { l.fieldChanged(f); });
 }
 
 void InstallSettings::setProgram(const std::filesystem::path& path) {
   if (path.native() == program_.native()) return;
   program_ = path;
-  for (auto* l : std::vector(listeners_)) l->programChanged();
+  notify([](SettingsListener& l) { l.programChanged(); });
   resetAfterNewProgram();
 }
 
@@ -118,7 +123,7 @@ void InstallSettings::setChecked(CheckField f, bool checked) {
 void InstallSettings::setSettingsSaved(bool saved) {
   if (settingsSaved_ == saved) return;
   settingsSaved_ = saved;
-  for (auto* l : std::vector(listeners_)) l->settingsSavedChanged();
+  notify([](SettingsListener& l) { l.settingsSavedChanged(); });
 }
 
 std::string engineBaseName(std::string_view iniFileName) {

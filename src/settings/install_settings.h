@@ -90,6 +90,8 @@ class InstallSettings {
     return static_cast<std::size_t>(e);
   }
   void resetAfterNewProgram();  // EditProgramChange
+  template <class Call>
+  void notify(Call&& call);
   void changed(FieldRef f);
 
   std::filesystem::path program_;

@@ -18,32 +18,6 @@
 
 namespace velquin::ui {
 
-QString fromSjis(std::string_view bytes) {
-  // Code page 932 shares ASCII, and most of a long file list is ASCII: those
-  // runs are taken as they are, and only the rest of a line from its first
-  // other byte on goes through the converter (no character of the code page
-  // holds a line break, so a line never splits one).
-  QString text;
-  text.reserve(static_cast<qsizetype>(bytes.size()));
-  for (std::size_t i = 0; i < bytes.size();) {
-    std::size_t other = i;
-    while (other < bytes.size() && static_cast<unsigned char>(bytes[other]) < 0x80) ++other;
-    text += QLatin1StringView(bytes.data() + i, static_cast<qsizetype>(other - i));
-    if (other == bytes.size()) break;
-    i = std::min(bytes.find_first_of("\r\n", other), bytes.size());
-    text += fromUtf8(sjis::decodeForDisplay(bytes.substr(other, i - other)));
-  }
-  return text;
-}
-
-namespace {
-
-QString controlName(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-}  // namespace
-
 FieldBinder::FieldBinder(InstallSettings& settings, Inform inform)
     : settings_(settings), inform_(std::move(inform)) {
   settings_.addListener(this);
@@ -67,7 +41,7 @@ void FieldBinder::bind(QWidget* window) {
   }
 
   for (const FieldInfo& info : kFields) {
-    const QString name = controlName(info.control);
+    const QString name = fromUtf8(info.control);
     Binding b(info.field);
     switch (info.field.kind) {
       case FieldKind::Text:
@@ -90,14 +64,12 @@ void FieldBinder::bind(QWidget* window) {
       case FieldKind::Choice:
         for (const OptionInfo& o : kOptions)
           if (o.choice == info.field.choice())
-            if (auto* button = window->findChild<QRadioButton*>(controlName(o.control)))
-              b.buttons << button;
+            if (auto* button = window->findChild<QRadioButton*>(fromUtf8(o.control)))
+              b.options.push_back({o.option, button});
         break;
-      case FieldKind::Check:
-        if (auto* box = window->findChild<QCheckBox*>(name)) b.buttons << box;
-        break;
+      case FieldKind::Check: b.check = window->findChild<QCheckBox*>(name); break;
     }
-    if (!b.edit && !b.memo.widget && !b.items && b.buttons.isEmpty()) continue;
+    if (!b.edit && !b.memo.widget && !b.items && b.options.empty() && !b.check) continue;
     // A screen reader names a field as the tool's messages do: some fields
     // have a help text above them rather than a label.
     if (QWidget* field = b.edit ? static_cast<QWidget*>(b.edit) : b.memo.widget;
@@ -125,17 +97,14 @@ void FieldBinder::bind(QWidget* window) {
       connect(b.items, &QButtonGroup::idToggled, this, [this, f](int id, bool checked) {
         if (checked && !inTransit(f)) transit(f, [&] { settings_.setIndex(f.index(), id); });
       });
-    } else if (f.kind == FieldKind::Check) {
-      connect(b.buttons[0], &QAbstractButton::toggled, this, [this, f](bool checked) {
+    } else if (b.check) {
+      connect(b.check, &QAbstractButton::toggled, this, [this, f](bool checked) {
         if (!inTransit(f)) transit(f, [&] { settings_.setChecked(f.check(), checked); });
       });
     } else {
-      qsizetype n = 0;
-      for (const OptionInfo& o : kOptions) {
-        if (o.choice != f.choice() || n >= b.buttons.size()) continue;
-        const Option option = o.option;
-        connect(b.buttons[n++], &QAbstractButton::toggled, this, [this, f, option](bool checked) {
-          if (checked && !inTransit(f)) transit(f, [&] { settings_.select(option); });
+      for (const auto& [option, button] : b.options) {
+        connect(button, &QAbstractButton::toggled, this, [this, f, o = option](bool checked) {
+          if (checked && !inTransit(f)) transit(f, [&] { settings_.select(o); });
         });
       }
     }
@@ -170,14 +139,11 @@ void FieldBinder::show(Binding& b) {
           b.items->setExclusive(true);
         }
         break;
-      case FieldKind::Choice: {
-        qsizetype n = 0;
-        for (const OptionInfo& o : kOptions)
-          if (o.choice == f.choice() && n < b.buttons.size())
-            b.buttons[n++]->setChecked(settings_.isSelected(o.option));
+      case FieldKind::Choice:
+        for (const auto& [option, button] : b.options)
+          button->setChecked(settings_.isSelected(option));
         break;
-      }
-      case FieldKind::Check: b.buttons[0]->setChecked(settings_.checked(f.check())); break;
+      case FieldKind::Check: b.check->setChecked(settings_.checked(f.check())); break;
     }
   });
 }

@@ -27,10 +27,11 @@
 // window's controls are destroyed and the record never reaches a control
 // that is gone.
 
-#include <QList>
 #include <QObject>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "settings/install_settings.h"
 
@@ -71,8 +72,9 @@ class FieldBinder : public QObject, private SettingsListener {
     FieldRef field;
     QLineEdit* edit = nullptr;
     Memo memo;
-    QButtonGroup* items = nullptr;    // a radio group's items, ids 0, 1, ...
-    QList<QAbstractButton*> buttons;  // a choice's options (in kOptions order) or a check box
+    QButtonGroup* items = nullptr;  // a radio group's items, ids 0, 1, ...
+    std::vector<std::pair<Option, QAbstractButton*>> options;  // a choice's radio buttons
+    QAbstractButton* check = nullptr;                          // a check box
   };
 
   // SettingsListener

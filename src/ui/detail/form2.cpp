@@ -162,11 +162,10 @@ void TForm2::FormShow() {
   setHint(ui_->EditInstallDirReg, fromUtf8(texts::kHintEditInstallDirReg));
   setHint(ui_->RadioGroupFileDel, fromUtf8(texts::kHintRadioGroupFileDel));
   setHint(ui_->EditInstallProgram, fromUtf8(texts::kHintEditInstallProgram));
-  setHint(ui_->RBAllUsersNoCheck, fromUtf8(texts::kHintRBAllUsersNoCheck));
-  for (QRadioButton* b : {ui_->RBAllUsersCheck, ui_->RBAllUsersKotei, ui_->RBAllUsersMishiyo}) {
-    b->setToolTip(ui_->RBAllUsersNoCheck->toolTip());
-    b->setToolTipDuration(ui_->RBAllUsersNoCheck->toolTipDuration());
-  }
+  // The four All Users buttons share one hint.
+  for (QRadioButton* b :
+       {ui_->RBAllUsersNoCheck, ui_->RBAllUsersCheck, ui_->RBAllUsersKotei, ui_->RBAllUsersMishiyo})
+    setHint(b, fromUtf8(texts::kHintRBAllUsersNoCheck));
   setHint(ui_->EditInstallMessage, fromUtf8(texts::kHintEditInstallMessage));
   setHint(ui_->MemoGroupItem, fromUtf8(texts::kHintMemoGroupItem));
   setHint(ui_->EditUninstallKey, fromUtf8(texts::kHintEditUninstallKey));
