@@ -12,12 +12,6 @@
 namespace velquin {
 namespace {
 
-class SilentPrompts : public UserPrompts {
- public:
-  void showInformation(const std::string&) override {}
-  void focusField(TextField) override {}
-};
-
 void fill(InstallSettings& s, int files) {
   std::vector<std::string> lines;
   for (int i = 0; i < files; ++i)
@@ -60,7 +54,7 @@ void BM_CreateCommand(benchmark::State& state) {
   fill(s, static_cast<int>(state.range(0)));
   SilentPrompts prompts;
   for (auto _ : state) {
-    if (runCreateCommand(s, prompts).result != CreateResult::Written) state.SkipWithError("write");
+    if (runCreateCommand(s, prompts) != CreateResult::Written) state.SkipWithError("write");
   }
   state.SetComplexityN(state.range(0));
   std::filesystem::remove_all(dir);

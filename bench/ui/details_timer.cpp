@@ -30,7 +30,6 @@
 #include "settings/details_command.h"
 #include "settings/lines.h"
 #include "settings/paths.h"
-#include "ui/common/dialogs.h"
 #include "ui/common/text.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"
@@ -38,15 +37,6 @@
 namespace {
 
 using namespace velquin;
-
-// Boxes that answer at once: the timer must never wait on a modal box.
-class NoDialogs : public ui::Dialogs {
- public:
-  void showInformation(const QString&) override {}
-  Answer confirm(const QString&) override { return Answer::No; }
-  void showError(const QString&) override {}
-  std::optional<QString> chooseProgramFile() override { return std::nullopt; }
-};
 
 // Calls `then` once `watched` has been painted.
 class OnPaint : public QObject {
@@ -75,9 +65,10 @@ struct Run {
 
 Run details(const std::filesystem::path& program) {
   InstallSettings settings;
-  NoDialogs dialogs;
-  ui::TForm1 form1(settings, dialogs);
-  ui::TForm2 form2(settings, nullptr, &form1);
+  // The timer must never wait on a modal box.
+  SilentPrompts prompts;
+  ui::TForm1 form1(settings, prompts);
+  ui::TForm2 form2(settings, prompts, &form1);
   form1.setDetailsDialog(&form2);
   form1.show();
   settings.setProgram(program);

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app_icon.h"
-#include "qt_dialogs.h"
+#include "qt_prompts.h"
 #include "settings/install_settings.h"
 #include "start_up.h"
 #include "system_face.h"
@@ -52,9 +52,6 @@ int main(int argc, char** argv) {
     case velquin::app::CommandLine::Action::PrintVersion:
       velquin::app::printText(velquin::app::versionText());
       return 0;
-    case velquin::app::CommandLine::Action::Misused:
-      velquin::app::printText(velquin::app::usageText(), true);
-      return 2;
   }
 
   velquin::app::chooseFontEngine();
@@ -65,9 +62,9 @@ int main(int argc, char** argv) {
   velquin::app::addJapaneseFaceToSystemFont();
 
   velquin::InstallSettings settings;
-  velquin::app::QtDialogs dialogs;
-  velquin::ui::TForm1 form1(settings, dialogs);
-  dialogs.setWindow(&form1);
+  velquin::app::QtPrompts prompts;
+  velquin::ui::TForm1 form1(settings, prompts);
+  prompts.setWindow(&form1);
 
   // The detailed-settings dialog is built as soon as the main window is on
   // screen, so that the author sees the window without waiting for the six
@@ -75,9 +72,7 @@ int main(int argc, char** argv) {
   // record's values, it is in the same state either way.
   std::unique_ptr<velquin::ui::TForm2> form2;
   const auto detailsDialog = [&]() -> QDialog* {
-    if (!form2)
-      form2 = std::make_unique<velquin::ui::TForm2>(
-          settings, [&dialogs](const QString& text) { dialogs.showInformation(text); }, &form1);
+    if (!form2) form2 = std::make_unique<velquin::ui::TForm2>(settings, prompts, &form1);
     return form2.get();
   };
   form1.setDetailsDialog(detailsDialog);
@@ -127,10 +122,10 @@ int main(int argc, char** argv) {
 
   // A program named on the command line is chosen as 参照 would choose it;
   // a refusal is shown once the window is there to own the box.
-  if (commandLine.program) {
-    QTimer::singleShot(0, &form1, [&] {
-      velquin::app::chooseProgramFromCommandLine(QCoreApplication::arguments().constLast(),
-                                                 settings, dialogs);
+  if (QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
+    arguments.removeFirst();
+    QTimer::singleShot(0, &form1, [&settings, &prompts, arguments] {
+      velquin::app::chooseProgramFromCommandLine(arguments, settings, prompts);
     });
   }
 

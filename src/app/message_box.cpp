@@ -13,7 +13,7 @@
 
 namespace velquin::app {
 
-using Answer = ui::Dialogs::Answer;
+using Answer = UserPrompts::Answer;
 
 namespace {
 

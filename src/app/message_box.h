@@ -10,7 +10,7 @@
 
 #include <QDialog>
 
-#include "ui/common/dialogs.h"
+#include "settings/user_prompts.h"
 
 class QLabel;
 class QPushButton;
@@ -26,13 +26,13 @@ class MessageBox : public QDialog {
 
   // Shows the box modally; Esc or closing answers Cancel (OK for the boxes
   // with one button).
-  ui::Dialogs::Answer ask();
+  UserPrompts::Answer ask();
 
  private:
-  void answer(ui::Dialogs::Answer a);
+  void answer(UserPrompts::Answer a);
   void fitText(QLabel* text, int widthLimit);
 
-  ui::Dialogs::Answer answer_ = ui::Dialogs::Answer::Cancel;
+  UserPrompts::Answer answer_ = UserPrompts::Answer::Cancel;
 };
 
 }  // namespace velquin::app

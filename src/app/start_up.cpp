@@ -15,25 +15,19 @@
 #include <cstdio>
 #include <string_view>
 
-#include "settings/file_drops.h"
 #include "settings/install_settings.h"
 #include "settings/paths.h"
-#include "ui/common/dialogs.h"
-#include "ui/common/text.h"
+#include "settings/window_commands.h"
 
 namespace velquin::app {
 
 CommandLine readCommandLine(int argc, char** argv) {
-  CommandLine line;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg(argv[i]);
-    if (arg == "--help" || arg == "-h") return {CommandLine::Action::PrintHelp, false};
-    if (arg == "--version") return {CommandLine::Action::PrintVersion, false};
+    if (arg == "--help" || arg == "-h") return {CommandLine::Action::PrintHelp};
+    if (arg == "--version") return {CommandLine::Action::PrintVersion};
   }
-  if (argc > 2 || (argc == 2 && std::string_view(argv[1]).starts_with("-")))
-    return {CommandLine::Action::Misused, false};
-  line.program = argc == 2;
-  return line;
+  return {};
 }
 
 std::string usageText() {
@@ -66,17 +60,14 @@ void printText(const std::string& utf8, bool toErrorOutput) {
   std::fflush(toErrorOutput ? stderr : stdout);
 }
 
-void chooseProgramFromCommandLine(const QString& path, InstallSettings& settings,
-                                  ui::Dialogs& dialogs) {
-  // A relative path is taken from the folder the tool was started in; the
-  // program is kept as a full path, as the file dialog gives it.
-  const std::filesystem::path program =
-      pathFromUtf8(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString());
-  if (const auto refusal = programRefusal({program})) {
-    dialogs.showInformation(ui::fromUtf8(*refusal));
-    return;
-  }
-  settings.setProgram(program);
+void chooseProgramFromCommandLine(const QStringList& arguments, InstallSettings& settings,
+                                  UserPrompts& prompts) {
+  // The program is kept as a full path, as the file dialog gives it.
+  std::vector<std::filesystem::path> paths;
+  for (const QString& argument : arguments)
+    paths.push_back(pathFromUtf8(
+        QDir::toNativeSeparators(QFileInfo(argument).absoluteFilePath()).toStdString()));
+  runProgramArgumentsCommand(settings, prompts, paths);
 }
 
 bool installJapaneseQtTexts(QApplication& app) {

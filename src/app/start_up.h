@@ -6,10 +6,12 @@
 // The command line is kept short, as the tool stays a window program:
 //   velquin                start with nothing chosen
 //   velquin PROGRAM.exe    start with that program chosen, as if picked with 参照
+//                          (anything else: the window starts and says what
+//                          the tool takes)
 //   velquin --help         print the usage and end
 //   velquin --version      print the version and end
 
-#include <QString>
+#include <QStringList>
 #include <optional>
 #include <string>
 
@@ -17,24 +19,21 @@ class QApplication;
 
 namespace velquin {
 class InstallSettings;
-namespace ui {
-class Dialogs;
-}
+class UserPrompts;
 }  // namespace velquin
 
 namespace velquin::app {
 
 struct CommandLine {
-  enum class Action { Run, PrintHelp, PrintVersion, Misused };
+  enum class Action { Run, PrintHelp, PrintVersion };
   Action action = Action::Run;
-  bool program = false;  // a program is named (the last argument)
 };
 
 // Reads the arguments (without the program's own name) before any window
 // exists, so that --help and --version need no display.
 CommandLine readCommandLine(int argc, char** argv);
 
-// The texts that --help, --version and a misused command line print.
+// The texts that --help and --version print.
 std::string usageText();
 std::string versionText();
 
@@ -45,11 +44,13 @@ std::string versionText();
 // the output goes to.
 void printText(const std::string& utf8, bool toErrorOutput = false);
 
-// Chooses the program named on the command line: an existing .exe file
-// becomes EditProgram, with the reset as after 参照; anything else is refused
-// in an information box and nothing is chosen.
-void chooseProgramFromCommandLine(const QString& path, InstallSettings& settings,
-                                  ui::Dialogs& dialogs);
+// Chooses the program named on the command line (the arguments that are not
+// Qt's, without the program's own name): one existing .exe file becomes
+// EditProgram, with the reset as after 参照; anything else is refused in an
+// information box and nothing is chosen. A relative path is taken from the
+// folder the tool was started in.
+void chooseProgramFromCommandLine(const QStringList& arguments, InstallSettings& settings,
+                                  UserPrompts& prompts);
 
 // Loads Qt's own Japanese texts (the file dialog, the context menus of the
 // fields), whatever the system's language, since the whole tool speaks

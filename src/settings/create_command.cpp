@@ -35,9 +35,9 @@ std::optional<std::string> takeIniFileName(const InstallSettings& s, UserPrompts
   return name;
 }
 
-CreateOutcome runCreateCommand(InstallSettings& s, UserPrompts& prompts) {
+CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts) {
   using T = TextField;
-  const CreateOutcome refused{CreateResult::Refused, {}};
+  constexpr CreateResult refused = CreateResult::Refused;
 
   if (s.program().empty() || s.text(T::EditInstallTitle).empty() || s.text(T::EditName).empty()) {
     prompts.showInformation(std::string(messages::kFillMainFields));
@@ -65,16 +65,18 @@ CreateOutcome runCreateCommand(InstallSettings& s, UserPrompts& prompts) {
   switch (replaceFileWhole(target, text)) {
     case ReplaceStatus::Replaced: break;
     case ReplaceStatus::CannotCreate:
-      return {CreateResult::Failed, messages::cannotCreate(pathToUtf8(target))};
+      prompts.showError(messages::cannotCreate(pathToUtf8(target)) + '.');
+      return CreateResult::Failed;
     case ReplaceStatus::WriteFailed:
-      return {CreateResult::Failed, std::string(messages::kWriteError)};
+      prompts.showError(std::string(messages::kWriteError) + '.');
+      return CreateResult::Failed;
   }
 
   prompts.showInformation(messages::created(sjis::decodeForDisplay(*iniFileName)));
   s.setSettingsSaved(true);
   if (!fileExists(s.enginePath(*iniFileName)))
     prompts.showInformation(std::string(messages::kEngineMissing));
-  return {CreateResult::Written, {}};
+  return CreateResult::Written;
 }
 
 }  // namespace velquin

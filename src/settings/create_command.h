@@ -15,17 +15,12 @@ namespace velquin {
 enum class CreateResult {
   Written,  // the file is written and SettingsSaved is true
   Refused,  // a check failed; its message has been shown and nothing was written
-  Failed,   // the file could not be written; `error` says why and nothing is shown yet
+  Failed,   // the file could not be written; the error report has been shown
 };
 
-struct CreateOutcome {
-  CreateResult result = CreateResult::Refused;
-  // For Failed: the error text (UTF-8, without a full stop), for the
-  // application's error report.
-  std::string error;
-};
-
-CreateOutcome runCreateCommand(InstallSettings& settings, UserPrompts& prompts);
+// 作成: the checks, the file, the confirmation and the engine's warning. A
+// failed write is the error report, its text ended with a full stop.
+CreateResult runCreateCommand(InstallSettings& settings, UserPrompts& prompts);
 
 // True when the settings file name is a plain file name: no folder part, no
 // drive, and no character that Windows forbids in file names.

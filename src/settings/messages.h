@@ -27,6 +27,10 @@ inline constexpr std::string_view kSaveQuestion = "設定が変更されてい�
 // dropped on the file list.
 inline constexpr std::string_view kOneProgramOnly =
     "配布プログラムとして指定できるファイルは１つだけです。";
+// More than one argument at start-up.
+inline constexpr std::string_view kOneArgumentOnly =
+    "起動時に指定できるのは、配布プログラム（.exe ファイル）１つだけです。\r"
+    "ほかのファイルは「詳細設定」のファイル一覧にドロップしてください。";
 std::string programNotFound(std::string_view pathUtf8);
 std::string programIsAFolder(std::string_view pathUtf8);
 std::string programNotExe(std::string_view pathUtf8);

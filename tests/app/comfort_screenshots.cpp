@@ -16,7 +16,7 @@
 #include <QUrl>
 #include <cstdio>
 
-#include "app/qt_dialogs.h"
+#include "app/qt_prompts.h"
 #include "app/start_up.h"
 #include "settings/paths.h"
 #include "ui/detail/form2.h"
@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
   settings.setProgram(
       velquin::pathFromUtf8(dist.filePath(QStringLiteral("Tessaly.exe")).toStdString()));
   settings.setLines(velquin::ListField::MemoFiles, {"Tessaly.exe", "ReadMe.txt"});
-  velquin::ui::TForm2 form(settings, nullptr);
+  velquin::SilentPrompts prompts;
+  velquin::ui::TForm2 form(settings, prompts);
   form.show();
   QWidget* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("MemoFiles"))->viewport();
   QMimeData mime;

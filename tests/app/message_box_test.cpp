@@ -13,12 +13,12 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/qt_dialogs.h"
+#include "app/qt_prompts.h"
 
 namespace velquin::app {
 namespace {
 
-using Answer = ui::Dialogs::Answer;
+using Answer = UserPrompts::Answer;
 
 // Shows the box modally and runs `act` on it once it is up.
 Answer askWhileUp(BoxKind kind, const QString& text, std::function<void(QDialog*)> act) {

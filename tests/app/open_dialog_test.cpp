@@ -14,7 +14,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/qt_dialogs.h"
+#include "app/qt_prompts.h"
+#include "settings/paths.h"
 
 namespace velquin::app {
 namespace {
@@ -51,8 +52,8 @@ TEST(OpenDialog1, TakesATypedNameThatIsNotThereAndOffersTheLastChoiceAgain) {
   existing.close();
 
   QWidget window;
-  QtDialogs dialogs;
-  dialogs.setWindow(&window);
+  QtPrompts prompts;
+  prompts.setWindow(&window);
 
   const QString typed = dir.filePath(QStringLiteral("later.exe"));
   whileFileDialogUp([&](QFileDialog* d) {
@@ -61,14 +62,15 @@ TEST(OpenDialog1, TakesATypedNameThatIsNotThereAndOffersTheLastChoiceAgain) {
     name->setText(typed);
     static_cast<QDialog*>(d)->accept();  // the Open button
   });
-  EXPECT_EQ(dialogs.chooseProgramFile(), QDir::toNativeSeparators(typed));
+  EXPECT_EQ(prompts.chooseProgramFile(),
+            pathFromUtf8(QDir::toNativeSeparators(typed).toStdString()));
 
   QString offered;
   whileFileDialogUp([&](QFileDialog* d) {
     offered = d->selectedFiles().value(0);
     d->reject();
   });
-  EXPECT_EQ(dialogs.chooseProgramFile(), std::nullopt);
+  EXPECT_EQ(prompts.chooseProgramFile(), std::nullopt);
   EXPECT_EQ(offered, typed);
 }
 

@@ -12,6 +12,7 @@ namespace {
 using test::sj;
 using T = TextField;
 using L = ListField;
+using Lines = std::vector<std::string>;
 
 class CreateCommand : public ::testing::Test {
  protected:
@@ -21,7 +22,7 @@ class CreateCommand : public ::testing::Test {
     s.setText(T::EditInstallTitle, "Title");
     s.setSettingsSaved(false);
   }
-  CreateOutcome create() { return runCreateCommand(s, prompts); }
+  CreateResult create() { return runCreateCommand(s, prompts); }
   std::string written() { return test::readBytes(dir / "Rivo.ini"); }
 
   test::TempDir dir;
@@ -32,7 +33,7 @@ class CreateCommand : public ::testing::Test {
 TEST_F(CreateCommand, MainFieldsAreCheckedFirst) {
   InstallSettings empty;
   empty.setText(T::EditIniName, "");
-  EXPECT_EQ(runCreateCommand(empty, prompts).result, CreateResult::Refused);
+  EXPECT_EQ(runCreateCommand(empty, prompts), CreateResult::Refused);
   EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kFillMainFields)});
   EXPECT_TRUE(prompts.focused.empty());
 
@@ -40,7 +41,7 @@ TEST_F(CreateCommand, MainFieldsAreCheckedFirst) {
     prompts.shown.clear();
     const std::string held = s.text(f);
     s.setText(f, "");
-    EXPECT_EQ(create().result, CreateResult::Refused);
+    EXPECT_EQ(create(), CreateResult::Refused);
     EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kFillMainFields)});
     s.setText(f, held);
   }
@@ -48,7 +49,7 @@ TEST_F(CreateCommand, MainFieldsAreCheckedFirst) {
 
 TEST_F(CreateCommand, MissingIniNameMovesFocus) {
   s.setText(T::EditIniName, "");
-  EXPECT_EQ(create().result, CreateResult::Refused);
+  EXPECT_EQ(create(), CreateResult::Refused);
   EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kIniNameMissing)});
   EXPECT_EQ(prompts.focused, std::vector<T>{T::EditIniName});
 }
@@ -58,7 +59,7 @@ TEST_F(CreateCommand, IniNameMustBeAPlainFileName) {
                           "a\".ini", "a<.ini", "a>.ini", "a|.ini", "a\t.ini"}) {
     prompts = {};
     s.setText(T::EditIniName, bad);
-    EXPECT_EQ(create().result, CreateResult::Refused) << bad;
+    EXPECT_EQ(create(), CreateResult::Refused) << bad;
     EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kIniNameNotAFileName)});
     EXPECT_EQ(prompts.focused, std::vector<T>{T::EditIniName});
   }
@@ -69,14 +70,14 @@ TEST_F(CreateCommand, IniNameMustBeAPlainFileName) {
 
 TEST_F(CreateCommand, NoFileListWritesNothing) {
   s.setText(T::EditIniName, "setup.ini");
-  EXPECT_EQ(create().result, CreateResult::Refused);
+  EXPECT_EQ(create(), CreateResult::Refused);
   EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kNoFileList)});
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST_F(CreateCommand, WritesConfirmsAndWarnsOfMissingEngine) {
   s.setLines(L::MemoFiles, {"a.txt"});
-  EXPECT_EQ(create().result, CreateResult::Written);
+  EXPECT_EQ(create(), CreateResult::Written);
   EXPECT_TRUE(s.settingsSaved());
   EXPECT_EQ(prompts.shown,
             (std::vector<std::string>{
@@ -92,7 +93,7 @@ TEST_F(CreateCommand, NoWarningWhenEngineIsBeside) {
   test::writeBytes(dir / pathFromUtf8("設定.exe"), "MZ");
   s.setText(T::EditIniName, sj("設定.ini"));
   s.setLines(L::MemoFiles, {"a.txt"});
-  EXPECT_EQ(create().result, CreateResult::Written);
+  EXPECT_EQ(create(), CreateResult::Written);
   EXPECT_EQ(prompts.shown, std::vector<std::string>{"iniファイル(設定.ini)を作成しました。"});
   EXPECT_TRUE(
       test::readBytes(dir / pathFromUtf8("設定.ini"))
@@ -113,7 +114,7 @@ TEST_F(CreateCommand, EmptyLinesLeaveExactlyTheWrittenLists) {
   s.setLines(L::MemoGroupItem, {"", "g"});
   s.setLines(L::MemoStartupItem, {"", "st"});  // startup is disabled: kept
   s.setLines(L::MemoRmDir, {""});
-  EXPECT_EQ(create().result, CreateResult::Written);
+  EXPECT_EQ(create(), CreateResult::Written);
   EXPECT_EQ(s.lines(L::MemoFiles), (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(s.lines(L::MemoGroupItem), std::vector<std::string>{"g"});
   EXPECT_EQ(s.lines(L::MemoStartupItem), (std::vector<std::string>{"", "st"}));
@@ -126,12 +127,12 @@ TEST_F(CreateCommand, EmptyLinesLeaveExactlyTheWrittenLists) {
 
 TEST_F(CreateCommand, OnlyEmptyFileLinesThenNothingTheSecondTime) {
   s.setLines(L::MemoFiles, {"", ""});
-  EXPECT_EQ(create().result, CreateResult::Written);
+  EXPECT_EQ(create(), CreateResult::Written);
   EXPECT_NE(written().find("[Files]\r\nItem1 = Rivo.exe,2\r\nItem2 = Rivo.ini\r\n[Group]"),
             std::string::npos);
   EXPECT_TRUE(s.lines(L::MemoFiles).empty());
   prompts = {};
-  EXPECT_EQ(create().result, CreateResult::Refused);
+  EXPECT_EQ(create(), CreateResult::Refused);
   EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kNoFileList)});
 }
 
@@ -139,7 +140,7 @@ TEST_F(CreateCommand, ReplacesExistingFileWithoutAsking) {
   test::writeBytes(dir / "Rivo.ini", std::string(100000, 'x'));
   s.setLines(L::MemoFiles, {"a.txt"});
   s.setSettingsSaved(true);
-  EXPECT_EQ(create().result, CreateResult::Written);
+  EXPECT_EQ(create(), CreateResult::Written);
   EXPECT_TRUE(written().starts_with("[Application]"));
   EXPECT_LT(written().size(), 1000u);
 }
@@ -147,11 +148,10 @@ TEST_F(CreateCommand, ReplacesExistingFileWithoutAsking) {
 TEST_F(CreateCommand, MissingFolderFailsWithFullPath) {
   s.setLines(L::MemoFiles, {"a.txt"});
   std::filesystem::remove_all(dir.path());
-  const auto outcome = create();
-  EXPECT_EQ(outcome.result, CreateResult::Failed);
-  EXPECT_EQ(outcome.error, "ファイル " + pathToUtf8(dir / "Rivo.ini") + " を作成できません");
+  EXPECT_EQ(create(), CreateResult::Failed);
+  EXPECT_EQ(prompts.log,
+            Lines{"error: ファイル " + pathToUtf8(dir / "Rivo.ini") + " を作成できません."});
   EXPECT_FALSE(s.settingsSaved());
-  EXPECT_TRUE(prompts.shown.empty());
 }
 
 // 255 characters is the longest name a file system holds: the temporary file
@@ -161,14 +161,15 @@ TEST_F(CreateCommand, LongestSettingsFileNameIsWrittenAndOneMoreNamedInTheFailur
   s.setLines(L::MemoFiles, {"a.txt"});
   const std::string longest = std::string(251, 'n') + ".ini";
   s.setText(T::EditIniName, longest);
-  EXPECT_EQ(create().result, CreateResult::Written);
+  EXPECT_EQ(create(), CreateResult::Written);
   EXPECT_TRUE(test::readBytes(dir / longest).starts_with("[Application]\r\n"));
 
   const std::string tooLong = "n" + longest;
   s.setText(T::EditIniName, tooLong);
-  const auto outcome = create();
-  EXPECT_EQ(outcome.result, CreateResult::Failed);
-  EXPECT_EQ(outcome.error, "ファイル " + pathToUtf8(dir / tooLong) + " を作成できません");
+  prompts.clear();
+  EXPECT_EQ(create(), CreateResult::Failed);
+  EXPECT_EQ(prompts.log,
+            Lines{"error: ファイル " + pathToUtf8(dir / tooLong) + " を作成できません."});
   // Only the file written first is in the folder: no temporary file stays.
   int entries = 0;
   for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
@@ -180,9 +181,9 @@ TEST_F(CreateCommand, ReadOnlySettingsFileIsKept) {
   std::filesystem::permissions(
       dir / "Rivo.ini", std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
   s.setLines(L::MemoFiles, {"a.txt"});
-  const auto outcome = create();
-  EXPECT_EQ(outcome.result, CreateResult::Failed);
-  EXPECT_EQ(outcome.error, "ファイル " + pathToUtf8(dir / "Rivo.ini") + " を作成できません");
+  EXPECT_EQ(create(), CreateResult::Failed);
+  EXPECT_EQ(prompts.log,
+            Lines{"error: ファイル " + pathToUtf8(dir / "Rivo.ini") + " を作成できません."});
   EXPECT_EQ(written(), "old");
   EXPECT_FALSE(s.settingsSaved());
 }

@@ -86,7 +86,7 @@ TEST(LoadingRoundTrip, CreateResetLoadCreateGivesTheSameFile) {
   s.setIndex(IndexField::RadioGroupUninstallAll, 0);
   s.setIndex(IndexField::RadioGroupNotAdmin, 1);
   s.setLines(L::MemoUninstallRegKey, {"HKEY_CURRENT_USER\\Software\\T"});
-  ASSERT_EQ(runCreateCommand(s, prompts).result, CreateResult::Written);
+  ASSERT_EQ(runCreateCommand(s, prompts), CreateResult::Written);
   const std::string first = test::readBytes(dir / "Rivo.ini");
 
   s.setProgram(dir / "other.exe");
@@ -94,7 +94,7 @@ TEST(LoadingRoundTrip, CreateResetLoadCreateGivesTheSameFile) {
   loadSettingsFile(s, dir / "Rivo.ini");
   EXPECT_EQ(s.text(T::EditInstallTitle), "Setup");
   s.setText(T::EditInstallTitle, "Setup ");
-  ASSERT_EQ(runCreateCommand(s, prompts).result, CreateResult::Written);
+  ASSERT_EQ(runCreateCommand(s, prompts), CreateResult::Written);
   EXPECT_EQ(test::readBytes(dir / "Rivo.ini"), first);
 }
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "settings/sjis.h"
-#include "settings/user_prompts.h"
+#include "support/recording_prompts.h"
 
 namespace velquin::test {
 
@@ -58,15 +58,6 @@ class TempDir {
 
  private:
   std::filesystem::path path_;
-};
-
-// Records what a command showed and where it put the focus.
-class RecordingPrompts : public UserPrompts {
- public:
-  void showInformation(const std::string& text) override { shown.push_back(text); }
-  void focusField(TextField field) override { focused.push_back(field); }
-  std::vector<std::string> shown;
-  std::vector<TextField> focused;
 };
 
 }  // namespace velquin::test

@@ -18,8 +18,8 @@
 
 namespace velquin::ui {
 
-FieldBinder::FieldBinder(InstallSettings& settings, Inform inform)
-    : settings_(settings), inform_(std::move(inform)) {
+FieldBinder::FieldBinder(InstallSettings& settings, UserPrompts& prompts)
+    : settings_(settings), prompts_(prompts) {
   settings_.addListener(this);
 }
 
@@ -150,7 +150,7 @@ void FieldBinder::show(Binding& b) {
 
 void FieldBinder::refuse(Binding& b, char32_t character) {
   show(b);
-  if (inform_) inform_(fromUtf8(messages::notShiftJis(fieldCaption(b.field), character)));
+  prompts_.showInformation(messages::notShiftJis(fieldCaption(b.field), character));
 }
 
 void FieldBinder::userEditedText(Binding& b, const QString& text) {

@@ -28,12 +28,12 @@
 // that is gone.
 
 #include <QObject>
-#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "settings/install_settings.h"
+#include "settings/user_prompts.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -46,10 +46,8 @@ namespace velquin::ui {
 class FieldBinder : public QObject, private SettingsListener {
   Q_OBJECT
  public:
-  using Inform = std::function<void(const QString&)>;
-
-  // `inform` shows the refusal of a character that code page 932 cannot hold.
-  FieldBinder(InstallSettings& settings, Inform inform);
+  // `prompts` shows the refusal of a character that code page 932 cannot hold.
+  FieldBinder(InstallSettings& settings, UserPrompts& prompts);
   ~FieldBinder() override;
 
   // Binds every control under `window` that edits a field of the record,
@@ -95,7 +93,7 @@ class FieldBinder : public QObject, private SettingsListener {
   bool inTransit(FieldRef f) const { return transit_ && *transit_ == f; }
 
   InstallSettings& settings_;
-  Inform inform_;
+  UserPrompts& prompts_;
   QLineEdit* program_ = nullptr;
   std::vector<Binding> bindings_;
   std::optional<FieldRef> transit_;

@@ -13,9 +13,8 @@
 #include <string_view>
 
 #include "form2_texts.h"
-#include "settings/file_drops.h"
-#include "settings/messages.h"
 #include "settings/settings_rules.h"
+#include "settings/window_commands.h"
 #include "ui/common/file_drop.h"
 #include "ui/common/hints.h"
 #include "ui/common/text.h"
@@ -49,11 +48,11 @@ void showHelp(QLabel* label, std::string_view text) {
 
 }  // namespace
 
-TForm2::TForm2(InstallSettings& settings, FieldBinder::Inform inform, QWidget* parent)
+TForm2::TForm2(InstallSettings& settings, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
-      inform_(std::move(inform)),
-      binder_(settings, inform_),
+      prompts_(prompts),
+      binder_(settings, prompts),
       ui_(std::make_unique<Ui::TForm2>()) {
   // A fixed frame with the close box only: no minimise, maximise or help box.
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -74,7 +73,7 @@ TForm2::TForm2(InstallSettings& settings, FieldBinder::Inform inform, QWidget* p
     FileDrop::install(
         memo, memo != ui_->MemoFiles ? FileDrop::Take()
                                      : [this](const std::vector<std::filesystem::path>& paths) {
-                                         filesDropped(paths);
+                                         runFilesDropCommand(settings_, prompts_, paths);
                                        });
   }
   collectDependents();
@@ -128,20 +127,6 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm2::fieldChanged(FieldRef) { applyEnablingRules(); }
-
-// Taken whole or not at all: an item outside the distribution folder, or a
-// drop before a program is chosen, adds nothing and says why. Names code page
-// 932 cannot hold are left out and named, as after the folder scan.
-void TForm2::filesDropped(const std::vector<std::filesystem::path>& paths) {
-  DroppedFiles dropped = listDroppedFiles(settings_, paths);
-  if (!dropped.refusal.empty()) {
-    if (inform_) inform_(fromUtf8(dropped.refusal));
-    return;
-  }
-  settings_.appendLines(ListField::MemoFiles, std::move(dropped.lines));
-  if (!dropped.unwritable.empty() && inform_)
-    inform_(fromUtf8(messages::namesNotShiftJis(dropped.unwritable)));
-}
 
 // Every showing starts on the file page and puts the help texts and the
 // longer hints in place; values and enabled states stay as they are.

@@ -15,7 +15,6 @@
 
 #include <QDialog>
 #include <QList>
-#include <filesystem>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -32,8 +31,8 @@ namespace velquin::ui {
 class TForm2 : public QDialog, private SettingsListener {
   Q_OBJECT
  public:
-  // `inform` shows the refusal of a character that code page 932 cannot hold.
-  TForm2(InstallSettings& settings, FieldBinder::Inform inform, QWidget* parent = nullptr);
+  // `prompts` tells the author what the dialog's commands refuse.
+  TForm2(InstallSettings& settings, UserPrompts& prompts, QWidget* parent = nullptr);
   ~TForm2() override;
 
  protected:
@@ -46,12 +45,11 @@ class TForm2 : public QDialog, private SettingsListener {
   void FormShow();
   void ButtonOKClick();
 
-  void filesDropped(const std::vector<std::filesystem::path>& paths);
   void collectDependents();
   void applyEnablingRules();
 
   InstallSettings& settings_;
-  FieldBinder::Inform inform_;
+  UserPrompts& prompts_;
   FieldBinder binder_;
   std::vector<std::pair<FieldRef, QList<QWidget*>>> dependents_;
   // The controls of form2.ui.

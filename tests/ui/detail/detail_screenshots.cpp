@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
   velquin::InstallSettings settings;
-  velquin::ui::TForm2 form(settings, nullptr);
+  velquin::SilentPrompts prompts;
+  velquin::ui::TForm2 form(settings, prompts);
   form.show();
   auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
   for (int i = 0; i < pages->count(); ++i) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/recording_prompts.h"
 #include "ui/detail/form2.h"
 
 namespace velquin::ui::test {
@@ -21,9 +22,8 @@ namespace velquin::ui::test {
 class Form2Test : public ::testing::Test {
  protected:
   InstallSettings settings;
-  QStringList told;
-  std::unique_ptr<TForm2> form =
-      std::make_unique<TForm2>(settings, [this](const QString& t) { told << t; });
+  velquin::test::RecordingPrompts prompts;
+  std::unique_ptr<TForm2> form = std::make_unique<TForm2>(settings, prompts);
 
   template <class W = QWidget>
   W* find(const char* name) {

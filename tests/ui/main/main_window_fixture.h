@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window as the application builds it, with the real detailed-
-// settings dialog, on the offscreen platform; its boxes are scripted.
+// settings dialog, on the offscreen platform; its prompts are scripted.
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "fake_dialogs.h"
 #include "settings/install_settings.h"
+#include "settings/paths.h"
+#include "support/recording_prompts.h"
 #include "type_text.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"
@@ -51,7 +52,7 @@ class MainWindowTest : public ::testing::Test {
 
   // Browse with the file dialog answering `path`.
   void browseTo(const QString& path) {
-    dialogs.files.push_back(path);
+    prompts.files.push_back(pathFromUtf8(path.toStdString()));
     click("ButtonSansho");
   }
 
@@ -66,9 +67,9 @@ class MainWindowTest : public ::testing::Test {
 
   QTemporaryDir dir;
   InstallSettings settings;
-  FakeDialogs dialogs;
-  ui::TForm1 form{settings, dialogs};
-  ui::TForm2 form2{settings, [this](const QString& t) { dialogs.showInformation(t); }, &form};
+  RecordingPrompts prompts;
+  ui::TForm1 form{settings, prompts};
+  ui::TForm2 form2{settings, prompts, &form};
 };
 
 }  // namespace velquin::test

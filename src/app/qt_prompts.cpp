@@ -1,9 +1,11 @@
-#include "qt_dialogs.h"
+#include "qt_prompts.h"
 
 #include <QDir>
 #include <QFileDialog>
 
 #include "message_box.h"
+#include "settings/paths.h"
+#include "ui/common/text.h"
 
 namespace velquin::app {
 
@@ -20,17 +22,19 @@ void configureProgramDialog(QFileDialog& dialog) {
   dialog.setSizeGripEnabled(true);
 }
 
-void QtDialogs::showInformation(const QString& text) {
-  MessageBox(BoxKind::Information, text, window_).ask();
+void QtPrompts::showInformation(const std::string& text) {
+  MessageBox(BoxKind::Information, ui::fromUtf8(text), window_).ask();
 }
 
-ui::Dialogs::Answer QtDialogs::confirm(const QString& text) {
-  return MessageBox(BoxKind::Confirmation, text, window_).ask();
+UserPrompts::Answer QtPrompts::confirm(const std::string& text) {
+  return MessageBox(BoxKind::Confirmation, ui::fromUtf8(text), window_).ask();
 }
 
-void QtDialogs::showError(const QString& text) { MessageBox(BoxKind::Error, text, window_).ask(); }
+void QtPrompts::showError(const std::string& text) {
+  MessageBox(BoxKind::Error, ui::fromUtf8(text), window_).ask();
+}
 
-std::optional<QString> QtDialogs::chooseProgramFile() {
+std::optional<std::filesystem::path> QtPrompts::chooseProgramFile() {
   if (!openDialog1_) {
     openDialog1_ = new QFileDialog(window_);
     configureProgramDialog(*openDialog1_);
@@ -40,7 +44,15 @@ std::optional<QString> QtDialogs::chooseProgramFile() {
   const QStringList files = openDialog1_->selectedFiles();
   if (files.isEmpty()) return std::nullopt;
   lastChosen_ = files.first();
-  return QDir::toNativeSeparators(lastChosen_);
+  return pathFromUtf8(QDir::toNativeSeparators(lastChosen_).toStdString());
+}
+
+void QtPrompts::focusField(TextField field) {
+  // Only a control of the main window itself: the dialog's controls are
+  // hidden with it.
+  if (!window_) return;
+  for (QWidget* control : window_->findChildren<QWidget*>(ui::fromUtf8(fieldName(field))))
+    if (control->window() == window_) control->setFocus();
 }
 
 }  // namespace velquin::app

@@ -1,10 +1,11 @@
 #pragma once
 
-// The real boxes and the program file dialog of the main window.
+// The real boxes and the program file dialog: what the commands ask and tell
+// the author, shown over the main window.
 
 #include <QPointer>
 
-#include "ui/common/dialogs.h"
+#include "settings/user_prompts.h"
 
 class QFileDialog;
 class QWidget;
@@ -14,15 +15,16 @@ namespace velquin::app {
 // Gives a file dialog the title, filter and behaviour of OpenDialog1.
 void configureProgramDialog(QFileDialog& dialog);
 
-class QtDialogs : public ui::Dialogs {
+class QtPrompts : public UserPrompts {
  public:
   // The window that owns the boxes and OpenDialog1 (the main window).
   void setWindow(QWidget* window) { window_ = window; }
 
-  void showInformation(const QString& text) override;
-  Answer confirm(const QString& text) override;
-  void showError(const QString& text) override;
-  std::optional<QString> chooseProgramFile() override;
+  void showInformation(const std::string& text) override;
+  Answer confirm(const std::string& text) override;
+  void showError(const std::string& text) override;
+  std::optional<std::filesystem::path> chooseProgramFile() override;
+  void focusField(TextField field) override;
 
  private:
   QPointer<QWidget> window_;
