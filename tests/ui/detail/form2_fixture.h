@@ -34,34 +34,6 @@ class Form2Test : public ::testing::Test {
 
   QTabWidget* pages() { return find<QTabWidget>("PageControl1"); }
   void click(const char* name) { find<QAbstractButton>(name)->click(); }
-
-  // The names among `names` whose enabled state is not `enabled`.
-  std::vector<std::string> notInState(const std::vector<const char*>& names, bool enabled) {
-    std::vector<std::string> wrong;
-    for (const char* n : names)
-      if (QWidget* w = find(n); w && w->isEnabled() != enabled) wrong.emplace_back(n);
-    return wrong;
-  }
 };
-
-// The dependents of each source, in the order the rules set them.
-inline const std::vector<const char*> kInstallDirDependents{
-    "Label22", "Label23", "EditInstallDirReg", "RadioGroupFileDel"};
-inline const std::vector<const char*> kStartMenuDependents{
-    "Label7", "Label8", "Label1", "EditGroupInfo", "EditGroupName", "MemoGroupItem", "CheckBox1"};
-inline const std::vector<const char*> kStartupDependents{"Label10", "Label11", "EditStartupInfo",
-                                                         "MemoStartupItem"};
-inline const std::vector<const char*> kDesktopDependents{"Label13", "Label14", "EditDesktopInfo",
-                                                         "MemoDesktopItem"};
-inline const std::vector<const char*> kUninstallDependents{"Label16",
-                                                           "Label17",
-                                                           "Label18",
-                                                           "Label19",
-                                                           "Label25",
-                                                           "EditUninstallName",
-                                                           "EditUninstallTitle",
-                                                           "RadioGroupUninstallAll",
-                                                           "RadioGroupUninstallRebootDlg",
-                                                           "RadioGroupNotAdmin"};
 
 }  // namespace velquin::ui::test
