@@ -61,7 +61,7 @@ DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
     // the folder's own copy is meant: a file of that name in a sub-folder is
     // the author's.
     FolderScan scan = scanFolder(s.distDir());
-    const std::string engine = engineBaseName(*iniFileName) + ".exe";
+    const std::string engine = engineFileName(*iniFileName);
     const auto it = std::find_if(scan.lines.begin(), scan.lines.end(), [&](const std::string& l) {
       return equalsIgnoringCase(l, engine);
     });

@@ -131,6 +131,10 @@ std::string engineBaseName(std::string_view iniFileName) {
                                              : iniFileName.substr(0, iniFileName.size() - 4));
 }
 
+std::string engineFileName(std::string_view iniFileName) {
+  return engineBaseName(iniFileName) + ".exe";
+}
+
 namespace {
 
 // Settings values come from the windows, which only take text that code page
@@ -147,7 +151,7 @@ std::filesystem::path InstallSettings::settingsFilePath(std::string_view iniFile
 }
 
 std::filesystem::path InstallSettings::enginePath(std::string_view iniFileName) const {
-  return joinName(distDir_, nameOnDisk(engineBaseName(iniFileName) + ".exe"));
+  return joinName(distDir_, nameOnDisk(engineFileName(iniFileName)));
 }
 
 // EditProgramChange: a new program means a new distribution folder, and every

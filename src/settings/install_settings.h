@@ -110,5 +110,7 @@ class InstallSettings {
 // IniFileName without its last four bytes, whatever they are: the engine's
 // file is this name followed by ".exe".
 std::string engineBaseName(std::string_view iniFileName);
+// The engine's file name: EngineBaseName followed by ".exe".
+std::string engineFileName(std::string_view iniFileName);
 
 }  // namespace velquin

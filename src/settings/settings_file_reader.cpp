@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "settings_format.h"
 #include "sjis.h"
 
 namespace velquin {
@@ -143,9 +144,11 @@ std::vector<std::string> SettingsFileReader::readItems(std::string_view section,
   std::vector<std::string> items(count);
   const Section* s = find(section);
   if (!s) return items;
-  char key[32] = "item";  // "Item1" and on, folded
+  char key[32];  // "Item1" and on, folded as the keys are
+  const std::string prefix = fold(kItemKey);
+  prefix.copy(key, prefix.size());
   for (std::size_t i = 0; i < count; ++i) {
-    const auto end = std::to_chars(key + 4, key + sizeof key, i + 1).ptr;
+    const auto end = std::to_chars(key + kItemKey.size(), key + sizeof key, i + 1).ptr;
     const auto it = s->byKey.find(std::string_view(key, static_cast<std::size_t>(end - key)));
     if (it != s->byKey.end()) items[i] = text(s->entries[it->second].value);
   }

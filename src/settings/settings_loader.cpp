@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "settings_writer.h"
+#include "settings_format.h"
 #include "sjis.h"
 
 namespace velquin {
@@ -34,12 +34,13 @@ struct SectionReading {
 // file had any).
 void loadShortcuts(InstallSettings& s, const SectionReading& sec, ListField field) {
   const SettingsFileReader& r = sec.reader;
-  if (r.readText(sec.name, "Item1").empty()) return;
+  const std::string first = std::string(kItemKey) + "1";
+  if (r.readText(sec.name, first).empty()) return;
   std::size_t keys = sec.keys.size();
   if (sec.endsInUninstallShortcut) --keys;
   std::size_t count = 0;
   for (std::size_t p = 0; p < keys; ++p) {
-    if (SettingsFileReader::sameName(sec.keys[p], "Item1")) {
+    if (SettingsFileReader::sameName(sec.keys[p], first)) {
       count = keys - p;
       break;
     }

@@ -35,8 +35,9 @@ class FileText {
     return n;
   }
   void item(int number, std::string_view value) {
-    char buf[24] = "Item";
-    auto r = std::to_chars(buf + 4, buf + sizeof buf, number);
+    char buf[24];
+    kItemKey.copy(buf, kItemKey.size());
+    auto r = std::to_chars(buf + kItemKey.size(), buf + sizeof buf, number);
     entry(std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)), value);
   }
   std::string take() { return std::move(out_); }
@@ -59,7 +60,7 @@ std::size_t estimateSize(const InstallSettings& s) {
 
 std::string composeSettingsFile(const InstallSettings& s, std::string_view iniFileName) {
   FileText f(estimateSize(s));
-  const std::string engine = engineBaseName(iniFileName) + ".exe";
+  const std::string engine = engineFileName(iniFileName);
 
   // Section by section in the file's order, and in each section the entries
   // of its fields in the order of the table.
