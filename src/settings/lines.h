@@ -12,6 +12,13 @@
 
 namespace velquin {
 
+// Whether the author's text breaks a line at `c`: CR, LF, and the line and
+// paragraph separators (U+2028, U+2029) that Shift+Enter and other programs
+// put into pasted text.
+constexpr bool isLineBreak(char32_t c) {
+  return c == U'\r' || c == U'\n' || c == U'\u2028' || c == U'\u2029';
+}
+
 // The lines of a text; a break at the very end starts no further line.
 std::vector<std::string> splitLines(std::string_view text);
 

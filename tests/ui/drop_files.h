@@ -1,7 +1,8 @@
 #pragma once
 
 // Drops files on a widget as a file manager does: a drag enters, then the
-// drop. Returns whether the widget took the drop.
+// drop, handled once the drop call has returned. Returns whether the widget
+// took the drop.
 
 #include <QApplication>
 #include <QDropEvent>
@@ -22,6 +23,7 @@ inline bool dropFiles(QWidget* target, const QStringList& paths) {
   if (!enter.isAccepted()) return false;
   QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(target, &drop);
+  QCoreApplication::processEvents();
   return drop.isAccepted();
 }
 

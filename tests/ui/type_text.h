@@ -4,7 +4,10 @@
 // works for Japanese text too (QTest::keyClicks takes ASCII only).
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QTest>
 #include <QWidget>
 
 namespace velquin::test {
@@ -16,6 +19,22 @@ inline void typeText(QWidget* w, const QString& text) {
     QApplication::sendEvent(w, &press);
     QApplication::sendEvent(w, &release);
   }
+}
+
+// Text from an input method: first shown as preedit (not yet typed), then
+// committed.
+inline void commitText(QWidget* w, const QString& text) {
+  QInputMethodEvent preedit(text, {});
+  QApplication::sendEvent(w, &preedit);
+  QInputMethodEvent commit;
+  commit.setCommitString(text);
+  QApplication::sendEvent(w, &commit);
+}
+
+// Pastes `text` from the clipboard with Ctrl+V, as from another program.
+inline void pasteText(QWidget* w, const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+  QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
 }
 
 }  // namespace velquin::test

@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QValidator>
 #include <limits>
 
 #include "settings/lines.h"
@@ -17,6 +19,64 @@
 #include "text.h"
 
 namespace velquin::ui {
+namespace {
+
+// A single-line field's check of every change before the field takes it:
+// line breaks are dropped, and a text with a character code page 932 cannot
+// hold is refused, so that the field undoes just that input itself and keeps
+// its caret and undo history.
+class LineValidator : public QValidator {
+ public:
+  explicit LineValidator(QObject* parent) : QValidator(parent) {}
+
+  State validate(QString& input, int& pos) const override {
+    QString kept;
+    kept.reserve(input.size());
+    int keptPos = pos;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+      if (isLineBreak(input[i].unicode())) {
+        if (i < pos) --keptPos;
+        continue;
+      }
+      kept += input[i];
+    }
+    sjis::EncodeFailure failure;
+    if (!sjis::encode(kept.toStdString(), &failure)) {
+      refused = failure.character;
+      return Invalid;
+    }
+    input = kept;
+    pos = keptPos;
+    return Acceptable;
+  }
+
+  // The character of the input refused last, until it is told.
+  mutable std::optional<char32_t> refused;
+};
+
+// The positions of the line breaks inside the blocks from `from` to `to`:
+// characters that a block holds but that break a line.
+std::vector<int> breaksInBlocks(const QTextDocument* doc, int from, int to) {
+  std::vector<int> at;
+  for (QTextBlock block = doc->findBlock(from); block.isValid() && block.position() <= to;
+       block = block.next()) {
+    const QString text = block.text();
+    for (qsizetype i = 0; i < text.size(); ++i)
+      if (isLineBreak(text[i].unicode())) at.push_back(block.position() + int(i));
+  }
+  return at;
+}
+
+// Whether the memo's first `count` blocks show the first `count` lines.
+bool showsFirstLines(const QTextDocument* doc, const std::vector<std::string>& lines,
+                     std::size_t count) {
+  QTextBlock block = doc->firstBlock();
+  for (std::size_t i = 0; i < count; ++i, block = block.next())
+    if (!block.isValid() || block.text() != fromSjis(lines[i])) return false;
+  return true;
+}
+
+}  // namespace
 
 FieldBinder::FieldBinder(InstallSettings& settings, UserPrompts& prompts)
     : settings_(settings), prompts_(prompts) {
@@ -85,8 +145,15 @@ void FieldBinder::bind(QWidget* window) {
     show(b);
     const FieldRef f = b.field;
     if (b.edit) {
+      auto* validator = new LineValidator(b.edit);
+      b.edit->setValidator(validator);
       connect(b.edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
         if (!inTransit(bindings_[i].field)) userEditedText(bindings_[i], text);
+      });
+      connect(b.edit, &QLineEdit::inputRejected, this, [this, i, validator] {
+        if (const auto character = std::exchange(validator->refused, std::nullopt))
+          prompts_.showInformation(
+              messages::notShiftJis(fieldCaption(bindings_[i].field), *character));
       });
     } else if (b.memo.widget) {
       connect(b.memo.widget->document(), &QTextDocument::contentsChange, this,
@@ -123,9 +190,23 @@ void FieldBinder::show(Binding& b) {
     switch (f.kind) {
       case FieldKind::Text: b.edit->setText(fromSjis(settings_.text(f.text()))); break;
       case FieldKind::Lines: {
+        const std::vector<std::string>& lines = settings_.lines(f.list());
+        QTextDocument* doc = b.memo.widget->document();
+        const auto shown = static_cast<std::size_t>(doc->blockCount() - 1);
+        if (b.memo.lastBlockEmpty && shown > 0 && lines.size() > shown &&
+            showsFirstLines(doc, lines, shown)) {
+          // Lines added at the end (a drop): only they are added, and the
+          // view goes to them instead of jumping to the top.
+          QTextCursor end(doc);
+          end.movePosition(QTextCursor::End);
+          end.insertText(fromSjis(joinLines({lines.begin() + long(shown), lines.end()}, "\n")));
+          b.memo.widget->setTextCursor(end);
+          b.memo.widget->ensureCursorVisible();
+          break;
+        }
         // One conversion for the whole list: a memo may hold tens of
         // thousands of lines.
-        b.memo.widget->setPlainText(fromSjis(joinLines(settings_.lines(f.list()), "\n")));
+        b.memo.widget->setPlainText(fromSjis(joinLines(lines, "\n")));
         b.memo.lastBlockEmpty = true;
         break;
       }
@@ -149,15 +230,37 @@ void FieldBinder::show(Binding& b) {
 }
 
 void FieldBinder::refuse(Binding& b, char32_t character) {
-  show(b);
   prompts_.showInformation(messages::notShiftJis(fieldCaption(b.field), character));
 }
 
 void FieldBinder::userEditedText(Binding& b, const QString& text) {
   sjis::EncodeFailure failure;
   auto bytes = sjis::encode(text.toStdString(), &failure);
-  if (!bytes) return refuse(b, failure.character);
+  if (!bytes) {
+    // What the field's own check could not stop (its text held such a
+    // character already): the record's value again, the caret kept.
+    const int caret = b.edit->cursorPosition();
+    show(b);
+    b.edit->setCursorPosition(caret);
+    return refuse(b, failure.character);
+  }
   transit(b.field, [&] { settings_.setText(b.field.text(), std::move(*bytes)); });
+}
+
+void FieldBinder::restoreStretch(Binding& b, const QTextBlock& start, const QString& now,
+                                 const QString& before) {
+  qsizetype head = 0;
+  while (head < now.size() && head < before.size() && now[head] == before[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < now.size() - head && tail < before.size() - head &&
+         now[now.size() - 1 - tail] == before[before.size() - 1 - tail])
+    ++tail;
+  QTextCursor cursor(b.memo.widget->document());
+  cursor.joinPreviousEditBlock();
+  cursor.setPosition(start.position() + int(head));
+  cursor.setPosition(start.position() + int(now.size() - tail), QTextCursor::KeepAnchor);
+  transit(b.field, [&] { cursor.insertText(before.mid(head, before.size() - tail - head)); });
+  cursor.endEditBlock();
 }
 
 // Only the lines in the stretch that Qt reports as changed are read from the
@@ -165,7 +268,23 @@ void FieldBinder::userEditedText(Binding& b, const QString& text) {
 // lines inside it whose text the edit left as it was. A key press in a memo of
 // a hundred thousand lines thus costs what it changes.
 void FieldBinder::userEditedLines(Binding& b, int position, int added) {
-  const QTextDocument* doc = b.memo.widget->document();
+  QTextDocument* doc = b.memo.widget->document();
+  // A break inside a block (Shift+Enter, a pasted separator) becomes the end
+  // of its block, joined to the edit that brought it; the stretch keeps its
+  // length, one character for one.
+  if (const std::vector<int> breaks = breaksInBlocks(doc, position, position + added);
+      !breaks.empty()) {
+    QTextCursor cursor(doc);
+    cursor.joinPreviousEditBlock();
+    transit(b.field, [&] {
+      for (const int at : breaks) {
+        cursor.setPosition(at);
+        cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
+        cursor.insertBlock();
+      }
+    });
+    cursor.endEditBlock();
+  }
   const ListField f = b.field.list();
   const std::vector<std::string>& held = settings_.lines(f);
   const std::size_t oldBlocks = held.size() + (b.memo.lastBlockEmpty ? 1 : 0);
@@ -214,7 +333,12 @@ void FieldBinder::userEditedLines(Binding& b, int position, int added) {
   for (std::size_t i = kept; i < newSpan - keptAtEnd; ++i) {
     sjis::EncodeFailure failure;
     auto bytes = sjis::encode(texts[qsizetype(i)].toStdString(), &failure);
-    if (!bytes) return refuse(b, failure.character);
+    if (!bytes) {
+      QStringList before;
+      for (std::size_t j = first; j < oldEnd; ++j) before << oldText(j);
+      restoreStretch(b, start, texts.join(u'\n'), before.join(u'\n'));
+      return refuse(b, failure.character);
+    }
     lines.push_back(std::move(*bytes));
   }
 

@@ -10,8 +10,14 @@
 //   could change bytes the author never touched).
 // - The user edits a control: the binder encodes the new value and stores it
 //   in the record. A character that code page 932 cannot hold is not taken:
-//   the user is told which field it was typed into, and the control goes back
-//   to the value the record holds.
+//   the input that brought it (a key, an input method's text, a paste, a
+//   drop) is undone, and only that: the rest of the text, the caret, the view
+//   and the undo history of earlier edits stay. Then the user is told which
+//   field it was typed into.
+// - Line breaks: a single-line field never holds one (a pasted break is
+//   dropped at once, so the field shows what the record keeps), and in a memo
+//   every break the author types or pastes (Shift+Enter's line separator, the
+//   paragraph separator of other programs) starts a new line.
 // - The record changes (the reset, loading, Create removing empty lines, or
 //   the edit just stored): it tells its listeners, and the binder shows the
 //   new value in the control.
@@ -39,6 +45,7 @@ class QButtonGroup;
 class QLineEdit;
 class QPlainTextEdit;
 class QAbstractButton;
+class QTextBlock;
 class QWidget;
 
 namespace velquin::ui {
@@ -86,6 +93,11 @@ class FieldBinder : public QObject, private SettingsListener {
   // characters now stand where others were.
   void userEditedLines(Binding& b, int position, int added);
   void refuse(Binding& b, char32_t character);
+  // Puts the memo's blocks from `start` on back to the lines the record
+  // holds, changing only the characters that differ, within the edit just
+  // made (so that undo takes back both at once).
+  void restoreStretch(Binding& b, const QTextBlock& start, const QString& now,
+                      const QString& before);
 
   // Runs `move` with `f` marked as in transit (see above).
   template <class Move>

@@ -41,7 +41,11 @@ bool FileDrop::eventFilter(QObject*, QEvent* event) {
     return true;
   }
   drop->acceptProposedAction();
-  if (type == QEvent::Drop) take_(paths);
+  // Taken once the system's drop call has returned: a file manager waits for
+  // it, and must not stay frozen while a question or a refusal is up.
+  if (type == QEvent::Drop)
+    QMetaObject::invokeMethod(
+        this, [take = take_, paths] { take(paths); }, Qt::QueuedConnection);
   return true;
 }
 

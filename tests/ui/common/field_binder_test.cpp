@@ -54,25 +54,59 @@ TEST_F(FieldBinderTest, TextGoesBothWaysAsShiftJisAndShowsWhole) {
   EXPECT_EQ(settings.text(TextField::EditInstallMessage), std::string(40000, 'm') + "!");
 }
 
-TEST_F(FieldBinderTest, CharacterOutsideCodePageIsRefusedAndNamed) {
+// A refused character takes back just the input that brought it (a key, an
+// input method's text, a paste): the rest of the text, the caret and the
+// undo history of the earlier edits stay, and the author is told.
+TEST_F(FieldBinderTest, RefusedInputIsUndoneAloneAndNamed) {
   auto* edit = add<QLineEdit>("EditName");
-  auto* memo = add<QPlainTextEdit>("MemoGroupItem");
+  auto* memo = add<QPlainTextEdit>("MemoFiles");
   binder.bind(&window);
-  QTest::keyClicks(edit, QStringLiteral("ab"));
-  edit->insert(QStringLiteral("〜"));  // WAVE DASH: code page 932 has only the full-width tilde
-  EXPECT_EQ(settings.text(TextField::EditName), "ab");
-  EXPECT_EQ(edit->text(), QStringLiteral("ab"));
+  test::typeText(edit, QStringLiteral("abc"));
+  edit->setCursorPosition(1);
+  test::commitText(edit, QStringLiteral("〜"));  // WAVE DASH: code page 932 has only the tilde
+  test::typeText(edit, QStringLiteral("x"));
+  EXPECT_EQ(edit->text(), QStringLiteral("axbc"));
+  EXPECT_EQ(settings.text(TextField::EditName), "axbc");
   ASSERT_EQ(told.size(), 1u);
   EXPECT_EQ(told[0], messages::notShiftJis("アプリケーションの名前", U'〜'));
 
-  // In a memo the refused line goes back to what the list holds.
-  settings.setLines(ListField::MemoGroupItem, {"a", "b"});
+  settings.setLines(ListField::MemoFiles, {"a.txt", "b.txt", "c.txt"});
   memo->moveCursor(QTextCursor::End);
-  memo->insertPlainText(QStringLiteral("c\u2014"));  // EM DASH
-  EXPECT_EQ(settings.lines(ListField::MemoGroupItem), (Lines{"a", "b"}));
-  EXPECT_EQ(memo->toPlainText(), QStringLiteral("a\nb\n"));
-  ASSERT_EQ(told.size(), 2u);
-  EXPECT_TRUE(told[1].find("スタートメニューのショートカット") != std::string::npos);
+  memo->moveCursor(QTextCursor::Left);  // the end of c.txt
+  test::typeText(memo, QStringLiteral("x"));
+  test::pasteText(memo, QStringLiteral("\u2014"));  // EM DASH from a web page
+  test::commitText(memo, QStringLiteral("〜"));
+  test::typeText(memo, QStringLiteral("y"));
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"a.txt", "b.txt", "c.txtxy"}));
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("a.txt\nb.txt\nc.txtxy\n"));
+  EXPECT_EQ(memo->textCursor().blockNumber(), 2);
+  EXPECT_EQ(memo->textCursor().positionInBlock(), 7);
+  EXPECT_EQ(told.size(), 3u);
+  while (memo->document()->isUndoAvailable()) memo->undo();
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"a.txt", "b.txt", "c.txt"}));
+}
+
+// Shift+Enter and the separators of pasted text start a new line in a memo;
+// a single-line field drops a pasted break, and shows what the record keeps.
+TEST_F(FieldBinderTest, LineBreaksAsAuthorsTypeAndPasteThem) {
+  auto* edit = add<QLineEdit>("EditName");
+  auto* memo = add<QPlainTextEdit>("MemoFiles");
+  binder.bind(&window);
+  test::typeText(memo, QStringLiteral("ab"));
+  QTest::keyClick(memo, Qt::Key_Return, Qt::ShiftModifier);
+  test::typeText(memo, QStringLiteral("cd"));
+  test::pasteText(memo, QStringLiteral("e\u2028f\u2029g\r\nh"));
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"ab", "cde", "f", "g", "h"}));
+  EXPECT_EQ(memo->textCursor().blockNumber(), 4);
+
+  for (const QString& pasted : {QStringLiteral("Vel\nquin"), QStringLiteral("Vel\r\nquin"),
+                                QStringLiteral("Vel\u2028quin")}) {
+    edit->clear();
+    test::pasteText(edit, pasted);
+    EXPECT_EQ(edit->text(), QStringLiteral("Velquin"));
+    EXPECT_EQ(settings.text(TextField::EditName), "Velquin");
+  }
+  EXPECT_TRUE(told.empty());
 }
 
 // 0xED40 is a character with a second code (0xFA5C): a list keeps the code it

@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "drop_files.h"
@@ -102,17 +104,22 @@ TEST_F(Form2Test, FilesDroppedOnTheFileListJoinItAndOnlyThere) {
   // As the file dialog gives a path: with the system's own separators.
   const auto native = [](const QString& path) { return QDir::toNativeSeparators(path); };
   settings.setProgram(pathFromUtf8(native(dist.filePath(QStringLiteral("app.exe"))).toStdString()));
-  settings.setLines(ListField::MemoFiles, {"kept"});
+  Lines kept(200, "kept");
+  settings.setLines(ListField::MemoFiles, kept);
+  form->show();
   auto* files = find<QPlainTextEdit>("MemoFiles");
 
+  // The added lines come into view; the list is not shown again from the top.
   EXPECT_TRUE(velquin::test::dropFiles(files->viewport(), {dist.filePath(QStringLiteral("sub"))}));
-  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"kept", "sub\\a.txt"}));
-  EXPECT_EQ(files->toPlainText(), QStringLiteral("kept\nsub\\a.txt\n"));
+  kept.push_back("sub\\a.txt");
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), kept);
+  EXPECT_EQ(files->document()->lastBlock().previous().text(), QStringLiteral("sub\\a.txt"));
+  EXPECT_TRUE(files->viewport()->rect().contains(files->cursorRect()));
+  EXPECT_GT(files->verticalScrollBar()->value(), 0);
 
   velquin::test::dropFiles(files->viewport(), {dist.filePath(QStringLiteral("app.exe")),
                                                other.filePath(QStringLiteral("x.txt"))});
-  EXPECT_EQ(settings.lines(ListField::MemoFiles),
-            (Lines{"kept", "sub\\a.txt"}));  // nothing in part
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), kept);  // nothing in part
   EXPECT_EQ(prompts.shown, std::vector<std::string>{messages::dropOutside(
                                native(other.filePath(QStringLiteral("x.txt"))).toStdString(),
                                pathToUtf8(settings.distDir()))});
