@@ -57,12 +57,11 @@ bool fileExists(const std::filesystem::path& path) {
 
 ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_view bytes) {
   // A settings file that is a symbolic link is replaced where the link
-  // leads, so that the link stays: the file it names may be shared.
-  const DWORD linkAttrs = GetFileAttributesW(link.c_str());
-  const std::filesystem::path target =
-      linkAttrs != INVALID_FILE_ATTRIBUTES && (linkAttrs & FILE_ATTRIBUTE_REPARSE_POINT)
-          ? resolvedPath(link)
-          : link;
+  // leads, so that the link stays: the file it names may be shared. The
+  // final path of the file says where that is (every file has one, and a
+  // link need not say it is one: Wine shows a Unix link to a file as the
+  // file).
+  const std::filesystem::path target = resolvedPath(link);
   const DWORD attrs = GetFileAttributesW(target.c_str());
   if (attrs != INVALID_FILE_ATTRIBUTES &&
       (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
