@@ -51,6 +51,8 @@ DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::pa
   std::vector<fs::path> relatives;
   for (const fs::path& item : dropped) {
     std::optional<fs::path> rel = pathBelow(dist, resolvedEntryPath(item));
+    // The distribution folder itself, also by a link to it from elsewhere.
+    if (!rel && pathBelow(dist, resolvedPath(item)) == fs::path(".")) rel = ".";
     if (!rel) {
       out.refusal = messages::dropOutside(pathToUtf8(item), pathToUtf8(s.distDir()));
       return out;

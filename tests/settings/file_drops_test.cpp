@@ -122,6 +122,8 @@ TEST_F(FileDrops, LinksKeepTheirOwnNames) {
     EXPECT_EQ(d.refusal, "") << item;
     EXPECT_EQ(d.lines, lines) << item;
   }
+  // A link to the distribution folder itself is that folder.
+  EXPECT_EQ(drop({other / "alias"}).lines, drop({dir.path()}).lines);
 }
 
 // As the scan reports them: left out and named, the rest added.
