@@ -87,9 +87,6 @@ TEST(ReplaceFileWhole, LinkStaysAndItsFileIsReplaced) {
   }
   EXPECT_EQ(fs::status(dir / "shared" / "Rivo.ini").permissions(),
             fs::perms::owner_read | fs::perms::owner_write);
-  int entries = 0;
-  for ([[maybe_unused]] auto& e : fs::directory_iterator(dir / "shared")) ++entries;
-  EXPECT_EQ(entries, 2);
 }
 #endif
 
