@@ -1,25 +1,17 @@
 #include "file_drops.h"
 
 #include <system_error>
+#include <unordered_set>
 
-#include "details_command.h"
 #include "folder_scan.h"
 #include "messages.h"
+#include "names.h"
 #include "paths.h"
 
 namespace velquin {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The path with links and "." or ".." resolved where it exists, so that a
-// file reached through another spelling of the distribution folder is still
-// found inside it.
-fs::path resolved(const fs::path& p) {
-  std::error_code ec;
-  fs::path r = fs::weakly_canonical(p, ec);
-  return ec ? p.lexically_normal() : r;
-}
 
 bool endsWithExe(const fs::path& p) {
   std::string ext = pathToUtf8(p.extension());
@@ -48,20 +40,24 @@ DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::pa
         messages::dropBeforeProgram(dropped.empty() ? std::string() : pathToUtf8(dropped.front()));
     return out;
   }
-  const fs::path dist = resolved(s.distDir());
+  const fs::path dist = resolvedPath(s.distDir());
   const std::string iniName = s.text(TextField::EditIniName);
   const std::string engine = engineBaseName(iniName) + ".exe";
 
   // Every item is checked before any is listed: a drop is taken whole or not
-  // at all.
+  // at all. An item is where its folder really is (so that another spelling
+  // of the distribution folder is still inside it), under the name it has
+  // there: a link in the folder is one of its files, wherever it points.
   std::vector<fs::path> relatives;
   for (const fs::path& item : dropped) {
-    const fs::path rel = resolved(item).lexically_relative(dist);
-    if (rel.empty() || *rel.begin() == "..") {
+    std::optional<fs::path> rel = pathBelow(dist, resolvedEntryPath(item));
+    // The distribution folder itself, also by a link to it from elsewhere.
+    if (!rel && pathBelow(dist, resolvedPath(item)) == fs::path(".")) rel = ".";
+    if (!rel) {
       out.refusal = messages::dropOutside(pathToUtf8(item), pathToUtf8(s.distDir()));
       return out;
     }
-    relatives.push_back(rel);
+    relatives.push_back(std::move(*rel));
   }
 
   for (std::size_t i = 0; i < dropped.size(); ++i) {
@@ -97,9 +93,12 @@ DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::pa
 
   // The engine installs itself and the settings file through the entries
   // Create adds: their copies at the top of the folder are not the author's.
-  std::erase_if(out.lines, [&](const std::string& line) {
-    return equalsIgnoringCase(line, engine) || equalsIgnoringCase(line, iniName);
-  });
+  // A file the list already names, in any letter case, is not named again,
+  // nor one the drop gives twice.
+  std::unordered_set<std::string> listed{foldCase(engine), foldCase(iniName)};
+  for (const std::string& line : s.lines(ListField::MemoFiles)) listed.insert(foldCase(line));
+  std::erase_if(out.lines,
+                [&](const std::string& line) { return !listed.insert(foldCase(line)).second; });
   return out;
 }
 

@@ -20,9 +20,12 @@ std::optional<std::string> programRefusal(const std::vector<std::filesystem::pat
 
 struct DroppedFiles {
   // Lines for MemoFiles (Shift-JIS), as the folder scan writes them:
-  // relative to the distribution folder, with backslashes; a folder gives
-  // every file under it, in the scan's order. The engine's own file and the
-  // settings file, at the top of the distribution folder, are left out.
+  // relative to the distribution folder, with backslashes, each item under
+  // the name it has there (a link by its own name, not its target's); a
+  // folder gives every file under it, in the scan's order. The engine's own
+  // file and the settings file, at the top of the distribution folder, are
+  // left out, and so is a file that MemoFiles already names (letter case
+  // aside, as Windows compares names) or that the drop gives once before.
   std::vector<std::string> lines;
   // Files whose names code page 932 cannot hold (UTF-8, relative), left out.
   std::vector<std::string> unwritable;

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <system_error>
+
+#include "paths.h"
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -52,7 +55,13 @@ bool fileExists(const std::filesystem::path& path) {
 
 #ifdef _WIN32
 
-ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_view bytes) {
+ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_view bytes) {
+  // A settings file that is a symbolic link is replaced where the link
+  // leads, so that the link stays: the file it names may be shared. The
+  // final path of the file says where that is (every file has one, and a
+  // link need not say it is one: Wine shows a Unix link to a file as the
+  // file).
+  const std::filesystem::path target = resolvedPath(link);
   const DWORD attrs = GetFileAttributesW(target.c_str());
   if (attrs != INVALID_FILE_ATTRIBUTES &&
       (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
@@ -92,7 +101,30 @@ ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_
 
 #else
 
-ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_view bytes) {
+namespace {
+
+// The file a settings file that is a symbolic link leads to, through every
+// link on the way (the file need not exist yet); nothing for a loop of links.
+std::optional<std::filesystem::path> linkedFile(std::filesystem::path p) {
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(p, ec))) return p;
+    const std::filesystem::path to = std::filesystem::read_symlink(p, ec);
+    if (ec) return p;
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_view bytes) {
+  // A settings file that is a link is replaced where the link leads, so that
+  // the link stays: the file it names may be shared. The temporary file then
+  // stands beside that file, for the rename.
+  const std::optional<std::filesystem::path> linked = linkedFile(link);
+  if (!linked) return ReplaceStatus::CannotCreate;
+  const std::filesystem::path& target = *linked;
   // A read-only settings file is the author's way of keeping it; rename()
   // would replace it regardless, so it is refused as the engine's own
   // platform would refuse it. A folder of that name cannot be replaced either.

@@ -4,7 +4,9 @@
 //
 // The new content goes to a temporary file in the same folder; only when every
 // byte is written and flushed does it take the place of the old file. On any
-// failure the old file is as it was and the temporary file is gone.
+// failure the old file is as it was and the temporary file is gone. A target
+// that is a symbolic link stays one: the file it leads to is replaced (with
+// the temporary file beside that file), keeping its permissions.
 
 #include <filesystem>
 #include <string_view>

@@ -10,7 +10,12 @@
 #include "paths.h"
 #include "sjis.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -169,14 +174,8 @@ class Scanner {
 #else
   void folder(const std::filesystem::path& path, const std::optional<std::string>& sjisPrefix,
               const std::string& shownPrefix) {
-    // The real path tells a folder reached again through a junction or a link.
-    // Some volumes give none (network and virtual drives, and paths in the
-    // \\?\ form); the folder is still listed, and its own path stands in
-    // for loop detection there.
+    if (!firstVisit(path)) return;
     std::error_code ec;
-    auto real = std::filesystem::canonical(path, ec);
-    if (ec) real = path.lexically_normal();
-    if (!seen_.insert(real.native()).second) return;
     std::vector<std::pair<std::filesystem::path, bool>> entries;
     std::filesystem::directory_iterator it(path, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
@@ -194,7 +193,41 @@ class Scanner {
   }
 
  private:
-  std::set<std::filesystem::path::string_type> seen_;
+  // A folder reached again through a junction or a symbolic link is known by
+  // its identity: the volume's serial number and the folder's index on that
+  // volume, whatever path led to it. Where the system gives none (the folder
+  // cannot be opened, the volume keeps no index), the path text stands in.
+  bool firstVisit(const std::filesystem::path& path) {
+    const HANDLE h = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+      BY_HANDLE_FILE_INFORMATION info;
+      const bool known = GetFileInformationByHandle(h, &info) &&
+                         (info.nFileIndexHigh != 0 || info.nFileIndexLow != 0);
+      CloseHandle(h);
+      if (known)
+        return seenIds_
+            .insert(
+                {info.dwVolumeSerialNumber,
+                 (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow})
+            .second;
+    }
+    return seenPaths_.insert(path.lexically_normal().native()).second;
+  }
+
+  struct FolderId {
+    DWORD volume;
+    unsigned long long index;
+    bool operator==(const FolderId&) const = default;
+  };
+  struct FolderIdHash {
+    std::size_t operator()(const FolderId& d) const {
+      return std::hash<unsigned long long>()(d.index * 31u + d.volume);
+    }
+  };
+  std::unordered_set<FolderId, FolderIdHash> seenIds_;
+  std::set<std::filesystem::path::string_type> seenPaths_;
 #endif
 };
 

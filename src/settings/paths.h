@@ -53,4 +53,20 @@ std::optional<std::filesystem::path> nameFromSjis(std::string_view bytes);
 std::filesystem::path joinName(const std::filesystem::path& folder,
                                const std::filesystem::path& name);
 
+// The absolute path as the file system knows it: in the part that exists,
+// links and "." or ".." resolved, and on Windows short names expanded and
+// every name in the letter case its folder holds; the rest follows as given.
+std::filesystem::path resolvedPath(const std::filesystem::path& path);
+
+// The path of an entry of a folder: the folder resolved as above, the entry
+// itself kept. A link stays the link, named as its folder lists it (on
+// Windows, by its long name in the folder's letter case).
+std::filesystem::path resolvedEntryPath(const std::filesystem::path& path);
+
+// The part of `path` below `folder` (both resolved), with names compared as
+// the system compares them (on Windows, in any letter case): "." for the
+// folder itself, nothing when `path` lies outside it.
+std::optional<std::filesystem::path> pathBelow(const std::filesystem::path& folder,
+                                               const std::filesystem::path& path);
+
 }  // namespace velquin

@@ -90,7 +90,42 @@ TEST_F(FileDrops, OutsideOrBeforeAProgramIsRefusedWhole) {
   EXPECT_EQ(none.refusal, messages::dropBeforeProgram(pathToUtf8(dir / "readme.txt")));
 }
 
+// A file the list names already, in any letter case, or that the drop gives
+// twice, is added once; the others are added.
+TEST_F(FileDrops, FilesTheListHoldsAreNotAddedAgain) {
+  s.setLines(ListField::MemoFiles, {"README.TXT", "Sub\\A.txt"});
+  Lines expected{"sub\\c.txt"};
+  for (const auto& l : scanFolder(dir / "sub", std::string("sub\\")).lines)
+    if (l != "sub\\a.txt" && l != "sub\\c.txt") expected.push_back(l);
+  ASSERT_EQ(expected.size(), 3u);
+  EXPECT_EQ(drop({dir / "readme.txt", dir / "sub" / "c.txt", dir / "sub"}).lines, expected);
+}
+
 #ifndef _WIN32
+// As the folder scan lists them: a link in the folder (or reached through
+// another spelling of it) is named as the link, wherever it leads.
+TEST_F(FileDrops, LinksKeepTheirOwnNames) {
+  test::TempDir other;
+  touch(other / "outside.txt");
+  fs::create_symlink("sub/a.txt", dir / "current.dll");
+  fs::create_symlink(other / "outside.txt", dir / "license.txt");
+  fs::create_directory_symlink("sub/deeper", dir / "latest");
+  fs::create_directory_symlink(dir.path(), other / "alias");
+  const std::pair<fs::path, Lines> cases[] = {
+      {dir / "current.dll", {"current.dll"}},
+      {dir / "license.txt", {"license.txt"}},
+      {dir / "latest", {"latest\\b.txt"}},
+      {other / "alias" / "current.dll", {"current.dll"}},
+  };
+  for (const auto& [item, lines] : cases) {
+    const DroppedFiles d = drop({item});
+    EXPECT_EQ(d.refusal, "") << item;
+    EXPECT_EQ(d.lines, lines) << item;
+  }
+  // A link to the distribution folder itself is that folder.
+  EXPECT_EQ(drop({other / "alias"}).lines, drop({dir.path()}).lines);
+}
+
 // As the scan reports them: left out and named, the rest added.
 TEST_F(FileDrops, NamesCodePage932CannotHoldAreReported) {
   touch(dir / "sub" / pathFromUtf8("表\u2014.txt"));

@@ -67,6 +67,27 @@ TEST(ReplaceFileWhole, KeepsPermissionsOfOldFile) {
   EXPECT_EQ(std::filesystem::status(target).permissions(),
             P::owner_read | P::owner_write | P::others_read);
 }
+
+// A linked settings file (one copy shared by several folders) is written
+// where the link leads; the link and the file's permissions stay.
+TEST(ReplaceFileWhole, LinkStaysAndItsFileIsReplaced) {
+  test::TempDir dir;
+  namespace fs = std::filesystem;
+  fs::create_directories(dir / "dist");
+  fs::create_directories(dir / "shared");
+  test::writeBytes(dir / "shared" / "Rivo.ini", "old");
+  fs::permissions(dir / "shared" / "Rivo.ini", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("../shared/Rivo.ini", dir / "dist" / "Rivo.ini");
+  fs::create_symlink("../shared/New.ini", dir / "dist" / "New.ini");  // not written yet
+
+  for (const char* name : {"Rivo.ini", "New.ini"}) {
+    EXPECT_EQ(replaceFileWhole(dir / "dist" / name, "new"), ReplaceStatus::Replaced);
+    EXPECT_TRUE(fs::is_symlink(dir / "dist" / name)) << name;
+    EXPECT_EQ(test::readBytes(dir / "shared" / name), "new");
+  }
+  EXPECT_EQ(fs::status(dir / "shared" / "Rivo.ini").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+}
 #endif
 
 }  // namespace

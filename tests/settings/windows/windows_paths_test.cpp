@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include "settings/create_command.h"
+#include "settings/file_drops.h"
 #include "settings/file_replace.h"
 #include "settings/paths.h"
+#include "symlinks.h"
 #include "test_support.h"
 
 namespace velquin {
@@ -129,6 +131,58 @@ TEST(WindowsReplaceFile, KeepsNoTemporaryFileWhenTheFolderIsGone) {
   const auto target = dir / "gone" / "Rivo.ini";
   EXPECT_EQ(replaceFileWhole(target, "x"), ReplaceStatus::CannotCreate);
   EXPECT_EQ(entriesIn(dir.path()), 0);
+}
+
+// A settings file linked to a shared copy: the copy is written and the link
+// stays.
+TEST(WindowsReplaceFile, WritesWhereALinkedFileLeads) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir / L"dist");
+  std::filesystem::create_directories(dir / L"shared");
+  test::writeBytes(dir / L"shared" / L"Rivo.ini", "old");
+  const test::Symlink link(L"..\\shared\\Rivo.ini", dir / L"dist" / L"Rivo.ini", false);
+  if (!link.made()) GTEST_SKIP() << "no symbolic links can be made here";
+  EXPECT_EQ(replaceFileWhole(dir / L"dist" / L"Rivo.ini", "new"), ReplaceStatus::Replaced);
+  EXPECT_EQ(test::readBytes(dir / L"shared" / L"Rivo.ini"), "new");
+}
+
+std::filesystem::path shortPathOf(const std::filesystem::path& p) {
+  wchar_t buf[MAX_PATH];
+  const DWORD n = GetShortPathNameW(p.c_str(), buf, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::filesystem::path(std::wstring(buf, n)) : p;
+}
+
+std::filesystem::path lowerCase(const std::filesystem::path& p) {
+  std::wstring s = p.native();
+  CharLowerBuffW(s.data(), static_cast<DWORD>(s.size()));
+  return s;
+}
+
+// The distribution folder in another letter case or by its short name is the
+// folder all the same, and a drop gives the names as the folder holds them.
+TEST(WindowsDrops, AnySpellingOfTheFolderIsTheFolder) {
+  test::TempDir dir;
+  const auto folder = dir / L"Dist Folder";
+  std::filesystem::create_directories(folder / L"sub");
+  for (const wchar_t* f : {L"app.exe", L"Read Me First.txt", L"sub\\a.txt"})
+    test::writeBytes(folder / f, "x");
+  struct Case {
+    std::filesystem::path program, item;
+    std::string line;
+  };
+  const Case cases[] = {
+      {lowerCase(folder / L"app.exe"), folder / L"sub" / L"a.txt", "sub\\a.txt"},
+      {shortPathOf(folder / L"app.exe"), folder / L"Read Me First.txt", "Read Me First.txt"},
+      {folder / L"app.exe", shortPathOf(folder / L"Read Me First.txt"), "Read Me First.txt"},
+      {folder / L"app.exe", lowerCase(folder) / L"SUB" / L"A.TXT", "sub\\a.txt"},
+  };
+  for (const auto& [program, item, line] : cases) {
+    InstallSettings s;
+    s.setProgram(program);
+    const DroppedFiles d = listDroppedFiles(s, {item});
+    EXPECT_EQ(d.refusal, "") << item.string();
+    EXPECT_EQ(d.lines, std::vector<std::string>{line}) << item.string();
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "settings/folder_scan.h"
+#include "symlinks.h"
 #include "test_support.h"
 
 namespace velquin {
@@ -86,6 +87,16 @@ TEST_F(WindowsScan, FolderWithoutRealPathIsStillListed) {
   touch(dir / L"help" / L"help.hlp");
   const std::filesystem::path prefixed = L"\\\\?\\" + dir.path().native();
   EXPECT_EQ(sorted(scanFolder(prefixed).lines), sorted({"app.exe", "help\\help.hlp"}));
+}
+
+// A link back up is a folder already listed, whatever its path: it is listed
+// once and not followed.
+TEST_F(WindowsScan, LinkBackUpIsListedOnce) {
+  touch(dir / L"top.txt");
+  touch(dir / L"sub" / L"in.txt");
+  const test::Symlink up(L"..", dir / L"sub" / L"up", true);
+  if (!up.made()) GTEST_SKIP() << "no symbolic links can be made here";
+  EXPECT_EQ(sorted(scanFolder(dir.path()).lines), sorted({"top.txt", "sub\\in.txt"}));
 }
 
 }  // namespace
