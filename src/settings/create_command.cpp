@@ -37,7 +37,7 @@ std::optional<std::string> takeIniFileName(const InstallSettings& s, UserPrompts
 
 CreateOutcome runCreateCommand(InstallSettings& s, UserPrompts& prompts) {
   using T = TextField;
-  const CreateOutcome refused{CreateResult::Refused, {}};
+  CreateOutcome refused{CreateResult::Refused, {}};
 
   if (s.program().empty() || s.text(T::EditInstallTitle).empty() || s.text(T::EditName).empty()) {
     prompts.showInformation(std::string(messages::kFillMainFields));

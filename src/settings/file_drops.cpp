@@ -49,7 +49,7 @@ DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::pa
     return out;
   }
   const fs::path dist = resolved(s.distDir());
-  const std::string iniName = s.text(TextField::EditIniName);
+  const std::string& iniName = s.text(TextField::EditIniName);
   const std::string engine = engineBaseName(iniName) + ".exe";
 
   // Every item is checked before any is listed: a drop is taken whole or not
