@@ -41,8 +41,8 @@ DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::pa
     return out;
   }
   const fs::path dist = resolvedPath(s.distDir());
-  const std::string iniName = s.text(TextField::EditIniName);
-  const std::string engine = engineBaseName(iniName) + ".exe";
+  const std::string& iniName = s.text(TextField::EditIniName);
+  const std::string engine = engineFileName(iniName);
 
   // Every item is checked before any is listed: a drop is taken whole or not
   // at all. An item is where its folder really is (so that another spelling

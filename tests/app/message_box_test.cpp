@@ -21,7 +21,7 @@ namespace {
 using Answer = UserPrompts::Answer;
 
 // Shows the box modally and runs `act` on it once it is up.
-Answer askWhileUp(BoxKind kind, const QString& text, std::function<void(QDialog*)> act) {
+Answer askWhileUp(BoxKind kind, const QString& text, const std::function<void(QDialog*)>& act) {
   QTimer::singleShot(0, [act] {
     auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);

@@ -21,7 +21,7 @@ namespace velquin::app {
 namespace {
 
 // Runs `act` on the file dialog once it is up.
-void whileFileDialogUp(std::function<void(QFileDialog*)> act) {
+void whileFileDialogUp(const std::function<void(QFileDialog*)>& act) {
   QTimer::singleShot(0, [act] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);

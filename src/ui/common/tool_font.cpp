@@ -11,8 +11,8 @@ QStringList installedFamilies() {
   // stand-in is asked for by its Japanese name as well (under Wine, which has
   // no Microsoft fonts; asked for by the name alone, the system there offers
   // a face of another kind).
-  const QStringList wanted{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                           QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")};
+  QStringList wanted{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                     QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")};
   const QStringList installed = QFontDatabase::families();
   for (qsizetype i = 0; i < wanted.size(); ++i) {
     if (installed.contains(wanted[i], Qt::CaseInsensitive)) return wanted.mid(i);

@@ -155,7 +155,7 @@ TEST_F(FieldBinderTest, MemoEditsOfAnyKindKeepTheListInStep) {
     const int size = memo->document()->characterCount() - 1;
     const int at = int(random() % unsigned(size + 1));
     const int to = std::min(size, at + int(random() % 4));
-    const QString insert = inserts[qsizetype(random() % unsigned(inserts.size()))];
+    const QString& insert = inserts[qsizetype(random() % unsigned(inserts.size()))];
     const bool undo = random() % 9 == 0;
     for (QTextDocument* doc : {memo->document(), &shadow}) {
       if (undo) {

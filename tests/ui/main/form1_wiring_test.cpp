@@ -25,7 +25,7 @@ void writeFile(const QString& path) {
 }
 
 // Runs `inspect` on the modal window once it is up, then closes it.
-void whileModal(std::function<void(QWidget*)> inspect) {
+void whileModal(const std::function<void(QWidget*)>& inspect) {
   QTimer::singleShot(0, [inspect] {
     QWidget* modal = QApplication::activeModalWidget();
     inspect(modal);
