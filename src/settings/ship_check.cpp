@@ -1,6 +1,7 @@
 #include "ship_check.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "create_command.h"
 #include "details_command.h"
@@ -124,10 +125,13 @@ void checkFileEntry(const ShipCheckContext& c, std::string_view raw, const Place
     }
     at.error(messages::ship::badOverwriteMode(shown(*mode)));
   }
-  if (isRelative(name) && !c.inFolder(name)) at.error(messages::ship::notInFolder(shown(name)));
+  // Most lines are just a name: one look-up tells both.
+  const ShipCheckContext::Known line = c.about(raw);
+  if (isRelative(name) && !(name == raw ? line : c.about(name)).inFolder)
+    at.error(messages::ship::notInFolder(shown(name)));
   if (equalsIgnoringCase(name, c.engineFile()) || equalsIgnoringCase(name, c.iniFile()))
     at.warning(messages::ship::kAddedByTheTool);
-  if (c.timesListed(raw) > 1) at.warning(messages::ship::kListedTwice);
+  if (line.listed > 1) at.warning(messages::ship::kListedTwice);
 }
 
 // Shortcuts: name, file, parameters, icon file, icon number.
@@ -155,12 +159,10 @@ bool isShortcutList(ListField list) {
          list == ListField::MemoDesktopItem;
 }
 
-}  // namespace
-
-std::size_t ShipCheckContext::NameHash::operator()(std::string_view s) const {
-  // Names that equalsIgnoringCase holds equal must hash alike: ASCII letters
-  // are folded, and of a character in the rows of the full-width letters
-  // that have a case (Latin, Greek, Cyrillic) only the first byte counts.
+// Names that equalsIgnoringCase holds equal must hash alike: ASCII letters
+// are folded, and of a character in the rows of the full-width letters that
+// have a case (Latin, Greek, Cyrillic) only the first byte counts.
+std::uint64_t nameHash(std::string_view s) {
   std::uint64_t h = 14695981039346656037ULL;
   const auto mix = [&h](unsigned char b) { h = (h ^ b) * 1099511628211ULL; };
   sjis::forEachChar(s, [&](std::size_t i, std::size_t length) {
@@ -175,12 +177,10 @@ std::size_t ShipCheckContext::NameHash::operator()(std::string_view s) const {
                        (code >= 0x8440 && code <= 0x8491);
     if (!cased) mix(static_cast<unsigned char>(s[i + 1]));
   });
-  return static_cast<std::size_t>(h);
+  return h;
 }
 
-bool ShipCheckContext::NameEqual::operator()(std::string_view a, std::string_view b) const {
-  return a == b || equalsIgnoringCase(a, b);
-}
+}  // namespace
 
 ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
                                    std::string_view iniFileName,
@@ -188,22 +188,53 @@ ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
     : folder_(std::move(folderFiles)),
       engine_(engineBaseName(iniFileName) + ".exe"),
       ini_(iniFileName) {
-  names_.reserve(folder_.size() + fileLines.size());
+  std::size_t slots = 16;
+  while (slots < 2 * (folder_.size() + fileLines.size() / 8 + 1)) slots *= 2;
+  slots_.resize(slots);
+  shift_ = 64 - std::countr_zero(slots);
+  entries_.reserve(slots / 2);
   for (const std::string& f : folder_) {
-    Counts& counts = names_[f];
-    if (counts.inFolder) continue;  // a name twice (which no folder gives)
-    counts.inFolder = true;
-    counts.aside =
+    Known& known = entry(f, false);
+    if (known.inFolder) continue;  // a name twice (which no folder gives)
+    known.inFolder = true;
+    known.aside =
         f.find('\\') == std::string::npos &&
         (equalsIgnoringCase(f, engine_) || equalsIgnoringCase(f, ini_) || isTemporaryName(f));
-    if (!counts.aside) ++unlisted_;
+    if (!known.aside) ++unlisted_;
   }
   for (const std::string& line : fileLines) addFileLine(line);
 }
 
-const ShipCheckContext::Counts* ShipCheckContext::find(std::string_view key) const {
-  const auto it = names_.find(key);
-  return it == names_.end() ? nullptr : &it->second;
+std::size_t ShipCheckContext::slotOf(std::string_view key, std::uint64_t hash) const {
+  const auto tag = static_cast<std::uint32_t>(hash);
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = (hash * 0x9E3779B97F4A7C15ULL) >> shift_;; i = (i + 1) & mask) {
+    if (slots_[i] == 0) return i;
+    const Entry& e = entries_[slots_[i] - 1];
+    if (e.tag != tag || e.size != key.size()) continue;
+    const std::string_view name(e.data, e.size);
+    if (name == key || equalsIgnoringCase(name, key)) return i;
+  }
+}
+
+ShipCheckContext::Known& ShipCheckContext::entry(std::string_view key, bool keep) {
+  const std::uint64_t hash = nameHash(key);
+  std::size_t i = slotOf(key, hash);
+  if (slots_[i] != 0) return entries_[slots_[i] - 1].known;
+  if (2 * (entries_.size() + 1) > slots_.size()) {
+    slots_.assign(slots_.size() * 2, 0);
+    --shift_;
+    for (std::size_t n = 0; n < entries_.size(); ++n) {
+      const std::string_view name(entries_[n].data, entries_[n].size);
+      slots_[slotOf(name, nameHash(name))] = static_cast<std::uint32_t>(n + 1);
+    }
+    i = slotOf(key, hash);
+  }
+  const char* data = keep ? own_.emplace_back(key).data() : key.data();
+  entries_.push_back(
+      {data, static_cast<std::uint32_t>(key.size()), static_cast<std::uint32_t>(hash), {}});
+  slots_[i] = static_cast<std::uint32_t>(entries_.size());
+  return entries_.back().known;
 }
 
 ShipCheckContext::FileLineChange ShipCheckContext::count(std::string_view line, int by) {
@@ -214,20 +245,17 @@ ShipCheckContext::FileLineChange ShipCheckContext::count(std::string_view line, 
     n = by > 0 ? n + 1 : (n > 0 ? n - 1 : 0);
     return before != (n > crossing);
   };
-  {
-    auto it = names_.find(line);
-    if (it == names_.end()) it = names_.emplace(std::string(line), Counts{}).first;
-    change.copies = step(it->second.asLine, 1);
-  }
-  std::string buffer;
-  const std::string_view name = nameKey(splitAtComma(engineValue(line)).head, buffer);
+  std::string lineBuffer, nameBuffer;
+  const std::string_view lineKey = nameKey(line, lineBuffer);
+  Known& asLine = entry(lineKey, true);
+  change.copies = step(asLine.listed, 1);
+  const std::string_view name = nameKey(splitAtComma(engineValue(line)).head, nameBuffer);
   if (name.empty()) return change;
-  auto it = names_.find(name);
-  if (it == names_.end()) it = names_.emplace(std::string(name), Counts{}).first;
-  Counts& counts = it->second;
-  change.installed = step(counts.asName, 0);
-  if (change.installed && counts.inFolder && !counts.aside)
-    unlisted_ = counts.asName > 0 ? unlisted_ - 1 : unlisted_ + 1;
+  // Most lines are just a name.
+  Known& known = name == lineKey ? asLine : entry(name, true);
+  change.installed = step(known.installedBy, 0);
+  if (change.installed && known.inFolder && !known.aside)
+    unlisted_ = known.installedBy > 0 ? unlisted_ - 1 : unlisted_ + 1;
   return change;
 }
 
@@ -239,30 +267,25 @@ ShipCheckContext::FileLineChange ShipCheckContext::removeFileLine(std::string_vi
   return count(line, -1);
 }
 
-bool ShipCheckContext::inFolder(std::string_view name) const {
+ShipCheckContext::Known ShipCheckContext::about(std::string_view nameOrLine) const {
   std::string buffer;
-  const Counts* counts = find(nameKey(name, buffer));
-  return counts && counts->inFolder;
+  const std::string_view key = nameKey(nameOrLine, buffer);
+  if (key.empty()) return {};
+  const std::uint32_t slot = slots_[slotOf(key, nameHash(key))];
+  return slot != 0 ? entries_[slot - 1].known : Known{};
 }
 
 bool ShipCheckContext::installs(std::string_view name) const {
-  if (equalsIgnoringCase(name, engine_) || equalsIgnoringCase(name, ini_)) return true;
-  std::string buffer;
-  const Counts* counts = find(nameKey(name, buffer));
-  return counts && counts->asName > 0;
-}
-
-std::uint32_t ShipCheckContext::timesListed(std::string_view line) const {
-  const Counts* counts = find(line);
-  return counts ? counts->asLine : 0;
+  return equalsIgnoringCase(name, engine_) || equalsIgnoringCase(name, ini_) ||
+         about(name).installedBy > 0;
 }
 
 std::vector<std::string> ShipCheckContext::unlistedFiles(std::size_t limit) const {
   std::vector<std::string> names;
   for (const std::string& f : folder_) {
     if (names.size() >= std::min(limit, unlisted_)) break;
-    const Counts& counts = *find(f);
-    if (!counts.aside && counts.asName == 0) names.push_back(f);
+    const Known known = about(f);
+    if (!known.aside && known.installedBy == 0) names.push_back(f);
   }
   return names;
 }

@@ -20,10 +20,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "install_settings.h"
@@ -55,6 +55,9 @@ class ShipCheckContext {
   // folder, relative, with backslashes, Shift-JIS); `fileLines`: MemoFiles.
   ShipCheckContext(std::vector<std::string> folderFiles, std::string_view iniFileName,
                    const std::vector<std::string>& fileLines);
+  // It holds views of its own strings.
+  ShipCheckContext(const ShipCheckContext&) = delete;
+  ShipCheckContext& operator=(const ShipCheckContext&) = delete;
 
   // What a line of the file list that came or went changed beyond itself.
   struct FileLineChange {
@@ -68,44 +71,55 @@ class ShipCheckContext {
   // The engine's file name (EngineBaseName followed by ".exe") and IniFileName.
   const std::string& engineFile() const { return engine_; }
   const std::string& iniFile() const { return ini_; }
-  // A file of the distribution folder, relative to it.
-  bool inFolder(std::string_view name) const;
+
+  // What is known of a name, or of a line of the file list (letter case
+  // aside, and a slash taken for a backslash, as Windows takes it).
+  struct Known {
+    bool inFolder = false;          // a file of the distribution folder, relative to it
+    bool aside = false;             // in the folder, but never to be listed (see below)
+    std::uint32_t installedBy = 0;  // lines of the file list that install it
+    std::uint32_t listed = 0;       // lines of the file list that are this text
+  };
+  Known about(std::string_view nameOrLine) const;
+  bool inFolder(std::string_view name) const { return about(name).inFolder; }
   // A file that the engine installs: a name of the file list, the engine's
   // file or the settings file, relative to the install folder.
   bool installs(std::string_view name) const;
-  // How many lines of the file list are this line (letter case aside).
-  std::uint32_t timesListed(std::string_view line) const;
+
   // The folder's files that no line of the file list installs, in the
-  // folder scan's order; the engine's file, the settings file and the
-  // tool's own temporary files in the folder itself aside.
+  // folder scan's order (the first `limit` of them); the engine's file, the
+  // settings file and the tool's own temporary files in the folder itself
+  // aside.
   std::size_t unlistedCount() const { return unlisted_; }
-  // (The first `limit` of them.)
   std::vector<std::string> unlistedFiles(std::size_t limit = SIZE_MAX) const;
 
-  // Case-blind hashing and comparing of Shift-JIS names.
-  struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const;
-  };
-  struct NameEqual {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const;
-  };
-
  private:
-  struct Counts {
-    bool inFolder = false;
-    bool aside = false;        // in the folder, but never to be listed
-    std::uint32_t asName = 0;  // lines of the file list that install this name
-    std::uint32_t asLine = 0;  // lines of the file list that are this text
+  // The names, each with what is known of it, in the order they came (a
+  // name is a view of one of the folder's names or of own_, which never
+  // move), found through a table of open addressing: a slot holds the
+  // entry's number from 1, or 0 when it is free.
+  // A check that goes through the list in the folder's order reads the
+  // entries in their order.
+  struct Entry {
+    const char* data;
+    std::uint32_t size;
+    std::uint32_t tag;  // bits of the name's hash, compared first
+    Known known;
   };
+  // The slot that holds `key`, or the free one where it would go.
+  std::size_t slotOf(std::string_view key, std::uint64_t hash) const;
+  // The entry of `key`, added when missing (which may move every other);
+  // `keep`: a new key is copied into own_ (else it is one of the folder's).
+  Known& entry(std::string_view key, bool keep);
   FileLineChange count(std::string_view line, int by);
-  const Counts* find(std::string_view key) const;
 
   std::vector<std::string> folder_;
   std::string engine_;
   std::string ini_;
-  std::unordered_map<std::string, Counts, NameHash, NameEqual> names_;
+  std::deque<std::string> own_;
+  std::vector<Entry> entries_;
+  std::vector<std::uint32_t> slots_;  // a power of two of them, at most half used
+  int shift_ = 64;
   std::size_t unlisted_ = 0;
 };
 
