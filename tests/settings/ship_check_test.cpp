@@ -60,12 +60,9 @@ TEST(ShipCheck, FileListLines) {
                                 {"C:\\tools\\x.dll", {}},
                                 {"\\x.dll", {}},
                                 {"gone.txt", {E(m::notInFolder("gone.txt"))}},
-                                {"..\\ReadMe.txt", {E(m::notInFolder("..\\ReadMe.txt"))}},
                                 {sj("ReadMe.txt,２"), {E(m::badOverwriteMode("２"))}},
-                                {"ReadMe.txt,3", {E(m::badOverwriteMode("3"))}},
                                 {"a,b.txt", {E(m::kCommaInFileName)}},
                                 {"a,b.txt,2", {E(m::kCommaInFileName)}},
-                                {"x,y,1", {E(m::kCommaInFileName)}},
                                 {"Rivo.exe,2", {W(m::kAddedByTheTool)}},
                                 {"rivo.INI", {W(m::kAddedByTheTool)}},
                                 {" ReadMe.txt", {W(m::kBlankAtEnds)}},
@@ -96,7 +93,6 @@ TEST(ShipCheck, ShortcutLines) {
                   {"Velquin,tessaly.exe,/p,help\\Tessaly.hlp,0", {}},
                   {"Velquin,Rivo.exe,/r", {}},
                   {"Velquin,%WINDIR%\\notepad.exe,,,12", {}},
-                  {"Velquin,C:\\tools\\x.exe", {}},
                   {sj("ソフト,Tessaly.exe"), {}},  // ソ ends in the byte of a backslash
                   {"Velquin", {E(m::kShortcutNeedsNameAndFile)}},
                   {",Tessaly.exe", {E(m::kShortcutNeedsNameAndFile)}},
@@ -118,7 +114,6 @@ TEST(ShipCheck, FolderAndRegistryLists) {
   expectLines(L::MemoUninstallRegKey, {
                                           {"HKEY_CURRENT_USER\\Software\\Tessaly", {}},
                                           {"hkey_classes_root\\.tsy", {}},
-                                          {"HKEY_LOCAL_MACHINE\\Software\\Tessaly", {}},
                                           {"HKEY_USERS\\x", {E(m::kRegKeyRoot)}},
                                           {"HKCU\\Software\\Tessaly", {E(m::kRegKeyRoot)}},
                                           {"HKEY_CURRENT_USER", {E(m::kRegKeyRoot)}},
@@ -133,7 +128,6 @@ TEST(ShipCheck, SingleLineFields) {
   };
   const std::vector<Case> cases = {
       {T::EditInstallTextFail, "ReadMe.txt", {}},
-      {T::EditInstallTextFail, "%WINDIR%\\x.txt", {}},
       {T::EditInstallTextFail, "gone.txt", {E(m::notInFolder("gone.txt"))}},
       {T::EditInstallProgram, "Tessaly.exe,/s", {}},
       {T::EditInstallProgram, "Rivo.exe", {}},
@@ -145,7 +139,6 @@ TEST(ShipCheck, SingleLineFields) {
       {T::EditGroupName, "Vel/quin", {E(m::kGroupNameCharacter)}},
       {T::EditInstallMessage, "Done ", {W(m::kBlankAtEnds)}},
       {T::EditName, "'Velquin'", {W(m::kInQuotes)}},
-      {T::EditIniName, " Rivo.ini", {}},  // no entry of its own
   };
   const ShipCheckContext context(kFolder, "Rivo.ini", {"Tessaly.exe"});
   for (const Case& c : cases) {
