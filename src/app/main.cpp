@@ -26,6 +26,11 @@ int main(int argc, char** argv) {
     case velquin::app::CommandLine::Action::PrintVersion:
       velquin::app::printText(velquin::app::versionText());
       return 0;
+    case velquin::app::CommandLine::Action::Check:
+      return velquin::app::runCheckFromCommandLine(commandLine.checkPath);
+    case velquin::app::CommandLine::Action::Misused:
+      velquin::app::printText(velquin::app::usageText(), true);
+      return 2;
   }
 
   velquin::app::chooseFontEngine();

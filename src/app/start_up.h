@@ -10,8 +10,11 @@
 //                          the tool takes)
 //   velquin --help         print the usage and end
 //   velquin --version      print the version and end
+//   velquin --check PATH   check a settings file (or the one beside a program)
+//                          before shipping, print the findings and end
 
 #include <QStringList>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -25,12 +28,14 @@ class UserPrompts;
 namespace velquin::app {
 
 struct CommandLine {
-  enum class Action { Run, PrintHelp, PrintVersion };
+  // Misused: --check without its one path.
+  enum class Action { Run, PrintHelp, PrintVersion, Check, Misused };
   Action action = Action::Run;
+  std::filesystem::path checkPath;  // for Check: the settings file or the program
 };
 
-// Reads the arguments (without the program's own name) before any window
-// exists, so that --help and --version need no display.
+// Reads the arguments (argv[0] is the program's own name) before any window
+// exists, so that --help, --version and --check need no display.
 CommandLine readCommandLine(int argc, char** argv);
 
 // The texts that --help and --version print.
@@ -43,6 +48,11 @@ std::string versionText();
 // that Japanese shows whatever its code page, or to the file or pipe that
 // the output goes to.
 void printText(const std::string& utf8, bool toErrorOutput = false);
+
+// `velquin --check PATH`: prints the report of the check (runCheckCommand)
+// and gives the exit code: 0 without errors, 1 with errors, 2 when the
+// settings file cannot be read.
+int runCheckFromCommandLine(const std::filesystem::path& path);
 
 // Chooses the program named on the command line (the arguments that are not
 // Qt's, without the program's own name): one existing .exe file becomes

@@ -54,4 +54,52 @@ std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8) {
   return text;
 }
 
+namespace ship {
+
+std::string notInFolder(std::string_view name) {
+  return "ファイル「" + std::string(name) + "」が配布フォルダにありません。";
+}
+
+std::string notInstalled(std::string_view name) {
+  return "ファイル「" + std::string(name) + "」はインストールするファイルにありません。";
+}
+
+std::string iconNotInstalled(std::string_view name) {
+  return "アイコンファイル「" + std::string(name) + "」はインストールするファイルにありません。";
+}
+
+std::string badOverwriteMode(std::string_view mode) {
+  return "カンマの後の「" + std::string(mode) +
+         "」は上書きの指定（半角の 0、1、2 のいずれか）ではありません。";
+}
+
+std::string badSubfolderMode(std::string_view mode) {
+  return "カンマの後の「" + std::string(mode) +
+         "」はサブディレクトリの指定（半角の 0 または 1）ではありません。";
+}
+
+std::string badIconNumber(std::string_view number) {
+  return "アイコン番号「" + std::string(number) + "」は 0 から始まる半角の番号ではありません。";
+}
+
+std::string notListed(const std::vector<std::string>& names, std::size_t total) {
+  std::string text =
+      "次のファイルは配布フォルダにありますが、インストールするファイルにありません。";
+  const std::size_t shown = std::min(names.size(), kMaxNamesShown);
+  for (std::size_t i = 0; i < shown; ++i) text += "\r" + names[i];
+  if (total > shown) text += "\rほか " + std::to_string(total - shown) + " 件";
+  return text;
+}
+
+std::string counts(std::size_t errors, std::size_t warnings) {
+  return std::string(kError) + " " + std::to_string(errors) + " 件、" + std::string(kWarning) +
+         " " + std::to_string(warnings) + " 件";
+}
+
+std::string cannotRead(std::string_view path) {
+  return "設定ファイル「" + std::string(path) + "」を読み込めません。";
+}
+
+}  // namespace ship
+
 }  // namespace velquin::messages

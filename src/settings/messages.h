@@ -48,4 +48,44 @@ std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8);
 // Names the field that holds a character code page 932 cannot hold.
 std::string notShiftJis(std::string_view fieldCaption, char32_t character);
 
+// The check before shipping (ship_check.h). Names and values are UTF-8.
+namespace ship {
+std::string notInFolder(std::string_view nameUtf8);
+std::string notInstalled(std::string_view nameUtf8);
+std::string iconNotInstalled(std::string_view nameUtf8);
+std::string badOverwriteMode(std::string_view modeUtf8);
+std::string badSubfolderMode(std::string_view modeUtf8);
+std::string badIconNumber(std::string_view numberUtf8);
+inline constexpr std::string_view kCommaInFileName =
+    "ファイル名にカンマがあります。インストーラはカンマの後を上書きの指定として読みます。";
+inline constexpr std::string_view kAddedByTheTool =
+    "インストーラ本体とiniファイルは自動で追加されるため、入力しないでください。";
+inline constexpr std::string_view kListedTwice = "同じ行が一覧に複数あります。";
+inline constexpr std::string_view kShortcutNeedsNameAndFile =
+    "ショートカットの名前とファイル名を、カンマで区切って入力してください。";
+inline constexpr std::string_view kShortcutNameCharacter =
+    "ショートカットの名前に、ファイル名に使えない文字（\\ / : * ? \" < > |）があります。";
+inline constexpr std::string_view kGroupNameCharacter =
+    "グループの名前に、フォルダ名に使えない文字（\\ / : * ? \" < > |）があります。";
+inline constexpr std::string_view kInstallDirRegRoot =
+    "指定できるレジストリキーは HKEY_CURRENT_USER および HKEY_LOCAL_MACHINE のキーのみです。";
+inline constexpr std::string_view kRegKeyRoot =
+    "削除できるレジストリキーは HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_CLASSES_ROOT "
+    "のキーです。";
+inline constexpr std::string_view kBlankAtEnds =
+    "値の前後の空白は、インストーラが読むときに取り除かれます。";
+inline constexpr std::string_view kInQuotes =
+    "値を囲む引用符は、インストーラが読むときに取り除かれます。";
+// The files of the distribution folder that the file list does not hold, one
+// a line: at most `kMaxNamesShown` of the first names given, then how many
+// more of `total` there were.
+std::string notListed(const std::vector<std::string>& firstNamesUtf8, std::size_t total);
+
+// The report of `velquin --check`.
+inline constexpr std::string_view kError = "エラー";
+inline constexpr std::string_view kWarning = "警告";
+std::string counts(std::size_t errors, std::size_t warnings);
+std::string cannotRead(std::string_view pathUtf8);
+}  // namespace ship
+
 }  // namespace velquin::messages

@@ -1,0 +1,24 @@
+#pragma once
+
+// `velquin --check PATH`, without the command line: the check before
+// shipping of a settings file as it stands on disk.
+
+#include <filesystem>
+#include <string>
+
+namespace velquin {
+
+struct CheckCommandResult {
+  // 0: no error (warnings may stand); 1: at least one error; 2: the settings
+  // file cannot be read (and `text` says so, for the error output).
+  int exitCode = 0;
+  std::string text;  // UTF-8, lines ending in "\n"
+};
+
+// `path` is the settings file, or a program (.exe) whose folder holds the
+// settings file under its usual name (Rivo.ini). The file is loaded as
+// Details loads it, its folder scanned, and the findings reported
+// (shipCheckReport).
+CheckCommandResult runCheckCommand(const std::filesystem::path& path);
+
+}  // namespace velquin

@@ -1,0 +1,70 @@
+// `velquin --check` on a distribution folder: the report and the exit code,
+// with no window and no display.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "settings/messages.h"
+
+namespace {
+
+struct CheckRun {
+  int exitCode = -1;
+  QString out;
+  QString err;
+};
+
+CheckRun check(const QString& path) {
+  QProcess velquin;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  env.remove(QStringLiteral("DISPLAY"));
+  velquin.setProcessEnvironment(env);
+  velquin.start(QStringLiteral(VELQUIN_EXECUTABLE),
+                {QStringLiteral("--check"), QDir::toNativeSeparators(path)});
+  if (!velquin.waitForFinished(20000)) return {};
+  // Windows writes its line breaks as CR LF.
+  return {velquin.exitCode(),
+          QString::fromUtf8(velquin.readAllStandardOutput()).remove(QLatin1Char('\r')),
+          QString::fromUtf8(velquin.readAllStandardError()).remove(QLatin1Char('\r'))};
+}
+
+void write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+  QFile file(dir.filePath(name));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+TEST(CheckCommandLine, MissingFileIsAnErrorNamedByItsItemAndAFullFolderIsClean) {
+  QTemporaryDir dir;
+  write(dir, QStringLiteral("app.exe"), "x");
+  write(dir, QStringLiteral("Rivo.exe"), "x");
+  write(dir, QStringLiteral("Rivo.ini"),
+        "[Application]\r\nName = App\r\n[Install]\r\nTitle = T\r\nTextFile = \r\nProgram = \r\n"
+        "AllUsers = -1\r\nMessage = \r\n[Files]\r\nItem1 = app.exe\r\nItem2 = gone.txt\r\n"
+        "Item3 = Rivo.exe,2\r\nItem4 = Rivo.ini\r\n[Group]\r\nValue = -1\r\n");
+
+  const CheckRun missing = check(dir.filePath(QStringLiteral("Rivo.ini")));
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_TRUE(missing.out.startsWith(
+      QStringLiteral("エラー [Files] Item2: ") +
+      QString::fromStdString(velquin::messages::ship::notInFolder("gone.txt"))))
+      << missing.out.toStdString();
+
+  // The program names the folder; its settings file is Rivo.ini.
+  write(dir, QStringLiteral("gone.txt"), "x");
+  const CheckRun clean = check(dir.filePath(QStringLiteral("app.exe")));
+  EXPECT_EQ(clean.exitCode, 0);
+  EXPECT_EQ(clean.out.toStdString(), velquin::messages::ship::counts(0, 0) + "\n");
+
+  QFile::remove(dir.filePath(QStringLiteral("Rivo.ini")));
+  const CheckRun unreadable = check(dir.filePath(QStringLiteral("app.exe")));
+  EXPECT_EQ(unreadable.exitCode, 2);
+  EXPECT_TRUE(unreadable.err.contains(QStringLiteral("Rivo.ini"))) << unreadable.err.toStdString();
+}
+
+}  // namespace
