@@ -4,10 +4,9 @@
 #include <fstream>
 #include <system_error>
 
-#include "details_command.h"
-#include "file_replace.h"
 #include "folder_scan.h"
 #include "messages.h"
+#include "names.h"
 #include "paths.h"
 #include "settings_loader.h"
 #include "ship_check.h"

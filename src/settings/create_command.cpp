@@ -2,25 +2,13 @@
 
 #include "file_replace.h"
 #include "messages.h"
+#include "names.h"
 #include "paths.h"
 #include "settings_rules.h"
 #include "settings_writer.h"
 #include "sjis.h"
 
 namespace velquin {
-
-bool isPlainFileName(std::string_view name) {
-  bool plain = true;
-  // A second byte may be 0x5C or 0x7C and is still part of its character.
-  sjis::forEachChar(name, [&](std::size_t i, std::size_t length) {
-    if (length == 1) {
-      const auto b = static_cast<unsigned char>(name[i]);
-      plain = b >= 0x20 && std::string_view("\\/:*?\"<>|").find(name[i]) == std::string_view::npos;
-    }
-    return plain;
-  });
-  return plain;
-}
 
 std::optional<std::string> takeIniFileName(const InstallSettings& s, UserPrompts& prompts) {
   const std::string& name = s.text(TextField::EditIniName);

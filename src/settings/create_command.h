@@ -22,10 +22,6 @@ enum class CreateResult {
 // failed write is the error report, its text ended with a full stop.
 CreateResult runCreateCommand(InstallSettings& settings, UserPrompts& prompts);
 
-// True when the settings file name is a plain file name: no folder part, no
-// drive, and no character that Windows forbids in file names.
-bool isPlainFileName(std::string_view sjisName);
-
 // The check of EditIniName that Create and Details share: it must be given,
 // and be a plain file name (a folder part or a drive would reach outside the
 // distribution folder). A refusal shows its message, moves the focus to the

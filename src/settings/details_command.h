@@ -21,8 +21,6 @@
 //
 // Messages go through UserPrompts; nothing here blocks except those boxes.
 
-#include <string_view>
-
 #include "install_settings.h"
 #include "user_prompts.h"
 
@@ -34,10 +32,5 @@ enum class DetailsOutcome {
 };
 
 DetailsOutcome runDetailsCommand(InstallSettings& settings, UserPrompts& prompts);
-
-// True when two Shift-JIS texts are equal but for the case of letters: ASCII
-// letters and the full-width Latin, Greek and Cyrillic letters of code page
-// 932, as a Japanese Windows compares file names.
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace velquin

@@ -14,9 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 bool endsWithExe(const fs::path& p) {
-  std::string ext = pathToUtf8(p.extension());
-  for (char& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return ext == ".exe";
+  return equalsIgnoringCase(pathToUtf8(p.extension()), ".exe");
 }
 
 }  // namespace

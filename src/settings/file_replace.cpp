@@ -48,11 +48,6 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target, unsig
 
 }  // namespace
 
-bool fileExists(const std::filesystem::path& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
-
 #ifdef _WIN32
 
 ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_view bytes) {

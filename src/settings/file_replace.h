@@ -21,7 +21,4 @@ enum class ReplaceStatus {
 
 ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_view bytes);
 
-// True when a file (not a folder) exists under the path.
-bool fileExists(const std::filesystem::path& path);
-
 }  // namespace velquin

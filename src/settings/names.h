@@ -14,4 +14,16 @@ namespace velquin {
 // folded text serves as a key in a set; its length in bytes stays the same.
 std::string foldCase(std::string_view sjis);
 
+// The same for ASCII letters alone, as the profile reader folds section and
+// key names.
+std::string foldAsciiCase(std::string_view sjis);
+
+// True when the name is a plain file name: no folder part, no drive, and no
+// character that Windows forbids in file names.
+bool isPlainFileName(std::string_view sjisName);
+
+// True when two Shift-JIS names are the same file: equal but for the case of
+// their letters (foldCase).
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
 }  // namespace velquin

@@ -151,4 +151,9 @@ std::optional<fs::path> pathBelow(const fs::path& folder, const fs::path& path) 
   return below.lexically_normal();
 }
 
+bool fileExists(const std::filesystem::path& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec);
+}
+
 }  // namespace velquin

@@ -41,6 +41,9 @@ std::basic_string<Char> folderOf(std::basic_string_view<Char> path, PathStyle st
 // DistDir of a program path.
 std::filesystem::path distDirOf(const std::filesystem::path& program);
 
+// True when a file (not a folder) exists under the path.
+bool fileExists(const std::filesystem::path& path);
+
 // A native path from UTF-8 text, and back.
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string pathToUtf8(const std::filesystem::path& path);

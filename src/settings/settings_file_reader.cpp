@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "names.h"
 #include "settings_format.h"
 #include "sjis.h"
 
@@ -21,15 +22,7 @@ std::string_view trim(std::string_view s) {
   return s;
 }
 
-// ASCII letters lowered; the second byte of a double-byte character is kept.
-std::string fold(std::string_view name) {
-  std::string out(name);
-  sjis::forEachChar(name, [&](std::size_t i, std::size_t length) {
-    if (length == 1 && out[i] >= 'A' && out[i] <= 'Z')
-      out[i] = static_cast<char>(out[i] - 'A' + 'a');
-  });
-  return out;
-}
+std::string fold(std::string_view name) { return foldAsciiCase(name); }
 
 // Offset of the last "]" that is not the second byte of a character.
 std::size_t closingBracket(std::string_view s) {

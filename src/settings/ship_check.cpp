@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <bit>
 
-#include "create_command.h"
-#include "details_command.h"
 #include "messages.h"
+#include "names.h"
 #include "settings_rules.h"
 #include "sjis.h"
 

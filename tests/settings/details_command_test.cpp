@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/messages.h"
+#include "settings/names.h"
 #include "settings/paths.h"
 #include "test_support.h"
 
