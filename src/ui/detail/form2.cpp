@@ -143,19 +143,8 @@ void TForm2::FormShow() {
   showHelp(ui_->Label15, texts::kHelp8);
   showHelp(ui_->Label20, texts::kHelp9);
 
-  setHint(ui_->EditInstallDir, fromUtf8(texts::kHintEditInstallDir));
-  setHint(ui_->EditInstallDirReg, fromUtf8(texts::kHintEditInstallDirReg));
-  setHint(ui_->RadioGroupFileDel, fromUtf8(texts::kHintRadioGroupFileDel));
-  setHint(ui_->EditInstallProgram, fromUtf8(texts::kHintEditInstallProgram));
-  // The four All Users buttons share one hint.
-  for (QRadioButton* b :
-       {ui_->RBAllUsersNoCheck, ui_->RBAllUsersCheck, ui_->RBAllUsersKotei, ui_->RBAllUsersMishiyo})
-    setHint(b, fromUtf8(texts::kHintRBAllUsersNoCheck));
-  setHint(ui_->EditInstallMessage, fromUtf8(texts::kHintEditInstallMessage));
-  setHint(ui_->MemoGroupItem, fromUtf8(texts::kHintMemoGroupItem));
-  setHint(ui_->EditUninstallKey, fromUtf8(texts::kHintEditUninstallKey));
-  setHint(ui_->MemoRmDir, fromUtf8(texts::kHintMemoRmDir));
-  setHint(ui_->RadioGroupNotAdmin, fromUtf8(texts::kHintRadioGroupNotAdmin));
+  for (const auto& [control, text] : texts::kHints)
+    if (auto* w = findChild<QWidget*>(fromUtf8(control))) setHint(w, fromUtf8(text));
 }
 
 // Closing keeps everything: the controls are the settings themselves.

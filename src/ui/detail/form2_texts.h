@@ -137,4 +137,25 @@ inline constexpr std::string_view kHintRadioGroupNotAdmin =
 
 // clang-format on
 
+// The hints above by the controls that show them.
+struct Hint {
+  std::string_view control;
+  std::string_view text;
+};
+inline constexpr Hint kHints[] = {
+    {"EditInstallDir", kHintEditInstallDir},
+    {"EditInstallDirReg", kHintEditInstallDirReg},
+    {"RadioGroupFileDel", kHintRadioGroupFileDel},
+    {"EditInstallProgram", kHintEditInstallProgram},
+    {"RBAllUsersNoCheck", kHintRBAllUsersNoCheck},
+    {"RBAllUsersCheck", kHintRBAllUsersNoCheck},
+    {"RBAllUsersKotei", kHintRBAllUsersNoCheck},
+    {"RBAllUsersMishiyo", kHintRBAllUsersNoCheck},
+    {"EditInstallMessage", kHintEditInstallMessage},
+    {"MemoGroupItem", kHintMemoGroupItem},
+    {"EditUninstallKey", kHintEditUninstallKey},
+    {"MemoRmDir", kHintMemoRmDir},
+    {"RadioGroupNotAdmin", kHintRadioGroupNotAdmin},
+};
+
 }  // namespace velquin::ui::form2_texts

@@ -51,14 +51,6 @@ void TForm1::FormCreate() {
   // A freshly started tool has nothing to save.
   settings_.setSettingsSaved(true);
   installHintTiming();
-  setHint(ui_->EditIniName,
-          QStringLiteral("設定ファイルのファイル名を Rivo.ini "
-                         "以外に変更した場合は、ファイル名のみ入力してください。\r"
-                         "（なお、その場合はインストーラ本体のファイル名も設定ファイルと同じ名前に"
-                         "してください。\r"
-                         "＜例．設定ファイルが「setup.ini」の場合はインストーラ本体は「setup.exe」"
-                         "＞）\r"
-                         "例．setup.ini"));
 }
 
 void TForm1::ButtonSakuseiClick() { runCreateCommand(settings_, prompts_); }
