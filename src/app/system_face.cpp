@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QFont>
 
+#include "ui/common/text.h"
+#include "ui/common/tool_faces.h"
 #include "ui/common/tool_font.h"
 #endif
 
@@ -26,10 +28,11 @@ int CALLBACK countFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM count)
 bool hasMsPGothic() {
   HDC dc = GetDC(nullptr);
   int count = 0;
-  for (const wchar_t* name : {L"ＭＳ Ｐゴシック", L"MS PGothic"}) {
+  for (std::size_t i = 0; i < ui::kSystemFaceNames; ++i) {
+    const std::wstring name = ui::fromUtf8(ui::kToolFaces[i]).toStdWString();
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(wanted.lfFaceName, name, LF_FACESIZE - 1);
+    wcsncpy(wanted.lfFaceName, name.c_str(), LF_FACESIZE - 1);
     EnumFontFamiliesExW(dc, &wanted, countFace, reinterpret_cast<LPARAM>(&count), 0);
   }
   ReleaseDC(nullptr, dc);

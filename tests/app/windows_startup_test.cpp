@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "ui/common/tool_faces.h"
+
 namespace {
 
 // velquin.exe started as from Explorer (the platform its own choice), with
@@ -93,9 +95,10 @@ TEST(WindowsStartup, CaptionsAndButtonsInTheToolsJapaneseFace) {
   const std::string output = velquin.readAll();
   EXPECT_EQ(velquin.exitCode(20000), 0u);
   bool matched = false;
-  for (const std::string face : {"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPA Pゴシック"})
-    matched = matched || output == "shown Velquin 424x235\r\nLabel1 " + face +
-                                       " 13px\r\nButtonSansho " + face + " 12px bold\r\n";
+  for (const std::string_view face : velquin::ui::kToolFaces)
+    matched = matched || output == "shown Velquin 424x235\r\nLabel1 " + std::string(face) +
+                                       " 13px\r\nButtonSansho " + std::string(face) +
+                                       " 12px bold\r\n";
   EXPECT_TRUE(matched) << output;
 }
 

@@ -3,16 +3,15 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include "text.h"
+#include "tool_faces.h"
+
 namespace velquin::ui {
 namespace {
 
 QStringList installedFamilies() {
-  // Windows lists a face under its name in the system's language, so the
-  // stand-in is asked for by its Japanese name as well (under Wine, which has
-  // no Microsoft fonts; asked for by the name alone, the system there offers
-  // a face of another kind).
-  QStringList wanted{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                     QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")};
+  QStringList wanted;
+  for (const std::string_view face : kToolFaces) wanted << fromUtf8(face);
   const QStringList installed = QFontDatabase::families();
   for (qsizetype i = 0; i < wanted.size(); ++i) {
     if (installed.contains(wanted[i], Qt::CaseInsensitive)) return wanted.mid(i);
