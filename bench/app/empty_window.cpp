@@ -1,8 +1,12 @@
 // The yardstick for the tool's start-up: an empty Qt Widgets window of the
 // main window's size, built with the same flags, quitting after its first
 // paint exactly as velquin does with VELQUIN_QUIT_AFTER_SHOW=1.
+//
+//   velquin_empty_window WIDTHxHEIGHT   (startup.sh passes the size velquin
+//                                        reports of its own window)
 
 #include <QApplication>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -33,7 +37,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QWidget window;
   window.setWindowTitle(QStringLiteral("Empty"));
-  window.setFixedSize(424, 235);
+  const QStringList size = QString::fromLocal8Bit(argc > 1 ? argv[1] : "").split(u'x');
+  if (size.size() != 2) {
+    std::fputs("usage: velquin_empty_window WIDTHxHEIGHT\n", stderr);
+    return 2;
+  }
+  window.setFixedSize(size[0].toInt(), size[1].toInt());
   QuitAfterFirstPaint quitHook;
   if (qEnvironmentVariable("VELQUIN_QUIT_AFTER_SHOW") == QLatin1String("1"))
     window.installEventFilter(&quitHook);

@@ -20,22 +20,23 @@ empty=$build/bench/app/velquin_empty_window
 export QT_QPA_PLATFORM=${PLATFORM:-offscreen}
 export VELQUIN_QUIT_AFTER_SHOW=1
 
-for exe in "$velquin" "$empty"; do
-  "$exe" | grep -q '^shown ' || { echo "$exe did not show its window" >&2; exit 1; }
-done
+# The empty window takes the size of velquin's own.
+size=$("$velquin" | sed -n 's/^shown .* \([0-9]*x[0-9]*\)$/\1/p')
+[ -n "$size" ] || { echo "$velquin did not show its window" >&2; exit 1; }
+"$empty" "$size" | grep -q '^shown ' || { echo "$empty did not show its window" >&2; exit 1; }
 
 json=$(mktemp)
 trap 'rm -f "$json"' EXIT
 hyperfine -N --warmup 5 --runs "$runs" --export-json "$json" \
-  -n velquin "$velquin" -n empty-window "$empty"
+  -n velquin "$velquin" -n empty-window "$empty $size"
 
 peak_rss() {  # median of the peak resident set sizes (KiB) of 11 runs
   for _ in $(seq 11); do
-    /usr/bin/time -f '%M' "$1" 2>&1 >/dev/null | tail -n1
+    /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null | tail -n1
   done | sort -n | sed -n 6p
 }
 rss_velquin=$(peak_rss "$velquin")
-rss_empty=$(peak_rss "$empty")
+rss_empty=$(peak_rss "$empty" "$size")
 
 python3 - "$json" "$rss_velquin" "$rss_empty" <<'PY'
 import json, sys
