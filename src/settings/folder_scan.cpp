@@ -47,15 +47,11 @@ std::string displayName(std::string_view s) {
       ++i;
       continue;
     }
-    const std::size_t len = b < 0x80             ? 1
-                            : (b & 0xE0) == 0xC0 ? 2
-                            : (b & 0xF0) == 0xE0 ? 3
-                            : (b & 0xF8) == 0xF0 ? 4
-                                                 : 0;
-    bool valid = len > 0 && i + len <= s.size();
-    for (std::size_t k = 1; valid && k < len; ++k)
-      valid = (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
-    if (!valid) {
+    // A sequence that is no character shows as U+FFFD, a byte at a time.
+    const std::size_t len = sjis::utf8CharAt(s, i) != 0xFFFD || s.substr(i, 3) == "\xEF\xBF\xBD"
+                                ? sjis::utf8SequenceLength(b)
+                                : 0;
+    if (len == 0) {
       out += "\xEF\xBF\xBD";
       ++i;
       continue;
@@ -106,7 +102,7 @@ class Scanner {
       char32_t c = name[i];
       if (c >= 0xD800 && c <= 0xDBFF && i + 1 < name.size() && name[i + 1] >= 0xDC00 &&
           name[i + 1] <= 0xDFFF) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (name[++i] - 0xDC00);
+        c = sjis::joinSurrogates(c, name[++i]);
       } else if (c >= 0xD800 && c <= 0xDFFF) {
         c = 0xFFFD;
       }

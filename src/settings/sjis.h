@@ -69,6 +69,16 @@ constexpr std::size_t utf8SequenceLength(unsigned char lead) {
   return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
 }
 
+// The character of UTF-8 text that starts at byte `i`: U+FFFD for a sequence
+// that is cut short or malformed (a stray continuation byte, an overlong form,
+// a surrogate, beyond U+10FFFF).
+char32_t utf8CharAt(std::string_view utf8, std::size_t i);
+
+// The character of a UTF-16 surrogate pair.
+constexpr char32_t joinSurrogates(char32_t high, char32_t low) {
+  return 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00);
+}
+
 // True when `needle` occurs in `haystack` starting on a character boundary:
 // a match that would begin on the second byte of a double-byte character
 // does not count. An empty needle is contained in every text.

@@ -50,22 +50,6 @@ class Converter {
   iconv_t cd_;
 };
 
-char32_t utf8CharAt(std::string_view s, std::size_t i) {
-  const auto b = static_cast<unsigned char>(s[i]);
-  const std::size_t len = utf8SequenceLength(b);
-  if (b >= 0x80 && b < 0xC0) return 0xFFFD;
-  if (i + len > s.size()) return 0xFFFD;
-  char32_t c = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
-  for (std::size_t k = 1; k < len; ++k) {
-    const auto cont = static_cast<unsigned char>(s[i + k]);
-    if ((cont & 0xC0) != 0x80) return 0xFFFD;
-    c = (c << 6) | (cont & 0x3F);
-  }
-  constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};  // shorter forms are malformed
-  if (c < kLeast[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0xFFFD;
-  return c;
-}
-
 }  // namespace
 
 std::optional<Bytes> encode(std::string_view utf8, EncodeFailure* failure) {

@@ -87,10 +87,7 @@ std::optional<Bytes> encode(std::string_view utf8, EncodeFailure* failure) {
         break;
       }
       if (!wideToCp932(w, one)) {
-        char32_t c = w[0];
-        if (w.size() == 2)
-          c = 0x10000 + ((static_cast<char32_t>(w[0]) - 0xD800) << 10) + (w[1] - 0xDC00);
-        *failure = {i, c};
+        *failure = {i, utf8CharAt(utf8, i)};
         break;
       }
       i += len;
