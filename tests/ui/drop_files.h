@@ -1,8 +1,8 @@
 #pragma once
 
 // Drops files on a widget as a file manager does: a drag enters, then the
-// drop, handled once the drop call has returned. Returns whether the widget
-// took the drop.
+// drop, handled once the drop call has returned (unless `returnFirst`: then
+// the caller lets the events run). Returns whether the widget took the drop.
 
 #include <QApplication>
 #include <QDropEvent>
@@ -12,7 +12,7 @@
 
 namespace velquin::test {
 
-inline bool dropFiles(QWidget* target, const QStringList& paths) {
+inline bool dropFiles(QWidget* target, const QStringList& paths, bool returnFirst = false) {
   QMimeData mime;
   QList<QUrl> urls;
   for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
@@ -23,7 +23,7 @@ inline bool dropFiles(QWidget* target, const QStringList& paths) {
   if (!enter.isAccepted()) return false;
   QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(target, &drop);
-  QCoreApplication::processEvents();
+  if (!returnFirst) QCoreApplication::processEvents();
   return drop.isAccepted();
 }
 
