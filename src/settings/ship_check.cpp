@@ -158,24 +158,19 @@ bool isShortcutList(ListField list) {
          list == ListField::MemoDesktopItem;
 }
 
-// Names that equalsIgnoringCase holds equal must hash alike: ASCII letters
-// are folded, and of a character in the rows of the full-width letters that
-// have a case (Latin, Greek, Cyrillic) only the first byte counts.
+// The hash of the name's folded text (foldCase), so that names that
+// equalsIgnoringCase holds equal hash alike. A name of ASCII bytes alone
+// (most are) folds to its ASCII lower case, hashed as it is read, without
+// the copy that foldCase makes.
 std::uint64_t nameHash(std::string_view s) {
   std::uint64_t h = 14695981039346656037ULL;
-  const auto mix = [&h](unsigned char b) { h = (h ^ b) * 1099511628211ULL; };
-  sjis::forEachChar(s, [&](std::size_t i, std::size_t length) {
-    auto b = static_cast<unsigned char>(s[i]);
-    if (length == 1) {
-      mix(b >= 'A' && b <= 'Z' ? static_cast<unsigned char>(b | 0x20) : b);
-      return;
-    }
-    mix(b);
-    const unsigned code = (b << 8) | static_cast<unsigned char>(s[i + 1]);
-    const bool cased = (code >= 0x8260 && code <= 0x829A) || (code >= 0x839F && code <= 0x83D6) ||
-                       (code >= 0x8440 && code <= 0x8491);
-    if (!cased) mix(static_cast<unsigned char>(s[i + 1]));
-  });
+  const auto mix = [&h](char c) { h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL; };
+  if (std::all_of(s.begin(), s.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    for (char c : s) mix(c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c);
+  } else {
+    for (char c : foldCase(s)) mix(c);
+  }
   return h;
 }
 
