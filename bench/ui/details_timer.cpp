@@ -69,7 +69,10 @@ Run details(const std::filesystem::path& program) {
   SilentPrompts prompts;
   ui::TForm1 form1(settings, prompts);
   ui::TForm2 form2(settings, prompts, &form1);
-  form1.setDetailsDialog(&form2);
+  form1.setDetailsDialog([&form2](std::vector<std::string> folderFiles) {
+    form2.setFolderFiles(std::move(folderFiles));
+    return &form2;
+  });
   form1.show();
   settings.setProgram(program);
   QApplication::processEvents();
