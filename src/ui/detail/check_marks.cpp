@@ -73,7 +73,7 @@ int pageOf(QTabWidget* pages, QWidget* w) {
 }  // namespace
 
 CheckMarks::CheckMarks(InstallSettings& settings, QWidget* dialog, QTabWidget* pages)
-    : settings_(settings), pages_(pages) {
+    : settings_(settings), dialog_(dialog), pages_(pages) {
   for (const FieldInfo& info : kFields) {
     auto* control = dialog->findChild<QWidget*>(fromUtf8(info.control));
     if (!control) continue;
@@ -102,21 +102,39 @@ CheckMarks::CheckMarks(InstallSettings& settings, QWidget* dialog, QTabWidget* p
     m.widget->viewport()->installEventFilter(this);
   }
   pages_->tabBar()->installEventFilter(this);
+  dialog_->installEventFilter(this);
   settings_.addListener(this);
 }
 
 CheckMarks::~CheckMarks() { settings_.removeListener(this); }
 
+// The dialog is painted first and marked right after: the author waits for
+// the pages, not for the check of every line.
 void CheckMarks::setFolderFiles(std::vector<std::string> files) {
-  context_ =
-      std::make_unique<ShipCheckContext>(std::move(files), settings_.text(TextField::EditIniName),
-                                         settings_.lines(ListField::MemoFiles));
+  context_.reset();
   checkAll();
+  files_ = std::move(files);
+  if (dialog_->isVisible()) startMarking();  // else on the dialog's next paint
+}
+
+void CheckMarks::startMarking() {
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (!files_) return;
+        context_ = std::make_unique<ShipCheckContext>(std::move(*files_),
+                                                      settings_.text(TextField::EditIniName),
+                                                      settings_.lines(ListField::MemoFiles));
+        files_.reset();
+        checkAll();
+      },
+      Qt::QueuedConnection);
 }
 
 void CheckMarks::programChanged() {
   // The files were those of the former program's folder.
   context_.reset();
+  files_.reset();
   checkAll();
 }
 
@@ -297,7 +315,14 @@ void CheckMarks::showTabs() {
       errors += n;
       warnings += e.found.size() - n;
     }
-    pages_->setTabIcon(page, errors + warnings == 0 ? QIcon() : iconOf(pages_, errors > 0));
+    // Setting an icon lays the tab bar out again: only when it changes.
+    const TabMark mark = errors > 0     ? TabMark::Error
+                         : warnings > 0 ? TabMark::Warning
+                                        : TabMark::None;
+    if (std::size_t(page) >= tabs_.size()) tabs_.resize(std::size_t(page) + 1, TabMark::None);
+    if (std::exchange(tabs_[std::size_t(page)], mark) == mark) continue;
+    pages_->setTabIcon(page,
+                       mark == TabMark::None ? QIcon() : iconOf(pages_, mark == TabMark::Error));
   }
 }
 
@@ -328,6 +353,10 @@ QString CheckMarks::tabTip(int page) const {
 }
 
 bool CheckMarks::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dialog_) {
+    if (event->type() == QEvent::Paint && files_) startMarking();
+    return false;
+  }
   if (event->type() == QEvent::Resize) {
     if (Memo* m = memoOf(watched)) scheduleView(*m);
     return false;

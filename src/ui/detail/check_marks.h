@@ -18,12 +18,13 @@
 // view carry their underline, so that the number of marked lines does not
 // weigh on a key press.
 //
-// Until the dialog is given the folder's files (setFolderFiles), and again
-// after a new program is chosen, there are no marks.
+// Until the dialog is given the folder's files (setFolderFiles) and has been
+// painted, and again after a new program is chosen, there are no marks.
 
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,11 +90,17 @@ class CheckMarks : public QObject, private SettingsListener {
   Memo* memoOf(const QObject* viewport);
   QString tabTip(int page) const;
 
+  void startMarking();
+
   InstallSettings& settings_;
+  QWidget* dialog_;
   QTabWidget* pages_;
   std::vector<Memo> memos_;
   std::vector<Edit> edits_;
   std::unique_ptr<ShipCheckContext> context_;
+  std::optional<std::vector<std::string>> files_;  // given, not yet checked against
+  enum class TabMark { None, Warning, Error };
+  std::vector<TabMark> tabs_;  // as shown, page by page
 };
 
 }  // namespace velquin::ui

@@ -37,7 +37,8 @@ class CheckMarksTest : public Form2Test {
   }
   void giveFolder() {
     form->setFolderFiles(folder);
-    QApplication::processEvents();
+    QApplication::processEvents();  // the check, once the dialog is painted
+    QApplication::processEvents();  // the underlines in view
   }
   void typeAt(int line, int column, const QString& text) {
     QTextCursor c(memo->document()->findBlockByNumber(line));

@@ -40,26 +40,29 @@ int main(int argc, char** argv) {
 
   // A list as an author may leave it: a file renamed since, an overwrite
   // digit typed full-width, a line twice; and a file added to the folder.
-  settings.setLines(velquin::ListField::MemoFiles,
-                    {"app.exe", "readme.txt", "manual.pdf", "readme.txt",
-                     "data\\sample.dat,\x82\x51"});  // ２
+  settings.setLines(
+      velquin::ListField::MemoFiles,
+      {"app.exe", "readme.txt", "manual.pdf", "readme.txt", "data\\sample.dat,\x82\x51"});  // ２
   form.setFolderFiles({"Rivo.exe", "app.exe", "readme.txt", "manual_v2.pdf", "data\\sample.dat",
                        "data\\extra.dat"});
   pages->setCurrentIndex(0);
   auto* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("MemoFiles"));
-  QApplication::processEvents();
+  // The paint, the check it lets run, the underlines in view.
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
   QPixmap picture = form.grab();
-  // The tooltip of the third line, drawn where it would stand.
-  const QPoint at =
-      memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(2))).center() +
-      QPoint(40, 0);
+  // The tooltip of the third line, drawn below the list so that every mark
+  // stays in sight.
+  const QPoint at = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(2))).center() +
+                    QPoint(40, 0);
   QHelpEvent help(QEvent::ToolTip, at, memo->viewport()->mapToGlobal(at));
   QApplication::sendEvent(memo->viewport(), &help);
   QApplication::processEvents();
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (!w->inherits("QTipLabel") || !w->isVisible()) continue;
     QPainter painter(&picture);
-    painter.drawPixmap(memo->viewport()->mapTo(&form, at) + QPoint(8, 14), w->grab());
+    const QRect last = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(4)));
+    painter.drawPixmap(memo->viewport()->mapTo(&form, QPoint(at.x(), last.bottom() + 12)),
+                       w->grab());
   }
   const QString file = folder.filePath(QStringLiteral("detail-marks.png"));
   if (!picture.save(file)) {
