@@ -58,6 +58,9 @@ QString tipOf(const std::vector<Finding>& found) {
   return lines.join(u'\n');
 }
 
+// Red for an error, amber for warnings only.
+QColor colourOf(bool error) { return error ? QColor(Qt::red) : QColor(208, 128, 0); }
+
 QIcon iconOf(const QWidget* w, bool error) {
   return w->style()->standardIcon(error ? QStyle::SP_MessageBoxCritical
                                         : QStyle::SP_MessageBoxWarning);
@@ -293,7 +296,7 @@ void CheckMarks::showView(Memo& m) {
       mark.cursor = QTextCursor(block);
       mark.cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
       mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-      mark.format.setUnderlineColor(hasError(m.found[i]) ? QColor(Qt::red) : QColor(224, 144, 0));
+      mark.format.setUnderlineColor(colourOf(hasError(m.found[i])));
       marks << mark;
     }
   }
@@ -315,14 +318,16 @@ void CheckMarks::showTabs() {
       errors += n;
       warnings += e.found.size() - n;
     }
-    // Setting an icon lays the tab bar out again: only when it changes.
+    // The caption takes the colour of the marks (an icon would widen the
+    // tabs past the row of six); a new colour repaints the tab bar, so only
+    // when it changes.
     const TabMark mark = errors > 0     ? TabMark::Error
                          : warnings > 0 ? TabMark::Warning
                                         : TabMark::None;
     if (std::size_t(page) >= tabs_.size()) tabs_.resize(std::size_t(page) + 1, TabMark::None);
     if (std::exchange(tabs_[std::size_t(page)], mark) == mark) continue;
-    pages_->setTabIcon(page,
-                       mark == TabMark::None ? QIcon() : iconOf(pages_, mark == TabMark::Error));
+    pages_->tabBar()->setTabTextColor(
+        page, mark == TabMark::None ? QColor() : colourOf(mark == TabMark::Error));
   }
 }
 
@@ -330,7 +335,8 @@ void CheckMarks::showTabs() {
 // list does not hold (named when the author asks: finding them reads the
 // whole folder).
 QString CheckMarks::tabTip(int page) const {
-  if (page < 0 || pages_->tabIcon(page).isNull()) return {};
+  if (page < 0 || std::size_t(page) >= tabs_.size() || tabs_[std::size_t(page)] == TabMark::None)
+    return {};
   std::size_t errors = 0, warnings = 0;
   QString unlisted;
   for (const Memo& m : memos_) {

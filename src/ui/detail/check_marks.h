@@ -3,8 +3,9 @@
 // The dialog's marks of what the check before shipping finds (ship_check.h):
 // an offending memo line is underlined with a wave (red for an error, amber
 // for a warning only) and its findings are the line's tooltip; a single-line
-// field with findings shows a marker at its end whose tooltip they are; a
-// page with findings shows an icon on its tab, and its tooltip the counts.
+// field with findings shows a marker at its end whose tooltip they are; the
+// caption of a page with findings takes their colour, and its tooltip gives
+// the counts.
 // The [Files] warning about the folder's files that the list does not hold
 // belongs to the file page's tab and to the memo as a whole (its tooltip
 // away from a marked line).

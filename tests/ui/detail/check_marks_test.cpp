@@ -85,6 +85,7 @@ class CheckMarksTest : public Form2Test {
     QTabBar* bar = pages()->tabBar();
     return tipAt(bar, bar->tabRect(page).center());
   }
+  QColor tabColour(int page) { return pages()->tabBar()->tabTextColor(page); }
   static QString tip(Weight weight, std::string_view text) {
     return QString::fromUtf8(weight == Weight::Error ? ship::kError : ship::kWarning) + u": "_s +
            QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -96,7 +97,7 @@ class CheckMarksTest : public Form2Test {
 TEST_F(CheckMarksTest, FileLineMarkComesAndGoesAsTheAuthorTypes) {
   typeAt(1, 5, u"x"_s);  // before Details gives the folder: no marks
   EXPECT_TRUE(memo->extraSelections().isEmpty());
-  EXPECT_TRUE(pages()->tabIcon(0).isNull());
+  EXPECT_EQ(tabColour(0), QColor());
   giveFolder();
   EXPECT_EQ(marks(), (std::map<int, bool>{{1, true}}));
   EXPECT_EQ(lineTip(1), tip(Weight::Error, ship::notInFolder("b.txtx")));
@@ -104,13 +105,13 @@ TEST_F(CheckMarksTest, FileLineMarkComesAndGoesAsTheAuthorTypes) {
   const QString unlisted =
       tip(Weight::Warning, ship::notListed({"b.txt"}, 1)).replace(u'\r', u'\n');
   EXPECT_EQ(lineTip(0), unlisted);
-  EXPECT_FALSE(pages()->tabIcon(0).isNull());
+  EXPECT_EQ(tabColour(0), QColor(Qt::red));
   EXPECT_EQ(tabTip(0), QString::fromUtf8(ship::counts(1, 1)) + u'\n' + unlisted);
 
   QTest::keyClick(memo, Qt::Key_Backspace);
   QApplication::processEvents();
   EXPECT_EQ(marks(), (std::map<int, bool>{}));
-  EXPECT_TRUE(pages()->tabIcon(0).isNull());
+  EXPECT_EQ(tabColour(0), QColor());
   EXPECT_EQ(tabTip(0), QString());
 }
 
@@ -139,12 +140,14 @@ TEST_F(CheckMarksTest, SingleLineFieldShowsItsFindingsAndItsTab) {
   QAction* marker = program->actions().front();
   EXPECT_TRUE(marker->isVisible());
   EXPECT_EQ(marker->toolTip(), tip(Weight::Warning, ship::notInstalled("setup.exe")));
+  EXPECT_NE(tabColour(page), QColor());  // a warning's colour
+  EXPECT_NE(tabColour(page), QColor(Qt::red));
   EXPECT_EQ(tabTip(page), QString::fromUtf8(ship::counts(0, 1)));
 
   // The list now installs it.
   typeAt(2, 9, u"\nsetup.exe"_s);
   EXPECT_FALSE(marker->isVisible());
-  EXPECT_TRUE(pages()->tabIcon(page).isNull());
+  EXPECT_EQ(tabColour(page), QColor());
   EXPECT_EQ(marks(), (std::map<int, bool>{{3, true}}));  // not in the folder
 }
 
