@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app_icon.h"
 #include "qt_prompts.h"
@@ -54,7 +56,11 @@ int main(int argc, char** argv) {
     if (!form2) form2 = std::make_unique<velquin::ui::TForm2>(settings, prompts, &form1);
     return form2.get();
   };
-  form1.setDetailsDialog(detailsDialog);
+  form1.setDetailsDialog([&](std::vector<std::string> folderFiles) -> QDialog* {
+    detailsDialog();
+    form2->setFolderFiles(std::move(folderFiles));
+    return form2.get();
+  });
   velquin::app::buildDetailsAfterFirstPaint(form1, detailsDialog);
 
 #ifndef QT_NO_SESSIONMANAGER

@@ -11,7 +11,8 @@
 #include "sjis.h"
 
 namespace velquin {
-DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
+DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts,
+                                 std::vector<std::string>* folderFiles) {
   if (s.program().empty()) {
     prompts.showInformation(std::string(messages::kProgramMissing));
     return DetailsOutcome::Refused;
@@ -19,6 +20,7 @@ DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
   const std::optional<std::string> iniFileName = takeIniFileName(s, prompts);
   if (!iniFileName) return DetailsOutcome::Refused;
 
+  bool scanned = false;
   if (const auto path = s.settingsFilePath(*iniFileName); fileExists(path)) {
     loadSettingsFile(s, path);
   } else if (s.lines(ListField::MemoFiles).empty()) {
@@ -27,6 +29,8 @@ DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
     // the folder's own copy is meant: a file of that name in a sub-folder is
     // the author's.
     FolderScan scan = scanFolder(s.distDir());
+    if (folderFiles) *folderFiles = scan.lines;
+    scanned = true;
     const std::string engine = engineFileName(*iniFileName);
     const auto it = std::find_if(scan.lines.begin(), scan.lines.end(), [&](const std::string& l) {
       return equalsIgnoringCase(l, engine);
@@ -37,6 +41,7 @@ DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
       prompts.showInformation(messages::namesNotShiftJis(scan.unwritable));
   }
 
+  if (folderFiles && !scanned) *folderFiles = scanFolder(s.distDir()).lines;
   s.setSettingsSaved(false);
   return DetailsOutcome::ShowDialog;
 }

@@ -19,7 +19,16 @@
 // 6. SettingsSaved becomes false: the dialog is about to show, and what it
 //    shows has not been written.
 //
+// The folder is read once per Details: when the dialog is to show and
+// `folderFiles` is given, it receives the files of the distribution folder as
+// the scan writes them (the engine's own file included), for the dialog's
+// marks. After a scan these are the scan's lines; otherwise the folder is
+// scanned for them.
+//
 // Messages go through UserPrompts; nothing here blocks except those boxes.
+
+#include <string>
+#include <vector>
 
 #include "install_settings.h"
 #include "user_prompts.h"
@@ -31,6 +40,7 @@ enum class DetailsOutcome {
   Refused,     // a check failed and its message has been shown; show nothing
 };
 
-DetailsOutcome runDetailsCommand(InstallSettings& settings, UserPrompts& prompts);
+DetailsOutcome runDetailsCommand(InstallSettings& settings, UserPrompts& prompts,
+                                 std::vector<std::string>* folderFiles = nullptr);
 
 }  // namespace velquin

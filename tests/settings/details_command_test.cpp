@@ -134,6 +134,22 @@ TEST_F(DetailsCommand, ListWithAnyLineIsNotScanned) {
   EXPECT_EQ(s.lines(L::MemoFiles), Lines{"app.exe,2"});
 }
 
+TEST_F(DetailsCommand, GivesTheFolderFilesWhetherItScannedLoadedOrKept) {
+  touch(dir / "app.exe");
+  touch(dir / "Rivo.exe");
+  const auto listing = [&] {
+    Lines files;
+    EXPECT_EQ(runDetailsCommand(s, prompts, &files), DetailsOutcome::ShowDialog);
+    return std::multiset<std::string>(files.begin(), files.end());
+  };
+  const std::multiset<std::string> both{"app.exe", "Rivo.exe"};
+  EXPECT_EQ(listing(), both);  // scanned: the engine's file stays in the listing
+  EXPECT_EQ(s.lines(L::MemoFiles), Lines{"app.exe"});
+  EXPECT_EQ(listing(), both);  // the list kept
+  fs::copy_file(test::goldenFile("minimal.ini"), dir / "Rivo.ini");
+  EXPECT_EQ(listing(), (std::multiset<std::string>{"app.exe", "Rivo.exe", "Rivo.ini"}));  // loaded
+}
+
 #ifndef _WIN32
 TEST_F(DetailsCommand, UnwritableNamesAreShownInOneBox) {
   touch(dir / "app.exe");

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <string_view>
 
+#include "check_marks.h"
 #include "form2_texts.h"
 #include "settings/settings_rules.h"
 #include "settings/window_commands.h"
@@ -76,12 +77,17 @@ TForm2::TForm2(InstallSettings& settings, UserPrompts& prompts, QWidget* parent)
                                          runFilesDropCommand(settings_, prompts_, paths);
                                        });
   }
+  marks_ = std::make_unique<CheckMarks>(settings_, this, ui_->PageControl1);
   collectDependents();
   settings_.addListener(this);
   applyEnablingRules();
 }
 
 TForm2::~TForm2() { settings_.removeListener(this); }
+
+void TForm2::setFolderFiles(std::vector<std::string> files) {
+  marks_->setFolderFiles(std::move(files));
+}
 
 // A control whose value means something only while an optional part of the
 // settings is in use (kFields), and the labels that name it (their buddy).

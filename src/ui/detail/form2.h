@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QList>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -28,12 +29,19 @@ class TForm2;
 
 namespace velquin::ui {
 
+class CheckMarks;
+
 class TForm2 : public QDialog, private SettingsListener {
   Q_OBJECT
  public:
   // `prompts` tells the author what the dialog's commands refuse.
   TForm2(InstallSettings& settings, UserPrompts& prompts, QWidget* parent = nullptr);
   ~TForm2() override;
+
+  // The files of the distribution folder as Details gives them; the pages
+  // mark what the check before shipping finds from now on (see
+  // check_marks.h). Until then there are no marks.
+  void setFolderFiles(std::vector<std::string> files);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -54,6 +62,7 @@ class TForm2 : public QDialog, private SettingsListener {
   std::vector<std::pair<FieldRef, QList<QWidget*>>> dependents_;
   // The controls of form2.ui.
   std::unique_ptr<Ui::TForm2> ui_;
+  std::unique_ptr<CheckMarks> marks_;
 };
 
 }  // namespace velquin::ui

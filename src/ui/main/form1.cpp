@@ -59,8 +59,9 @@ void TForm1::ButtonSanshoClick() { runBrowseCommand(settings_, prompts_); }
 
 void TForm1::ButtonShosaiClick() {
   // The dialog's result is not used: its controls are the settings.
-  if (runDetailsCommand(settings_, prompts_) == DetailsOutcome::ShowDialog && form2_)
-    if (QDialog* form2 = form2_()) form2->exec();
+  std::vector<std::string> folderFiles;
+  if (runDetailsCommand(settings_, prompts_, &folderFiles) == DetailsOutcome::ShowDialog && form2_)
+    if (QDialog* form2 = form2_(std::move(folderFiles))) form2->exec();
 }
 
 bool TForm1::FormCloseQuery() { return runCloseQuery(settings_, prompts_); }

@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "settings/install_settings.h"
 #include "settings/user_prompts.h"
@@ -31,13 +33,12 @@ class TForm1 : public QWidget {
   TForm1(InstallSettings& settings, UserPrompts& prompts, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // The detailed-settings dialog that Details shows modally.
-  void setDetailsDialog(QDialog* form2) {
-    form2_ = [form2] { return form2; };
-  }
-  // The same, for a dialog that start-up builds after the main window is on
-  // screen: `form2` gives the dialog, building it if that has not happened yet.
-  void setDetailsDialog(std::function<QDialog*()> form2) { form2_ = std::move(form2); }
+  // The detailed-settings dialog that Details shows modally: `form2` takes
+  // the files of the distribution folder that Details read and gives the
+  // dialog, building it if that has not happened yet (start-up builds it
+  // after the main window is on screen).
+  using DetailsDialog = std::function<QDialog*(std::vector<std::string> folderFiles)>;
+  void setDetailsDialog(DetailsDialog form2) { form2_ = std::move(form2); }
 
   // Click handlers of the three buttons.
   void ButtonSanshoClick();
@@ -59,7 +60,7 @@ class TForm1 : public QWidget {
   InstallSettings& settings_;
   UserPrompts& prompts_;
   FieldBinder binder_;
-  std::function<QDialog*()> form2_;
+  DetailsDialog form2_;
   // The controls of form1.ui.
   std::unique_ptr<Ui::TForm1> ui_;
 };

@@ -1,13 +1,20 @@
 // Writes a picture of each page of the detailed-settings dialog, as it
-// stands at start-up, for the README: detail-1.png ... detail-6.png.
+// stands at start-up, for the README: detail-1.png ... detail-6.png; and
+// detail-marks.png, the file page marking what the check before shipping
+// finds in a small list, with the tooltip of a marked line.
 //
 //   velquin_detail_screenshots <folder>
 //
 // Runs on Qt's offscreen platform unless a display is asked for.
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
+#include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QToolTip>
 #include <cstdio>
 
 #include "ui/detail/form2.h"
@@ -29,6 +36,38 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
       return 1;
     }
+  }
+
+  // A list as an author may leave it: a file renamed since, an overwrite
+  // digit typed full-width, a line twice; and a file added to the folder.
+  settings.setLines(
+      velquin::ListField::MemoFiles,
+      {"app.exe", "readme.txt", "manual.pdf", "readme.txt", "data\\sample.dat,\x82\x51"});  // ２
+  form.setFolderFiles({"Rivo.exe", "app.exe", "readme.txt", "manual_v2.pdf", "data\\sample.dat",
+                       "data\\extra.dat"});
+  pages->setCurrentIndex(0);
+  auto* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("MemoFiles"));
+  // The paint, the check it lets run, the underlines in view.
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  QPixmap picture = form.grab();
+  // The tooltip of the third line, drawn below the list so that every mark
+  // stays in sight.
+  const QPoint at = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(2))).center() +
+                    QPoint(40, 0);
+  QHelpEvent help(QEvent::ToolTip, at, memo->viewport()->mapToGlobal(at));
+  QApplication::sendEvent(memo->viewport(), &help);
+  QApplication::processEvents();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->inherits("QTipLabel") || !w->isVisible()) continue;
+    QPainter painter(&picture);
+    const QRect last = memo->cursorRect(QTextCursor(memo->document()->findBlockByNumber(4)));
+    painter.drawPixmap(memo->viewport()->mapTo(&form, QPoint(at.x(), last.bottom() + 12)),
+                       w->grab());
+  }
+  const QString file = folder.filePath(QStringLiteral("detail-marks.png"));
+  if (!picture.save(file)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    return 1;
   }
   return 0;
 }

@@ -23,7 +23,10 @@ namespace velquin::test {
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
-    form.setDetailsDialog(&form2);
+    form.setDetailsDialog([this](std::vector<std::string> folderFiles) {
+      form2.setFolderFiles(std::move(folderFiles));
+      return &form2;
+    });
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
   }
