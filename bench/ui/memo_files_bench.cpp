@@ -98,21 +98,26 @@ void fill(benchmark::State& state, bool bound) {
 void BM_Fill_MemoFiles(benchmark::State& state) { fill(state, true); }
 void BM_Fill_BareMemo(benchmark::State& state) { fill(state, false); }
 
+// Each iteration types or deletes a character, in turn, and lets the events
+// it caused run.
+void typeAndDelete(benchmark::State& state, QPlainTextEdit* widget) {
+  bool typed = false;
+  for (auto _ : state) {
+    if (typed)
+      typeKey(widget, Qt::Key_Backspace, {});
+    else
+      typeKey(widget, Qt::Key_X, QStringLiteral("x"));
+    typed = !typed;
+    QApplication::processEvents();
+  }
+}
+
 void keyPress(benchmark::State& state, bool bound) {
   const int count = static_cast<int>(state.range(0));
   Memo m(bound);
   m.fill(fileList(count, ""));
   m.cursorToMiddle();
-  bool typed = false;
-  for (auto _ : state) {
-    // Typing or deleting a character, in turn.
-    if (typed)
-      typeKey(m.widget, Qt::Key_Backspace, {});
-    else
-      typeKey(m.widget, Qt::Key_X, QStringLiteral("x"));
-    typed = !typed;
-    QApplication::processEvents();
-  }
+  typeAndDelete(state, m.widget);
   if (bound && m.settings.lines(ListField::MemoFiles).size() != static_cast<std::size_t>(count))
     state.SkipWithError("the record lost lines");
 }
@@ -131,15 +136,7 @@ void BM_KeyPress_MemoFilesMarked(benchmark::State& state) {
   // The paint, the check it lets run, the underlines in view.
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
   if (m.widget->extraSelections().isEmpty()) state.SkipWithError("no line is marked");
-  bool typed = false;
-  for (auto _ : state) {
-    if (typed)
-      typeKey(m.widget, Qt::Key_Backspace, {});
-    else
-      typeKey(m.widget, Qt::Key_X, QStringLiteral("x"));
-    typed = !typed;
-    QApplication::processEvents();  // the marks in view are drawn again
-  }
+  typeAndDelete(state, m.widget);  // the marks in view are drawn again too
 }
 void BM_KeyPress_BareMemo(benchmark::State& state) { keyPress(state, false); }
 

@@ -12,15 +12,9 @@
 namespace velquin {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr auto isBlank = SettingsFileReader::isBlank;
 
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  // A blank is never the second byte of a double-byte character, so dropping
-  // blanks from the end never splits a character.
-  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
+std::string_view trim(std::string_view s) { return SettingsFileReader::trimBlanks(s); }
 
 std::string fold(std::string_view name) { return foldAsciiCase(name); }
 
@@ -210,6 +204,14 @@ bool SettingsFileReader::parseNumber(std::string_view s, std::int32_t& out) {
   out = negative ? static_cast<std::int32_t>(-static_cast<std::int64_t>(magnitude))
                  : static_cast<std::int32_t>(magnitude);
   return true;
+}
+
+std::string_view SettingsFileReader::trimBlanks(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  // A blank is never the second byte of a double-byte character, so dropping
+  // blanks from the end never splits a character.
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
 }
 
 }  // namespace velquin

@@ -82,6 +82,11 @@ class SettingsFileReader {
   // True when two section or key names match without regard to letter case.
   static bool sameName(std::string_view a, std::string_view b);
 
+  // The blanks (space, tab) that the profile reader drops at the ends of
+  // names and values, and the text without them.
+  static constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
+  static std::string_view trimBlanks(std::string_view text);
+
  private:
   struct Span {
     std::size_t offset = 0;

@@ -5,20 +5,16 @@
 
 #include "messages.h"
 #include "names.h"
+#include "settings_file_reader.h"
 #include "settings_rules.h"
 #include "sjis.h"
 
 namespace velquin {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr auto isBlank = SettingsFileReader::isBlank;
 
-std::string_view trimmed(std::string_view v) {
-  // A blank is never the second byte of a double-byte character.
-  while (!v.empty() && isBlank(v.front())) v.remove_prefix(1);
-  while (!v.empty() && isBlank(v.back())) v.remove_suffix(1);
-  return v;
-}
+std::string_view trimmed(std::string_view v) { return SettingsFileReader::trimBlanks(v); }
 
 bool inQuotes(std::string_view v) {
   return v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
