@@ -48,6 +48,12 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target, unsig
 
 }  // namespace
 
+bool isTemporaryName(std::string_view name) {
+  return name.size() >= 2 && name.size() <= 9 && name.front() == '~' &&
+         std::all_of(name.begin() + 1, name.end(),
+                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
+}
+
 #ifdef _WIN32
 
 ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_view bytes) {

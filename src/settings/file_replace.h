@@ -21,4 +21,8 @@ enum class ReplaceStatus {
 
 ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_view bytes);
 
+// True for a name the temporary file of a replace may have: "~" and one to
+// eight upper-case hexadecimal digits. Such a file is the tool's own.
+bool isTemporaryName(std::string_view name);
+
 }  // namespace velquin

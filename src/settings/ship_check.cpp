@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "file_replace.h"
 #include "messages.h"
 #include "names.h"
 #include "settings_file_reader.h"
@@ -64,14 +65,6 @@ bool isUnder(std::string_view key, std::initializer_list<std::string_view> roots
         equalsIgnoringCase(key.substr(0, root.size()), root))
       return true;
   return false;
-}
-
-// The tool's own temporary file beside the settings file: "~" and up to
-// eight hexadecimal digits (file_replace.cpp).
-bool isTemporaryName(std::string_view name) {
-  return name.size() >= 2 && name.size() <= 9 && name.front() == '~' &&
-         std::all_of(name.begin() + 1, name.end(),
-                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
 }
 
 // Windows takes a slash for a backslash.
@@ -383,6 +376,11 @@ std::string shipCheckReport(const std::vector<Finding>& findings) {
   }
   text += messages::ship::counts(errors, findings.size() - errors) + "\n";
   return text;
+}
+
+bool sameFileLine(std::string_view a, std::string_view b) {
+  std::string x, y;
+  return a.size() == b.size() && equalsIgnoringCase(nameKey(a, x), nameKey(b, y));
 }
 
 }  // namespace velquin

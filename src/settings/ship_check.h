@@ -123,6 +123,10 @@ class ShipCheckContext {
   std::size_t unlisted_ = 0;
 };
 
+// True when the check counts two lines of the file list as the same line:
+// equal but for letter case, a slash taken for a backslash.
+bool sameFileLine(std::string_view a, std::string_view b);
+
 // The findings of one line of `list`, with `index` and `item` as its place
 // (see Finding), appended to `out`. Only lines that the file holds are
 // checked: not an empty line, and no line of a list that isWritten() says

@@ -16,7 +16,6 @@
 #include <algorithm>
 
 #include "settings/messages.h"
-#include "settings/names.h"
 #include "settings/settings_rules.h"
 #include "ui/common/hints.h"
 #include "ui/common/text.h"
@@ -27,15 +26,6 @@ namespace {
 bool isShortcutList(ListField list) {
   return list == ListField::MemoGroupItem || list == ListField::MemoStartupItem ||
          list == ListField::MemoDesktopItem;
-}
-
-// Lines that the check counts as the same line of the file list: letter case
-// aside, a slash taken for a backslash.
-bool sameFileLine(std::string a, std::string b) {
-  if (a.size() != b.size()) return false;
-  std::replace(a.begin(), a.end(), '/', '\\');
-  std::replace(b.begin(), b.end(), '/', '\\');
-  return equalsIgnoringCase(a, b);
 }
 
 bool hasError(const std::vector<Finding>& found) {
@@ -251,9 +241,7 @@ void CheckMarks::memoEdited(Memo& m, int position, int added) {
     for (std::size_t i = first; i < newEnd; ++i) checkLine(m, i);
     for (const std::string& line : copies)
       for (std::size_t i = 0; i < old.size(); ++i)
-        if ((i < first || i >= newEnd) && old[i].size() == line.size() &&
-            sameFileLine(old[i], line))
-          checkLine(m, i);
+        if ((i < first || i >= newEnd) && sameFileLine(old[i], line)) checkLine(m, i);
   }
   if (installed) recheckInstalled();
   scheduleView(m);
@@ -303,21 +291,26 @@ void CheckMarks::showView(Memo& m) {
   m.widget->setExtraSelections(marks);
 }
 
+CheckMarks::Counts CheckMarks::countsOf(int page) const {
+  Counts c;
+  for (const Memo& m : memos_) {
+    if (m.page != page) continue;
+    c.errors += m.errors;
+    c.warnings += m.warnings;
+    if (m.list == ListField::MemoFiles && context_ && context_->unlistedCount() > 0) ++c.warnings;
+  }
+  for (const Edit& e : edits_) {
+    if (e.page != page) continue;
+    const std::size_t n = errorCount(e.found);
+    c.errors += n;
+    c.warnings += e.found.size() - n;
+  }
+  return c;
+}
+
 void CheckMarks::showTabs() {
   for (int page = 0; page < pages_->count(); ++page) {
-    std::size_t errors = 0, warnings = 0;
-    for (const Memo& m : memos_) {
-      if (m.page != page) continue;
-      errors += m.errors;
-      warnings += m.warnings;
-      if (m.list == ListField::MemoFiles && context_ && context_->unlistedCount() > 0) ++warnings;
-    }
-    for (const Edit& e : edits_) {
-      if (e.page != page) continue;
-      const std::size_t n = errorCount(e.found);
-      errors += n;
-      warnings += e.found.size() - n;
-    }
+    const auto [errors, warnings] = countsOf(page);
     // The caption takes the colour of the marks (an icon would widen the
     // tabs past the row of six); a new colour repaints the tab bar, so only
     // when it changes.
@@ -337,24 +330,12 @@ void CheckMarks::showTabs() {
 QString CheckMarks::tabTip(int page) const {
   if (page < 0 || std::size_t(page) >= tabs_.size() || tabs_[std::size_t(page)] == TabMark::None)
     return {};
-  std::size_t errors = 0, warnings = 0;
+  const auto [errors, warnings] = countsOf(page);
   QString unlisted;
-  for (const Memo& m : memos_) {
-    if (m.page != page) continue;
-    errors += m.errors;
-    warnings += m.warnings;
-    if (m.list == ListField::MemoFiles && context_)
-      if (const auto finding = unlistedFilesFinding(*context_)) {
-        ++warnings;
+  for (const Memo& m : memos_)
+    if (m.list == ListField::MemoFiles && m.page == page && context_)
+      if (const auto finding = unlistedFilesFinding(*context_))
         unlisted = QLatin1Char('\n') + tipOf({*finding});
-      }
-  }
-  for (const Edit& e : edits_) {
-    if (e.page != page) continue;
-    const std::size_t n = errorCount(e.found);
-    errors += n;
-    warnings += e.found.size() - n;
-  }
   return fromUtf8(messages::ship::counts(errors, warnings)) + unlisted;
 }
 

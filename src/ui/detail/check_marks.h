@@ -87,6 +87,11 @@ class CheckMarks : public QObject, private SettingsListener {
   void showView(Memo& m);
   void scheduleView(Memo& m);
   void showTabs();
+  struct Counts {
+    std::size_t errors = 0, warnings = 0;
+  };
+  // The findings of the page's fields, the unlisted files' warning included.
+  Counts countsOf(int page) const;
   Memo* memoOf(ListField list);
   Memo* memoOf(const QObject* viewport);
   QString tabTip(int page) const;
