@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "settings/install_settings.h"
-#include "settings/settings_file_reader.h"
-#include "settings/settings_loader.h"
-#include "settings/settings_writer.h"
+#include "settings/record/install_settings.h"
+#include "settings/format/settings_file_reader.h"
+#include "settings/format/settings_loader.h"
+#include "settings/format/settings_writer.h"
 
 namespace velquin::fuzz {
 namespace {

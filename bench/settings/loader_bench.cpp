@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "bench_trees.h"
-#include "settings/settings_loader.h"
+#include "settings/format/settings_loader.h"
 
 namespace velquin {
 namespace {

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "bench_trees.h"
-#include "settings/folder_scan.h"
+#include "settings/platform/folder_scan.h"
 
 namespace velquin {
 namespace {

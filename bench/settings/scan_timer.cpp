@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "settings/folder_scan.h"
+#include "settings/platform/folder_scan.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) {

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "settings/create_command.h"
-#include "settings/file_replace.h"
-#include "settings/settings_writer.h"
+#include "settings/commands/create_command.h"
+#include "settings/platform/file_replace.h"
+#include "settings/format/settings_writer.h"
 
 namespace velquin {
 namespace {

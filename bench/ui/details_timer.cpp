@@ -29,9 +29,9 @@
 #include <vector>
 
 #include "../settings/bench_trees.h"
-#include "settings/details_command.h"
-#include "settings/lines.h"
-#include "settings/paths.h"
+#include "settings/commands/details_command.h"
+#include "settings/text/lines.h"
+#include "settings/platform/paths.h"
 #include "ui/common/text.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"

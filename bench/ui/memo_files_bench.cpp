@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/lines.h"
+#include "settings/text/lines.h"
 #include "ui/common/text.h"
 #include "ui/detail/form2.h"
 

@@ -9,7 +9,7 @@
 
 #include "app_icon.h"
 #include "qt_prompts.h"
-#include "settings/install_settings.h"
+#include "settings/record/install_settings.h"
 #include "start_up.h"
 #include "start_up_probe.h"
 #include "system_face.h"

@@ -10,7 +10,7 @@
 
 #include <QDialog>
 
-#include "settings/user_prompts.h"
+#include "settings/commands/user_prompts.h"
 
 class QLabel;
 class QPushButton;

@@ -4,7 +4,7 @@
 #include <QFileDialog>
 
 #include "message_box.h"
-#include "settings/paths.h"
+#include "settings/platform/paths.h"
 #include "ui/common/text.h"
 
 namespace velquin::app {

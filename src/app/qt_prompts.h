@@ -5,7 +5,7 @@
 
 #include <QPointer>
 
-#include "settings/user_prompts.h"
+#include "settings/commands/user_prompts.h"
 
 class QFileDialog;
 class QWidget;

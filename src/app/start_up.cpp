@@ -15,10 +15,10 @@
 #include <cstdio>
 #include <string_view>
 
-#include "settings/check_command.h"
-#include "settings/install_settings.h"
-#include "settings/paths.h"
-#include "settings/window_commands.h"
+#include "settings/commands/check_command.h"
+#include "settings/record/install_settings.h"
+#include "settings/platform/paths.h"
+#include "settings/commands/window_commands.h"
 
 namespace velquin::app {
 namespace {

@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "settings/messages.h"
+#include "settings/text/messages.h"
 
 namespace {
 

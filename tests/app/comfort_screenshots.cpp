@@ -18,7 +18,7 @@
 
 #include "app/qt_prompts.h"
 #include "app/start_up.h"
-#include "settings/paths.h"
+#include "settings/platform/paths.h"
 #include "ui/detail/form2.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include <functional>
 
 #include "app/qt_prompts.h"
-#include "settings/paths.h"
+#include "settings/platform/paths.h"
 
 namespace velquin::app {
 namespace {

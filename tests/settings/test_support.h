@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/sjis.h"
+#include "settings/text/sjis.h"
 #include "support/recording_prompts.h"
 
 namespace velquin::test {

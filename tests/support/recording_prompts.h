@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/user_prompts.h"
+#include "settings/commands/user_prompts.h"
 
 namespace velquin::test {
 

@@ -12,10 +12,10 @@
 #include <QValidator>
 #include <limits>
 
-#include "settings/lines.h"
-#include "settings/messages.h"
-#include "settings/paths.h"
-#include "settings/sjis.h"
+#include "settings/text/lines.h"
+#include "settings/text/messages.h"
+#include "settings/platform/paths.h"
+#include "settings/text/sjis.h"
 #include "text.h"
 
 namespace velquin::ui {

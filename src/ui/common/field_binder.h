@@ -38,8 +38,8 @@
 #include <utility>
 #include <vector>
 
-#include "settings/install_settings.h"
-#include "settings/user_prompts.h"
+#include "settings/record/install_settings.h"
+#include "settings/commands/user_prompts.h"
 
 class QButtonGroup;
 class QLineEdit;

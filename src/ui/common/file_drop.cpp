@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "settings/paths.h"
+#include "settings/platform/paths.h"
 
 namespace velquin::ui {
 

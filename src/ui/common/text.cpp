@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/sjis.h"
+#include "settings/text/sjis.h"
 
 namespace velquin::ui {
 

@@ -20,7 +20,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/install_settings.h"
+#include "settings/record/install_settings.h"
 #include "ui/common/field_binder.h"
 
 namespace Ui {

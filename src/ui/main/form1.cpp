@@ -8,9 +8,9 @@
 #include <QSessionManager>
 #endif
 
-#include "settings/create_command.h"
-#include "settings/details_command.h"
-#include "settings/window_commands.h"
+#include "settings/commands/create_command.h"
+#include "settings/commands/details_command.h"
+#include "settings/commands/window_commands.h"
 #include "ui/common/file_drop.h"
 #include "ui/common/hints.h"
 #include "ui/common/window_look.h"

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <random>
 
-#include "settings/messages.h"
+#include "settings/text/messages.h"
 #include "support/recording_prompts.h"
 #include "type_text.h"
 #include "ui/common/text.h"

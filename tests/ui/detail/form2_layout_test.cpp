@@ -14,7 +14,7 @@
 
 #include "form2_fixture.h"
 #include "layout_checks.h"
-#include "settings/sjis.h"
+#include "settings/text/sjis.h"
 
 namespace velquin::ui::test {
 namespace {

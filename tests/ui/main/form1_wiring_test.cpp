@@ -9,7 +9,7 @@
 
 #include "drop_files.h"
 #include "main_window_fixture.h"
-#include "settings/messages.h"
+#include "settings/text/messages.h"
 
 namespace velquin::test {
 namespace {

@@ -1,0 +1,386 @@
+#include "settings/check/ship_check.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "settings/platform/file_replace.h"
+#include "settings/text/messages.h"
+#include "settings/text/names.h"
+#include "settings/format/settings_file_reader.h"
+#include "settings/record/settings_rules.h"
+#include "settings/text/sjis.h"
+
+namespace velquin {
+namespace {
+
+constexpr auto isBlank = SettingsFileReader::isBlank;
+
+std::string_view trimmed(std::string_view v) { return SettingsFileReader::trimBlanks(v); }
+
+bool inQuotes(std::string_view v) {
+  return v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
+}
+
+// The value as the engine's profile reader gives it.
+std::string_view engineValue(std::string_view v) {
+  v = trimmed(v);
+  if (inQuotes(v)) v = v.substr(1, v.size() - 2);
+  return v;
+}
+
+// Up to the first comma, and what follows it (nothing when there is no
+// comma). A comma is never the second byte of a double-byte character.
+struct Split {
+  std::string_view head;
+  std::optional<std::string_view> rest;
+};
+Split splitAtComma(std::string_view v) {
+  const std::size_t comma = v.find(',');
+  if (comma == std::string_view::npos) return {v, std::nullopt};
+  return {v.substr(0, comma), v.substr(comma + 1)};
+}
+
+// A name that the engine takes from the distribution folder or the install
+// folder: not a placeholder (%WINDIR%\..., any %VARIABLE%), not absolute
+// (\dir, \\server, C:\dir).
+bool isRelative(std::string_view name) {
+  if (name.empty() || name.front() == '%' || name.front() == '\\' || name.front() == '/')
+    return false;
+  const auto c = static_cast<unsigned char>(name.front() | 0x20);
+  return !(name.size() >= 2 && name[1] == ':' && c >= 'a' && c <= 'z');
+}
+
+bool isOneOf(std::string_view mode, std::string_view digits) {
+  return mode.size() == 1 && digits.find(mode.front()) != std::string_view::npos;
+}
+
+bool isNumberFromZero(std::string_view v) {
+  return !v.empty() && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "ROOT\key" with one of the roots, in any letter case.
+bool isUnder(std::string_view key, std::initializer_list<std::string_view> roots) {
+  for (std::string_view root : roots)
+    if (key.size() > root.size() + 1 && key[root.size()] == '\\' &&
+        equalsIgnoringCase(key.substr(0, root.size()), root))
+      return true;
+  return false;
+}
+
+// Windows takes a slash for a backslash.
+std::string_view nameKey(std::string_view name, std::string& buffer) {
+  if (name.find('/') == std::string_view::npos) return name;
+  buffer.assign(name);
+  std::replace(buffer.begin(), buffer.end(), '/', '\\');
+  return buffer;
+}
+
+std::string shown(std::string_view sjisText) { return sjis::decodeForDisplay(sjisText); }
+
+// Collects the findings of one place (a line, or a field).
+struct Place {
+  FieldRef field;
+  std::optional<std::size_t> line;
+  int item;
+  std::vector<Finding>& out;
+
+  void add(Weight weight, std::string text) const {
+    out.push_back({field, line, item, weight, std::move(text)});
+  }
+  void error(std::string_view text) const { add(Weight::Error, std::string(text)); }
+  void warning(std::string_view text) const { add(Weight::Warning, std::string(text)); }
+};
+
+// Blanks at the ends and quotes around the value, which the engine drops.
+void checkValue(std::string_view raw, const Place& at) {
+  if (raw.empty()) return;
+  if (isBlank(raw.front()) || isBlank(raw.back())) at.warning(messages::ship::kBlankAtEnds);
+  if (inQuotes(trimmed(raw))) at.warning(messages::ship::kInQuotes);
+}
+
+// [Files]: a file name, optionally a comma and an overwrite mode.
+void checkFileEntry(const ShipCheckContext& c, std::string_view raw, const Place& at) {
+  const std::string_view v = engineValue(raw);
+  const auto [name, mode] = splitAtComma(v);
+  if (mode && !mode->empty() && !isOneOf(*mode, "012")) {
+    // The engine reads everything after the first comma as the mode. When
+    // another comma follows, or the folder holds the whole text as a file,
+    // the comma is part of the file's name.
+    const bool commaInName = mode->find(',') != std::string_view::npos || c.inFolder(v);
+    if (commaInName) {
+      at.error(messages::ship::kCommaInFileName);
+      return;
+    }
+    at.error(messages::ship::badOverwriteMode(shown(*mode)));
+  }
+  // Most lines are just a name: one look-up tells both.
+  const ShipCheckContext::Known line = c.about(raw);
+  if (isRelative(name) && !(name == raw ? line : c.about(name)).inFolder)
+    at.error(messages::ship::notInFolder(shown(name)));
+  if (equalsIgnoringCase(name, c.engineFile()) || equalsIgnoringCase(name, c.iniFile()))
+    at.warning(messages::ship::kAddedByTheTool);
+  if (line.listed > 1) at.warning(messages::ship::kListedTwice);
+}
+
+// Shortcuts: name, file, parameters, icon file, icon number.
+void checkShortcut(const ShipCheckContext& c, std::string_view raw, const Place& at) {
+  std::string_view parts[5];
+  std::optional<std::string_view> rest = engineValue(raw);
+  for (std::string_view& part : parts) {
+    if (!rest) break;
+    const Split s = splitAtComma(*rest);
+    part = s.head;
+    rest = s.rest;
+  }
+  const auto [name, file, parameters, iconFile, iconNumber] = parts;
+  if (name.empty() || file.empty()) at.error(messages::ship::kShortcutNeedsNameAndFile);
+  if (!isPlainFileName(name)) at.error(messages::ship::kShortcutNameCharacter);
+  if (isRelative(file) && !c.installs(file)) at.warning(messages::ship::notInstalled(shown(file)));
+  if (isRelative(iconFile) && !c.installs(iconFile))
+    at.warning(messages::ship::iconNotInstalled(shown(iconFile)));
+  if (!iconNumber.empty() && !isNumberFromZero(iconNumber))
+    at.error(messages::ship::badIconNumber(shown(iconNumber)));
+}
+
+bool isShortcutList(ListField list) {
+  return list == ListField::MemoGroupItem || list == ListField::MemoStartupItem ||
+         list == ListField::MemoDesktopItem;
+}
+
+// The hash of the name's folded text (foldCase), so that names that
+// equalsIgnoringCase holds equal hash alike. A name of ASCII bytes alone
+// (most are) folds to its ASCII lower case, hashed as it is read, without
+// the copy that foldCase makes.
+std::uint64_t nameHash(std::string_view s) {
+  std::uint64_t h = 14695981039346656037ULL;
+  const auto mix = [&h](char c) { h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL; };
+  if (std::all_of(s.begin(), s.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    for (char c : s) mix(c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c);
+  } else {
+    for (char c : foldCase(s)) mix(c);
+  }
+  return h;
+}
+
+}  // namespace
+
+ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
+                                   std::string_view iniFileName,
+                                   const std::vector<std::string>& fileLines)
+    : folder_(std::move(folderFiles)),
+      engine_(engineBaseName(iniFileName) + ".exe"),
+      ini_(iniFileName) {
+  std::size_t slots = 16;
+  while (slots < 2 * (folder_.size() + fileLines.size() / 8 + 1)) slots *= 2;
+  slots_.resize(slots);
+  shift_ = 64 - std::countr_zero(slots);
+  entries_.reserve(slots / 2);
+  for (const std::string& f : folder_) {
+    Known& known = entry(f, false);
+    if (known.inFolder) continue;  // a name twice (which no folder gives)
+    known.inFolder = true;
+    known.aside =
+        f.find('\\') == std::string::npos &&
+        (equalsIgnoringCase(f, engine_) || equalsIgnoringCase(f, ini_) || isTemporaryName(f));
+    if (!known.aside) ++unlisted_;
+  }
+  for (const std::string& line : fileLines) addFileLine(line);
+}
+
+std::size_t ShipCheckContext::slotOf(std::string_view key, std::uint64_t hash) const {
+  const auto tag = static_cast<std::uint32_t>(hash);
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = (hash * 0x9E3779B97F4A7C15ULL) >> shift_;; i = (i + 1) & mask) {
+    if (slots_[i] == 0) return i;
+    const Entry& e = entries_[slots_[i] - 1];
+    if (e.tag != tag || e.size != key.size()) continue;
+    const std::string_view name(e.data, e.size);
+    if (name == key || equalsIgnoringCase(name, key)) return i;
+  }
+}
+
+ShipCheckContext::Known& ShipCheckContext::entry(std::string_view key, bool keep) {
+  const std::uint64_t hash = nameHash(key);
+  std::size_t i = slotOf(key, hash);
+  if (slots_[i] != 0) return entries_[slots_[i] - 1].known;
+  if (2 * (entries_.size() + 1) > slots_.size()) {
+    slots_.assign(slots_.size() * 2, 0);
+    --shift_;
+    for (std::size_t n = 0; n < entries_.size(); ++n) {
+      const std::string_view name(entries_[n].data, entries_[n].size);
+      slots_[slotOf(name, nameHash(name))] = static_cast<std::uint32_t>(n + 1);
+    }
+    i = slotOf(key, hash);
+  }
+  const char* data = keep ? own_.emplace_back(key).data() : key.data();
+  entries_.push_back(
+      {data, static_cast<std::uint32_t>(key.size()), static_cast<std::uint32_t>(hash), {}});
+  slots_[i] = static_cast<std::uint32_t>(entries_.size());
+  return entries_.back().known;
+}
+
+ShipCheckContext::FileLineChange ShipCheckContext::count(std::string_view line, int by) {
+  FileLineChange change;
+  if (line.empty()) return change;  // the file leaves it out
+  const auto step = [by](std::uint32_t& n, std::uint32_t crossing) {
+    const bool before = n > crossing;
+    n = by > 0 ? n + 1 : (n > 0 ? n - 1 : 0);
+    return before != (n > crossing);
+  };
+  std::string lineBuffer, nameBuffer;
+  const std::string_view lineKey = nameKey(line, lineBuffer);
+  Known& asLine = entry(lineKey, true);
+  change.copies = step(asLine.listed, 1);
+  const std::string_view name = nameKey(splitAtComma(engineValue(line)).head, nameBuffer);
+  if (name.empty()) return change;
+  // Most lines are just a name.
+  Known& known = name == lineKey ? asLine : entry(name, true);
+  change.installed = step(known.installedBy, 0);
+  if (change.installed && known.inFolder && !known.aside)
+    unlisted_ = known.installedBy > 0 ? unlisted_ - 1 : unlisted_ + 1;
+  return change;
+}
+
+ShipCheckContext::FileLineChange ShipCheckContext::addFileLine(std::string_view line) {
+  return count(line, 1);
+}
+
+ShipCheckContext::FileLineChange ShipCheckContext::removeFileLine(std::string_view line) {
+  return count(line, -1);
+}
+
+ShipCheckContext::Known ShipCheckContext::about(std::string_view nameOrLine) const {
+  std::string buffer;
+  const std::string_view key = nameKey(nameOrLine, buffer);
+  if (key.empty()) return {};
+  const std::uint32_t slot = slots_[slotOf(key, nameHash(key))];
+  return slot != 0 ? entries_[slot - 1].known : Known{};
+}
+
+bool ShipCheckContext::installs(std::string_view name) const {
+  return equalsIgnoringCase(name, engine_) || equalsIgnoringCase(name, ini_) ||
+         about(name).installedBy > 0;
+}
+
+std::vector<std::string> ShipCheckContext::unlistedFiles(std::size_t limit) const {
+  std::vector<std::string> names;
+  for (const std::string& f : folder_) {
+    if (names.size() >= std::min(limit, unlisted_)) break;
+    const Known known = about(f);
+    if (!known.aside && known.installedBy == 0) names.push_back(f);
+  }
+  return names;
+}
+
+void checkListLine(const ShipCheckContext& c, ListField list, std::size_t index, int item,
+                   std::string_view line, std::vector<Finding>& out) {
+  if (line.empty()) return;
+  const Place at{list, index, item, out};
+  checkValue(line, at);
+  const std::string_view v = engineValue(line);
+  if (list == ListField::MemoFiles) {
+    checkFileEntry(c, line, at);
+  } else if (isShortcutList(list)) {
+    checkShortcut(c, line, at);
+  } else if (list == ListField::MemoRmDir) {
+    if (const auto mode = splitAtComma(v).rest; mode && !mode->empty() && !isOneOf(*mode, "01"))
+      at.error(messages::ship::badSubfolderMode(shown(*mode)));
+  } else if (list == ListField::MemoUninstallRegKey) {
+    if (!isUnder(v, {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_CLASSES_ROOT"}))
+      at.error(messages::ship::kRegKeyRoot);
+  }
+}
+
+void checkTextField(const InstallSettings& s, const ShipCheckContext& c, TextField field,
+                    std::vector<Finding>& out) {
+  if (fieldInfo(field).key.empty() || !isWritten(s, field)) return;
+  const std::string& raw = s.text(field);
+  const Place at{field, std::nullopt, 0, out};
+  checkValue(raw, at);
+  const std::string_view v = engineValue(raw);
+  switch (field) {
+    case TextField::EditInstallTextFail:
+      if (isRelative(v) && !c.inFolder(v)) at.error(messages::ship::notInFolder(shown(v)));
+      break;
+    case TextField::EditInstallProgram:
+      // The file, then after a comma its start parameters.
+      if (const std::string_view file = splitAtComma(v).head; isRelative(file) && !c.installs(file))
+        at.warning(messages::ship::notInstalled(shown(file)));
+      break;
+    case TextField::EditInstallDirReg:
+      if (!v.empty() && !isUnder(v, {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE"}))
+        at.error(messages::ship::kInstallDirRegRoot);
+      break;
+    case TextField::EditGroupName:
+      if (!isPlainFileName(v)) at.error(messages::ship::kGroupNameCharacter);
+      break;
+    default: break;
+  }
+}
+
+std::optional<Finding> unlistedFilesFinding(const ShipCheckContext& c) {
+  if (c.unlistedCount() == 0) return std::nullopt;
+  std::vector<std::string> names = c.unlistedFiles(messages::kMaxNamesShown);
+  for (std::string& n : names) n = shown(n);
+  return Finding{ListField::MemoFiles, std::nullopt, 0, Weight::Warning,
+                 messages::ship::notListed(names, c.unlistedCount())};
+}
+
+std::vector<Finding> checkBeforeShipping(const InstallSettings& s, const ShipCheckContext& c) {
+  std::vector<Finding> out;
+  for (const SectionInfo& section : kSections) {
+    if (!isWritten(s, section.section)) continue;
+    for (const FieldInfo& info : kFields) {
+      if (info.section != section.section || !isWritten(s, info.field)) continue;
+      if (info.field.kind == FieldKind::Text) checkTextField(s, c, info.field.text(), out);
+      if (info.field.kind != FieldKind::Lines) continue;
+      const ListField list = info.field.list();
+      const std::vector<std::string>& lines = s.lines(list);
+      int item = 0;
+      for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!lines[i].empty()) checkListLine(c, list, i, ++item, lines[i], out);
+      if (list == ListField::MemoFiles)
+        if (auto unlisted = unlistedFilesFinding(c)) out.push_back(std::move(*unlisted));
+    }
+  }
+  return out;
+}
+
+std::string shipCheckReport(const std::vector<Finding>& findings) {
+  std::string text;
+  std::size_t errors = 0;
+  for (const Finding& f : findings) {
+    const bool error = f.weight == Weight::Error;
+    errors += error ? 1 : 0;
+    const FieldInfo& info = fieldInfo(f.field);
+    text += error ? messages::ship::kError : messages::ship::kWarning;
+    text += " [";
+    text += kSections[static_cast<std::size_t>(info.section)].name;
+    text += "]";
+    if (f.item > 0) {
+      text += " Item" + std::to_string(f.item);
+    } else if (!info.key.empty()) {
+      text += " ";
+      text += info.key;
+    }
+    text += ": ";
+    for (char ch : f.text) {
+      if (ch == '\r') {
+        text += "\n  ";
+      } else {
+        text += ch;
+      }
+    }
+    text += "\n";
+  }
+  text += messages::ship::counts(errors, findings.size() - errors) + "\n";
+  return text;
+}
+
+bool sameFileLine(std::string_view a, std::string_view b) {
+  std::string x, y;
+  return a.size() == b.size() && equalsIgnoringCase(nameKey(a, x), nameKey(b, y));
+}
+
+}  // namespace velquin

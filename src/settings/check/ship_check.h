@@ -1,0 +1,156 @@
+#pragma once
+
+// The check before shipping: what the engine will not find in the
+// distribution folder, or will read otherwise than the author wrote it. The
+// tool writes what the author typed whatever this check says; it only shows
+// the findings (the dialog's marks, `velquin --check`).
+//
+// Errors: the engine will fail or do something else than the author wrote.
+// Warnings: probably not what the author meant.
+//
+// Values are read as the engine's profile reader reads them: blanks at the
+// ends of a value and one pair of quotes around it are dropped (and warned
+// about). File names compare as Windows compares them, without regard to
+// letter case. An entry that begins with a placeholder (%WINDIR%, any
+// %VARIABLE%) or names an absolute folder (\dir, C:\dir, \\server) is never
+// looked for: where the engine takes it from is the engine's business.
+//
+// The lines of a list are checked one by one against a ShipCheckContext, so
+// that a window can check again only the lines an edit changed.
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/record/install_settings.h"
+
+namespace velquin {
+
+enum class Weight { Error, Warning };
+
+struct Finding {
+  FieldRef field;
+  // For a line of a list: its index among the list's lines (empty lines
+  // counted) and its Item number in the file (empty lines left out). For a
+  // single-line field or the list as a whole: no line and item 0.
+  std::optional<std::size_t> line;
+  int item = 0;
+  Weight weight = Weight::Error;
+  std::string text;  // UTF-8
+
+  bool operator==(const Finding&) const = default;
+};
+
+// What the lines are checked against: the files of the distribution folder
+// and the files that the file list installs, with how often each line of the
+// file list stands in it. An edit of the file list tells it the lines that
+// went and came (removeFileLine, addFileLine), at the cost of those lines.
+class ShipCheckContext {
+ public:
+  // `folderFiles`: the folder scan's lines (every file of the distribution
+  // folder, relative, with backslashes, Shift-JIS); `fileLines`: MemoFiles.
+  ShipCheckContext(std::vector<std::string> folderFiles, std::string_view iniFileName,
+                   const std::vector<std::string>& fileLines);
+  // It holds views of its own strings.
+  ShipCheckContext(const ShipCheckContext&) = delete;
+  ShipCheckContext& operator=(const ShipCheckContext&) = delete;
+
+  // What a line of the file list that came or went changed beyond itself.
+  struct FileLineChange {
+    bool copies = false;     // the other lines equal to it are now listed once, or twice
+    bool installed = false;  // a name became installed or is no longer: shortcut
+                             // lines, Program and the list as a whole may change
+  };
+  FileLineChange addFileLine(std::string_view line);
+  FileLineChange removeFileLine(std::string_view line);
+
+  // The engine's file name (EngineBaseName followed by ".exe") and IniFileName.
+  const std::string& engineFile() const { return engine_; }
+  const std::string& iniFile() const { return ini_; }
+
+  // What is known of a name, or of a line of the file list (letter case
+  // aside, and a slash taken for a backslash, as Windows takes it).
+  struct Known {
+    bool inFolder = false;          // a file of the distribution folder, relative to it
+    bool aside = false;             // in the folder, but never to be listed (see below)
+    std::uint32_t installedBy = 0;  // lines of the file list that install it
+    std::uint32_t listed = 0;       // lines of the file list that are this text
+  };
+  Known about(std::string_view nameOrLine) const;
+  bool inFolder(std::string_view name) const { return about(name).inFolder; }
+  // A file that the engine installs: a name of the file list, the engine's
+  // file or the settings file, relative to the install folder.
+  bool installs(std::string_view name) const;
+
+  // The folder's files that no line of the file list installs, in the
+  // folder scan's order (the first `limit` of them); the engine's file, the
+  // settings file and the tool's own temporary files in the folder itself
+  // aside.
+  std::size_t unlistedCount() const { return unlisted_; }
+  std::vector<std::string> unlistedFiles(std::size_t limit = SIZE_MAX) const;
+
+ private:
+  // The names, each with what is known of it, in the order they came (a
+  // name is a view of one of the folder's names or of own_, which never
+  // move), found through a table of open addressing: a slot holds the
+  // entry's number from 1, or 0 when it is free.
+  // A check that goes through the list in the folder's order reads the
+  // entries in their order.
+  struct Entry {
+    const char* data;
+    std::uint32_t size;
+    std::uint32_t tag;  // bits of the name's hash, compared first
+    Known known;
+  };
+  // The slot that holds `key`, or the free one where it would go.
+  std::size_t slotOf(std::string_view key, std::uint64_t hash) const;
+  // The entry of `key`, added when missing (which may move every other);
+  // `keep`: a new key is copied into own_ (else it is one of the folder's).
+  Known& entry(std::string_view key, bool keep);
+  FileLineChange count(std::string_view line, int by);
+
+  std::vector<std::string> folder_;
+  std::string engine_;
+  std::string ini_;
+  std::deque<std::string> own_;
+  std::vector<Entry> entries_;
+  std::vector<std::uint32_t> slots_;  // a power of two of them, at most half used
+  int shift_ = 64;
+  std::size_t unlisted_ = 0;
+};
+
+// True when the check counts two lines of the file list as the same line:
+// equal but for letter case, a slash taken for a backslash.
+bool sameFileLine(std::string_view a, std::string_view b);
+
+// The findings of one line of `list`, with `index` and `item` as its place
+// (see Finding), appended to `out`. Only lines that the file holds are
+// checked: not an empty line, and no line of a list that isWritten() says
+// the file leaves out.
+void checkListLine(const ShipCheckContext& context, ListField list, std::size_t index, int item,
+                   std::string_view line, std::vector<Finding>& out);
+
+// The findings of a single-line field (none when the file leaves it out).
+void checkTextField(const InstallSettings& settings, const ShipCheckContext& context,
+                    TextField field, std::vector<Finding>& out);
+
+// The warning that names the folder's files that the list does not hold,
+// when there are any.
+std::optional<Finding> unlistedFilesFinding(const ShipCheckContext& context);
+
+// Every finding, in the order of the file: section by section, and in each
+// the fields in the order of their entries, the lines of a list in order;
+// the unlisted files close [Files].
+std::vector<Finding> checkBeforeShipping(const InstallSettings& settings,
+                                         const ShipCheckContext& context);
+
+// The report of `velquin --check`: one line per finding (weight, section,
+// Item number or key, text; a text of several lines continues on indented
+// lines), then the count of errors and warnings. Lines end in "\n".
+std::string shipCheckReport(const std::vector<Finding>& findings);
+
+}  // namespace velquin

@@ -1,0 +1,32 @@
+#pragma once
+
+// The Create command: checks the main fields, writes the settings file into
+// the distribution folder, confirms, and warns when the engine is missing.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/record/install_settings.h"
+#include "settings/commands/user_prompts.h"
+
+namespace velquin {
+
+enum class CreateResult {
+  Written,  // the file is written and SettingsSaved is true
+  Refused,  // a check failed; its message has been shown and nothing was written
+  Failed,   // the file could not be written; the error report has been shown
+};
+
+// 作成: the checks, the file, the confirmation and the engine's warning. A
+// failed write is the error report, its text ended with a full stop.
+CreateResult runCreateCommand(InstallSettings& settings, UserPrompts& prompts);
+
+// The check of EditIniName that Create and Details share: it must be given,
+// and be a plain file name (a folder part or a drive would reach outside the
+// distribution folder). A refusal shows its message, moves the focus to the
+// field and gives nothing; an accepted name is the command's IniFileName,
+// which it passes on to what it calls.
+std::optional<std::string> takeIniFileName(const InstallSettings& settings, UserPrompts& prompts);
+
+}  // namespace velquin

@@ -1,0 +1,49 @@
+#include "settings/commands/details_command.h"
+
+#include <algorithm>
+
+#include "settings/commands/create_command.h"
+#include "settings/platform/folder_scan.h"
+#include "settings/text/messages.h"
+#include "settings/text/names.h"
+#include "settings/platform/paths.h"
+#include "settings/format/settings_loader.h"
+#include "settings/text/sjis.h"
+
+namespace velquin {
+DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts,
+                                 std::vector<std::string>* folderFiles) {
+  if (s.program().empty()) {
+    prompts.showInformation(std::string(messages::kProgramMissing));
+    return DetailsOutcome::Refused;
+  }
+  const std::optional<std::string> iniFileName = takeIniFileName(s, prompts);
+  if (!iniFileName) return DetailsOutcome::Refused;
+
+  bool scanned = false;
+  if (const auto path = s.settingsFilePath(*iniFileName); fileExists(path)) {
+    loadSettingsFile(s, path);
+  } else if (s.lines(ListField::MemoFiles).empty()) {
+    // The engine installs itself through the entry Create adds, so its own
+    // file in the distribution folder is not one of the author's files. Only
+    // the folder's own copy is meant: a file of that name in a sub-folder is
+    // the author's.
+    FolderScan scan = scanFolder(s.distDir());
+    if (folderFiles) *folderFiles = scan.lines;
+    scanned = true;
+    const std::string engine = engineFileName(*iniFileName);
+    const auto it = std::find_if(scan.lines.begin(), scan.lines.end(), [&](const std::string& l) {
+      return equalsIgnoringCase(l, engine);
+    });
+    if (it != scan.lines.end()) scan.lines.erase(it);
+    s.appendLines(ListField::MemoFiles, std::move(scan.lines));
+    if (!scan.unwritable.empty())
+      prompts.showInformation(messages::namesNotShiftJis(scan.unwritable));
+  }
+
+  if (folderFiles && !scanned) *folderFiles = scanFolder(s.distDir()).lines;
+  s.setSettingsSaved(false);
+  return DetailsOutcome::ShowDialog;
+}
+
+}  // namespace velquin

@@ -1,0 +1,46 @@
+#pragma once
+
+// The Details command ("詳細設定"), without its window.
+//
+// For the main window: ButtonShosaiClick calls runDetailsCommand and, when
+// the outcome says so, shows the detailed-settings dialog modally (its result
+// is not used). Everything else happens here:
+//
+// 1. No program chosen: "配布プログラムのファイル名を指定してください。", stop.
+// 2. No settings file name: the message of Create, focus to EditIniName, stop;
+//    a name that is not a plain file name: likewise, with Create's message.
+// 3. The accepted EditIniName is the settings file's name (IniFileName).
+// 4. When a file (not a folder) of that name stands in DistDir, it is loaded.
+// 5. Otherwise, and only while MemoFiles holds no line at all (one empty line
+//    counts as a line), the distribution folder is scanned into MemoFiles and
+//    the first line that names the engine's own file (EngineBaseName + ".exe",
+//    in the folder itself) is removed. Files whose names cannot be written are
+//    named in one information box.
+// 6. SettingsSaved becomes false: the dialog is about to show, and what it
+//    shows has not been written.
+//
+// The folder is read once per Details: when the dialog is to show and
+// `folderFiles` is given, it receives the files of the distribution folder as
+// the scan writes them (the engine's own file included), for the dialog's
+// marks. After a scan these are the scan's lines; otherwise the folder is
+// scanned for them.
+//
+// Messages go through UserPrompts; nothing here blocks except those boxes.
+
+#include <string>
+#include <vector>
+
+#include "settings/record/install_settings.h"
+#include "settings/commands/user_prompts.h"
+
+namespace velquin {
+
+enum class DetailsOutcome {
+  ShowDialog,  // the fields are ready: show the dialog now
+  Refused,     // a check failed and its message has been shown; show nothing
+};
+
+DetailsOutcome runDetailsCommand(InstallSettings& settings, UserPrompts& prompts,
+                                 std::vector<std::string>* folderFiles = nullptr);
+
+}  // namespace velquin

@@ -1,0 +1,103 @@
+#include "settings/commands/file_drops.h"
+
+#include <system_error>
+#include <unordered_set>
+
+#include "settings/platform/folder_scan.h"
+#include "settings/text/messages.h"
+#include "settings/text/names.h"
+#include "settings/platform/paths.h"
+
+namespace velquin {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool endsWithExe(const fs::path& p) {
+  return equalsIgnoringCase(pathToUtf8(p.extension()), ".exe");
+}
+
+}  // namespace
+
+std::optional<std::string> programRefusal(const std::vector<fs::path>& paths) {
+  if (paths.size() != 1) return std::string(messages::kOneProgramOnly);
+  const fs::path& p = paths.front();
+  const std::string shown = pathToUtf8(p);
+  std::error_code ec;
+  const fs::file_status status = fs::status(p, ec);
+  if (!fs::exists(status)) return messages::programNotFound(shown);
+  if (fs::is_directory(status)) return messages::programIsAFolder(shown);
+  if (!fs::is_regular_file(status) || !endsWithExe(p)) return messages::programNotExe(shown);
+  return std::nullopt;
+}
+
+DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::path>& dropped) {
+  DroppedFiles out;
+  if (s.program().empty()) {
+    out.refusal =
+        messages::dropBeforeProgram(dropped.empty() ? std::string() : pathToUtf8(dropped.front()));
+    return out;
+  }
+  const fs::path dist = resolvedPath(s.distDir());
+  const std::string& iniName = s.text(TextField::EditIniName);
+  const std::string engine = engineFileName(iniName);
+
+  // Every item is checked before any is listed: a drop is taken whole or not
+  // at all. An item is where its folder really is (so that another spelling
+  // of the distribution folder is still inside it), under the name it has
+  // there: a link in the folder is one of its files, wherever it points.
+  std::vector<fs::path> relatives;
+  for (const fs::path& item : dropped) {
+    std::optional<fs::path> rel = pathBelow(dist, resolvedEntryPath(item));
+    // The distribution folder itself, also by a link to it from elsewhere.
+    if (!rel && pathBelow(dist, resolvedPath(item)) == fs::path(".")) rel = ".";
+    if (!rel) {
+      out.refusal = messages::dropOutside(pathToUtf8(item), pathToUtf8(s.distDir()));
+      return out;
+    }
+    relatives.push_back(std::move(*rel));
+  }
+
+  for (std::size_t i = 0; i < dropped.size(); ++i) {
+    // The relative folder or file in Shift-JIS with backslashes; nothing when
+    // a part of it cannot be written.
+    std::optional<std::string> sjis = std::string();
+    std::string shown;
+    for (const fs::path& part : relatives[i]) {
+      if (part == ".") continue;
+      const std::string utf8 = pathToUtf8(part);
+      if (!shown.empty()) shown += '\\';
+      shown += utf8;
+      const auto name = lineName(utf8);
+      if (!sjis || !name) {
+        sjis.reset();
+        continue;
+      }
+      if (!sjis->empty()) *sjis += '\\';
+      *sjis += *name;
+    }
+    std::error_code ec;
+    if (fs::is_directory(dropped[i], ec)) {
+      if (sjis && !sjis->empty()) *sjis += '\\';
+      FolderScan scan = scanFolder(dropped[i], sjis, shown.empty() ? shown : shown + '\\');
+      for (auto& l : scan.lines) out.lines.push_back(std::move(l));
+      for (auto& l : scan.unwritable) out.unwritable.push_back(std::move(l));
+    } else if (sjis) {
+      out.lines.push_back(*sjis);
+    } else {
+      out.unwritable.push_back(shown);
+    }
+  }
+
+  // The engine installs itself and the settings file through the entries
+  // Create adds: their copies at the top of the folder are not the author's.
+  // A file the list already names, in any letter case, is not named again,
+  // nor one the drop gives twice.
+  std::unordered_set<std::string> listed{foldCase(engine), foldCase(iniName)};
+  for (const std::string& line : s.lines(ListField::MemoFiles)) listed.insert(foldCase(line));
+  std::erase_if(out.lines,
+                [&](const std::string& line) { return !listed.insert(foldCase(line)).second; });
+  return out;
+}
+
+}  // namespace velquin

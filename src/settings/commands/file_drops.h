@@ -1,0 +1,40 @@
+#pragma once
+
+// What the windows take from outside the tool: the program to distribute
+// named by a drop on the main window or on the command line, and files and
+// folders dropped on the file list.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/record/install_settings.h"
+
+namespace velquin {
+
+// Why `paths` cannot be the program to distribute (UTF-8, for the
+// information box), or nothing when they can: exactly one path, naming an
+// existing file (not a folder) whose name ends in ".exe", in any letter case.
+std::optional<std::string> programRefusal(const std::vector<std::filesystem::path>& paths);
+
+struct DroppedFiles {
+  // Lines for MemoFiles (Shift-JIS), as the folder scan writes them:
+  // relative to the distribution folder, with backslashes, each item under
+  // the name it has there (a link by its own name, not its target's); a
+  // folder gives every file under it, in the scan's order. The engine's own
+  // file and the settings file, at the top of the distribution folder, are
+  // left out, and so is a file that MemoFiles already names (letter case
+  // aside, as Windows compares names) or that the drop gives once before.
+  std::vector<std::string> lines;
+  // Files whose names code page 932 cannot hold (UTF-8, relative), left out.
+  std::vector<std::string> unwritable;
+  // When set (UTF-8), the drop is refused whole and nothing is to be added:
+  // no program is chosen yet, or an item lies outside the distribution folder.
+  std::string refusal;
+};
+
+DroppedFiles listDroppedFiles(const InstallSettings& settings,
+                              const std::vector<std::filesystem::path>& dropped);
+
+}  // namespace velquin

@@ -1,0 +1,111 @@
+#include "settings/format/settings_loader.h"
+
+#include <string>
+#include <vector>
+
+#include "settings/format/settings_format.h"
+#include "settings/text/sjis.h"
+
+namespace velquin {
+namespace {
+
+// One section of the file, read once into its key list.
+struct SectionReading {
+  const SettingsFileReader& reader;
+  std::string_view name;
+  std::vector<std::string> keys;
+  // The last entry is the uninstall shortcut that Create adds for CheckBox1
+  // (the application's name followed by "のアンインストール"): that entry is
+  // the check box, not a shortcut of the author's.
+  bool endsInUninstallShortcut = false;
+
+  SectionReading(const InstallSettings& s, const SettingsFileReader& r, const SectionInfo& section)
+      : reader(r), name(section.name), keys(r.readKeys(section.name)) {
+    if (section.section != fieldInfo(CheckField::CheckBox1).section || keys.empty()) return;
+    // EditName is loaded before: [Application] comes first.
+    const std::string marker = s.text(TextField::EditName) + std::string(kUninstallShortcutSuffix);
+    endsInUninstallShortcut = sjis::containsAtCharBoundary(r.readText(name, keys.back()), marker);
+  }
+};
+
+// A shortcut list: the keys from Item1 to the end of the key list (less the
+// uninstall shortcut) are the shortcuts. When the file has no Item1 value,
+// the list keeps the lines it has (the author may have typed them before the
+// file had any).
+void loadShortcuts(InstallSettings& s, const SectionReading& sec, ListField field) {
+  const SettingsFileReader& r = sec.reader;
+  const std::string first = std::string(kItemKey) + "1";
+  if (r.readText(sec.name, first).empty()) return;
+  std::size_t keys = sec.keys.size();
+  if (sec.endsInUninstallShortcut) --keys;
+  std::size_t count = 0;
+  for (std::size_t p = 0; p < keys; ++p) {
+    if (SettingsFileReader::sameName(sec.keys[p], first)) {
+      count = keys - p;
+      break;
+    }
+  }
+  s.setLines(field, r.readItems(sec.name, count));
+}
+
+void loadList(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
+  const ListField field = info.field.list();
+  if (info.section == Section::Files) {
+    // [Files] ends in the entries that Create adds after the author's lines;
+    // they are not the author's and are left out. The list is replaced in
+    // one go, so that the windows hear of it once.
+    const std::size_t keys = sec.keys.size();
+    s.setLines(field, sec.reader.readItems(
+                          sec.name, keys > kEntriesAddedToFiles ? keys - kEntriesAddedToFiles : 0));
+  } else if (kSections[static_cast<std::size_t>(info.section)].presence ==
+             SectionPresence::WhileListHasLines) {
+    s.setLines(field, sec.reader.readItems(sec.name, sec.keys.size()));
+  } else {
+    loadShortcuts(s, sec, field);
+  }
+}
+
+// The code of a choice selects its option; a code without an option changes
+// nothing.
+void loadChoice(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
+  const int code = sec.reader.readNumber(sec.name, info.key, codeOf(info.startOption));
+  Option option;
+  if (optionForCode(info.field.choice(), code, option)) s.select(option);
+}
+
+}  // namespace
+
+void loadSettingsFile(InstallSettings& settings, const std::filesystem::path& path) {
+  const SettingsFileReader reader(path);
+  loadSettings(settings, reader);
+}
+
+void loadSettings(InstallSettings& s, const SettingsFileReader& r) {
+  for (const SectionInfo& section : kSections) {
+    // Create leaves the optional sections out when they are not in use; their
+    // absence then says nothing, and the fields keep what they hold.
+    if (section.presence != SectionPresence::Always && !r.hasSection(section.name)) continue;
+    const SectionReading sec(s, r, section);
+    for (const FieldInfo& info : kFields) {
+      if (info.section != section.section) continue;
+      const FieldRef field = info.field;
+      switch (field.kind) {
+        case FieldKind::Text:
+          if (!info.key.empty()) s.setText(field.text(), r.readText(section.name, info.key));
+          break;
+        case FieldKind::Index:
+          s.setIndex(field.index(), r.readNumber(section.name, info.key, info.startIndex));
+          break;
+        case FieldKind::Choice: loadChoice(s, sec, info); break;
+        case FieldKind::Lines: loadList(s, sec, info); break;
+        case FieldKind::Check:
+          // A file without the uninstall shortcut says nothing about the
+          // check box: it is never unchecked here.
+          if (sec.endsInUninstallShortcut) s.setChecked(field.check(), true);
+          break;
+      }
+    }
+  }
+}
+
+}  // namespace velquin

@@ -1,0 +1,27 @@
+#pragma once
+
+// Loading an existing settings file into the record, so that a file written
+// earlier can be edited and written again.
+//
+// Every value goes through the record's setters, as if the user had typed it:
+// the change behaviour (the dialog's enabling rules) runs only on real
+// changes. What the file says nothing about keeps its value; see the .cpp for
+// the rules of each section.
+
+#include <filesystem>
+
+#include "settings/record/install_settings.h"
+#include "settings/format/settings_file_reader.h"
+
+namespace velquin {
+
+// Loads the file at `path` (the caller has made sure that it is a file). Shows
+// nothing and never fails: missing sections and unreadable numbers give the
+// defaults. Changes neither DistDir, IniFileName, EditIniName, the program
+// nor SettingsSaved.
+void loadSettingsFile(InstallSettings& settings, const std::filesystem::path& path);
+
+// The same, from a reader already made.
+void loadSettings(InstallSettings& settings, const SettingsFileReader& reader);
+
+}  // namespace velquin

@@ -1,0 +1,173 @@
+#include "settings/record/install_settings.h"
+
+#include <algorithm>
+
+#include "settings/text/lines.h"
+#include "settings/platform/paths.h"
+
+namespace velquin {
+
+InstallSettings::InstallSettings() {
+  // The start-up values, without telling anyone: there is nobody to tell yet,
+  // and a fresh record has nothing unsaved.
+  for (const FieldInfo& f : kFields) {
+    switch (f.field.kind) {
+      case FieldKind::Text: texts_[f.field.id] = std::string(f.startText); break;
+      case FieldKind::Lines: break;
+      case FieldKind::Index: indexes_[f.field.id] = f.startIndex; break;
+      case FieldKind::Choice: choices_[f.field.id] = f.startOption; break;
+      case FieldKind::Check: checks_[f.field.id] = f.startChecked; break;
+    }
+  }
+}
+
+void InstallSettings::addListener(SettingsListener* listener) { listeners_.push_back(listener); }
+
+void InstallSettings::removeListener(SettingsListener* listener) {
+  std::erase(listeners_, listener);
+}
+
+template <class Call>
+void InstallSettings::notify(Call&& call) {
+  const auto listeners = listeners_;  // a listener may remove itself
+  for (auto* l : listeners) call(*l);
+}
+
+void InstallSettings::changed(FieldRef f) {
+  notify([f](SettingsListener& l) { l.fieldChanged(f); });
+}
+
+void InstallSettings::setProgram(const std::filesystem::path& path) {
+  if (path.native() == program_.native()) return;
+  program_ = path;
+  notify([](SettingsListener& l) { l.programChanged(); });
+  resetAfterNewProgram();
+}
+
+void InstallSettings::setText(TextField f, std::string value) {
+  removeLineBreaks(value);
+  auto& held = texts_[idx(f)];
+  if (held == value) return;
+  held = std::move(value);
+  if (f == TextField::EditIniName) setSettingsSaved(false);  // EditIniNameChange
+  changed(f);
+}
+
+void InstallSettings::setLines(ListField f, std::vector<std::string> value) {
+  splitEmbeddedLineBreaks(value);
+  auto& held = lists_[idx(f)];
+  if (held == value) return;
+  held = std::move(value);
+  changed(f);
+}
+
+void InstallSettings::appendLines(ListField f, std::vector<std::string> more) {
+  if (more.empty()) return;
+  splitEmbeddedLineBreaks(more);
+  auto& held = lists_[idx(f)];
+  held.insert(held.end(), std::make_move_iterator(more.begin()),
+              std::make_move_iterator(more.end()));
+  changed(f);
+}
+
+void InstallSettings::replaceLines(ListField f, std::size_t first, std::size_t count,
+                                   std::vector<std::string> with) {
+  splitEmbeddedLineBreaks(with);
+  auto& held = lists_[idx(f)];
+  first = std::min(first, held.size());
+  count = std::min(count, held.size() - first);
+  const auto from = held.begin() + static_cast<std::ptrdiff_t>(first);
+  if (count == with.size() && std::equal(with.begin(), with.end(), from)) return;
+  // Overwrite what both have, then insert or erase the difference.
+  const std::size_t common = std::min(count, with.size());
+  std::move(with.begin(), with.begin() + static_cast<std::ptrdiff_t>(common), from);
+  const auto rest = from + static_cast<std::ptrdiff_t>(common);
+  if (with.size() > common) {
+    held.insert(rest, std::make_move_iterator(with.begin() + static_cast<std::ptrdiff_t>(common)),
+                std::make_move_iterator(with.end()));
+  } else {
+    held.erase(rest, rest + static_cast<std::ptrdiff_t>(count - common));
+  }
+  changed(f);
+}
+
+bool InstallSettings::removeEmptyLines(ListField f) {
+  if (std::erase_if(lists_[idx(f)], [](const std::string& s) { return s.empty(); }) == 0)
+    return false;
+  changed(f);
+  return true;
+}
+
+void InstallSettings::setIndex(IndexField f, int value) {
+  value = std::clamp(value, -1, itemCount(f) - 1);
+  auto& held = indexes_[idx(f)];
+  if (held == value) return;
+  held = value;
+  changed(f);
+}
+
+void InstallSettings::select(Option o) {
+  auto& held = choices_[idx(choiceOf(o))];
+  if (held == o) return;
+  held = o;
+  changed(choiceOf(o));
+}
+
+void InstallSettings::setChecked(CheckField f, bool checked) {
+  auto& held = checks_[idx(f)];
+  if (held == checked) return;
+  held = checked;
+  changed(f);
+}
+
+void InstallSettings::setSettingsSaved(bool saved) {
+  if (settingsSaved_ == saved) return;
+  settingsSaved_ = saved;
+  notify([](SettingsListener& l) { l.settingsSavedChanged(); });
+}
+
+std::string engineBaseName(std::string_view iniFileName) {
+  return std::string(iniFileName.size() <= 4 ? std::string_view()
+                                             : iniFileName.substr(0, iniFileName.size() - 4));
+}
+
+std::string engineFileName(std::string_view iniFileName) {
+  return engineBaseName(iniFileName) + ".exe";
+}
+
+namespace {
+
+// Settings values come from the windows, which only take text that code page
+// 932 holds; should a name still fail to decode, it is used as it is.
+std::filesystem::path nameOnDisk(std::string_view sjisName) {
+  auto name = nameFromSjis(sjisName);
+  return name ? *name : std::filesystem::path(std::string(sjisName));
+}
+
+}  // namespace
+
+std::filesystem::path InstallSettings::settingsFilePath(std::string_view iniFileName) const {
+  return joinName(distDir_, nameOnDisk(iniFileName));
+}
+
+std::filesystem::path InstallSettings::enginePath(std::string_view iniFileName) const {
+  return joinName(distDir_, nameOnDisk(engineFileName(iniFileName)));
+}
+
+// EditProgramChange: a new program means a new distribution folder, and every
+// setting starts again from its start-up value. The order is the order of the
+// windows, and each step runs its change behaviour only if it changes a value.
+void InstallSettings::resetAfterNewProgram() {
+  distDir_ = distDirOf(program_);
+  for (const FieldInfo& f : kFields) {
+    switch (f.field.kind) {
+      case FieldKind::Text: setText(f.field.text(), std::string(f.startText)); break;
+      case FieldKind::Lines: setLines(f.field.list(), {}); break;
+      case FieldKind::Index: setIndex(f.field.index(), f.startIndex); break;
+      case FieldKind::Choice: select(f.startOption); break;
+      case FieldKind::Check: setChecked(f.field.check(), f.startChecked); break;
+    }
+  }
+}
+
+}  // namespace velquin

@@ -1,0 +1,46 @@
+#include "settings/record/settings_rules.h"
+
+namespace velquin {
+namespace {
+
+const PartInfo* partInfo(OptionalPart part) {
+  for (const PartInfo& p : kParts)
+    if (p.part == part) return &p;
+  return nullptr;
+}
+
+}  // namespace
+
+bool inUse(const InstallSettings& s, OptionalPart part) {
+  const PartInfo* p = partInfo(part);
+  if (!p) return true;
+  // A text of blanks counts as given.
+  if (p->decidedBy.kind == FieldKind::Text) return !s.text(p->decidedBy.text()).empty();
+  return s.code(p->decidedBy.choice()) != kNotUsedCode;
+}
+
+bool isWritten(const InstallSettings& s, Section section) {
+  switch (kSections[static_cast<std::size_t>(section)].presence) {
+    case SectionPresence::Always: return true;
+    case SectionPresence::WhileUninstallUsed: return inUse(s, OptionalPart::Uninstall);
+    case SectionPresence::WhileListHasLines:
+      for (const FieldInfo& f : kFields)
+        if (f.section == section && f.field.kind == FieldKind::Lines)
+          return !s.lines(f.field.list()).empty();
+      return false;
+  }
+  return false;
+}
+
+bool isWritten(const InstallSettings& s, FieldRef field) {
+  const FieldInfo& f = fieldInfo(field);
+  return isWritten(s, f.section) && inUse(s, f.part);
+}
+
+bool isEditable(const InstallSettings& s, FieldRef field) {
+  const FieldInfo& f = fieldInfo(field);
+  const PartInfo* p = partInfo(f.part);
+  return !p || p->decidedBy == field || inUse(s, f.part);
+}
+
+}  // namespace velquin

@@ -1,0 +1,105 @@
+#include "settings/text/messages.h"
+
+#include <algorithm>
+
+#include "settings/text/sjis.h"
+
+namespace velquin::messages {
+
+std::string created(std::string_view iniFileNameUtf8) {
+  return "iniファイル(" + std::string(iniFileNameUtf8) + ")を作成しました。";
+}
+
+std::string cannotCreate(std::string_view pathUtf8) {
+  return "ファイル " + std::string(pathUtf8) + " を作成できません";
+}
+
+std::string programNotFound(std::string_view path) {
+  return "ファイル「" + std::string(path) + "」が見つかりません。";
+}
+
+std::string programIsAFolder(std::string_view path) {
+  return "「" + std::string(path) +
+         "」はフォルダです。\r配布プログラムのファイルを指定してください。";
+}
+
+std::string programNotExe(std::string_view path) {
+  return "「" + std::string(path) +
+         "」はプログラムファイル(*.exe)"
+         "ではありません。\r配布プログラムのファイルを指定してください。";
+}
+
+std::string dropBeforeProgram(std::string_view path) {
+  return "「" + std::string(path) +
+         "」を追加できません。\r先に「参照」ボタンで配布プログラムを指定してください。";
+}
+
+std::string dropOutside(std::string_view path, std::string_view distDir) {
+  return "「" + std::string(path) + "」は配布プログラムのフォルダ(" + std::string(distDir) +
+         ")の中にないため、追加できません。";
+}
+
+std::string notShiftJis(std::string_view fieldCaption, char32_t character) {
+  return "「" + std::string(fieldCaption) + "」に Shift-JIS で表せない文字「" +
+         sjis::characterToUtf8(character) +
+         "」が入力されました。\rこの文字は設定ファイルに書き込めないため、入力を取り消しました。";
+}
+
+std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8) {
+  std::string text = "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。";
+  const std::size_t shown = std::min(namesUtf8.size(), kMaxNamesShown);
+  for (std::size_t i = 0; i < shown; ++i) text += "\r" + namesUtf8[i];
+  if (namesUtf8.size() > shown)
+    text += "\rほか " + std::to_string(namesUtf8.size() - shown) + " 件";
+  return text;
+}
+
+namespace ship {
+
+std::string notInFolder(std::string_view name) {
+  return "ファイル「" + std::string(name) + "」が配布フォルダにありません。";
+}
+
+std::string notInstalled(std::string_view name) {
+  return "ファイル「" + std::string(name) + "」はインストールするファイルにありません。";
+}
+
+std::string iconNotInstalled(std::string_view name) {
+  return "アイコンファイル「" + std::string(name) + "」はインストールするファイルにありません。";
+}
+
+std::string badOverwriteMode(std::string_view mode) {
+  return "カンマの後の「" + std::string(mode) +
+         "」は上書きの指定（半角の 0、1、2 のいずれか）ではありません。";
+}
+
+std::string badSubfolderMode(std::string_view mode) {
+  return "カンマの後の「" + std::string(mode) +
+         "」はサブディレクトリの指定（半角の 0 または 1）ではありません。";
+}
+
+std::string badIconNumber(std::string_view number) {
+  return "アイコン番号「" + std::string(number) + "」は 0 から始まる半角の番号ではありません。";
+}
+
+std::string notListed(const std::vector<std::string>& names, std::size_t total) {
+  std::string text =
+      "次のファイルは配布フォルダにありますが、インストールするファイルにありません。";
+  const std::size_t shown = std::min(names.size(), kMaxNamesShown);
+  for (std::size_t i = 0; i < shown; ++i) text += "\r" + names[i];
+  if (total > shown) text += "\rほか " + std::to_string(total - shown) + " 件";
+  return text;
+}
+
+std::string counts(std::size_t errors, std::size_t warnings) {
+  return std::string(kError) + " " + std::to_string(errors) + " 件、" + std::string(kWarning) +
+         " " + std::to_string(warnings) + " 件";
+}
+
+std::string cannotRead(std::string_view path) {
+  return "設定ファイル「" + std::string(path) + "」を読み込めません。";
+}
+
+}  // namespace ship
+
+}  // namespace velquin::messages

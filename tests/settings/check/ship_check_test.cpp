@@ -1,0 +1,203 @@
+#include "settings/check/ship_check.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/text/messages.h"
+#include "settings/format/settings_file_reader.h"
+#include "settings/format/settings_loader.h"
+#include "settings/test_support.h"
+
+namespace velquin {
+namespace {
+
+using test::sj;
+using T = TextField;
+using L = ListField;
+using Lines = std::vector<std::string>;
+namespace m = messages::ship;
+
+// A finding as "E text" or "W text".
+std::string E(std::string_view text) { return "E " + std::string(text); }
+std::string W(std::string_view text) { return "W " + std::string(text); }
+Lines seen(const std::vector<Finding>& findings) {
+  Lines out;
+  for (const Finding& f : findings)
+    out.push_back(f.weight == Weight::Error ? E(f.text) : W(f.text));
+  return out;
+}
+
+const Lines kFolder = {"Tessaly.exe",      "ReadMe.txt", "help\\Tessaly.hlp", "a,b.txt",
+                       sj("Ｔｅｓｔ.txt"), "Rivo.exe",   "Rivo.ini"};
+
+struct LineCase {
+  std::string line;
+  Lines expected;
+};
+
+// Each line alone in its list, with the file list {Tessaly.exe, help\Tessaly.hlp}
+// (or, for the file list, the line itself).
+void expectLines(ListField list, const std::vector<LineCase>& cases) {
+  for (const LineCase& c : cases) {
+    const ShipCheckContext context(
+        kFolder, "Rivo.ini",
+        list == L::MemoFiles ? Lines{c.line} : Lines{"Tessaly.exe", "help\\Tessaly.hlp"});
+    std::vector<Finding> out;
+    checkListLine(context, list, 0, 1, c.line, out);
+    EXPECT_EQ(seen(out), c.expected) << c.line;
+  }
+}
+
+TEST(ShipCheck, FileListLines) {
+  expectLines(L::MemoFiles, {
+                                {"Tessaly.exe", {}},
+                                {"tessaly.EXE", {}},
+                                {sj("ｔｅｓＴ.TXT"), {}},
+                                {"help/Tessaly.hlp,2", {}},
+                                {"ReadMe.txt,0", {}},
+                                {"ReadMe.txt,", {}},
+                                {"%WINDIR%\\x.dll", {}},
+                                {"%SYS%\\x.dll,1", {}},
+                                {"C:\\tools\\x.dll", {}},
+                                {"\\x.dll", {}},
+                                {"gone.txt", {E(m::notInFolder("gone.txt"))}},
+                                {sj("ReadMe.txt,２"), {E(m::badOverwriteMode("２"))}},
+                                {"a,b.txt", {E(m::kCommaInFileName)}},
+                                {"a,b.txt,2", {E(m::kCommaInFileName)}},
+                                {"Rivo.exe,2", {W(m::kAddedByTheTool)}},
+                                {"rivo.INI", {W(m::kAddedByTheTool)}},
+                                {" ReadMe.txt", {W(m::kBlankAtEnds)}},
+                                {"\"ReadMe.txt\"", {W(m::kInQuotes)}},
+                            });
+}
+
+TEST(ShipCheck, LineListedTwiceAndTheEditThatEndsIt) {
+  ShipCheckContext context(kFolder, "Rivo.ini", {"ReadMe.txt", "Tessaly.exe", "readme.TXT"});
+  std::vector<Finding> out;
+  checkListLine(context, L::MemoFiles, 0, 1, "ReadMe.txt", out);
+  EXPECT_EQ(seen(out), Lines{W(m::kListedTwice)});
+
+  EXPECT_TRUE(context.removeFileLine("readme.TXT").copies);
+  out.clear();
+  checkListLine(context, L::MemoFiles, 0, 1, "ReadMe.txt", out);
+  EXPECT_TRUE(out.empty());
+  const auto change = context.removeFileLine("ReadMe.txt");
+  EXPECT_TRUE(change.installed);
+  EXPECT_FALSE(change.copies);
+  EXPECT_FALSE(context.installs("readme.txt"));
+}
+
+TEST(ShipCheck, ShortcutLines) {
+  expectLines(L::MemoGroupItem,
+              {
+                  {"Velquin,Tessaly.exe", {}},
+                  {"Velquin,tessaly.exe,/p,help\\Tessaly.hlp,0", {}},
+                  {"Velquin,Rivo.exe,/r", {}},
+                  {"Velquin,%WINDIR%\\notepad.exe,,,12", {}},
+                  {sj("ソフト,Tessaly.exe"), {}},  // ソ ends in the byte of a backslash
+                  {"Velquin", {E(m::kShortcutNeedsNameAndFile)}},
+                  {",Tessaly.exe", {E(m::kShortcutNeedsNameAndFile)}},
+                  {"Vel:quin,Tessaly.exe", {E(m::kShortcutNameCharacter)}},
+                  {"Velquin,Other.exe", {W(m::notInstalled("Other.exe"))}},
+                  {"Velquin,Tessaly.exe,,icons.dll", {W(m::iconNotInstalled("icons.dll"))}},
+                  {"Velquin,Tessaly.exe,,,-1", {E(m::badIconNumber("-1"))}},
+                  {sj("Velquin,Tessaly.exe,,,１"), {E(m::badIconNumber("１"))}},
+              });
+}
+
+TEST(ShipCheck, FolderAndRegistryLists) {
+  expectLines(L::MemoRmDir, {
+                                {"%MYDOCUMENTS%\\Tessaly,1", {}},
+                                {"Tessaly,0", {}},
+                                {"Tessaly", {}},
+                                {"Tessaly,2", {E(m::badSubfolderMode("2"))}},
+                            });
+  expectLines(L::MemoUninstallRegKey, {
+                                          {"HKEY_CURRENT_USER\\Software\\Tessaly", {}},
+                                          {"hkey_classes_root\\.tsy", {}},
+                                          {"HKEY_USERS\\x", {E(m::kRegKeyRoot)}},
+                                          {"HKCU\\Software\\Tessaly", {E(m::kRegKeyRoot)}},
+                                          {"HKEY_CURRENT_USER", {E(m::kRegKeyRoot)}},
+                                      });
+}
+
+TEST(ShipCheck, SingleLineFields) {
+  struct Case {
+    T field;
+    std::string value;
+    Lines expected;
+  };
+  const std::vector<Case> cases = {
+      {T::EditInstallTextFail, "ReadMe.txt", {}},
+      {T::EditInstallTextFail, "gone.txt", {E(m::notInFolder("gone.txt"))}},
+      {T::EditInstallProgram, "Tessaly.exe,/s", {}},
+      {T::EditInstallProgram, "Rivo.exe", {}},
+      {T::EditInstallProgram, "Other.exe,/s", {W(m::notInstalled("Other.exe"))}},
+      {T::EditInstallDirReg, "", {}},
+      {T::EditInstallDirReg, "HKEY_LOCAL_MACHINE\\Software\\Tessaly", {}},
+      {T::EditInstallDirReg, "HKEY_CLASSES_ROOT\\Tessaly", {E(m::kInstallDirRegRoot)}},
+      {T::EditGroupName, sj("ソフト"), {}},
+      {T::EditGroupName, "Vel/quin", {E(m::kGroupNameCharacter)}},
+      {T::EditInstallMessage, "Done ", {W(m::kBlankAtEnds)}},
+      {T::EditName, "'Velquin'", {W(m::kInQuotes)}},
+  };
+  const ShipCheckContext context(kFolder, "Rivo.ini", {"Tessaly.exe"});
+  for (const Case& c : cases) {
+    InstallSettings s;
+    s.setText(T::EditInstallDir, "Tessaly");
+    s.select(Option::RadioButtonStartCheck);
+    s.setText(c.field, c.value);
+    std::vector<Finding> out;
+    checkTextField(s, context, c.field, out);
+    EXPECT_EQ(seen(out), c.expected) << c.value;
+  }
+}
+
+TEST(ShipCheck, FolderFilesTheListDoesNotHold) {
+  ShipCheckContext context(
+      {"app.exe", "new.txt", "rivo.EXE", "Rivo.ini", "~1A2B3C4", "sub\\Rivo.exe"}, "Rivo.ini",
+      {"app.exe,2"});
+  ASSERT_EQ(context.unlistedCount(), 2u);
+  EXPECT_EQ(seen({*unlistedFilesFinding(context)}),
+            Lines{W(m::notListed({"new.txt", "sub\\Rivo.exe"}, 2))});
+  EXPECT_TRUE(context.addFileLine("NEW.txt").installed);
+  EXPECT_EQ(context.unlistedCount(), 1u);
+  context.addFileLine("sub/Rivo.exe");
+  EXPECT_FALSE(unlistedFilesFinding(context));
+}
+
+// The whole check in the order of the file, with Item numbers that leave the
+// empty lines out, nothing from a part that is not in use, and its report.
+TEST(ShipCheck, WholeCheckAndItsReport) {
+  InstallSettings s;
+  s.setLines(L::MemoFiles, {"a.txt", "", "gone.txt"});
+  s.setText(T::EditInstallMessage, " ");
+  s.setLines(L::MemoGroupItem, {"no file"});         // the start menu is not in use
+  s.setText(T::EditInstallDirReg, "HKEY_USERS\\x");  // nor is the install folder
+  const ShipCheckContext context({"a.txt"}, "Rivo.ini", s.lines(L::MemoFiles));
+  const std::vector<Finding> findings = checkBeforeShipping(s, context);
+  ASSERT_EQ(findings.size(), 2u);
+  EXPECT_EQ(findings[1].field, FieldRef(L::MemoFiles));
+  EXPECT_EQ(findings[1].line, 2u);
+  EXPECT_EQ(findings[1].item, 2);
+  EXPECT_EQ(shipCheckReport(findings),
+            "警告 [Install] Message: 値の前後の空白は、インストーラが読むときに取り除かれます。\n"
+            "エラー [Files] Item2: ファイル「gone.txt」が配布フォルダにありません。\n"
+            "エラー 1 件、警告 1 件\n");
+  EXPECT_EQ(
+      shipCheckReport({*unlistedFilesFinding(ShipCheckContext({"x", "y"}, "Rivo.ini", {}))}),
+      "警告 [Files]: 次のファイルは配布フォルダにありますが、インストールするファイルにありませ"
+      "ん。\n  x\n  y\nエラー 0 件、警告 1 件\n");
+}
+
+TEST(ShipCheck, WorkedExampleHasNoFinding) {
+  InstallSettings s;
+  loadSettings(
+      s, SettingsFileReader::fromBytes(test::readBytes(test::goldenFile("worked_example.ini"))));
+  const ShipCheckContext context(
+      {"Tessaly.exe", "ReadMe.txt", "help\\Tessaly.hlp", "Rivo.exe", "Rivo.ini"}, "Rivo.ini",
+      s.lines(L::MemoFiles));
+  EXPECT_EQ(seen(checkBeforeShipping(s, context)), Lines{});
+}
+
+}  // namespace
+}  // namespace velquin

@@ -1,0 +1,193 @@
+#include "settings/commands/create_command.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/text/messages.h"
+#include "settings/text/names.h"
+#include "settings/platform/paths.h"
+#include "settings/test_support.h"
+
+namespace velquin {
+namespace {
+
+using test::sj;
+using T = TextField;
+using L = ListField;
+using Lines = std::vector<std::string>;
+
+class CreateCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s.setProgram(dir / "app.exe");
+    s.setText(T::EditName, "Velquin");
+    s.setText(T::EditInstallTitle, "Title");
+    s.setSettingsSaved(false);
+  }
+  CreateResult create() { return runCreateCommand(s, prompts); }
+  std::string written() { return test::readBytes(dir / "Rivo.ini"); }
+
+  test::TempDir dir;
+  InstallSettings s;
+  test::RecordingPrompts prompts;
+};
+
+TEST_F(CreateCommand, MainFieldsAreCheckedFirst) {
+  InstallSettings empty;
+  empty.setText(T::EditIniName, "");
+  EXPECT_EQ(runCreateCommand(empty, prompts), CreateResult::Refused);
+  EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kFillMainFields)});
+  EXPECT_TRUE(prompts.focused.empty());
+
+  for (T f : {T::EditInstallTitle, T::EditName}) {
+    prompts.shown.clear();
+    const std::string held = s.text(f);
+    s.setText(f, "");
+    EXPECT_EQ(create(), CreateResult::Refused);
+    EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kFillMainFields)});
+    s.setText(f, held);
+  }
+}
+
+TEST_F(CreateCommand, MissingIniNameMovesFocus) {
+  s.setText(T::EditIniName, "");
+  EXPECT_EQ(create(), CreateResult::Refused);
+  EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kIniNameMissing)});
+  EXPECT_EQ(prompts.focused, std::vector<T>{T::EditIniName});
+}
+
+TEST_F(CreateCommand, IniNameMustBeAPlainFileName) {
+  for (const char* bad : {"..\\Rivo.ini", "sub/Rivo.ini", "C:Rivo.ini", "a*.ini", "a?.ini",
+                          "a\".ini", "a<.ini", "a>.ini", "a|.ini", "a\t.ini"}) {
+    prompts = {};
+    s.setText(T::EditIniName, bad);
+    EXPECT_EQ(create(), CreateResult::Refused) << bad;
+    EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kIniNameNotAFileName)});
+    EXPECT_EQ(prompts.focused, std::vector<T>{T::EditIniName});
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  // A second byte 0x5C ("ソ") or 0x7C ("ポ" is 83 7C) is part of a character.
+  EXPECT_TRUE(isPlainFileName(sj("ソポ.ini")));
+}
+
+TEST_F(CreateCommand, NoFileListWritesNothing) {
+  s.setText(T::EditIniName, "setup.ini");
+  EXPECT_EQ(create(), CreateResult::Refused);
+  EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kNoFileList)});
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST_F(CreateCommand, WritesConfirmsAndWarnsOfMissingEngine) {
+  s.setLines(L::MemoFiles, {"a.txt"});
+  EXPECT_EQ(create(), CreateResult::Written);
+  EXPECT_TRUE(s.settingsSaved());
+  EXPECT_EQ(prompts.shown,
+            (std::vector<std::string>{
+                "iniファイル(Rivo.ini)を作成しました。",
+                "インストーラ本体が同梱されていないか、インストーラ本体のファイル名が"
+                "間違っています。\r確認してください。"}));
+  EXPECT_TRUE(written().starts_with("[Application]\r\nName = Velquin\r\n"));
+}
+
+// A Japanese settings file name: the file on disk bears it, the engine is
+// found under the matching name, and [Files] lists both in Shift-JIS.
+TEST_F(CreateCommand, NoWarningWhenEngineIsBeside) {
+  test::writeBytes(dir / pathFromUtf8("設定.exe"), "MZ");
+  s.setText(T::EditIniName, sj("設定.ini"));
+  s.setLines(L::MemoFiles, {"a.txt"});
+  EXPECT_EQ(create(), CreateResult::Written);
+  EXPECT_EQ(prompts.shown, std::vector<std::string>{"iniファイル(設定.ini)を作成しました。"});
+  EXPECT_TRUE(
+      test::readBytes(dir / pathFromUtf8("設定.ini"))
+          .ends_with(sj("Item2 = 設定.exe,2\r\nItem3 = 設定.ini\r\n[Group]\r\nValue = -1\r\n"
+                        "[Startup]\r\nValue = -1\r\n[Desktop]\r\nValue = -1\r\n")));
+}
+
+TEST_F(CreateCommand, EngineFolderIsNoEngine) {
+  std::filesystem::create_directory(dir / "Rivo.exe");
+  s.setLines(L::MemoFiles, {"a.txt"});
+  create();
+  EXPECT_EQ(prompts.shown.size(), 2u);
+}
+
+TEST_F(CreateCommand, EmptyLinesLeaveExactlyTheWrittenLists) {
+  s.setLines(L::MemoFiles, {"a", "", "", "b"});
+  s.select(Option::RadioButtonStartCheck);
+  s.setLines(L::MemoGroupItem, {"", "g"});
+  s.setLines(L::MemoStartupItem, {"", "st"});  // startup is disabled: kept
+  s.setLines(L::MemoRmDir, {""});
+  EXPECT_EQ(create(), CreateResult::Written);
+  EXPECT_EQ(s.lines(L::MemoFiles), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(s.lines(L::MemoGroupItem), std::vector<std::string>{"g"});
+  EXPECT_EQ(s.lines(L::MemoStartupItem), (std::vector<std::string>{"", "st"}));
+  EXPECT_TRUE(s.lines(L::MemoRmDir).empty());
+  const std::string text = written();
+  EXPECT_NE(text.find("[Files]\r\nItem1 = a\r\nItem2 = b\r\nItem3 = Rivo.exe,2\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(text.ends_with("[RmDir]\r\n"));
+}
+
+TEST_F(CreateCommand, OnlyEmptyFileLinesThenNothingTheSecondTime) {
+  s.setLines(L::MemoFiles, {"", ""});
+  EXPECT_EQ(create(), CreateResult::Written);
+  EXPECT_NE(written().find("[Files]\r\nItem1 = Rivo.exe,2\r\nItem2 = Rivo.ini\r\n[Group]"),
+            std::string::npos);
+  EXPECT_TRUE(s.lines(L::MemoFiles).empty());
+  prompts = {};
+  EXPECT_EQ(create(), CreateResult::Refused);
+  EXPECT_EQ(prompts.shown, std::vector<std::string>{std::string(messages::kNoFileList)});
+}
+
+TEST_F(CreateCommand, ReplacesExistingFileWithoutAsking) {
+  test::writeBytes(dir / "Rivo.ini", std::string(100000, 'x'));
+  s.setLines(L::MemoFiles, {"a.txt"});
+  s.setSettingsSaved(true);
+  EXPECT_EQ(create(), CreateResult::Written);
+  EXPECT_TRUE(written().starts_with("[Application]"));
+  EXPECT_LT(written().size(), 1000u);
+}
+
+TEST_F(CreateCommand, MissingFolderFailsWithFullPath) {
+  s.setLines(L::MemoFiles, {"a.txt"});
+  std::filesystem::remove_all(dir.path());
+  EXPECT_EQ(create(), CreateResult::Failed);
+  EXPECT_EQ(prompts.log,
+            Lines{"error: ファイル " + pathToUtf8(dir / "Rivo.ini") + " を作成できません."});
+  EXPECT_FALSE(s.settingsSaved());
+}
+
+// 255 characters is the longest name a file system holds: the temporary file
+// of the write must fit beside such a settings file, and a name one longer
+// fails with the settings file's own name in the message.
+TEST_F(CreateCommand, LongestSettingsFileNameIsWrittenAndOneMoreNamedInTheFailure) {
+  s.setLines(L::MemoFiles, {"a.txt"});
+  const std::string longest = std::string(251, 'n') + ".ini";
+  s.setText(T::EditIniName, longest);
+  EXPECT_EQ(create(), CreateResult::Written);
+  EXPECT_TRUE(test::readBytes(dir / longest).starts_with("[Application]\r\n"));
+
+  const std::string tooLong = "n" + longest;
+  s.setText(T::EditIniName, tooLong);
+  prompts.clear();
+  EXPECT_EQ(create(), CreateResult::Failed);
+  EXPECT_EQ(prompts.log,
+            Lines{"error: ファイル " + pathToUtf8(dir / tooLong) + " を作成できません."});
+  // Only the file written first is in the folder: no temporary file stays.
+  int entries = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
+TEST_F(CreateCommand, ReadOnlySettingsFileIsKept) {
+  test::writeBytes(dir / "Rivo.ini", "old");
+  std::filesystem::permissions(
+      dir / "Rivo.ini", std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  s.setLines(L::MemoFiles, {"a.txt"});
+  EXPECT_EQ(create(), CreateResult::Failed);
+  EXPECT_EQ(prompts.log,
+            Lines{"error: ファイル " + pathToUtf8(dir / "Rivo.ini") + " を作成できません."});
+  EXPECT_EQ(written(), "old");
+  EXPECT_FALSE(s.settingsSaved());
+}
+
+}  // namespace
+}  // namespace velquin

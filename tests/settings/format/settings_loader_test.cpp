@@ -1,0 +1,273 @@
+#include "settings/format/settings_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "settings/commands/create_command.h"
+#include "settings/format/settings_writer.h"
+#include "settings/test_support.h"
+
+namespace velquin {
+namespace {
+
+using test::sj;
+using test::sjLines;
+using T = TextField;
+using L = ListField;
+using Lines = std::vector<std::string>;
+
+struct Changes : SettingsListener {
+  std::vector<FieldRef> changed;
+  void fieldChanged(FieldRef f) override { changed.push_back(f); }
+  long count(FieldRef f) const { return std::count(changed.begin(), changed.end(), f); }
+};
+
+class Loading : public ::testing::Test {
+ protected:
+  void SetUp() override { s.addListener(&events); }
+  void load(std::string text) { loadSettings(s, SettingsFileReader::fromBytes(std::move(text))); }
+
+  InstallSettings s;
+  Changes events;
+};
+
+// The settings file of the worked example, as Create writes it, comes back as
+// the settings that wrote it, and writes the same bytes again.
+TEST_F(Loading, WorkedExampleComesBackWhole) {
+  const std::string golden = test::readBytes(test::goldenFile("worked_example.ini"));
+  load(golden);
+
+  EXPECT_EQ(s.text(T::EditName), "Velquin");
+  EXPECT_EQ(s.lines(L::MemoFiles), (Lines{"Tessaly.exe", "ReadMe.txt", "help\\Tessaly.hlp,2"}));
+  EXPECT_TRUE(s.isSelected(Option::RadioButtonStartCheck));
+  EXPECT_EQ(s.lines(L::MemoGroupItem),
+            sjLines({"Velquin,Tessaly.exe", "Velquinのヘルプ,help\\Tessaly.hlp"}));
+  EXPECT_TRUE(s.checked(CheckField::CheckBox1));
+  EXPECT_TRUE(s.isSelected(Option::RadioButtonDesktopNocheck));
+  EXPECT_EQ(s.lines(L::MemoDesktopItem), Lines{"Velquin,Tessaly.exe"});
+
+  EXPECT_EQ(composeSettingsFile(s, "Rivo.ini"), golden);
+}
+
+TEST_F(Loading, EveryGoldenFileWritesTheSameBytesAgain) {
+  for (const char* name : {"minimal.ini", "setup_variant.ini", "startup_in_use.ini"}) {
+    InstallSettings fresh;
+    const std::string golden = test::readBytes(test::goldenFile(name));
+    loadSettings(fresh, SettingsFileReader::fromBytes(golden));
+    EXPECT_EQ(composeSettingsFile(
+                  fresh, name == std::string("setup_variant.ini") ? "setup.ini" : "Rivo.ini"),
+              golden)
+        << name;
+  }
+}
+
+// The whole cycle on disk: Create, a new program in the same folder (the
+// reset), loading, Create again.
+TEST(LoadingRoundTrip, CreateResetLoadCreateGivesTheSameFile) {
+  test::TempDir dir;
+  test::RecordingPrompts prompts;
+  InstallSettings s;
+  s.setProgram(dir / "app.exe");
+  s.setText(T::EditName, sj("テスト"));
+  s.setText(T::EditInstallTitle, "Setup ");  // the trailing blank is lost on reading
+  s.setText(T::EditInstallMessage, sj("完了しました。"));
+  s.setText(T::EditInstallDir, "\\Tessaly");
+  s.setIndex(IndexField::RadioGroupFileDel, 0);
+  s.select(Option::RBAllUsersKotei);
+  Lines files;
+  for (int i = 0; i < 30; ++i) files.push_back("f" + std::to_string(i) + ".txt");
+  s.setLines(L::MemoFiles, files);
+  s.select(Option::RadioButtonStartNoCheck);
+  s.setLines(L::MemoGroupItem, sjLines({"a,a.exe", "b,b.exe"}));
+  s.select(Option::RadioButtonStartupCheck);
+  s.setLines(L::MemoStartupItem, {"s,s.exe,/min"});
+  s.setText(T::EditUninstallKey, "Key");
+  s.setIndex(IndexField::RadioGroupUninstallAll, 0);
+  s.setIndex(IndexField::RadioGroupNotAdmin, 1);
+  s.setLines(L::MemoUninstallRegKey, {"HKEY_CURRENT_USER\\Software\\T"});
+  ASSERT_EQ(runCreateCommand(s, prompts), CreateResult::Written);
+  const std::string first = test::readBytes(dir / "Rivo.ini");
+
+  s.setProgram(dir / "other.exe");
+  ASSERT_TRUE(s.lines(L::MemoFiles).empty());
+  loadSettingsFile(s, dir / "Rivo.ini");
+  EXPECT_EQ(s.text(T::EditInstallTitle), "Setup");
+  s.setText(T::EditInstallTitle, "Setup ");
+  ASSERT_EQ(runCreateCommand(s, prompts), CreateResult::Written);
+  EXPECT_EQ(test::readBytes(dir / "Rivo.ini"), first);
+}
+
+TEST_F(Loading, ChoicesSelectTheOptionOfTheirCode) {
+  load(
+      "[Install]\r\nAllUsers = 0x2\r\n[Group]\r\nValue = 0\r\n[Startup]\r\nValue = 1\r\n"
+      "[Desktop]\r\nValue = -1\r\n");
+  EXPECT_TRUE(s.isSelected(Option::RBAllUsersKotei));
+  EXPECT_TRUE(s.isSelected(Option::RadioButtonStartNoCheck));
+  EXPECT_TRUE(s.isSelected(Option::RadioButtonStartupCheck));
+  EXPECT_TRUE(s.isSelected(Option::RadioButtonDesktopMuko));
+  // The desktop option was already "not used": nothing to tell anyone.
+  EXPECT_EQ(events.count(ChoiceField::RadioButtonDesktop), 0);
+}
+
+TEST_F(Loading, CodesWithoutAnOptionChangeNothing) {
+  s.select(Option::RBAllUsersCheck);
+  s.select(Option::RadioButtonStartCheck);
+  s.select(Option::RadioButtonStartupCheck);
+  load("[Install]\r\nAllUsers = 3\r\n[Group]\r\nValue = 2\r\n[Startup]\r\nValue = x\r\n");
+  EXPECT_TRUE(s.isSelected(Option::RBAllUsersCheck));
+  EXPECT_TRUE(s.isSelected(Option::RadioButtonStartCheck));
+  // [Startup] has an unreadable value: the default -1.
+  EXPECT_TRUE(s.isSelected(Option::RadioButtonStartupMuko));
+
+  load("[Install]\r\nAllUsers = 2a\r\n");
+  EXPECT_TRUE(s.isSelected(Option::RBAllUsersMishiyo));
+  load("[Install]\r\nAllUsers = $2\r\n");
+  EXPECT_TRUE(s.isSelected(Option::RBAllUsersKotei));
+}
+
+TEST_F(Loading, IndexesAreClamped) {
+  load(
+      "[Install]\r\nIsFileDelAfterInst = 7\r\n[Uninstall]\r\nAllDelete = -5\r\n"
+      "RebootDlg = 0\r\nNotAdmin = 0xFFFFFFFF\r\n");
+  EXPECT_EQ(s.index(IndexField::RadioGroupFileDel), 1);
+  EXPECT_EQ(s.index(IndexField::RadioGroupUninstallAll), -1);
+  EXPECT_EQ(s.index(IndexField::RadioGroupUninstallRebootDlg), 0);
+  EXPECT_EQ(s.index(IndexField::RadioGroupNotAdmin), -1);
+  load("[Install]\r\nIsFileDelAfterInst = -5\r\n");
+  EXPECT_EQ(s.index(IndexField::RadioGroupFileDel), -1);
+  load("[Install]\r\n");
+  EXPECT_EQ(s.index(IndexField::RadioGroupFileDel), 1);
+}
+
+TEST_F(Loading, TextsAlwaysOverwriteAndOptionalSectionsOnlyWhenPresent) {
+  s.setText(T::EditInstallDir, "old");
+  s.setText(T::EditUninstallKey, "keep");
+  s.setIndex(IndexField::RadioGroupUninstallAll, 0);
+  s.setLines(L::MemoRmDir, {"keep"});
+  s.setLines(L::MemoUninstallRegKey, {"keep too"});
+  load("[Application]\r\nname = N\r\n[RmDir]\r\n[RegKey]\r\n;comment\r\n");
+  EXPECT_EQ(s.text(T::EditName), "N");
+  EXPECT_EQ(s.text(T::EditInstallDir), "");
+  EXPECT_EQ(s.text(T::EditUninstallKey), "keep");
+  EXPECT_EQ(s.index(IndexField::RadioGroupUninstallAll), 0);
+  EXPECT_EQ(s.lines(L::MemoRmDir), Lines{"keep"});  // a header alone counts as absent
+  EXPECT_EQ(s.lines(L::MemoUninstallRegKey), Lines{"keep too"});
+
+  load("[RmDir]\r\nItem1 = a\r\nItem2 = b\r\n[Uninstall]\r\nKey = K\r\n");
+  EXPECT_EQ(s.lines(L::MemoRmDir), (Lines{"a", "b"}));
+  EXPECT_EQ(s.text(T::EditUninstallKey), "K");
+  EXPECT_EQ(s.index(IndexField::RadioGroupUninstallAll), 2);  // default of a missing key
+}
+
+TEST_F(Loading, FileListLeavesOutTheTwoEntriesCreateAdds) {
+  s.setLines(L::MemoFiles, {"typed"});
+  load("[Files]\r\nItem1 = Rivo.exe,2\r\nItem2 = Rivo.ini\r\n");
+  EXPECT_TRUE(s.lines(L::MemoFiles).empty());
+  s.setLines(L::MemoFiles, {"typed"});
+  load("[Application]\r\nName = x\r\n");
+  EXPECT_TRUE(s.lines(L::MemoFiles).empty());
+  load("[Files]\r\nITEM1 = a\r\nItem2 = b\r\nItem3 = Rivo.exe,2\r\nItem4 = Rivo.ini\r\n");
+  EXPECT_EQ(s.lines(L::MemoFiles), (Lines{"a", "b"}));
+}
+
+TEST_F(Loading, LargeFileListArrivesInOneChange) {
+  std::string text = "[Files]\r\n";
+  for (int i = 1; i <= 3002; ++i)
+    text += "Item" + std::to_string(i) + " = file" + std::to_string(i) + "\r\n";
+  load(text);
+  ASSERT_EQ(s.lines(L::MemoFiles).size(), 3000u);
+  EXPECT_EQ(s.lines(L::MemoFiles).back(), "file3000");
+  EXPECT_EQ(events.count(L::MemoFiles), 1);
+}
+
+std::string group(const std::string& items) {
+  return "[Application]\r\nName = App\r\n[Group]\r\nValue = 1\r\nInfo = i\r\nGroupName = G\r\n" +
+         items;
+}
+
+TEST_F(Loading, TwelveShortcutsInEachList) {
+  std::string items;
+  Lines expected;
+  for (int i = 1; i <= 12; ++i) {
+    items += "Item" + std::to_string(i) + " = s" + std::to_string(i) + ",p.exe\r\n";
+    expected.push_back("s" + std::to_string(i) + ",p.exe");
+  }
+  load(group(items) + "[Startup]\r\nValue = 0\r\nInfo = x\r\n" + items +
+       "[Desktop]\r\nValue = 1\r\n" + items);
+  EXPECT_EQ(s.lines(L::MemoGroupItem), expected);
+  EXPECT_EQ(s.lines(L::MemoStartupItem), expected);
+  EXPECT_EQ(s.lines(L::MemoDesktopItem), expected);
+  EXPECT_FALSE(s.checked(CheckField::CheckBox1));
+}
+
+TEST_F(Loading, UninstallShortcutBecomesTheCheckBox) {
+  const std::string shortcut = "App" + std::string(kUninstallShortcutSuffix) + ",Rivo.exe,/r";
+  load(group("Item1 = a,a.exe\r\nItem2 = " + shortcut + "\r\n"));
+  EXPECT_TRUE(s.checked(CheckField::CheckBox1));
+  EXPECT_EQ(s.lines(L::MemoGroupItem), Lines{"a,a.exe"});
+
+  // As the only item: the list is emptied.
+  InstallSettings other;
+  other.setLines(L::MemoGroupItem, {"typed"});
+  loadSettings(other, SettingsFileReader::fromBytes(group("Item1 = " + shortcut + "\r\n")));
+  EXPECT_TRUE(other.checked(CheckField::CheckBox1));
+  EXPECT_TRUE(other.lines(L::MemoGroupItem).empty());
+}
+
+TEST_F(Loading, UninstallShortcutNeedsTheWholeNameOnCharacterBoundaries) {
+  // Another application's uninstall shortcut is an ordinary item.
+  load(group("Item1 = Other" + std::string(kUninstallShortcutSuffix) + ",x.exe,/r\r\n"));
+  EXPECT_FALSE(s.checked(CheckField::CheckBox1));
+  EXPECT_EQ(s.lines(L::MemoGroupItem).size(), 1u);
+
+  // The name "A" followed by the marker stands in the value only if a match
+  // may begin on the second byte of "ア" (83 41): it may not.
+  InstallSettings second;
+  loadSettings(second,
+               SettingsFileReader::fromBytes("[Application]\r\nName = A\r\n[Group]\r\nValue = 1\r\n"
+                                             "Item1 = \x83"
+                                             "A" +
+                                             std::string(kUninstallShortcutSuffix) + "\r\n"));
+  EXPECT_FALSE(second.checked(CheckField::CheckBox1));
+  EXPECT_EQ(second.lines(L::MemoGroupItem).size(), 1u);
+}
+
+TEST_F(Loading, CheckBoxIsNeverUncheckedAndEmptyListsKeepTheirLines) {
+  s.setChecked(CheckField::CheckBox1, true);
+  s.setLines(L::MemoGroupItem, {"typed"});
+  s.setLines(L::MemoStartupItem, {"typed"});
+  load(group("Item1 = \r\n") + "[Startup]\r\nValue = 1\r\n");
+  EXPECT_TRUE(s.checked(CheckField::CheckBox1));
+  EXPECT_EQ(s.lines(L::MemoGroupItem), Lines{"typed"});
+  EXPECT_EQ(s.lines(L::MemoStartupItem), Lines{"typed"});
+}
+
+TEST_F(Loading, MissingOrEmptyGroupLoadsAsNotUsed) {
+  for (const char* groupText : {"", "[Group]\r\n", "[Group]\r\n; nothing\r\n"}) {
+    InstallSettings t;
+    t.select(Option::RadioButtonStartCheck);
+    t.setChecked(CheckField::CheckBox1, true);
+    t.setLines(L::MemoGroupItem, {"typed"});
+    loadSettings(t, SettingsFileReader::fromBytes(
+                        std::string("[Application]\r\nName = App\r\n") + groupText +
+                        "[Startup]\r\nValue = 1\r\nItem1 = s\r\n[Uninstall]\r\nKey = K\r\n"));
+    EXPECT_TRUE(t.isSelected(Option::RadioButtonStartMuko)) << groupText;
+    EXPECT_TRUE(t.checked(CheckField::CheckBox1));
+    EXPECT_EQ(t.lines(L::MemoGroupItem), Lines{"typed"});
+    // The loading goes on after the group.
+    EXPECT_EQ(t.lines(L::MemoStartupItem), Lines{"s"});
+    EXPECT_EQ(t.text(T::EditUninstallKey), "K");
+  }
+}
+
+TEST_F(Loading, WorkingValuesAreLeftAlone) {
+  s.setText(T::EditIniName, "setup.ini");
+  s.setSettingsSaved(true);
+  load(test::readBytes(test::goldenFile("worked_example.ini")));
+  EXPECT_EQ(s.text(T::EditIniName), "setup.ini");
+  EXPECT_TRUE(s.settingsSaved());
+}
+
+}  // namespace
+}  // namespace velquin

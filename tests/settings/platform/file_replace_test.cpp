@@ -1,0 +1,94 @@
+#include "settings/platform/file_replace.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/test_support.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
+namespace velquin {
+namespace {
+
+TEST(ReplaceFileWhole, CreatesAndReplacesLeavingNoTemporaryFile) {
+  test::TempDir dir;
+  const auto target = dir / "Rivo.ini";
+  EXPECT_EQ(replaceFileWhole(target, "one\r\n"), ReplaceStatus::Replaced);
+  EXPECT_EQ(test::readBytes(target), "one\r\n");
+  EXPECT_EQ(replaceFileWhole(target, ""), ReplaceStatus::Replaced);
+  EXPECT_EQ(test::readBytes(target), "");
+  EXPECT_EQ(replaceFileWhole(target, "two"), ReplaceStatus::Replaced);
+  EXPECT_EQ(test::readBytes(target), "two");
+  int entries = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(ReplaceFileWhole, FolderOfThatNameCannotBeReplaced) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir / "Rivo.ini");
+  EXPECT_EQ(replaceFileWhole(dir / "Rivo.ini", "x"), ReplaceStatus::CannotCreate);
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "Rivo.ini"));
+}
+
+#ifndef _WIN32
+TEST(ReplaceFileWhole, FailedWriteKeepsOldFileAndRemovesTemporary) {
+  // A file size limit makes the write fail after the temporary file exists,
+  // as a full disk would.
+  test::TempDir dir;
+  const auto target = dir / "Rivo.ini";
+  test::writeBytes(target, "old");
+  struct rlimit saved {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 16;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const auto status = replaceFileWhole(target, std::string(4096, 'n'));
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(status, ReplaceStatus::WriteFailed);
+  EXPECT_EQ(test::readBytes(target), "old");
+  int entries = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(ReplaceFileWhole, KeepsPermissionsOfOldFile) {
+  test::TempDir dir;
+  const auto target = dir / "Rivo.ini";
+  test::writeBytes(target, "old");
+  using P = std::filesystem::perms;
+  std::filesystem::permissions(target, P::owner_read | P::owner_write | P::others_read);
+  EXPECT_EQ(replaceFileWhole(target, "new"), ReplaceStatus::Replaced);
+  EXPECT_EQ(std::filesystem::status(target).permissions(),
+            P::owner_read | P::owner_write | P::others_read);
+}
+
+// A linked settings file (one copy shared by several folders) is written
+// where the link leads; the link and the file's permissions stay.
+TEST(ReplaceFileWhole, LinkStaysAndItsFileIsReplaced) {
+  test::TempDir dir;
+  namespace fs = std::filesystem;
+  fs::create_directories(dir / "dist");
+  fs::create_directories(dir / "shared");
+  test::writeBytes(dir / "shared" / "Rivo.ini", "old");
+  fs::permissions(dir / "shared" / "Rivo.ini", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("../shared/Rivo.ini", dir / "dist" / "Rivo.ini");
+  fs::create_symlink("../shared/New.ini", dir / "dist" / "New.ini");  // not written yet
+
+  for (const char* name : {"Rivo.ini", "New.ini"}) {
+    EXPECT_EQ(replaceFileWhole(dir / "dist" / name, "new"), ReplaceStatus::Replaced);
+    EXPECT_TRUE(fs::is_symlink(dir / "dist" / name)) << name;
+    EXPECT_EQ(test::readBytes(dir / "shared" / name), "new");
+  }
+  EXPECT_EQ(fs::status(dir / "shared" / "Rivo.ini").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+}
+#endif
+
+}  // namespace
+}  // namespace velquin

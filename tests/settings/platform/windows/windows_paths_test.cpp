@@ -1,0 +1,189 @@
+// DistDir, and writing the settings file, with native Windows paths: drive
+// letters, backslashes, names outside the ANSI code page, file attributes and
+// files that another program holds open.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "settings/commands/create_command.h"
+#include "settings/commands/file_drops.h"
+#include "settings/platform/file_replace.h"
+#include "settings/platform/paths.h"
+#include "symlinks.h"
+#include "settings/test_support.h"
+
+namespace velquin {
+namespace {
+
+using test::sj;
+
+TEST(WindowsDistDir, FolderOfProgramWithDriveAndBackslashes) {
+  EXPECT_EQ(distDirOf(L"C:\\dist\\app.exe").native(), L"C:\\dist\\");
+  EXPECT_EQ(distDirOf(L"C:\\app.exe").native(), L"C:\\");
+  EXPECT_EQ(distDirOf(L"D:\\配布\\ソフト\\表示.exe").native(), L"D:\\配布\\ソフト\\");
+  EXPECT_EQ(distDirOf(L"C:/dist/app.exe").native(), L"C:/dist/");
+  EXPECT_EQ(distDirOf(L"\\\\server\\share\\app.exe").native(), L"\\\\server\\share\\");
+}
+
+TEST(WindowsDistDir, SettingsAndEngineFilesStandInIt) {
+  InstallSettings s;
+  s.setProgram(L"C:\\dist\\app.exe");
+  EXPECT_EQ(s.distDir().native(), L"C:\\dist\\");
+  EXPECT_EQ(s.settingsFilePath("Rivo.ini").native(), L"C:\\dist\\Rivo.ini");
+  EXPECT_EQ(s.enginePath("Rivo.ini").native(), L"C:\\dist\\Rivo.exe");
+  // A Shift-JIS name becomes the same wide name that Explorer shows.
+  s.setProgram(L"C:\\app.exe");
+  EXPECT_EQ(s.settingsFilePath(sj("設定ソ.ini")).native(), L"C:\\設定ソ.ini");
+  EXPECT_EQ(s.enginePath(sj("設定ソ.ini")).native(), L"C:\\設定ソ.exe");
+}
+
+// Holds a file open the way an editor does: others may read it, nobody may
+// replace or delete it.
+class OpenHandle {
+ public:
+  explicit OpenHandle(const std::filesystem::path& p)
+      : h_(CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~OpenHandle() {
+    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+  }
+  OpenHandle(const OpenHandle&) = delete;
+  OpenHandle& operator=(const OpenHandle&) = delete;
+  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE h_;
+};
+
+int entriesIn(const std::filesystem::path& folder) {
+  int n = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(folder)) ++n;
+  return n;
+}
+
+class WindowsCreate : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = dir.path() / L"配布ソフト";  // no character of the ANSI code page here
+    std::filesystem::create_directory(folder);
+    s.setProgram(folder / L"app.exe");
+    s.setText(TextField::EditName, "Velquin");
+    s.setText(TextField::EditInstallTitle, "Title");
+    s.setLines(ListField::MemoFiles, {"a.txt"});
+    s.setSettingsSaved(false);
+  }
+  std::filesystem::path iniPath() const { return folder / L"Rivo.ini"; }
+  std::string creationError() const {
+    return "ファイル " + pathToUtf8(iniPath()) + " を作成できません";
+  }
+
+  test::TempDir dir;
+  std::filesystem::path folder;
+  InstallSettings s;
+  test::RecordingPrompts prompts;
+};
+
+TEST_F(WindowsCreate, WritesIntoFolderWithJapaneseName) {
+  EXPECT_EQ(runCreateCommand(s, prompts), CreateResult::Written);
+  EXPECT_TRUE(test::readBytes(iniPath()).starts_with("[Application]\r\nName = Velquin\r\n"));
+  EXPECT_EQ(entriesIn(folder), 1);
+  EXPECT_TRUE(s.settingsSaved());
+}
+
+TEST_F(WindowsCreate, ReplacesExistingFileWhole) {
+  test::writeBytes(iniPath(), std::string(100000, 'x'));
+  EXPECT_EQ(runCreateCommand(s, prompts), CreateResult::Written);
+  const std::string text = test::readBytes(iniPath());
+  EXPECT_TRUE(text.starts_with("[Application]\r\n"));
+  EXPECT_TRUE(text.ends_with("[Desktop]\r\nValue = -1\r\n"));
+  EXPECT_EQ(entriesIn(folder), 1);
+}
+
+TEST_F(WindowsCreate, ReadOnlyAttributeKeepsTheFile) {
+  test::writeBytes(iniPath(), "old");
+  ASSERT_TRUE(SetFileAttributesW(iniPath().c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(runCreateCommand(s, prompts), CreateResult::Failed);
+  EXPECT_EQ(prompts.log, std::vector<std::string>{"error: " + creationError() + "."});
+  EXPECT_EQ(test::readBytes(iniPath()), "old");
+  EXPECT_TRUE(GetFileAttributesW(iniPath().c_str()) & FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(entriesIn(folder), 1);
+  EXPECT_FALSE(s.settingsSaved());
+  SetFileAttributesW(iniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(WindowsCreate, FileOpenInAnotherProgramIsLeftWhole) {
+  test::writeBytes(iniPath(), "old");
+  {
+    OpenHandle editor(iniPath());
+    ASSERT_TRUE(editor.valid());
+    EXPECT_EQ(runCreateCommand(s, prompts), CreateResult::Failed);
+    EXPECT_EQ(prompts.log, std::vector<std::string>{"error: " + creationError() + "."});
+    EXPECT_FALSE(s.settingsSaved());
+  }
+  EXPECT_EQ(test::readBytes(iniPath()), "old");
+  EXPECT_EQ(entriesIn(folder), 1);  // no temporary file left behind
+  // Once the other program lets go, the same command writes the file.
+  EXPECT_EQ(runCreateCommand(s, prompts), CreateResult::Written);
+  EXPECT_TRUE(test::readBytes(iniPath()).starts_with("[Application]"));
+}
+
+TEST(WindowsReplaceFile, KeepsNoTemporaryFileWhenTheFolderIsGone) {
+  test::TempDir dir;
+  const auto target = dir / "gone" / "Rivo.ini";
+  EXPECT_EQ(replaceFileWhole(target, "x"), ReplaceStatus::CannotCreate);
+  EXPECT_EQ(entriesIn(dir.path()), 0);
+}
+
+// A settings file linked to a shared copy: the copy is written and the link
+// stays.
+TEST(WindowsReplaceFile, WritesWhereALinkedFileLeads) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir / L"dist");
+  std::filesystem::create_directories(dir / L"shared");
+  test::writeBytes(dir / L"shared" / L"Rivo.ini", "old");
+  const test::Symlink link(L"..\\shared\\Rivo.ini", dir / L"dist" / L"Rivo.ini", false);
+  if (!link.made()) GTEST_SKIP() << "no symbolic links can be made here";
+  EXPECT_EQ(replaceFileWhole(dir / L"dist" / L"Rivo.ini", "new"), ReplaceStatus::Replaced);
+  EXPECT_EQ(test::readBytes(dir / L"shared" / L"Rivo.ini"), "new");
+}
+
+std::filesystem::path shortPathOf(const std::filesystem::path& p) {
+  wchar_t buf[MAX_PATH];
+  const DWORD n = GetShortPathNameW(p.c_str(), buf, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::filesystem::path(std::wstring(buf, n)) : p;
+}
+
+std::filesystem::path lowerCase(const std::filesystem::path& p) {
+  std::wstring s = p.native();
+  CharLowerBuffW(s.data(), static_cast<DWORD>(s.size()));
+  return s;
+}
+
+// The distribution folder in another letter case or by its short name is the
+// folder all the same, and a drop gives the names as the folder holds them.
+TEST(WindowsDrops, AnySpellingOfTheFolderIsTheFolder) {
+  test::TempDir dir;
+  const auto folder = dir / L"Dist Folder";
+  std::filesystem::create_directories(folder / L"sub");
+  for (const wchar_t* f : {L"app.exe", L"Read Me First.txt", L"sub\\a.txt"})
+    test::writeBytes(folder / f, "x");
+  struct Case {
+    std::filesystem::path program, item;
+    std::string line;
+  };
+  const Case cases[] = {
+      {lowerCase(folder / L"app.exe"), folder / L"sub" / L"a.txt", "sub\\a.txt"},
+      {shortPathOf(folder / L"app.exe"), folder / L"Read Me First.txt", "Read Me First.txt"},
+      {folder / L"app.exe", shortPathOf(folder / L"Read Me First.txt"), "Read Me First.txt"},
+      {folder / L"app.exe", lowerCase(folder) / L"SUB" / L"A.TXT", "sub\\a.txt"},
+  };
+  for (const auto& [program, item, line] : cases) {
+    InstallSettings s;
+    s.setProgram(program);
+    const DroppedFiles d = listDroppedFiles(s, {item});
+    EXPECT_EQ(d.refusal, "") << item.string();
+    EXPECT_EQ(d.lines, std::vector<std::string>{line}) << item.string();
+  }
+}
+
+}  // namespace
+}  // namespace velquin
