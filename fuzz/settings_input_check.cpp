@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "settings/record/install_settings.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_loader.h"
 #include "settings/format/settings_writer.h"
+#include "settings/record/install_settings.h"
 
 namespace velquin::fuzz {
 namespace {

@@ -11,8 +11,8 @@
 #include <random>
 
 #include "bench_trees.h"
-#include "settings/platform/folder_scan.h"
 #include "settings/check/ship_check.h"
+#include "settings/platform/folder_scan.h"
 
 namespace velquin {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "settings/commands/create_command.h"
-#include "settings/platform/file_replace.h"
 #include "settings/format/settings_writer.h"
+#include "settings/platform/file_replace.h"
 
 namespace velquin {
 namespace {

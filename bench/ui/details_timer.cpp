@@ -30,8 +30,8 @@
 
 #include "../settings/bench_trees.h"
 #include "settings/commands/details_command.h"
-#include "settings/text/lines.h"
 #include "settings/platform/paths.h"
+#include "settings/text/lines.h"
 #include "ui/common/text.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"

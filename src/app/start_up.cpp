@@ -16,9 +16,9 @@
 #include <string_view>
 
 #include "settings/commands/check_command.h"
-#include "settings/record/install_settings.h"
-#include "settings/platform/paths.h"
 #include "settings/commands/window_commands.h"
+#include "settings/platform/paths.h"
+#include "settings/record/install_settings.h"
 
 namespace velquin::app {
 namespace {

@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "settings/record/install_settings.h"
 #include "settings/platform/paths.h"
+#include "settings/record/install_settings.h"
 #include "support/recording_prompts.h"
 
 namespace velquin::app {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <bit>
 
+#include "settings/format/settings_file_reader.h"
 #include "settings/platform/file_replace.h"
+#include "settings/record/settings_rules.h"
 #include "settings/text/messages.h"
 #include "settings/text/names.h"
-#include "settings/format/settings_file_reader.h"
-#include "settings/record/settings_rules.h"
 #include "settings/text/sjis.h"
 
 namespace velquin {

@@ -4,12 +4,12 @@
 #include <fstream>
 #include <system_error>
 
+#include "settings/check/ship_check.h"
+#include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
+#include "settings/platform/paths.h"
 #include "settings/text/messages.h"
 #include "settings/text/names.h"
-#include "settings/platform/paths.h"
-#include "settings/format/settings_loader.h"
-#include "settings/check/ship_check.h"
 
 namespace velquin {
 

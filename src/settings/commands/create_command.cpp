@@ -1,11 +1,11 @@
 #include "settings/commands/create_command.h"
 
+#include "settings/format/settings_writer.h"
 #include "settings/platform/file_replace.h"
-#include "settings/text/messages.h"
-#include "settings/text/names.h"
 #include "settings/platform/paths.h"
 #include "settings/record/settings_rules.h"
-#include "settings/format/settings_writer.h"
+#include "settings/text/messages.h"
+#include "settings/text/names.h"
 #include "settings/text/sjis.h"
 
 namespace velquin {

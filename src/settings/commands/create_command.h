@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/record/install_settings.h"
 #include "settings/commands/user_prompts.h"
+#include "settings/record/install_settings.h"
 
 namespace velquin {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "settings/commands/create_command.h"
+#include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
+#include "settings/platform/paths.h"
 #include "settings/text/messages.h"
 #include "settings/text/names.h"
-#include "settings/platform/paths.h"
-#include "settings/format/settings_loader.h"
 #include "settings/text/sjis.h"
 
 namespace velquin {

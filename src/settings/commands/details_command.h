@@ -30,8 +30,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/record/install_settings.h"
 #include "settings/commands/user_prompts.h"
+#include "settings/record/install_settings.h"
 
 namespace velquin {
 

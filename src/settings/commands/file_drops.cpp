@@ -4,9 +4,9 @@
 #include <unordered_set>
 
 #include "settings/platform/folder_scan.h"
+#include "settings/platform/paths.h"
 #include "settings/text/messages.h"
 #include "settings/text/names.h"
-#include "settings/platform/paths.h"
 
 namespace velquin {
 namespace {

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "settings/commands/create_command.h"
-#include "settings/record/install_settings.h"
 #include "settings/commands/user_prompts.h"
+#include "settings/record/install_settings.h"
 
 namespace velquin {
 

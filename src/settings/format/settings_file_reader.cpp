@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "settings/text/names.h"
 #include "settings/format/settings_format.h"
+#include "settings/text/names.h"
 #include "settings/text/sjis.h"
 
 namespace velquin {

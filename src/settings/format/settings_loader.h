@@ -10,8 +10,8 @@
 
 #include <filesystem>
 
-#include "settings/record/install_settings.h"
 #include "settings/format/settings_file_reader.h"
+#include "settings/record/install_settings.h"
 
 namespace velquin {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/record/install_settings.h"
 #include "settings/format/settings_format.h"
+#include "settings/record/install_settings.h"
 
 namespace velquin {
 

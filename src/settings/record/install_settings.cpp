@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "settings/text/lines.h"
 #include "settings/platform/paths.h"
+#include "settings/text/lines.h"
 
 namespace velquin {
 

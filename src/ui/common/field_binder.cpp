@@ -12,9 +12,9 @@
 #include <QValidator>
 #include <limits>
 
+#include "settings/platform/paths.h"
 #include "settings/text/lines.h"
 #include "settings/text/messages.h"
-#include "settings/platform/paths.h"
 #include "settings/text/sjis.h"
 #include "text.h"
 

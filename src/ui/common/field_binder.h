@@ -38,8 +38,8 @@
 #include <utility>
 #include <vector>
 
-#include "settings/record/install_settings.h"
 #include "settings/commands/user_prompts.h"
+#include "settings/record/install_settings.h"
 
 class QButtonGroup;
 class QLineEdit;

@@ -15,8 +15,8 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "settings/text/messages.h"
 #include "settings/record/settings_rules.h"
+#include "settings/text/messages.h"
 #include "ui/common/hints.h"
 #include "ui/common/text.h"
 

@@ -29,8 +29,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/record/install_settings.h"
 #include "settings/check/ship_check.h"
+#include "settings/record/install_settings.h"
 
 class QAction;
 class QLineEdit;

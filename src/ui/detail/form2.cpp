@@ -14,8 +14,8 @@
 
 #include "check_marks.h"
 #include "form2_texts.h"
-#include "settings/record/settings_rules.h"
 #include "settings/commands/window_commands.h"
+#include "settings/record/settings_rules.h"
 #include "ui/common/file_drop.h"
 #include "ui/common/hints.h"
 #include "ui/common/text.h"

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/record/install_settings.h"
 #include "settings/commands/user_prompts.h"
+#include "settings/record/install_settings.h"
 #include "ui/common/field_binder.h"
 
 class QDialog;

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/text/messages.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_loader.h"
 #include "settings/test_support.h"
+#include "settings/text/messages.h"
 
 namespace velquin {
 namespace {

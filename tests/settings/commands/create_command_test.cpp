@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/text/messages.h"
-#include "settings/text/names.h"
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
+#include "settings/text/messages.h"
+#include "settings/text/names.h"
 
 namespace velquin {
 namespace {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "settings/platform/folder_scan.h"
-#include "settings/text/messages.h"
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
+#include "settings/text/messages.h"
 
 namespace velquin {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/text/messages.h"
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
+#include "settings/text/messages.h"
 
 namespace velquin {
 namespace {

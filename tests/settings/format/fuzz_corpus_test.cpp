@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "settings_input_check.h"
 #include "settings/test_support.h"
+#include "settings_input_check.h"
 
 namespace velquin {
 namespace {

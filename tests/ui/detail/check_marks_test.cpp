@@ -13,8 +13,8 @@
 #include <map>
 
 #include "form2_fixture.h"
-#include "settings/text/messages.h"
 #include "settings/check/ship_check.h"
+#include "settings/text/messages.h"
 #include "type_text.h"
 
 namespace velquin::ui::test {

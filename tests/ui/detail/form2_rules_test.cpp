@@ -14,10 +14,10 @@
 
 #include "drop_files.h"
 #include "form2_fixture.h"
-#include "settings/text/messages.h"
-#include "settings/platform/paths.h"
 #include "settings/format/settings_loader.h"
+#include "settings/platform/paths.h"
 #include "settings/record/settings_rules.h"
+#include "settings/text/messages.h"
 #include "type_text.h"
 
 namespace velquin::ui::test {

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "settings/record/install_settings.h"
 #include "settings/platform/paths.h"
+#include "settings/record/install_settings.h"
 #include "support/recording_prompts.h"
 #include "type_text.h"
 #include "ui/detail/form2.h"

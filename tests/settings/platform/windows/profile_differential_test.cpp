@@ -28,8 +28,8 @@
 #include <vector>
 
 #include "settings/format/settings_file_reader.h"
-#include "settings/text/sjis.h"
 #include "settings/test_support.h"
+#include "settings/text/sjis.h"
 
 namespace velquin {
 namespace {

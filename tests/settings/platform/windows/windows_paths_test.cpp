@@ -8,8 +8,8 @@
 #include "settings/commands/file_drops.h"
 #include "settings/platform/file_replace.h"
 #include "settings/platform/paths.h"
-#include "symlinks.h"
 #include "settings/test_support.h"
+#include "symlinks.h"
 
 namespace velquin {
 namespace {

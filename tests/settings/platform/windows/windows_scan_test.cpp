@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "settings/platform/folder_scan.h"
-#include "symlinks.h"
 #include "settings/test_support.h"
+#include "symlinks.h"
 
 namespace velquin {
 namespace {
