@@ -11,7 +11,7 @@
 #include <random>
 
 #include "bench_trees.h"
-#include "settings/check/ship_check.h"
+#include "settings/check/checker.h"
 #include "settings/platform/folder_scan.h"
 
 namespace velquin {
@@ -69,9 +69,9 @@ void BM_ShipCheckWhole(benchmark::State& state) {
   s.setLines(ListField::MemoFiles, scanFolder(tree()).lines);
   std::size_t findings = 0;
   for (auto _ : state) {
-    const ShipCheckContext context(scanFolder(tree()).lines, "Rivo.ini",
-                                   s.lines(ListField::MemoFiles));
-    findings = checkBeforeShipping(s, context).size();
+    Checker checker(s);
+    checker.setFolderFiles(scanFolder(tree()).lines, "Rivo.ini");
+    findings = checker.findings().size();
   }
   if (findings != 0) state.SkipWithError("a clean folder gave findings");
   state.counters["lines"] = static_cast<double>(s.lines(ListField::MemoFiles).size());
@@ -88,8 +88,9 @@ void BM_ShipCheckWithoutScan(benchmark::State& state) {
     state.PauseTiming();
     std::vector<std::string> listing = folder;
     state.ResumeTiming();
-    const ShipCheckContext context(std::move(listing), "Rivo.ini", s.lines(ListField::MemoFiles));
-    benchmark::DoNotOptimize(checkBeforeShipping(s, context));
+    Checker checker(s);
+    checker.setFolderFiles(std::move(listing), "Rivo.ini");
+    benchmark::DoNotOptimize(checker.findings());
   }
 }
 BENCHMARK(BM_ShipCheckWithoutScan)->Apply(bestOfSeven);

@@ -70,12 +70,10 @@ Run details(const std::filesystem::path& program) {
   InstallSettings settings;
   // The timer must never wait on a modal box.
   SilentPrompts prompts;
-  ui::TForm1 form1(settings, prompts);
-  ui::TForm2 form2(settings, prompts, &form1);
-  form1.setDetailsDialog([&form2](std::vector<std::string> folderFiles) {
-    form2.setFolderFiles(std::move(folderFiles));
-    return &form2;
-  });
+  Checker checker(settings);
+  ui::TForm1 form1(settings, prompts, checker);
+  ui::TForm2 form2(settings, prompts, checker, &form1);
+  form1.setDetailsDialog([&form2] { return &form2; });
   form1.show();
   settings.setProgram(program);
   QApplication::processEvents();

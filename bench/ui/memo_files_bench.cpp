@@ -46,7 +46,7 @@ QString shown(const std::vector<std::string>& lines) { return fromSjis(joinLines
 struct Memo {
   explicit Memo(bool bound) {
     if (bound) {
-      form = std::make_unique<TForm2>(settings, prompts);
+      form = std::make_unique<TForm2>(settings, prompts, checker);
       form->show();  // on the file page, as every showing opens
       widget = form->findChild<QPlainTextEdit*>(QStringLiteral("MemoFiles"));
     } else {
@@ -73,6 +73,7 @@ struct Memo {
   }
 
   InstallSettings settings;
+  Checker checker{settings};
   SilentPrompts prompts;
   std::unique_ptr<TForm2> form;
   std::unique_ptr<QPlainTextEdit> bare;
@@ -131,7 +132,7 @@ void BM_KeyPress_MemoFilesMarked(benchmark::State& state) {
   std::vector<std::string> folder = fileList(count / 100, "new");
   for (int i = 0; i < count; ++i)
     if (i % 10 != 5) folder.push_back(lines[std::size_t(i)]);
-  m.form->setFolderFiles(std::move(folder));
+  m.checker.setFolderFiles(std::move(folder), "Rivo.ini");
   m.cursorToMiddle();
   // The paint, the check it lets run, the underlines in view.
   for (int i = 0; i < 3; ++i) QApplication::processEvents();

@@ -43,8 +43,9 @@ int main(int argc, char** argv) {
   velquin::app::addJapaneseFaceToSystemFont();
 
   velquin::InstallSettings settings;
+  velquin::Checker checker(settings);
   velquin::app::QtPrompts prompts;
-  velquin::ui::TForm1 form1(settings, prompts);
+  velquin::ui::TForm1 form1(settings, prompts, checker);
   prompts.setWindow(&form1);
 
   // The detailed-settings dialog is built as soon as the main window is on
@@ -53,14 +54,10 @@ int main(int argc, char** argv) {
   // record's values, it is in the same state either way.
   std::unique_ptr<velquin::ui::TForm2> form2;
   const auto detailsDialog = [&]() -> QDialog* {
-    if (!form2) form2 = std::make_unique<velquin::ui::TForm2>(settings, prompts, &form1);
+    if (!form2) form2 = std::make_unique<velquin::ui::TForm2>(settings, prompts, checker, &form1);
     return form2.get();
   };
-  form1.setDetailsDialog([&](std::vector<std::string> folderFiles) -> QDialog* {
-    detailsDialog();
-    form2->setFolderFiles(std::move(folderFiles));
-    return form2.get();
-  });
+  form1.setDetailsDialog(detailsDialog);
   velquin::app::buildDetailsAfterFirstPaint(form1, detailsDialog);
 
 #ifndef QT_NO_SESSIONMANAGER

@@ -63,8 +63,9 @@ int main(int argc, char** argv) {
   settings.setProgram(
       velquin::pathFromUtf8(dist.filePath(QStringLiteral("Tessaly.exe")).toStdString()));
   settings.setLines(velquin::ListField::MemoFiles, {"Tessaly.exe", "ReadMe.txt"});
+  velquin::Checker checker(settings);
   velquin::SilentPrompts prompts;
-  velquin::ui::TForm2 form(settings, prompts);
+  velquin::ui::TForm2 form(settings, prompts, checker);
   form.show();
   QWidget* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("MemoFiles"))->viewport();
   QMimeData mime;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 #include "settings/format/settings_file_reader.h"
 #include "settings/platform/file_replace.h"
@@ -175,7 +176,7 @@ ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
   while (slots < 2 * (folder_.size() + fileLines.size() / 8 + 1)) slots *= 2;
   slots_.resize(slots);
   shift_ = 64 - std::countr_zero(slots);
-  entries_.reserve(slots / 2);
+  entries_.reserve(folder_.size());
   for (const std::string& f : folder_) {
     Known& known = entry(f, false);
     if (known.inFolder) continue;  // a name twice (which no folder gives)
@@ -188,13 +189,16 @@ ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
   for (const std::string& line : fileLines) addFileLine(line);
 }
 
+std::size_t ShipCheckContext::homeOf(std::uint64_t hash) const {
+  return (hash * 0x9E3779B97F4A7C15ULL) >> shift_;
+}
+
 std::size_t ShipCheckContext::slotOf(std::string_view key, std::uint64_t hash) const {
-  const auto tag = static_cast<std::uint32_t>(hash);
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t i = (hash * 0x9E3779B97F4A7C15ULL) >> shift_;; i = (i + 1) & mask) {
+  for (std::size_t i = homeOf(hash);; i = (i + 1) & mask) {
     if (slots_[i] == 0) return i;
     const Entry& e = entries_[slots_[i] - 1];
-    if (e.tag != tag || e.size != key.size()) continue;
+    if (e.hash != hash || e.size != key.size()) continue;
     const std::string_view name(e.data, e.size);
     if (name == key || equalsIgnoringCase(name, key)) return i;
   }
@@ -208,16 +212,44 @@ ShipCheckContext::Known& ShipCheckContext::entry(std::string_view key, bool keep
     slots_.assign(slots_.size() * 2, 0);
     --shift_;
     for (std::size_t n = 0; n < entries_.size(); ++n) {
-      const std::string_view name(entries_[n].data, entries_[n].size);
-      slots_[slotOf(name, nameHash(name))] = static_cast<std::uint32_t>(n + 1);
+      const Entry& e = entries_[n];
+      slots_[slotOf({e.data, e.size}, e.hash)] = static_cast<std::uint32_t>(n + 1);
     }
     i = slotOf(key, hash);
   }
-  const char* data = keep ? own_.emplace_back(key).data() : key.data();
-  entries_.push_back(
-      {data, static_cast<std::uint32_t>(key.size()), static_cast<std::uint32_t>(hash), {}});
+  auto own = keep ? std::make_unique<std::string>(key) : nullptr;
+  const char* data = own ? own->data() : key.data();
+  entries_.push_back({data, static_cast<std::uint32_t>(key.size()), hash, {}, std::move(own)});
   slots_[i] = static_cast<std::uint32_t>(entries_.size());
   return entries_.back().known;
+}
+
+void ShipCheckContext::forgetIfUnknown(std::string_view key) {
+  if (key.empty()) return;
+  std::size_t i = slotOf(key, nameHash(key));
+  if (slots_[i] == 0) return;
+  const std::size_t n = slots_[i] - 1;
+  const Known& k = entries_[n].known;
+  if (k.inFolder || k.installedBy > 0 || k.listed > 0) return;
+  // Free the slot, moving back the entries after it that could not take
+  // their home slot (so that every look-up still finds its entry).
+  const std::size_t mask = slots_.size() - 1;
+  slots_[i] = 0;
+  for (std::size_t j = (i + 1) & mask; slots_[j] != 0; j = (j + 1) & mask) {
+    const std::size_t home = homeOf(entries_[slots_[j] - 1].hash);
+    // Whether `home` lies cyclically in (i, j]: then the entry stays.
+    if (i <= j ? (home > i && home <= j) : (home > i || home <= j)) continue;
+    slots_[i] = std::exchange(slots_[j], 0);
+    i = j;
+  }
+  // The last entry takes the place of the one forgotten.
+  const std::size_t last = entries_.size() - 1;
+  if (n != last) {
+    const Entry& moved = entries_[last];
+    slots_[slotOf({moved.data, moved.size}, moved.hash)] = static_cast<std::uint32_t>(n + 1);
+    entries_[n] = std::move(entries_[last]);
+  }
+  entries_.pop_back();
 }
 
 ShipCheckContext::FileLineChange ShipCheckContext::count(std::string_view line, int by) {
@@ -233,12 +265,17 @@ ShipCheckContext::FileLineChange ShipCheckContext::count(std::string_view line, 
   Known& asLine = entry(lineKey, true);
   change.copies = step(asLine.listed, 1);
   const std::string_view name = nameKey(splitAtComma(engineValue(line)).head, nameBuffer);
-  if (name.empty()) return change;
-  // Most lines are just a name.
-  Known& known = name == lineKey ? asLine : entry(name, true);
-  change.installed = step(known.installedBy, 0);
-  if (change.installed && known.inFolder && !known.aside)
-    unlisted_ = known.installedBy > 0 ? unlisted_ - 1 : unlisted_ + 1;
+  if (!name.empty()) {
+    // Most lines are just a name.
+    Known& known = name == lineKey ? asLine : entry(name, true);
+    change.installed = step(known.installedBy, 0);
+    if (change.installed && known.inFolder && !known.aside)
+      unlisted_ = known.installedBy > 0 ? unlisted_ - 1 : unlisted_ + 1;
+  }
+  if (by < 0) {
+    forgetIfUnknown(lineKey);
+    forgetIfUnknown(name);
+  }
   return change;
 }
 
@@ -273,10 +310,10 @@ std::vector<std::string> ShipCheckContext::unlistedFiles(std::size_t limit) cons
   return names;
 }
 
-void checkListLine(const ShipCheckContext& c, ListField list, std::size_t index, int item,
-                   std::string_view line, std::vector<Finding>& out) {
+void checkListLine(const ShipCheckContext& c, ListField list, std::string_view line,
+                   std::vector<Finding>& out) {
   if (line.empty()) return;
-  const Place at{list, index, item, out};
+  const Place at{list, std::nullopt, 0, out};
   checkValue(line, at);
   const std::string_view v = engineValue(line);
   if (list == ListField::MemoFiles) {
@@ -290,6 +327,11 @@ void checkListLine(const ShipCheckContext& c, ListField list, std::size_t index,
     if (!isUnder(v, {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_CLASSES_ROOT"}))
       at.error(messages::ship::kRegKeyRoot);
   }
+}
+
+bool dependsOnInstalledNames(FieldRef field) {
+  return field == FieldRef(TextField::EditInstallProgram) ||
+         (field.kind == FieldKind::Lines && isShortcutList(field.list()));
 }
 
 void checkTextField(const InstallSettings& s, const ShipCheckContext& c, TextField field,
@@ -325,26 +367,6 @@ std::optional<Finding> unlistedFilesFinding(const ShipCheckContext& c) {
   for (std::string& n : names) n = shown(n);
   return Finding{ListField::MemoFiles, std::nullopt, 0, Weight::Warning,
                  messages::ship::notListed(names, c.unlistedCount())};
-}
-
-std::vector<Finding> checkBeforeShipping(const InstallSettings& s, const ShipCheckContext& c) {
-  std::vector<Finding> out;
-  for (const SectionInfo& section : kSections) {
-    if (!isWritten(s, section.section)) continue;
-    for (const FieldInfo& info : kFields) {
-      if (info.section != section.section || !isWritten(s, info.field)) continue;
-      if (info.field.kind == FieldKind::Text) checkTextField(s, c, info.field.text(), out);
-      if (info.field.kind != FieldKind::Lines) continue;
-      const ListField list = info.field.list();
-      const std::vector<std::string>& lines = s.lines(list);
-      int item = 0;
-      for (std::size_t i = 0; i < lines.size(); ++i)
-        if (!lines[i].empty()) checkListLine(c, list, i, ++item, lines[i], out);
-      if (list == ListField::MemoFiles)
-        if (auto unlisted = unlistedFilesFinding(c)) out.push_back(std::move(*unlisted));
-    }
-  }
-  return out;
 }
 
 std::string shipCheckReport(const std::vector<Finding>& findings) {

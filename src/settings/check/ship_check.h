@@ -16,11 +16,12 @@
 // looked for: where the engine takes it from is the engine's business.
 //
 // The lines of a list are checked one by one against a ShipCheckContext, so
-// that a window can check again only the lines an edit changed.
+// that the checker (checker.h) can check again only the lines an edit
+// changed.
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -94,29 +95,33 @@ class ShipCheckContext {
   std::vector<std::string> unlistedFiles(std::size_t limit = SIZE_MAX) const;
 
  private:
-  // The names, each with what is known of it, in the order they came (a
-  // name is a view of one of the folder's names or of own_, which never
-  // move), found through a table of open addressing: a slot holds the
-  // entry's number from 1, or 0 when it is free.
+  // The names, each with what is known of it (a name is a view of one of
+  // the folder's names, or of its own copy for a name the folder lacks),
+  // found through a table of open addressing: a slot holds the entry's
+  // number from 1, or 0 when it is free. A name the folder lacks is
+  // forgotten once no line of the file list holds it.
   // A check that goes through the list in the folder's order reads the
   // entries in their order.
   struct Entry {
     const char* data;
     std::uint32_t size;
-    std::uint32_t tag;  // bits of the name's hash, compared first
+    std::uint64_t hash;  // of the name's folded text; compared first
     Known known;
+    std::unique_ptr<std::string> own;  // the name, when not the folder's
   };
   // The slot that holds `key`, or the free one where it would go.
   std::size_t slotOf(std::string_view key, std::uint64_t hash) const;
+  std::size_t homeOf(std::uint64_t hash) const;
   // The entry of `key`, added when missing (which may move every other);
-  // `keep`: a new key is copied into own_ (else it is one of the folder's).
+  // `keep`: a new key is copied (else it is one of the folder's).
   Known& entry(std::string_view key, bool keep);
+  // Forgets `key` when nothing is known of it any more.
+  void forgetIfUnknown(std::string_view key);
   FileLineChange count(std::string_view line, int by);
 
   std::vector<std::string> folder_;
   std::string engine_;
   std::string ini_;
-  std::deque<std::string> own_;
   std::vector<Entry> entries_;
   std::vector<std::uint32_t> slots_;  // a power of two of them, at most half used
   int shift_ = 64;
@@ -127,12 +132,15 @@ class ShipCheckContext {
 // equal but for letter case, a slash taken for a backslash.
 bool sameFileLine(std::string_view a, std::string_view b);
 
-// The findings of one line of `list`, with `index` and `item` as its place
-// (see Finding), appended to `out`. Only lines that the file holds are
-// checked: not an empty line, and no line of a list that isWritten() says
-// the file leaves out.
-void checkListLine(const ShipCheckContext& context, ListField list, std::size_t index, int item,
-                   std::string_view line, std::vector<Finding>& out);
+// The findings of one line of `list` (without its place: no line, item 0),
+// appended to `out`. An empty line, which the file leaves out, has none; the
+// caller checks only the lines of a list that the file holds.
+void checkListLine(const ShipCheckContext& context, ListField list, std::string_view line,
+                   std::vector<Finding>& out);
+
+// Whether the field's findings depend on which names the file list installs:
+// the shortcut lists and the program to run at the end.
+bool dependsOnInstalledNames(FieldRef field);
 
 // The findings of a single-line field (none when the file leaves it out).
 void checkTextField(const InstallSettings& settings, const ShipCheckContext& context,
@@ -141,12 +149,6 @@ void checkTextField(const InstallSettings& settings, const ShipCheckContext& con
 // The warning that names the folder's files that the list does not hold,
 // when there are any.
 std::optional<Finding> unlistedFilesFinding(const ShipCheckContext& context);
-
-// Every finding, in the order of the file: section by section, and in each
-// the fields in the order of their entries, the lines of a list in order;
-// the unlisted files close [Files].
-std::vector<Finding> checkBeforeShipping(const InstallSettings& settings,
-                                         const ShipCheckContext& context);
 
 // The report of `velquin --check`: one line per finding (weight, section,
 // Item number or key, text; a text of several lines continues on indented

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "settings/check/ship_check.h"
+#include "settings/check/checker.h"
 #include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
@@ -26,9 +26,9 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
 
   InstallSettings settings;
   loadSettingsFile(settings, path);
-  const ShipCheckContext context(scanFolder(path.parent_path()).lines, *iniFileName,
-                                 settings.lines(ListField::MemoFiles));
-  const std::vector<Finding> findings = checkBeforeShipping(settings, context);
+  Checker checker(settings);
+  checker.setFolderFiles(scanFolder(path.parent_path()).lines, *iniFileName);
+  const std::vector<Finding> findings = checker.findings();
   const bool error = std::any_of(findings.begin(), findings.end(),
                                  [](const Finding& f) { return f.weight == Weight::Error; });
   return {error ? 1 : 0, shipCheckReport(findings)};

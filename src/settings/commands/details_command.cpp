@@ -11,26 +11,27 @@
 #include "settings/text/sjis.h"
 
 namespace velquin {
-DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts,
-                                 std::vector<std::string>* folderFiles) {
+DetailsResult runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
+  DetailsResult result;
   if (s.program().empty()) {
     prompts.showInformation(std::string(messages::kProgramMissing));
-    return DetailsOutcome::Refused;
+    return result;
   }
   const std::optional<std::string> iniFileName = takeIniFileName(s, prompts);
-  if (!iniFileName) return DetailsOutcome::Refused;
+  if (!iniFileName) return result;
+  result.iniFileName = *iniFileName;
 
-  bool scanned = false;
   if (const auto path = s.settingsFilePath(*iniFileName); fileExists(path)) {
     loadSettingsFile(s, path);
+    result.loaded = true;
   } else if (s.lines(ListField::MemoFiles).empty()) {
     // The engine installs itself through the entry Create adds, so its own
     // file in the distribution folder is not one of the author's files. Only
     // the folder's own copy is meant: a file of that name in a sub-folder is
     // the author's.
     FolderScan scan = scanFolder(s.distDir());
-    if (folderFiles) *folderFiles = scan.lines;
-    scanned = true;
+    result.folderFiles = scan.lines;
+    result.scanned = true;
     const std::string engine = engineFileName(*iniFileName);
     const auto it = std::find_if(scan.lines.begin(), scan.lines.end(), [&](const std::string& l) {
       return equalsIgnoringCase(l, engine);
@@ -41,9 +42,10 @@ DetailsOutcome runDetailsCommand(InstallSettings& s, UserPrompts& prompts,
       prompts.showInformation(messages::namesNotShiftJis(scan.unwritable));
   }
 
-  if (folderFiles && !scanned) *folderFiles = scanFolder(s.distDir()).lines;
+  if (!result.scanned) result.folderFiles = scanFolder(s.distDir()).lines;
   s.setSettingsSaved(false);
-  return DetailsOutcome::ShowDialog;
+  result.outcome = DetailsOutcome::ShowDialog;
+  return result;
 }
 
 }  // namespace velquin

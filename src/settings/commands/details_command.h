@@ -3,8 +3,9 @@
 // The Details command ("詳細設定"), without its window.
 //
 // For the main window: ButtonShosaiClick calls runDetailsCommand and, when
-// the outcome says so, shows the detailed-settings dialog modally (its result
-// is not used). Everything else happens here:
+// the outcome says so, gives the check the folder's files and shows the
+// detailed-settings dialog modally (its result is not used). Everything else
+// happens here:
 //
 // 1. No program chosen: "配布プログラムのファイル名を指定してください。", stop.
 // 2. No settings file name: the message of Create, focus to EditIniName, stop;
@@ -19,11 +20,10 @@
 // 6. SettingsSaved becomes false: the dialog is about to show, and what it
 //    shows has not been written.
 //
-// The folder is read once per Details: when the dialog is to show and
-// `folderFiles` is given, it receives the files of the distribution folder as
-// the scan writes them (the engine's own file included), for the dialog's
-// marks. After a scan these are the scan's lines; otherwise the folder is
-// scanned for them.
+// The folder is read once per Details: when the dialog is to show, the result
+// holds the files of the distribution folder as the scan writes them (the
+// engine's own file included), for the check before shipping. After a scan
+// these are the scan's lines; otherwise the folder is scanned for them.
 //
 // Messages go through UserPrompts; nothing here blocks except those boxes.
 
@@ -40,7 +40,15 @@ enum class DetailsOutcome {
   Refused,     // a check failed and its message has been shown; show nothing
 };
 
-DetailsOutcome runDetailsCommand(InstallSettings& settings, UserPrompts& prompts,
-                                 std::vector<std::string>* folderFiles = nullptr);
+// What Details did.
+struct DetailsResult {
+  DetailsOutcome outcome = DetailsOutcome::Refused;
+  std::string iniFileName;               // IniFileName, once accepted
+  bool loaded = false;                   // the settings file was loaded
+  bool scanned = false;                  // the folder was scanned into MemoFiles
+  std::vector<std::string> folderFiles;  // when the dialog is to show
+};
+
+DetailsResult runDetailsCommand(InstallSettings& settings, UserPrompts& prompts);
 
 }  // namespace velquin

@@ -64,19 +64,17 @@ std::string composeSettingsFile(const InstallSettings& s, std::string_view iniFi
 
   // Section by section in the file's order, and in each section the entries
   // of its fields in the order of the table.
-  for (const SectionInfo& section : kSections) {
-    if (!isWritten(s, section.section)) continue;
-    f.section(section.name);
+  for (const SectionInfo* section : writtenSections(s)) {
+    f.section(section->name);
     int items = 0;  // numbered entries so far
-    for (const FieldInfo& info : kFields) {
-      if (info.section != section.section || !isWritten(s, info.field)) continue;
-      const FieldRef field = info.field;
+    for (const FieldInfo* info : writtenFields(s, section->section)) {
+      const FieldRef field = info->field;
       switch (field.kind) {
         case FieldKind::Text:
-          if (!info.key.empty()) f.entry(info.key, s.text(field.text()));
+          if (!info->key.empty()) f.entry(info->key, s.text(field.text()));
           break;
-        case FieldKind::Index: f.entry(info.key, s.index(field.index())); break;
-        case FieldKind::Choice: f.entry(info.key, s.code(field.choice())); break;
+        case FieldKind::Index: f.entry(info->key, s.index(field.index())); break;
+        case FieldKind::Choice: f.entry(info->key, s.code(field.choice())); break;
         case FieldKind::Lines: items = f.items(s.lines(field.list())); break;
         case FieldKind::Check:
           // CheckBox1: the start-menu group gets a shortcut that runs the
@@ -89,7 +87,7 @@ std::string composeSettingsFile(const InstallSettings& s, std::string_view iniFi
     }
     // The engine installs itself (overwriting only an older copy) and the
     // settings file beside the author's files.
-    if (section.section == Section::Files) {
+    if (section->section == Section::Files) {
       f.item(++items, engine + ",2");
       f.item(++items, iniFileName);
     }

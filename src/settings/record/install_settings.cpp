@@ -55,47 +55,64 @@ void InstallSettings::setText(TextField f, std::string value) {
 
 void InstallSettings::setLines(ListField f, std::vector<std::string> value) {
   splitEmbeddedLineBreaks(value);
-  auto& held = lists_[idx(f)];
-  if (held == value) return;
-  held = std::move(value);
-  changed(f);
+  replaceStretch(f, 0, lists_[idx(f)].size(), std::move(value));
 }
 
 void InstallSettings::appendLines(ListField f, std::vector<std::string> more) {
-  if (more.empty()) return;
   splitEmbeddedLineBreaks(more);
-  auto& held = lists_[idx(f)];
-  held.insert(held.end(), std::make_move_iterator(more.begin()),
-              std::make_move_iterator(more.end()));
-  changed(f);
+  replaceStretch(f, lists_[idx(f)].size(), 0, std::move(more));
 }
 
 void InstallSettings::replaceLines(ListField f, std::size_t first, std::size_t count,
                                    std::vector<std::string> with) {
   splitEmbeddedLineBreaks(with);
-  auto& held = lists_[idx(f)];
-  first = std::min(first, held.size());
-  count = std::min(count, held.size() - first);
-  const auto from = held.begin() + static_cast<std::ptrdiff_t>(first);
-  if (count == with.size() && std::equal(with.begin(), with.end(), from)) return;
-  // Overwrite what both have, then insert or erase the difference.
-  const std::size_t common = std::min(count, with.size());
-  std::move(with.begin(), with.begin() + static_cast<std::ptrdiff_t>(common), from);
-  const auto rest = from + static_cast<std::ptrdiff_t>(common);
-  if (with.size() > common) {
-    held.insert(rest, std::make_move_iterator(with.begin() + static_cast<std::ptrdiff_t>(common)),
-                std::make_move_iterator(with.end()));
-  } else {
-    held.erase(rest, rest + static_cast<std::ptrdiff_t>(count - common));
-  }
-  changed(f);
+  const std::size_t size = lists_[idx(f)].size();
+  first = std::min(first, size);
+  replaceStretch(f, first, std::min(count, size - first), std::move(with));
 }
 
 bool InstallSettings::removeEmptyLines(ListField f) {
-  if (std::erase_if(lists_[idx(f)], [](const std::string& s) { return s.empty(); }) == 0)
-    return false;
-  changed(f);
+  const std::vector<std::string>& held = lists_[idx(f)];
+  const auto isEmpty = [](const std::string& s) { return s.empty(); };
+  const auto firstEmpty = std::find_if(held.begin(), held.end(), isEmpty);
+  if (firstEmpty == held.end()) return false;
+  // One change from the first empty line to the last.
+  const auto end = std::find_if(held.rbegin(), held.rend(), isEmpty).base();
+  std::vector<std::string> kept;
+  std::copy_if(firstEmpty, end, std::back_inserter(kept),
+               [](const std::string& s) { return !s.empty(); });
+  replaceStretch(f, static_cast<std::size_t>(firstEmpty - held.begin()),
+                 static_cast<std::size_t>(end - firstEmpty), std::move(kept));
   return true;
+}
+
+void InstallSettings::replaceStretch(ListField f, std::size_t first, std::size_t count,
+                                     std::vector<std::string> with) {
+  auto& held = lists_[idx(f)];
+  // The lines at either end that stay are no part of the change.
+  std::size_t skip = 0;
+  while (skip < count && skip < with.size() && held[first + skip] == with[skip]) ++skip;
+  std::size_t keep = 0;
+  while (keep < count - skip && keep < with.size() - skip &&
+         held[first + count - 1 - keep] == with[with.size() - 1 - keep])
+    ++keep;
+  if (skip + keep == count && skip + keep == with.size()) return;
+  const auto from = held.begin() + static_cast<std::ptrdiff_t>(first + skip);
+  const auto to = held.begin() + static_cast<std::ptrdiff_t>(first + count - keep);
+  LinesChange change{f, first + skip, {}, with.size() - skip - keep};
+  change.removed.assign(std::make_move_iterator(from), std::make_move_iterator(to));
+  // Overwrite what both have, then insert or erase the difference.
+  const auto newFrom = with.begin() + static_cast<std::ptrdiff_t>(skip);
+  const auto newTo = with.end() - static_cast<std::ptrdiff_t>(keep);
+  const std::size_t common = std::min(change.removed.size(), change.added);
+  const auto rest = std::move(newFrom, newFrom + static_cast<std::ptrdiff_t>(common), from);
+  if (change.added > common) {
+    held.insert(rest, std::make_move_iterator(newFrom + static_cast<std::ptrdiff_t>(common)),
+                std::make_move_iterator(newTo));
+  } else {
+    held.erase(rest, to);
+  }
+  notify([&change](SettingsListener& l) { l.linesChanged(change); });
 }
 
 void InstallSettings::setIndex(IndexField f, int value) {

@@ -19,13 +19,30 @@
 
 namespace velquin {
 
+// What changed in a list, as Qt's models tell rows removed and inserted:
+// from line `first` on, the lines `removed` went (as they were) and `added`
+// lines now stand in their place (the list's lines from `first` on). The
+// lines before `first` and after the stretch are the same as before, only
+// moved; the record never reports a line of the stretch that stayed as it was
+// at either end.
+struct LinesChange {
+  ListField list;
+  std::size_t first = 0;
+  std::vector<std::string> removed;
+  std::size_t added = 0;
+};
+
 class SettingsListener {
  public:
   virtual ~SettingsListener() = default;
   virtual void programChanged() {}
-  // A field now holds another value: a text, a list, a radio group's index,
-  // a choice's selected option or a check box's state.
+  // A field now holds another value: a text, a radio group's index, a
+  // choice's selected option or a check box's state; and a list, unless the
+  // listener takes linesChanged.
   virtual void fieldChanged(FieldRef) {}
+  // A list changed; a listener that needs no more than the list's name leaves
+  // this to fieldChanged.
+  virtual void linesChanged(const LinesChange& change) { fieldChanged(change.list); }
   virtual void settingsSavedChanged() {}
 };
 
@@ -90,6 +107,10 @@ class InstallSettings {
     return static_cast<std::size_t>(e);
   }
   void resetAfterNewProgram();  // EditProgramChange
+  // Puts `with` in place of `count` lines from `first` on and tells what
+  // changed, without the lines at either end that stay as they were.
+  void replaceStretch(ListField f, std::size_t first, std::size_t count,
+                      std::vector<std::string> with);
   template <class Call>
   void notify(Call&& call);
   void changed(FieldRef f);

@@ -43,4 +43,18 @@ bool isEditable(const InstallSettings& s, FieldRef field) {
   return !p || p->decidedBy == field || inUse(s, f.part);
 }
 
+std::vector<const SectionInfo*> writtenSections(const InstallSettings& s) {
+  std::vector<const SectionInfo*> sections;
+  for (const SectionInfo& section : kSections)
+    if (isWritten(s, section.section)) sections.push_back(&section);
+  return sections;
+}
+
+std::vector<const FieldInfo*> writtenFields(const InstallSettings& s, Section section) {
+  std::vector<const FieldInfo*> fields;
+  for (const FieldInfo& info : kFields)
+    if (info.section == section && isWritten(s, info.field)) fields.push_back(&info);
+  return fields;
+}
+
 }  // namespace velquin

@@ -4,6 +4,8 @@
 // (what the file holds), Create (which lists lose their empty lines) and the
 // dialog (which controls the author can edit).
 
+#include <vector>
+
 #include "settings/record/install_settings.h"
 
 namespace velquin {
@@ -19,6 +21,12 @@ bool isWritten(const InstallSettings& settings, Section section);
 // Whether the settings file holds the field's entries: its section is
 // written and its part is in use.
 bool isWritten(const InstallSettings& settings, FieldRef field);
+
+// The sections the settings file holds, and the fields whose entries a
+// section holds, in the file's order: what the writer writes and the check
+// checks.
+std::vector<const SectionInfo*> writtenSections(const InstallSettings& settings);
+std::vector<const FieldInfo*> writtenFields(const InstallSettings& settings, Section section);
 
 // Whether the field's value means anything now, so that the author can edit
 // it: its part is in use, or the field is the one that decides the part.

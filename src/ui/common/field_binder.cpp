@@ -67,15 +67,6 @@ std::vector<int> breaksInBlocks(const QTextDocument* doc, int from, int to) {
   return at;
 }
 
-// Whether the memo's first `count` blocks show the first `count` lines.
-bool showsFirstLines(const QTextDocument* doc, const std::vector<std::string>& lines,
-                     std::size_t count) {
-  QTextBlock block = doc->firstBlock();
-  for (std::size_t i = 0; i < count; ++i, block = block.next())
-    if (!block.isValid() || block.text() != fromSjis(lines[i])) return false;
-  return true;
-}
-
 }  // namespace
 
 FieldBinder::FieldBinder(InstallSettings& settings, UserPrompts& prompts)
@@ -189,27 +180,12 @@ void FieldBinder::show(Binding& b) {
   transit(f, [&] {
     switch (f.kind) {
       case FieldKind::Text: b.edit->setText(fromSjis(settings_.text(f.text()))); break;
-      case FieldKind::Lines: {
-        const std::vector<std::string>& lines = settings_.lines(f.list());
-        QTextDocument* doc = b.memo.widget->document();
-        const auto shown = static_cast<std::size_t>(doc->blockCount() - 1);
-        if (b.memo.lastBlockEmpty && shown > 0 && lines.size() > shown &&
-            showsFirstLines(doc, lines, shown)) {
-          // Lines added at the end (a drop): only they are added, and the
-          // view goes to them instead of jumping to the top.
-          QTextCursor end(doc);
-          end.movePosition(QTextCursor::End);
-          end.insertText(fromSjis(joinLines({lines.begin() + long(shown), lines.end()}, "\n")));
-          b.memo.widget->setTextCursor(end);
-          b.memo.widget->ensureCursorVisible();
-          break;
-        }
+      case FieldKind::Lines:
         // One conversion for the whole list: a memo may hold tens of
         // thousands of lines.
-        b.memo.widget->setPlainText(fromSjis(joinLines(lines, "\n")));
+        b.memo.widget->setPlainText(fromSjis(joinLines(settings_.lines(f.list()), "\n")));
         b.memo.lastBlockEmpty = true;
         break;
-      }
       case FieldKind::Index:
         if (QAbstractButton* item = b.items->button(settings_.index(f.index()))) {
           item->setChecked(true);
@@ -369,6 +345,32 @@ void FieldBinder::programChanged() {
 void FieldBinder::fieldChanged(FieldRef f) {
   if (inTransit(f)) return;
   if (Binding* b = find(f)) show(*b);
+}
+
+void FieldBinder::linesChanged(const LinesChange& change) {
+  if (inTransit(change.list)) return;
+  if (Binding* b = find(change.list)) showLines(*b, change);
+}
+
+void FieldBinder::showLines(Binding& b, const LinesChange& change) {
+  const std::vector<std::string>& lines = settings_.lines(change.list);
+  QTextDocument* doc = b.memo.widget->document();
+  const std::size_t end = change.first + change.removed.size();
+  // The whole list (loading, the reset), or a stretch that ends the last
+  // line where the author took its break away: shown anew.
+  if ((change.first == 0 && change.added == lines.size()) ||
+      end >= static_cast<std::size_t>(doc->blockCount()))
+    return show(b);
+  const std::vector<std::string> added(lines.begin() + long(change.first),
+                                       lines.begin() + long(change.first + change.added));
+  QTextCursor cursor(doc->findBlockByNumber(int(change.first)));
+  cursor.setPosition(doc->findBlockByNumber(int(end)).position(), QTextCursor::KeepAnchor);
+  transit(b.field, [&] { cursor.insertText(fromSjis(joinLines(added, "\n"))); });
+  if (change.removed.empty() && end == lines.size() - change.added) {
+    // Lines added at the end (a drop) come into view.
+    b.memo.widget->setTextCursor(cursor);
+    b.memo.widget->ensureCursorVisible();
+  }
 }
 
 }  // namespace velquin::ui

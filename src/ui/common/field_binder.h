@@ -85,9 +85,13 @@ class FieldBinder : public QObject, private SettingsListener {
   // SettingsListener
   void programChanged() override;
   void fieldChanged(FieldRef f) override;
+  void linesChanged(const LinesChange& change) override;
 
   Binding* find(FieldRef f);
   void show(Binding& b);
+  // Shows the lines that `change` put into the list in place of those it
+  // removed; the memo's other blocks stay as they are.
+  void showLines(Binding& b, const LinesChange& change);
   void userEditedText(Binding& b, const QString& text);
   // The author changed the memo's text from `position` on: `added`
   // characters now stand where others were.

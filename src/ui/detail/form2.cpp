@@ -49,7 +49,7 @@ void showHelp(QLabel* label, std::string_view text) {
 
 }  // namespace
 
-TForm2::TForm2(InstallSettings& settings, UserPrompts& prompts, QWidget* parent)
+TForm2::TForm2(InstallSettings& settings, UserPrompts& prompts, Checker& checker, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
       prompts_(prompts),
@@ -77,17 +77,13 @@ TForm2::TForm2(InstallSettings& settings, UserPrompts& prompts, QWidget* parent)
                                          runFilesDropCommand(settings_, prompts_, paths);
                                        });
   }
-  marks_ = std::make_unique<CheckMarks>(settings_, this, ui_->PageControl1);
+  marks_ = std::make_unique<CheckMarks>(checker, this, ui_->PageControl1);
   collectDependents();
   settings_.addListener(this);
   applyEnablingRules();
 }
 
 TForm2::~TForm2() { settings_.removeListener(this); }
-
-void TForm2::setFolderFiles(std::vector<std::string> files) {
-  marks_->setFolderFiles(std::move(files));
-}
 
 // A control whose value means something only while an optional part of the
 // settings is in use (kFields), and the labels that name it (their buddy).

@@ -16,10 +16,10 @@
 #include <QDialog>
 #include <QList>
 #include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
+#include "settings/check/checker.h"
 #include "settings/record/install_settings.h"
 #include "ui/common/field_binder.h"
 
@@ -34,14 +34,11 @@ class CheckMarks;
 class TForm2 : public QDialog, private SettingsListener {
   Q_OBJECT
  public:
-  // `prompts` tells the author what the dialog's commands refuse.
-  TForm2(InstallSettings& settings, UserPrompts& prompts, QWidget* parent = nullptr);
+  // `prompts` tells the author what the dialog's commands refuse; the pages
+  // mark what `checker` finds (see check_marks.h).
+  TForm2(InstallSettings& settings, UserPrompts& prompts, Checker& checker,
+         QWidget* parent = nullptr);
   ~TForm2() override;
-
-  // The files of the distribution folder as Details gives them; the pages
-  // mark what the check before shipping finds from now on (see
-  // check_marks.h). Until then there are no marks.
-  void setFolderFiles(std::vector<std::string> files);
 
  protected:
   void showEvent(QShowEvent* event) override;

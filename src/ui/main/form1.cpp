@@ -18,12 +18,13 @@
 
 namespace velquin::ui {
 
-TForm1::TForm1(InstallSettings& settings, UserPrompts& prompts, QWidget* parent)
+TForm1::TForm1(InstallSettings& settings, UserPrompts& prompts, Checker& checker, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       settings_(settings),
       prompts_(prompts),
+      checker_(checker),
       binder_(settings, prompts),
       ui_(std::make_unique<Ui::TForm1>()) {
   ui_->setupUi(this);
@@ -58,10 +59,11 @@ void TForm1::ButtonSakuseiClick() { runCreateCommand(settings_, prompts_); }
 void TForm1::ButtonSanshoClick() { runBrowseCommand(settings_, prompts_); }
 
 void TForm1::ButtonShosaiClick() {
+  DetailsResult details = runDetailsCommand(settings_, prompts_);
+  if (details.outcome != DetailsOutcome::ShowDialog) return;
+  checker_.setFolderFiles(std::move(details.folderFiles), details.iniFileName);
   // The dialog's result is not used: its controls are the settings.
-  std::vector<std::string> folderFiles;
-  if (runDetailsCommand(settings_, prompts_, &folderFiles) == DetailsOutcome::ShowDialog && form2_)
-    if (QDialog* form2 = form2_(std::move(folderFiles))) form2->exec();
+  if (QDialog* form2 = form2_ ? form2_() : nullptr) form2->exec();
 }
 
 bool TForm1::FormCloseQuery() { return runCloseQuery(settings_, prompts_); }

@@ -11,9 +11,8 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
+#include "settings/check/checker.h"
 #include "settings/commands/user_prompts.h"
 #include "settings/record/install_settings.h"
 #include "ui/common/field_binder.h"
@@ -30,14 +29,15 @@ namespace velquin::ui {
 class TForm1 : public QWidget {
   Q_OBJECT
  public:
-  TForm1(InstallSettings& settings, UserPrompts& prompts, QWidget* parent = nullptr);
+  // `checker` is given the folder's files that Details reads.
+  TForm1(InstallSettings& settings, UserPrompts& prompts, Checker& checker,
+         QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // The detailed-settings dialog that Details shows modally: `form2` takes
-  // the files of the distribution folder that Details read and gives the
-  // dialog, building it if that has not happened yet (start-up builds it
-  // after the main window is on screen).
-  using DetailsDialog = std::function<QDialog*(std::vector<std::string> folderFiles)>;
+  // The detailed-settings dialog that Details shows modally: `form2` gives
+  // it, building it if that has not happened yet (start-up builds it after
+  // the main window is on screen).
+  using DetailsDialog = std::function<QDialog*()>;
   void setDetailsDialog(DetailsDialog form2) { form2_ = std::move(form2); }
 
   // Click handlers of the three buttons.
@@ -59,6 +59,7 @@ class TForm1 : public QWidget {
 
   InstallSettings& settings_;
   UserPrompts& prompts_;
+  Checker& checker_;
   FieldBinder binder_;
   DetailsDialog form2_;
   // The controls of form1.ui.

@@ -1,7 +1,6 @@
-#include "settings/check/ship_check.h"
-
 #include <gtest/gtest.h>
 
+#include "settings/check/checker.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_loader.h"
 #include "settings/test_support.h"
@@ -42,7 +41,7 @@ void expectLines(ListField list, const std::vector<LineCase>& cases) {
         kFolder, "Rivo.ini",
         list == L::MemoFiles ? Lines{c.line} : Lines{"Tessaly.exe", "help\\Tessaly.hlp"});
     std::vector<Finding> out;
-    checkListLine(context, list, 0, 1, c.line, out);
+    checkListLine(context, list, c.line, out);
     EXPECT_EQ(seen(out), c.expected) << c.line;
   }
 }
@@ -73,12 +72,12 @@ TEST(ShipCheck, FileListLines) {
 TEST(ShipCheck, LineListedTwiceAndTheEditThatEndsIt) {
   ShipCheckContext context(kFolder, "Rivo.ini", {"ReadMe.txt", "Tessaly.exe", "readme.TXT"});
   std::vector<Finding> out;
-  checkListLine(context, L::MemoFiles, 0, 1, "ReadMe.txt", out);
+  checkListLine(context, L::MemoFiles, "ReadMe.txt", out);
   EXPECT_EQ(seen(out), Lines{W(m::kListedTwice)});
 
   EXPECT_TRUE(context.removeFileLine("readme.TXT").copies);
   out.clear();
-  checkListLine(context, L::MemoFiles, 0, 1, "ReadMe.txt", out);
+  checkListLine(context, L::MemoFiles, "ReadMe.txt", out);
   EXPECT_TRUE(out.empty());
   const auto change = context.removeFileLine("ReadMe.txt");
   EXPECT_TRUE(change.installed);
@@ -173,8 +172,9 @@ TEST(ShipCheck, WholeCheckAndItsReport) {
   s.setText(T::EditInstallMessage, " ");
   s.setLines(L::MemoGroupItem, {"no file"});         // the start menu is not in use
   s.setText(T::EditInstallDirReg, "HKEY_USERS\\x");  // nor is the install folder
-  const ShipCheckContext context({"a.txt"}, "Rivo.ini", s.lines(L::MemoFiles));
-  const std::vector<Finding> findings = checkBeforeShipping(s, context);
+  Checker checker(s);
+  checker.setFolderFiles({"a.txt"}, "Rivo.ini");
+  const std::vector<Finding> findings = checker.findings();
   ASSERT_EQ(findings.size(), 2u);
   EXPECT_EQ(findings[1].field, FieldRef(L::MemoFiles));
   EXPECT_EQ(findings[1].line, 2u);
@@ -193,10 +193,10 @@ TEST(ShipCheck, WorkedExampleHasNoFinding) {
   InstallSettings s;
   loadSettings(
       s, SettingsFileReader::fromBytes(test::readBytes(test::goldenFile("worked_example.ini"))));
-  const ShipCheckContext context(
-      {"Tessaly.exe", "ReadMe.txt", "help\\Tessaly.hlp", "Rivo.exe", "Rivo.ini"}, "Rivo.ini",
-      s.lines(L::MemoFiles));
-  EXPECT_EQ(seen(checkBeforeShipping(s, context)), Lines{});
+  Checker checker(s);
+  checker.setFolderFiles({"Tessaly.exe", "ReadMe.txt", "help\\Tessaly.hlp", "Rivo.exe", "Rivo.ini"},
+                         "Rivo.ini");
+  EXPECT_EQ(seen(checker.findings()), Lines{});
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ void touch(const fs::path& p, std::string_view bytes = "x") {
 class DetailsCommand : public ::testing::Test {
  protected:
   void SetUp() override { s.setProgram(dir / "app.exe"); }
-  DetailsOutcome details() { return runDetailsCommand(s, prompts); }
+  DetailsOutcome details() { return runDetailsCommand(s, prompts).outcome; }
 
   test::TempDir dir;
   InstallSettings s;
@@ -34,7 +34,7 @@ class DetailsCommand : public ::testing::Test {
 TEST_F(DetailsCommand, ChecksComeFirstAndChangeNothing) {
   InstallSettings none;
   none.setText(T::EditIniName, "");
-  EXPECT_EQ(runDetailsCommand(none, prompts), DetailsOutcome::Refused);
+  EXPECT_EQ(runDetailsCommand(none, prompts).outcome, DetailsOutcome::Refused);
   EXPECT_EQ(prompts.shown, Lines{std::string(messages::kProgramMissing)});
   EXPECT_TRUE(prompts.focused.empty());
 
@@ -134,20 +134,27 @@ TEST_F(DetailsCommand, ListWithAnyLineIsNotScanned) {
   EXPECT_EQ(s.lines(L::MemoFiles), Lines{"app.exe,2"});
 }
 
-TEST_F(DetailsCommand, GivesTheFolderFilesWhetherItScannedLoadedOrKept) {
+TEST_F(DetailsCommand, SaysWhatItDidAndGivesTheFolderFiles) {
   touch(dir / "app.exe");
   touch(dir / "Rivo.exe");
-  const auto listing = [&] {
-    Lines files;
-    EXPECT_EQ(runDetailsCommand(s, prompts, &files), DetailsOutcome::ShowDialog);
-    return std::multiset<std::string>(files.begin(), files.end());
+  // "scanned", "loaded" or "kept", and the folder's files.
+  const auto run = [&] {
+    DetailsResult r = runDetailsCommand(s, prompts);
+    EXPECT_EQ(r.outcome, DetailsOutcome::ShowDialog);
+    EXPECT_EQ(r.iniFileName, "Rivo.ini");
+    return std::pair(std::string(r.loaded    ? "loaded"
+                                 : r.scanned ? "scanned"
+                                             : "kept"),
+                     std::multiset<std::string>(r.folderFiles.begin(), r.folderFiles.end()));
   };
   const std::multiset<std::string> both{"app.exe", "Rivo.exe"};
-  EXPECT_EQ(listing(), both);  // scanned: the engine's file stays in the listing
+  // Scanned: the engine's file stays in the listing, not in the list.
+  EXPECT_EQ(run(), std::pair(std::string("scanned"), both));
   EXPECT_EQ(s.lines(L::MemoFiles), Lines{"app.exe"});
-  EXPECT_EQ(listing(), both);  // the list kept
+  EXPECT_EQ(run(), std::pair(std::string("kept"), both));
   fs::copy_file(test::goldenFile("minimal.ini"), dir / "Rivo.ini");
-  EXPECT_EQ(listing(), (std::multiset<std::string>{"app.exe", "Rivo.exe", "Rivo.ini"}));  // loaded
+  EXPECT_EQ(run(), std::pair(std::string("loaded"),
+                             std::multiset<std::string>{"app.exe", "Rivo.exe", "Rivo.ini"}));
 }
 
 #ifndef _WIN32

@@ -13,7 +13,7 @@
 #include <map>
 
 #include "form2_fixture.h"
-#include "settings/check/ship_check.h"
+#include "settings/check/checker.h"
 #include "settings/text/messages.h"
 #include "type_text.h"
 
@@ -36,7 +36,7 @@ class CheckMarksTest : public Form2Test {
     memo->setFocus();
   }
   void giveFolder() {
-    form->setFolderFiles(folder);
+    checker.setFolderFiles(folder, "Rivo.ini");
     QApplication::processEvents();  // the check, once the dialog is painted
     QApplication::processEvents();  // the underlines in view
   }
@@ -62,9 +62,12 @@ class CheckMarksTest : public Form2Test {
   }
   // What the core finds in the whole record, for the lines of the file list.
   std::map<int, bool> coreMarks() {
-    const ShipCheckContext context(folder, "Rivo.ini", settings.lines(ListField::MemoFiles));
+    InstallSettings now;
+    now.setLines(ListField::MemoFiles, settings.lines(ListField::MemoFiles));
+    Checker whole(now);
+    whole.setFolderFiles(folder, "Rivo.ini");
     std::map<int, bool> lines;
-    for (const Finding& f : checkBeforeShipping(settings, context))
+    for (const Finding& f : whole.findings())
       if (f.field == FieldRef(ListField::MemoFiles) && f.line)
         lines[int(*f.line)] |= f.weight == Weight::Error;
     return lines;

@@ -25,8 +25,9 @@ int main(int argc, char** argv) {
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
   velquin::InstallSettings settings;
+  velquin::Checker checker(settings);
   velquin::SilentPrompts prompts;
-  velquin::ui::TForm2 form(settings, prompts);
+  velquin::ui::TForm2 form(settings, prompts, checker);
   form.show();
   auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
   for (int i = 0; i < pages->count(); ++i) {
@@ -43,8 +44,9 @@ int main(int argc, char** argv) {
   settings.setLines(
       velquin::ListField::MemoFiles,
       {"app.exe", "readme.txt", "manual.pdf", "readme.txt", "data\\sample.dat,\x82\x51"});  // ２
-  form.setFolderFiles({"Rivo.exe", "app.exe", "readme.txt", "manual_v2.pdf", "data\\sample.dat",
-                       "data\\extra.dat"});
+  checker.setFolderFiles(
+      {"Rivo.exe", "app.exe", "readme.txt", "manual_v2.pdf", "data\\sample.dat", "data\\extra.dat"},
+      "Rivo.ini");
   pages->setCurrentIndex(0);
   auto* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("MemoFiles"));
   // The paint, the check it lets run, the underlines in view.

@@ -22,8 +22,9 @@ namespace velquin::ui::test {
 class Form2Test : public ::testing::Test {
  protected:
   InstallSettings settings;
+  Checker checker{settings};
   velquin::test::RecordingPrompts prompts;
-  std::unique_ptr<TForm2> form = std::make_unique<TForm2>(settings, prompts);
+  std::unique_ptr<TForm2> form = std::make_unique<TForm2>(settings, prompts, checker);
 
   template <class W = QWidget>
   W* find(const char* name) {

@@ -23,10 +23,7 @@ namespace velquin::test {
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
-    form.setDetailsDialog([this](std::vector<std::string> folderFiles) {
-      form2.setFolderFiles(std::move(folderFiles));
-      return &form2;
-    });
+    form.setDetailsDialog([this] { return &form2; });
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
   }
@@ -70,9 +67,10 @@ class MainWindowTest : public ::testing::Test {
 
   QTemporaryDir dir;
   InstallSettings settings;
+  Checker checker{settings};
   RecordingPrompts prompts;
-  ui::TForm1 form{settings, prompts};
-  ui::TForm2 form2{settings, prompts, &form};
+  ui::TForm1 form{settings, prompts, checker};
+  ui::TForm2 form2{settings, prompts, checker, &form};
 };
 
 }  // namespace velquin::test

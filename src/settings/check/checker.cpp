@@ -1,0 +1,222 @@
+#include "settings/check/checker.h"
+
+#include <algorithm>
+
+#include "settings/record/settings_rules.h"
+
+namespace velquin {
+namespace {
+
+FindingCounts countOf(const std::vector<Finding>& found) {
+  FindingCounts c;
+  for (const Finding& f : found) ++(f.weight == Weight::Error ? c.errors : c.warnings);
+  return c;
+}
+
+void subtract(FindingCounts& from, const FindingCounts& c) {
+  from.errors -= c.errors;
+  from.warnings -= c.warnings;
+}
+
+const std::vector<Finding> kNone;
+
+template <class E>
+constexpr std::size_t idx(E e) {
+  return static_cast<std::size_t>(e);
+}
+
+}  // namespace
+
+Checker::Checker(InstallSettings& settings) : settings_(settings) { settings_.addListener(this); }
+
+Checker::~Checker() { settings_.removeListener(this); }
+
+void Checker::addListener(CheckListener* listener) { listeners_.push_back(listener); }
+
+void Checker::removeListener(CheckListener* listener) { std::erase(listeners_, listener); }
+
+void Checker::setFolderFiles(std::vector<std::string> files, std::string_view iniFileName) {
+  context_.reset();
+  checkAll();  // nothing to check against: no findings
+  pending_ = Pending{std::move(files), std::string(iniFileName)};
+  const auto listeners = listeners_;
+  for (CheckListener* l : listeners) l->findingsReset();
+}
+
+void Checker::programChanged() {
+  // The files were those of the former program's folder.
+  const bool had = hasFolderFiles();
+  context_.reset();
+  pending_.reset();
+  checkAll();
+  if (!had) return;
+  const auto listeners = listeners_;
+  for (CheckListener* l : listeners) l->findingsReset();
+}
+
+// The files that wait are checked against when first asked about; what the
+// checker then holds is what it would have held had it checked at once.
+void Checker::ensureChecked() const {
+  if (!pending_) return;
+  auto& self = const_cast<Checker&>(*this);
+  Pending pending = std::move(*self.pending_);
+  self.pending_.reset();
+  self.context_ = std::make_unique<ShipCheckContext>(std::move(pending.files), pending.iniFileName,
+                                                     settings_.lines(ListField::MemoFiles));
+  self.checkAll();
+}
+
+void Checker::checkAll() {
+  for (std::size_t i = 0; i < kListFieldCount; ++i) checkList(static_cast<ListField>(i));
+  for (std::size_t i = 0; i < kTextFieldCount; ++i) checkText(static_cast<TextField>(i));
+}
+
+bool Checker::checkList(ListField list) {
+  List& l = lists_[idx(list)];
+  l.written = context_ && isWritten(settings_, list);
+  const std::size_t size = context_ ? settings_.lines(list).size() : 0;
+  bool changed = l.lines.size() != size;
+  l.lines.resize(size);
+  for (std::size_t i = 0; i < size; ++i) changed = checkLine(list, i) || changed;
+  return changed;
+}
+
+bool Checker::checkLine(ListField list, std::size_t line) {
+  List& l = lists_[idx(list)];
+  std::vector<Finding> found;
+  if (l.written) checkListLine(*context_, list, settings_.lines(list)[line], found);
+  std::vector<Finding>& held = l.lines[line];
+  if (found == held) return false;
+  subtract(l.counts, countOf(held));
+  l.counts += countOf(found);
+  held = std::move(found);
+  return true;
+}
+
+bool Checker::checkText(TextField field) {
+  std::vector<Finding> found;
+  if (context_) checkTextField(settings_, *context_, field, found);
+  if (found == texts_[idx(field)]) return false;
+  texts_[idx(field)] = std::move(found);
+  return true;
+}
+
+void Checker::tell(FieldRef field) {
+  const auto listeners = listeners_;
+  for (CheckListener* l : listeners) l->findingsChanged(field);
+}
+
+// A value may put a part in or out of use, and with it what the file holds;
+// the single-line fields are few and cheap to check.
+void Checker::fieldChanged(FieldRef) {
+  if (!context_) return;
+  for (std::size_t i = 0; i < kListFieldCount; ++i) {
+    const auto list = static_cast<ListField>(i);
+    if (lists_[i].written != isWritten(settings_, list) && checkList(list)) tell(list);
+  }
+  for (std::size_t i = 0; i < kTextFieldCount; ++i)
+    if (checkText(static_cast<TextField>(i))) tell(static_cast<TextField>(i));
+}
+
+void Checker::linesChanged(const LinesChange& change) {
+  if (!context_) return;
+  const ListField list = change.list;
+  List& l = lists_[idx(list)];
+  const std::vector<std::string>& lines = settings_.lines(list);
+  const bool fileList = list == ListField::MemoFiles;
+  std::vector<std::string_view> copies;  // lines now listed once where twice, or the reverse
+  bool installed = false;
+  const auto count = [&](const ShipCheckContext::FileLineChange& c, std::string_view line) {
+    if (c.copies) copies.push_back(line);
+    installed = installed || c.installed;
+  };
+
+  const auto first = l.lines.begin() + static_cast<std::ptrdiff_t>(change.first);
+  const auto end = first + static_cast<std::ptrdiff_t>(change.removed.size());
+  for (auto it = first; it != end; ++it) subtract(l.counts, countOf(*it));
+  l.lines.insert(l.lines.erase(first, end), change.added, {});
+  const std::size_t stretchEnd = change.first + change.added;
+  if (fileList) {
+    for (const std::string& line : change.removed) count(context_->removeFileLine(line), line);
+    for (std::size_t i = change.first; i < stretchEnd; ++i)
+      count(context_->addFileLine(lines[i]), lines[i]);
+  }
+
+  if (l.written != isWritten(settings_, list)) {
+    checkList(list);  // the list's first line came, or its last went
+  } else {
+    for (std::size_t i = change.first; i < stretchEnd; ++i) checkLine(list, i);
+    if (!copies.empty())
+      for (std::size_t i = 0; i < lines.size(); ++i)
+        if ((i < change.first || i >= stretchEnd) &&
+            std::any_of(copies.begin(), copies.end(),
+                        [&](std::string_view c) { return sameFileLine(lines[i], c); }))
+          checkLine(list, i);
+  }
+  tell(list);  // its lines moved, and the unlisted files may be others
+  if (!installed) return;
+  for (std::size_t i = 0; i < kListFieldCount; ++i)
+    if (const auto other = static_cast<ListField>(i);
+        dependsOnInstalledNames(other) && checkList(other))
+      tell(other);
+  for (std::size_t i = 0; i < kTextFieldCount; ++i)
+    if (const auto field = static_cast<TextField>(i);
+        dependsOnInstalledNames(field) && checkText(field))
+      tell(field);
+}
+
+const std::vector<Finding>& Checker::findingsOf(TextField field) const {
+  ensureChecked();
+  return texts_[idx(field)];
+}
+
+const std::vector<Finding>& Checker::findingsOf(ListField list, std::size_t line) const {
+  ensureChecked();
+  const List& l = lists_[idx(list)];
+  return line < l.lines.size() ? l.lines[line] : kNone;
+}
+
+std::optional<Finding> Checker::listFinding(ListField list) const {
+  ensureChecked();
+  if (list != ListField::MemoFiles || !context_) return std::nullopt;
+  return unlistedFilesFinding(*context_);
+}
+
+FindingCounts Checker::counts(FieldRef field) const {
+  ensureChecked();
+  if (field.kind == FieldKind::Text) return countOf(texts_[idx(field.text())]);
+  if (field.kind != FieldKind::Lines) return {};
+  FindingCounts c = lists_[idx(field.list())].counts;
+  if (listFinding(field.list())) ++c.warnings;
+  return c;
+}
+
+std::vector<Finding> Checker::findings() const {
+  ensureChecked();
+  std::vector<Finding> out;
+  for (const SectionInfo* section : writtenSections(settings_)) {
+    for (const FieldInfo* info : writtenFields(settings_, section->section)) {
+      if (info->field.kind == FieldKind::Text) {
+        const auto& found = texts_[idx(info->field.text())];
+        out.insert(out.end(), found.begin(), found.end());
+      }
+      if (info->field.kind != FieldKind::Lines) continue;
+      const ListField list = info->field.list();
+      const std::vector<std::string>& lines = settings_.lines(list);
+      const List& l = lists_[idx(list)];
+      int item = 0;
+      for (std::size_t i = 0; i < l.lines.size(); ++i) {
+        if (!lines[i].empty()) ++item;
+        for (Finding f : l.lines[i]) {
+          f.line = i;
+          f.item = item;
+          out.push_back(std::move(f));
+        }
+      }
+      if (auto own = listFinding(list)) out.push_back(std::move(*own));
+    }
+  }
+  return out;
+}
+
+}  // namespace velquin

@@ -1,0 +1,118 @@
+#pragma once
+
+// The check before shipping, kept up to date as the settings change: it holds
+// the files of the distribution folder and the findings of every field and of
+// every line, listens to the record, and checks again only what an edit
+// reaches: the lines that changed, and the lines and fields whose findings
+// depend on them (a file line listed twice and its copies; the shortcuts and
+// the program to run when a file becomes installed or no longer is; a whole
+// list when a part goes in or out of use). It then tells its listeners which
+// fields' findings changed. The rules themselves are in ship_check.h.
+//
+// The dialog's marks and `velquin --check` read the same checker.
+//
+// Until it is given the folder's files, and again after a new program is
+// chosen, it finds nothing. The files are checked against when they are
+// first asked about, so that a window can show itself before the check of a
+// long list.
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/check/ship_check.h"
+#include "settings/record/install_settings.h"
+
+namespace velquin {
+
+struct FindingCounts {
+  std::size_t errors = 0;
+  std::size_t warnings = 0;
+  FindingCounts& operator+=(const FindingCounts& o) {
+    errors += o.errors;
+    warnings += o.warnings;
+    return *this;
+  }
+  bool operator==(const FindingCounts&) const = default;
+};
+
+class CheckListener {
+ public:
+  virtual ~CheckListener() = default;
+  // The findings of the field changed: a single-line field's, a list's own,
+  // or those of lines of the list (or its lines moved).
+  virtual void findingsChanged(FieldRef) {}
+  // Everything may differ: the checker was given the folder's files, or lost
+  // them with a new program.
+  virtual void findingsReset() {}
+};
+
+class Checker : private SettingsListener {
+ public:
+  explicit Checker(InstallSettings& settings);
+  ~Checker() override;
+  Checker(const Checker&) = delete;
+  Checker& operator=(const Checker&) = delete;
+
+  void addListener(CheckListener* listener);
+  void removeListener(CheckListener* listener);
+
+  // The files of the distribution folder as the folder scan writes them
+  // (relative, with backslashes, Shift-JIS; the engine's file included) and
+  // the settings file's name: from now on everything is checked against them.
+  void setFolderFiles(std::vector<std::string> files, std::string_view iniFileName);
+  bool hasFolderFiles() const { return context_ || pending_; }
+
+  // The findings of a single-line field, of the list's line `line`, and of
+  // the list as a whole (the folder's files that [Files] does not list). A
+  // stored finding carries no line and no Item number: lines move.
+  const std::vector<Finding>& findingsOf(TextField field) const;
+  const std::vector<Finding>& findingsOf(ListField list, std::size_t line) const;
+  std::optional<Finding> listFinding(ListField list) const;
+  // Errors and warnings of a field, its lines and its own finding included.
+  FindingCounts counts(FieldRef field) const;
+
+  // Every finding in the order of the file: section by section, and in each
+  // the fields in the order of their entries, the lines of a list in order
+  // with their index and Item number; the unlisted files close [Files].
+  std::vector<Finding> findings() const;
+
+ private:
+  struct List {
+    bool written = false;
+    std::vector<std::vector<Finding>> lines;
+    FindingCounts counts;  // of the lines
+  };
+
+  // SettingsListener
+  void programChanged() override;
+  void fieldChanged(FieldRef f) override;
+  void linesChanged(const LinesChange& change) override;
+
+  // Builds the context from the files given, when they wait, and checks all.
+  void ensureChecked() const;
+  void checkAll();
+  // Checks every line again; true when any line's findings changed.
+  bool checkList(ListField list);
+  // Checks one line again; true when its findings changed.
+  bool checkLine(ListField list, std::size_t line);
+  bool checkText(TextField field);
+  void tell(FieldRef field);
+
+  InstallSettings& settings_;
+  std::unique_ptr<ShipCheckContext> context_;
+  struct Pending {
+    std::vector<std::string> files;
+    std::string iniFileName;
+  };
+  std::optional<Pending> pending_;
+  std::array<std::vector<Finding>, kTextFieldCount> texts_;
+  std::array<List, kListFieldCount> lists_;
+  std::vector<CheckListener*> listeners_;
+};
+
+}  // namespace velquin

@@ -1,0 +1,102 @@
+#include "settings/check/checker.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "settings/record/settings_rules.h"
+
+namespace velquin {
+namespace {
+
+using L = ListField;
+using T = TextField;
+using Lines = std::vector<std::string>;
+
+const Lines kFolder = {"a.txt", "b.txt", "B.TXT", "sub\\c.txt", "Rivo.exe", "Rivo.ini"};
+
+std::vector<FieldRef> changedFields;
+struct Recorder : CheckListener {
+  void findingsChanged(FieldRef f) override { changedFields.push_back(f); }
+};
+
+// Random edits as the author and the commands make them (typing, pasting,
+// removing lines, a whole new list, Create's removal of empty lines, parts
+// going in and out of use) from a few names, so that lines come and go
+// twice, names become installed and no longer are, and lists start and end.
+// After each, what the checker kept is what a checker that starts afresh
+// finds, and the counts are those of the findings.
+TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
+  Lines names = {"a.txt",   "A.TXT", "b.txt,2", "sub/c.txt", "gone.txt",
+                 "a.txt,9", "",      " b.txt",  "Rivo.exe"};
+  for (int i = 0; i < 24; ++i) names.push_back("n" + std::to_string(i));  // for the name table
+  const Lines shortcuts = {"S,a.txt", "S,gone.txt", "S,b.txt,,sub\\c.txt,0", "S", ""};
+  std::mt19937 random(20261209);
+  const auto pick = [&](const Lines& from) { return from[random() % from.size()]; };
+  const auto some = [&](const Lines& from, std::size_t most) {
+    Lines lines(random() % (most + 1));
+    for (auto& l : lines) l = pick(from);
+    return lines;
+  };
+
+  InstallSettings s;
+  Checker kept(s);
+  Recorder recorder;
+  kept.addListener(&recorder);
+  kept.setFolderFiles(kFolder, "Rivo.ini");
+  for (int step = 0; step < 600; ++step) {
+    const auto list = random() % 3 == 0 ? L::MemoGroupItem : L::MemoFiles;
+    const Lines& from = list == L::MemoFiles ? names : shortcuts;
+    const std::size_t size = s.lines(list).size();
+    switch (random() % 8) {
+      case 0: s.setLines(list, some(from, 6)); break;
+      case 1: s.appendLines(list, some(from, 3)); break;
+      case 2: s.removeEmptyLines(list); break;
+      case 3:
+        s.select(random() % 2 ? Option::RadioButtonStartCheck : Option::RadioButtonStartMuko);
+        break;
+      case 4: s.setText(T::EditInstallProgram, pick(names)); break;
+      default: {
+        const std::size_t first = size == 0 ? 0 : random() % (size + 1);
+        s.replaceLines(list, first, random() % 3, some(from, 2));
+      }
+    }
+    Checker fresh(s);
+    fresh.setFolderFiles(kFolder, "Rivo.ini");
+    const std::vector<Finding> now = fresh.findings();
+    ASSERT_EQ(kept.findings(), now) << "step " << step;
+    FindingCounts counts;
+    for (const Finding& f : now) ++(f.weight == Weight::Error ? counts.errors : counts.warnings);
+    FindingCounts keptCounts;
+    for (const FieldInfo& info : kFields)
+      if (isWritten(s, info.field)) keptCounts += kept.counts(info.field);
+    ASSERT_EQ(keptCounts, counts) << "step " << step;
+  }
+  kept.removeListener(&recorder);
+}
+
+// A key press in one line checks that line and tells of its list alone; a
+// name that becomes installed reaches the shortcuts that name it.
+TEST(Checker, TellsWhichFieldsAnEditReached) {
+  InstallSettings s;
+  s.select(Option::RadioButtonStartCheck);
+  s.setLines(L::MemoGroupItem, {"S,b.txt"});
+  s.setLines(L::MemoFiles, {"a.txt", "x"});
+  Checker checker(s);
+  Recorder recorder;
+  checker.addListener(&recorder);
+  checker.setFolderFiles(kFolder, "Rivo.ini");
+  ASSERT_EQ(checker.findingsOf(L::MemoGroupItem, 0).size(), 1u);  // b.txt is not installed
+
+  changedFields.clear();
+  s.replaceLines(L::MemoFiles, 1, 1, {"xy"});
+  EXPECT_EQ(changedFields, std::vector<FieldRef>{L::MemoFiles});
+  changedFields.clear();
+  s.replaceLines(L::MemoFiles, 1, 1, {"b.txt"});
+  EXPECT_EQ(changedFields, (std::vector<FieldRef>{L::MemoFiles, L::MemoGroupItem}));
+  EXPECT_TRUE(checker.findingsOf(L::MemoGroupItem, 0).empty());
+  checker.removeListener(&recorder);
+}
+
+}  // namespace
+}  // namespace velquin
