@@ -91,7 +91,8 @@ void CheckMarks::findingsReset() {
 
 void CheckMarks::startMarking() {
   marking_ = true;
-  QMetaObject::invokeMethod(this, [this] { showAll(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { showAll(); }, Qt::QueuedConnection);
 }
 
 void CheckMarks::findingsChanged(FieldRef field) {
