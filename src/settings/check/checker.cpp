@@ -133,8 +133,17 @@ void Checker::linesChanged(const LinesChange& change) {
 
   const auto first = l.lines.begin() + static_cast<std::ptrdiff_t>(change.first);
   const auto end = first + static_cast<std::ptrdiff_t>(change.removed.size());
-  for (auto it = first; it != end; ++it) subtract(l.counts, countOf(*it));
-  l.lines.insert(l.lines.erase(first, end), change.added, {});
+  for (auto it = first; it != end; ++it) {
+    subtract(l.counts, countOf(*it));
+    it->clear();
+  }
+  // A line typed in moves no other line's findings.
+  const std::size_t removed = change.removed.size();
+  if (change.added < removed) {
+    l.lines.erase(first + static_cast<std::ptrdiff_t>(change.added), end);
+  } else if (change.added > removed) {
+    l.lines.insert(end, change.added - removed, {});
+  }
   const std::size_t stretchEnd = change.first + change.added;
   if (fileList) {
     for (const std::string& line : change.removed) count(context_->removeFileLine(line), line);
@@ -187,7 +196,9 @@ FindingCounts Checker::counts(FieldRef field) const {
   if (field.kind == FieldKind::Text) return countOf(texts_[idx(field.text())]);
   if (field.kind != FieldKind::Lines) return {};
   FindingCounts c = lists_[idx(field.list())].counts;
-  if (listFinding(field.list())) ++c.warnings;
+  // Without naming the files, which may mean reading the whole folder.
+  if (field == FieldRef(ListField::MemoFiles) && context_ && context_->unlistedCount() > 0)
+    ++c.warnings;
   return c;
 }
 
