@@ -10,8 +10,6 @@
 namespace velquin {
 namespace {
 
-using test::sj;
-using test::sjLines;
 using T = TextField;
 using L = ListField;
 using Lines = std::vector<std::string>;
@@ -120,21 +118,6 @@ std::string group(const std::string& items) {
          items;
 }
 
-TEST_F(Loading, TwelveShortcutsInEachList) {
-  std::string items;
-  Lines expected;
-  for (int i = 1; i <= 12; ++i) {
-    items += "Item" + std::to_string(i) + " = s" + std::to_string(i) + ",p.exe\r\n";
-    expected.push_back("s" + std::to_string(i) + ",p.exe");
-  }
-  load(group(items) + "[Startup]\r\nValue = 0\r\nInfo = x\r\n" + items +
-       "[Desktop]\r\nValue = 1\r\n" + items);
-  EXPECT_EQ(s.lines(L::MemoGroupItem), expected);
-  EXPECT_EQ(s.lines(L::MemoStartupItem), expected);
-  EXPECT_EQ(s.lines(L::MemoDesktopItem), expected);
-  EXPECT_FALSE(s.checked(CheckField::CheckBox1));
-}
-
 TEST_F(Loading, UninstallShortcutBecomesTheCheckBox) {
   const std::string shortcut = "App" + std::string(kUninstallShortcutSuffix) + ",Rivo.exe,/r";
   load(group("Item1 = a,a.exe\r\nItem2 = " + shortcut + "\r\n"));
@@ -149,22 +132,18 @@ TEST_F(Loading, UninstallShortcutBecomesTheCheckBox) {
   EXPECT_TRUE(other.lines(L::MemoGroupItem).empty());
 }
 
-TEST_F(Loading, UninstallShortcutNeedsTheWholeNameOnCharacterBoundaries) {
-  // Another application's uninstall shortcut is an ordinary item.
-  load(group("Item1 = Other" + std::string(kUninstallShortcutSuffix) + ",x.exe,/r\r\n"));
-  EXPECT_FALSE(s.checked(CheckField::CheckBox1));
-  EXPECT_EQ(s.lines(L::MemoGroupItem).size(), 1u);
-
-  // The name "A" followed by the marker stands in the value only if a match
-  // may begin on the second byte of "ア" (83 41): it may not.
-  InstallSettings second;
-  loadSettings(second,
-               SettingsFileReader::fromBytes("[Application]\r\nName = A\r\n[Group]\r\nValue = 1\r\n"
-                                             "Item1 = \x83"
-                                             "A" +
-                                             std::string(kUninstallShortcutSuffix) + "\r\n"));
-  EXPECT_FALSE(second.checked(CheckField::CheckBox1));
-  EXPECT_EQ(second.lines(L::MemoGroupItem).size(), 1u);
+// Another application's uninstall shortcut is an ordinary item; so is the
+// name "A" with the marker found from the second byte of "ア" (83 41).
+TEST_F(Loading, OnlyThisApplicationsUninstallShortcutIsTheCheckBox) {
+  const std::string marker = std::string(kUninstallShortcutSuffix) + ",x.exe,/r\r\n";
+  for (const std::string& file :
+       {group("Item1 = Other" + marker),
+        "[Application]\r\nName = A\r\n[Group]\r\nValue = 1\r\nItem1 = \x83" + ("A" + marker)}) {
+    InstallSettings t;
+    loadSettings(t, SettingsFileReader::fromBytes(file));
+    EXPECT_FALSE(t.checked(CheckField::CheckBox1)) << file;
+    EXPECT_EQ(t.lines(L::MemoGroupItem).size(), 1u) << file;
+  }
 }
 
 TEST_F(Loading, CheckBoxIsNeverUncheckedAndEmptyListsKeepTheirLines) {
@@ -177,22 +156,17 @@ TEST_F(Loading, CheckBoxIsNeverUncheckedAndEmptyListsKeepTheirLines) {
   EXPECT_EQ(s.lines(L::MemoStartupItem), Lines{"typed"});
 }
 
-TEST_F(Loading, MissingOrEmptyGroupLoadsAsNotUsed) {
-  for (const char* groupText : {"", "[Group]\r\n", "[Group]\r\n; nothing\r\n"}) {
-    InstallSettings t;
-    t.select(Option::RadioButtonStartCheck);
-    t.setChecked(CheckField::CheckBox1, true);
-    t.setLines(L::MemoGroupItem, {"typed"});
-    loadSettings(t, SettingsFileReader::fromBytes(
-                        std::string("[Application]\r\nName = App\r\n") + groupText +
-                        "[Startup]\r\nValue = 1\r\nItem1 = s\r\n[Uninstall]\r\nKey = K\r\n"));
-    EXPECT_TRUE(t.isSelected(Option::RadioButtonStartMuko)) << groupText;
-    EXPECT_TRUE(t.checked(CheckField::CheckBox1));
-    EXPECT_EQ(t.lines(L::MemoGroupItem), Lines{"typed"});
-    // The loading goes on after the group.
-    EXPECT_EQ(t.lines(L::MemoStartupItem), Lines{"s"});
-    EXPECT_EQ(t.text(T::EditUninstallKey), "K");
-  }
+// A file without the group's entries (a header alone is none) says "not
+// used"; the check box and the items stay, and the loading goes on.
+TEST_F(Loading, MissingGroupLoadsAsNotUsed) {
+  s.select(Option::RadioButtonStartCheck);
+  s.setChecked(CheckField::CheckBox1, true);
+  s.setLines(L::MemoGroupItem, {"typed"});
+  load("[Application]\r\nName = App\r\n[Group]\r\n[Startup]\r\nValue = 1\r\nItem1 = s\r\n");
+  EXPECT_TRUE(s.isSelected(Option::RadioButtonStartMuko));
+  EXPECT_TRUE(s.checked(CheckField::CheckBox1));
+  EXPECT_EQ(s.lines(L::MemoGroupItem), Lines{"typed"});
+  EXPECT_EQ(s.lines(L::MemoStartupItem), Lines{"s"});
 }
 
 TEST_F(Loading, WorkingValuesAreLeftAlone) {
