@@ -36,13 +36,6 @@ TEST_F(DetailsCommand, ChecksComeFirstAndChangeNothing) {
   EXPECT_EQ(prompts.shown, Lines{std::string(messages::kProgramMissing)});
   EXPECT_TRUE(prompts.focused.empty());
 
-  s.setText(T::EditIniName, "");
-  s.setSettingsSaved(true);
-  prompts = {};
-  EXPECT_EQ(details(), DetailsOutcome::Refused);
-  EXPECT_EQ(prompts.shown, Lines{std::string(messages::kIniNameMissing)});
-  EXPECT_EQ(prompts.focused, std::vector<T>{T::EditIniName});
-
   touch(dir / "sub" / "Rivo.ini");
   s.setText(T::EditIniName, "sub\\Rivo.ini");
   s.setSettingsSaved(true);
