@@ -159,6 +159,7 @@ TEST(InstallSettings, ValuesNeverHoldLineBreaks) {
 TEST(DistDir, FolderOfProgramWithTrailingSeparator) {
   using W = std::string;
   EXPECT_EQ(folderOf<char>("C:\\dist\\app.exe", PathStyle::Windows), W("C:\\dist\\"));
+  EXPECT_EQ(folderOf<char>("C:/dist/app.exe", PathStyle::Windows), W("C:/dist/"));
   EXPECT_EQ(folderOf<char>("C:\\app.exe", PathStyle::Windows), W("C:\\"));
   EXPECT_EQ(folderOf<char>("C:app.exe", PathStyle::Windows), W("C:\\"));
   EXPECT_EQ(folderOf<char>("\\\\server\\share\\app.exe", PathStyle::Windows),
