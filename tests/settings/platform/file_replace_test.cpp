@@ -27,11 +27,17 @@ TEST(ReplaceFileWhole, CreatesAndReplacesLeavingNoTemporaryFile) {
   EXPECT_EQ(entries, 1);
 }
 
-TEST(ReplaceFileWhole, FolderOfThatNameCannotBeReplaced) {
+// A folder of that name cannot be replaced, and a read-only file is the
+// author's way of keeping it.
+TEST(ReplaceFileWhole, FolderOrReadOnlyFileIsNotReplaced) {
   test::TempDir dir;
   std::filesystem::create_directory(dir / "Rivo.ini");
   EXPECT_EQ(replaceFileWhole(dir / "Rivo.ini", "x"), ReplaceStatus::CannotCreate);
   EXPECT_TRUE(std::filesystem::is_directory(dir / "Rivo.ini"));
+  test::writeBytes(dir / "Setup.ini", "old");
+  std::filesystem::permissions(dir / "Setup.ini", std::filesystem::perms::owner_read);
+  EXPECT_EQ(replaceFileWhole(dir / "Setup.ini", "x"), ReplaceStatus::CannotCreate);
+  EXPECT_EQ(test::readBytes(dir / "Setup.ini"), "old");
 }
 
 #ifndef _WIN32

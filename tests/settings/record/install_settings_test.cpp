@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <variant>
+#include <set>
 
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
+#include "settings/text/lines.h"
 
 namespace velquin {
 namespace {
@@ -20,93 +21,62 @@ struct Recorder : SettingsListener {
   void settingsSavedChanged() override { events.push_back("saved"); }
 };
 
-void fillEverything(InstallSettings& s) {
-  for (int i = 0; i < kTextFieldCount; ++i) s.setText(static_cast<TextField>(i), "x");
-  for (int i = 0; i < kListFieldCount; ++i) s.setLines(static_cast<ListField>(i), {"a", ""});
-  s.setIndex(IndexField::RadioGroupFileDel, 0);
-  s.setIndex(IndexField::RadioGroupUninstallAll, 0);
-  s.setIndex(IndexField::RadioGroupUninstallRebootDlg, 0);
-  s.setIndex(IndexField::RadioGroupNotAdmin, 1);
-  s.select(Option::RBAllUsersKotei);
-  s.select(Option::RadioButtonStartCheck);
-  s.select(Option::RadioButtonStartupNoCheck);
-  s.select(Option::RadioButtonDesktopCheck);
-  s.setChecked(CheckField::CheckBox1, true);
-}
-
-void expectStartUpValues(const InstallSettings& s) {
-  for (int i = 0; i < kTextFieldCount; ++i) {
-    const auto f = static_cast<TextField>(i);
-    EXPECT_EQ(s.text(f), f == TextField::EditIniName ? "Rivo.ini" : "") << fieldName(f);
+// Every value of the record as the windows show it, field by field.
+std::vector<std::string> values(const InstallSettings& s) {
+  std::vector<std::string> out;
+  for (const FieldInfo& info : kFields) {
+    const FieldRef f = info.field;
+    switch (f.kind) {
+      case FieldKind::Text: out.push_back(s.text(f.text())); break;
+      case FieldKind::Lines: out.push_back(joinLines(s.lines(f.list()))); break;
+      case FieldKind::Index: out.push_back(std::to_string(s.index(f.index()))); break;
+      case FieldKind::Choice:
+        out.push_back(std::string(optionInfo(s.selected(f.choice())).control));
+        break;
+      case FieldKind::Check: out.push_back(s.checked(f.check()) ? "checked" : ""); break;
+    }
   }
-  for (int i = 0; i < kListFieldCount; ++i)
-    EXPECT_TRUE(s.lines(static_cast<ListField>(i)).empty()) << fieldName(static_cast<ListField>(i));
-  EXPECT_EQ(s.index(IndexField::RadioGroupFileDel), 1);
-  EXPECT_EQ(s.index(IndexField::RadioGroupUninstallAll), 2);
-  EXPECT_EQ(s.index(IndexField::RadioGroupUninstallRebootDlg), 1);
-  EXPECT_EQ(s.index(IndexField::RadioGroupNotAdmin), 0);
-  EXPECT_EQ(s.selected(ChoiceField::RBAllUsers), Option::RBAllUsersMishiyo);
-  EXPECT_EQ(s.selected(ChoiceField::RadioButtonStart), Option::RadioButtonStartMuko);
-  EXPECT_EQ(s.selected(ChoiceField::RadioButtonStartup), Option::RadioButtonStartupMuko);
-  EXPECT_EQ(s.selected(ChoiceField::RadioButtonDesktop), Option::RadioButtonDesktopMuko);
-  EXPECT_FALSE(s.checked(CheckField::CheckBox1));
+  return out;
 }
 
-TEST(InstallSettings, StartsWithDefaults) {
-  InstallSettings s;
-  expectStartUpValues(s);
-  EXPECT_TRUE(s.program().empty());
-  EXPECT_TRUE(s.distDir().empty());
-  EXPECT_TRUE(s.settingsSaved());
+// Gives every field a value other than the one it holds.
+void changeEveryField(InstallSettings& s) {
+  for (const FieldInfo& info : kFields) {
+    const FieldRef f = info.field;
+    switch (f.kind) {
+      case FieldKind::Text: s.setText(f.text(), s.text(f.text()) + "x"); break;
+      case FieldKind::Lines: s.setLines(f.list(), {"x"}); break;
+      case FieldKind::Index: s.setIndex(f.index(), s.index(f.index()) == 0 ? 1 : 0); break;
+      case FieldKind::Choice:
+        for (const OptionInfo& o : kOptions)
+          if (o.choice == f.choice() && !s.isSelected(o.option)) {
+            s.select(o.option);
+            break;
+          }
+        break;
+      case FieldKind::Check: s.setChecked(f.check(), !s.checked(f.check())); break;
+    }
+  }
 }
 
-TEST(InstallSettings, NewProgramResetsEveryFieldInOrder) {
+// A new program puts every field back to its start-up value, telling the
+// listeners first of the program and then once of each field; the settings
+// become unsaved only through the settings file's name.
+TEST(InstallSettings, NewProgramResetsEveryFieldAndTellsEachChangeOnce) {
+  const InstallSettings fresh;
   InstallSettings s;
   s.setProgram("/dist/old/app.exe");
-  fillEverything(s);
-  s.setText(TextField::EditIniName, "setup.ini");
+  changeEveryField(s);
   s.setSettingsSaved(true);
   Recorder r;
   s.addListener(&r);
   s.setProgram("/dist/new/app.exe");
-  expectStartUpValues(s);
-  EXPECT_EQ(s.program(), "/dist/new/app.exe");
+  EXPECT_EQ(values(s), values(fresh));
   EXPECT_EQ(s.distDir().native(), std::filesystem::path("/dist/new/").native());
-  // The reset marks the settings unsaved only through the new settings file name.
   EXPECT_FALSE(s.settingsSaved());
-  const std::vector<std::string> expected{"program",
-                                          "EditName",
-                                          "saved",
-                                          "EditIniName",
-                                          "EditInstallTitle",
-                                          "EditInstallTextFail",
-                                          "EditInstallDir",
-                                          "EditInstallDirReg",
-                                          "RadioGroupFileDel",
-                                          "EditInstallProgram",
-                                          "RBAllUsers",
-                                          "EditInstallMessage",
-                                          "MemoFiles",
-                                          "RadioButtonStart",
-                                          "EditGroupInfo",
-                                          "EditGroupName",
-                                          "MemoGroupItem",
-                                          "CheckBox1",
-                                          "RadioButtonStartup",
-                                          "EditStartupInfo",
-                                          "MemoStartupItem",
-                                          "RadioButtonDesktop",
-                                          "EditDesktopInfo",
-                                          "MemoDesktopItem",
-                                          "EditUninstallKey",
-                                          "EditUninstallName",
-                                          "EditUninstallTitle",
-                                          "RadioGroupUninstallAll",
-                                          "RadioGroupUninstallRebootDlg",
-                                          "RadioGroupNotAdmin",
-                                          "MemoRmDir",
-                                          "MemoUninstallRegKey"};
-  EXPECT_EQ(r.events, expected);
+  ASSERT_EQ(r.events.size(), kFields.size() + 2);
+  EXPECT_EQ(r.events.front(), "program");
+  EXPECT_EQ(std::set<std::string>(r.events.begin(), r.events.end()).size(), r.events.size());
 }
 
 TEST(InstallSettings, ResetRunsNothingForValuesAlreadyAtDefault) {
@@ -171,8 +141,7 @@ TEST(InstallSettings, RadioGroupIndexIsClamped) {
 
 TEST(InstallSettings, EngineBaseNameCutsFourBytes) {
   const std::pair<const char*, const char*> cases[] = {
-      {"Rivo.ini", "Rivo"}, {"setup.ini", "setup"}, {"setup.cfg", "setup"},
-      {"abc", ""},          {".ini", ""},           {"", ""}};
+      {"Rivo.ini", "Rivo"}, {"setup.cfg", "setup"}, {".ini", ""}, {"abc", ""}, {"", ""}};
   for (auto [name, base] : cases) {
     EXPECT_EQ(engineBaseName(name), base) << name;
   }
@@ -190,6 +159,7 @@ TEST(InstallSettings, ValuesNeverHoldLineBreaks) {
 TEST(DistDir, FolderOfProgramWithTrailingSeparator) {
   using W = std::string;
   EXPECT_EQ(folderOf<char>("C:\\dist\\app.exe", PathStyle::Windows), W("C:\\dist\\"));
+  EXPECT_EQ(folderOf<char>("C:/dist/app.exe", PathStyle::Windows), W("C:/dist/"));
   EXPECT_EQ(folderOf<char>("C:\\app.exe", PathStyle::Windows), W("C:\\"));
   EXPECT_EQ(folderOf<char>("C:app.exe", PathStyle::Windows), W("C:\\"));
   EXPECT_EQ(folderOf<char>("\\\\server\\share\\app.exe", PathStyle::Windows),

@@ -5,8 +5,6 @@
 #include <functional>
 #include <set>
 
-#include "settings/format/settings_loader.h"
-
 namespace velquin {
 namespace {
 
@@ -19,8 +17,8 @@ std::set<P> partsInUse(const InstallSettings& s) {
   return on;
 }
 
-// Which optional parts the author's choices and a loaded file turn on; each
-// part follows its own deciding field only.
+// Which optional parts the author's choices turn on; each part follows its
+// own deciding field only.
 TEST(SettingsRules, EachPartFollowsItsOwnField) {
   struct Case {
     const char* what;
@@ -35,9 +33,6 @@ TEST(SettingsRules, EachPartFollowsItsOwnField) {
       {"start menu, don't check",
        [](InstallSettings& s) { s.select(Option::RadioButtonStartNoCheck); },
        {P::StartMenu}},
-      {"start menu, check",
-       [](InstallSettings& s) { s.select(Option::RadioButtonStartCheck); },
-       {P::StartMenu}},
       {"startup and desktop",
        [](InstallSettings& s) {
          s.select(Option::RadioButtonStartupNoCheck);
@@ -50,14 +45,6 @@ TEST(SettingsRules, EachPartFollowsItsOwnField) {
       {"an uninstall key",
        [](InstallSettings& s) { s.setText(TextField::EditUninstallKey, "T"); },
        {P::Uninstall}},
-      {"a loaded file",
-       [](InstallSettings& s) {
-         s.select(Option::RadioButtonDesktopCheck);
-         loadSettings(s, SettingsFileReader::fromBytes(
-                             "[Install]\r\nInstallDir = X\r\n[Group]\r\nValue = 0\r\n"
-                             "[Startup]\r\nValue = 1\r\n[Desktop]\r\nValue = -1\r\n"));
-       },
-       {P::InstallDir, P::StartMenu, P::Startup}},
   };
   for (const Case& c : cases) {
     InstallSettings s;

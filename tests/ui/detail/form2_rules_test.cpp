@@ -1,5 +1,7 @@
-// Which controls of the detailed-settings dialog are enabled, whoever changes
-// the option they depend on, and how the dialog shows and closes.
+// What the author sees of the detailed-settings dialog: which controls are
+// enabled after a given setting, whoever made it, files dropped on the file
+// list, and how the dialog shows and closes. (Which setting turns on which
+// field is the core's rule, tested there.)
 
 #include <QGroupBox>
 #include <QLabel>
@@ -16,8 +18,6 @@
 #include "form2_fixture.h"
 #include "settings/format/settings_loader.h"
 #include "settings/platform/paths.h"
-#include "settings/record/settings_rules.h"
-#include "settings/text/messages.h"
 #include "type_text.h"
 
 namespace velquin::ui::test {
@@ -30,46 +30,55 @@ QAbstractButton* item(QWidget* group, int i) {
                                                                    QStringLiteral("Item%1").arg(i));
 }
 
-// Every control of a field, and the labels that name it, is enabled exactly
-// while the core's rules let the author edit the field, whoever changed the
-// record (the author in the dialog, loading, the reset), shown or hidden.
-TEST_F(Form2Test, EveryFieldAndItsLabelsFollowTheRules) {
-  const auto wrongStates = [&] {
-    std::vector<std::string> wrong;
-    for (const FieldInfo& info : kFields) {
-      const QString name = QString::fromUtf8(info.control.data(), qsizetype(info.control.size()));
-      QList<QWidget*> widgets = form->findChildren<QWidget*>(name);
-      if (info.field.kind == FieldKind::Choice)
-        for (const OptionInfo& o : kOptions)
-          if (o.choice == info.field.choice()) widgets << find(std::string(o.control).c_str());
-      for (QLabel* label : form->findChildren<QLabel*>())
-        if (widgets.contains(label->buddy())) widgets << label;
-      for (QWidget* w : widgets)
-        if (w->isEnabled() != isEditable(settings, info.field))
-          wrong.push_back(w->objectName().toStdString());
+// The controls among `names` that the author can use, each followed by the
+// labels that name it when these are not alike.
+std::vector<std::string> usable(QWidget* form, std::initializer_list<const char*> names) {
+  std::vector<std::string> on;
+  for (const char* name : names) {
+    auto* control = form->findChild<QWidget*>(QLatin1String(name));
+    if (!control) {
+      ADD_FAILURE() << "no control " << name;
+      continue;
     }
-    return wrong;
+    if (control->isEnabled()) on.push_back(name);
+    for (QLabel* label : form->findChildren<QLabel*>())
+      if (label->buddy() == control && label->isEnabled() != control->isEnabled())
+        on.push_back(label->objectName().toStdString() + " of " + name);
+  }
+  return on;
+}
+
+// A control of an optional part, and its label, can be used only while the
+// part is in use, whoever changes the settings: the author in the dialog,
+// the loading of a settings file, the reset; shown or hidden.
+TEST_F(Form2Test, ControlsOfAPartAreEnabledWhileItIsInUse) {
+  const auto dependent = [&] {
+    return usable(form.get(),
+                  {"EditInstallDir", "EditInstallDirReg", "RadioGroupFileDel", "EditGroupName",
+                   "MemoGroupItem", "CheckBox1", "MemoStartupItem", "MemoDesktopItem",
+                   "EditUninstallKey", "EditUninstallName", "RadioGroupNotAdmin", "MemoRmDir"});
   };
-  EXPECT_EQ(wrongStates(), std::vector<std::string>{});
+  using Names = std::vector<std::string>;
+  const Names atStartUp{"EditInstallDir", "EditUninstallKey", "MemoRmDir"};
+  EXPECT_EQ(dependent(), atStartUp);
+
   form->show();
   velquin::test::typeText(find("EditInstallDir"), QStringLiteral(" "));
   click("RadioButtonStartNoCheck");
   click("RadioButtonStartNoCheck");  // the selected button again changes nothing
   click("RadioButtonDesktopCheck");
-  EXPECT_EQ(wrongStates(), std::vector<std::string>{});
-  EXPECT_TRUE(find("EditGroupName")->isEnabled());
-  EXPECT_TRUE(find("MemoDesktopItem")->isEnabled());
+  EXPECT_EQ(dependent(), (Names{"EditInstallDir", "EditInstallDirReg", "RadioGroupFileDel",
+                                "EditGroupName", "MemoGroupItem", "CheckBox1", "MemoDesktopItem",
+                                "EditUninstallKey", "MemoRmDir"}));
 
   form->hide();
   settings.setText(TextField::EditUninstallKey, "Tessaly");
   loadSettings(settings, SettingsFileReader::fromBytes("[Group]\r\nValue = -1\r\n"));
-  EXPECT_EQ(wrongStates(), std::vector<std::string>{});
-  EXPECT_TRUE(find("RadioGroupNotAdmin")->isEnabled());
-  EXPECT_FALSE(find("Label8")->isEnabled());
+  EXPECT_EQ(dependent(), (Names{"EditInstallDir", "EditUninstallKey", "EditUninstallName",
+                                "RadioGroupNotAdmin", "MemoRmDir"}));
 
   settings.setProgram("/dist/two/app.exe");
-  EXPECT_EQ(wrongStates(), std::vector<std::string>{});
-  EXPECT_FALSE(find("EditUninstallName")->isEnabled());
+  EXPECT_EQ(dependent(), atStartUp);
 }
 
 // Disabled, nothing is cleared: the values come back with their part.
@@ -88,11 +97,10 @@ TEST_F(Form2Test, DisablingKeepsTheValues) {
   EXPECT_EQ(settings.index(IndexField::RadioGroupFileDel), 0);
 }
 
-// Files dropped on the file list join it as the scan writes them; a drop
-// from outside the distribution folder adds nothing and says why; the other
-// lists take no files.
+// Files dropped on the file list join it as the scan writes them and come
+// into view; the other lists take no files.
 TEST_F(Form2Test, FilesDroppedOnTheFileListJoinItAndOnlyThere) {
-  QTemporaryDir dist, other;
+  QTemporaryDir dist;
   const auto touch = [](const QString& path) {
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
@@ -100,7 +108,6 @@ TEST_F(Form2Test, FilesDroppedOnTheFileListJoinItAndOnlyThere) {
   };
   touch(dist.filePath(QStringLiteral("app.exe")));
   touch(dist.filePath(QStringLiteral("sub/a.txt")));
-  touch(other.filePath(QStringLiteral("x.txt")));
   // As the file dialog gives a path: with the system's own separators.
   const auto native = [](const QString& path) { return QDir::toNativeSeparators(path); };
   settings.setProgram(pathFromUtf8(native(dist.filePath(QStringLiteral("app.exe"))).toStdString()));
@@ -117,22 +124,18 @@ TEST_F(Form2Test, FilesDroppedOnTheFileListJoinItAndOnlyThere) {
   EXPECT_TRUE(files->viewport()->rect().contains(files->cursorRect()));
   EXPECT_GT(files->verticalScrollBar()->value(), 0);
 
-  velquin::test::dropFiles(files->viewport(), {dist.filePath(QStringLiteral("app.exe")),
-                                               other.filePath(QStringLiteral("x.txt"))});
-  EXPECT_EQ(settings.lines(ListField::MemoFiles), kept);  // nothing in part
-  EXPECT_EQ(prompts.shown, std::vector<std::string>{messages::dropOutside(
-                               native(other.filePath(QStringLiteral("x.txt"))).toStdString(),
-                               pathToUtf8(settings.distDir()))});
-
   auto* rmDir = find<QPlainTextEdit>("MemoRmDir");
   EXPECT_FALSE(
       velquin::test::dropFiles(rmDir->viewport(), {dist.filePath(QStringLiteral("sub/a.txt"))}));
   EXPECT_TRUE(rmDir->toPlainText().isEmpty());
 }
 
-TEST_F(Form2Test, EveryShowingStartsOnTheFilePage) {
+// Every showing starts on the file page; closing, with 閉じる or the close
+// box, keeps every value and enabled state.
+TEST_F(Form2Test, EveryShowingStartsOnTheFilePageWithNothingLost) {
   form->show();
   EXPECT_EQ(pages()->currentIndex(), 0);
+  velquin::test::typeText(find("EditInstallDir"), QStringLiteral("Tessaly"));
   pages()->setCurrentIndex(4);
   click("ButtonOK");
   EXPECT_FALSE(form->isVisible());
@@ -142,23 +145,8 @@ TEST_F(Form2Test, EveryShowingStartsOnTheFilePage) {
   form->close();  // the close box
   form->show();
   EXPECT_EQ(pages()->currentIndex(), 0);
-}
-
-TEST_F(Form2Test, ClosingKeepsValuesAndEnabledStates) {
-  form->show();
-  velquin::test::typeText(find("EditInstallDir"), QStringLiteral("Tessaly"));
-  click("RadioButtonStartupCheck");
-  velquin::test::typeText(find("EditStartupInfo"), QStringLiteral("起動"));
-  click("ButtonOK");
-  form->show();
-  form->close();
-  form->show();
   EXPECT_EQ(find<QLineEdit>("EditInstallDir")->text(), QStringLiteral("Tessaly"));
-  EXPECT_EQ(find<QLineEdit>("EditStartupInfo")->text(), QStringLiteral("起動"));
-  EXPECT_EQ(settings.text(TextField::EditInstallDir), "Tessaly");
   EXPECT_TRUE(find("EditInstallDirReg")->isEnabled());
-  EXPECT_TRUE(find("MemoStartupItem")->isEnabled());
-  EXPECT_FALSE(find("MemoDesktopItem")->isEnabled());
 }
 
 // Shown modally as the Details command does: Escape and Enter leave the

@@ -16,14 +16,6 @@ namespace {
 
 using test::sj;
 
-TEST(WindowsDistDir, FolderOfProgramWithDriveAndBackslashes) {
-  EXPECT_EQ(distDirOf(L"C:\\dist\\app.exe").native(), L"C:\\dist\\");
-  EXPECT_EQ(distDirOf(L"C:\\app.exe").native(), L"C:\\");
-  EXPECT_EQ(distDirOf(L"D:\\配布\\ソフト\\表示.exe").native(), L"D:\\配布\\ソフト\\");
-  EXPECT_EQ(distDirOf(L"C:/dist/app.exe").native(), L"C:/dist/");
-  EXPECT_EQ(distDirOf(L"\\\\server\\share\\app.exe").native(), L"\\\\server\\share\\");
-}
-
 TEST(WindowsDistDir, SettingsAndEngineFilesStandInIt) {
   InstallSettings s;
   s.setProgram(L"C:\\dist\\app.exe");
@@ -87,15 +79,6 @@ TEST_F(WindowsCreate, WritesIntoFolderWithJapaneseName) {
   EXPECT_TRUE(test::readBytes(iniPath()).starts_with("[Application]\r\nName = Velquin\r\n"));
   EXPECT_EQ(entriesIn(folder), 1);
   EXPECT_TRUE(s.settingsSaved());
-}
-
-TEST_F(WindowsCreate, ReplacesExistingFileWhole) {
-  test::writeBytes(iniPath(), std::string(100000, 'x'));
-  EXPECT_EQ(runCreateCommand(s, prompts), CreateResult::Written);
-  const std::string text = test::readBytes(iniPath());
-  EXPECT_TRUE(text.starts_with("[Application]\r\n"));
-  EXPECT_TRUE(text.ends_with("[Desktop]\r\nValue = -1\r\n"));
-  EXPECT_EQ(entriesIn(folder), 1);
 }
 
 TEST_F(WindowsCreate, ReadOnlyAttributeKeepsTheFile) {
