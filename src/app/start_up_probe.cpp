@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <cstdio>
 
 namespace velquin::app {
@@ -31,9 +32,13 @@ class AfterFirstPaint : public QObject {
   std::function<void()> then_;
 };
 
+// The title as the window system shows it ("Velquin*" while unsaved).
+QString shownTitle(const QWidget& window) {
+  return window.windowHandle() ? window.windowHandle()->title() : window.windowTitle();
+}
+
 void printShown(const QWidget& window) {
-  std::printf("shown %s %dx%d\n", qPrintable(window.windowTitle()), window.width(),
-              window.height());
+  std::printf("shown %s %dx%d\n", qPrintable(shownTitle(window)), window.width(), window.height());
 }
 
 void printFaces(const QWidget& window) {
@@ -49,7 +54,7 @@ void printFaces(const QWidget& window) {
 void printDialog(const QDialog& dialog) {
   std::printf("dialog %s %dx%d %s, owned by %s\n", qPrintable(dialog.objectName()), dialog.width(),
               dialog.height(), dialog.isVisible() ? "shown" : "hidden",
-              qPrintable(dialog.parentWidget()->windowTitle()));
+              qPrintable(shownTitle(*dialog.parentWidget())));
 }
 
 void endRun() {

@@ -60,6 +60,7 @@ CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts) {
       return CreateResult::Failed;
   }
 
+  s.fileWritten(target, text);
   prompts.showInformation(messages::created(sjis::decodeForDisplay(*iniFileName)));
   s.setSettingsSaved(true);
   if (!fileExists(s.enginePath(*iniFileName)))

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "settings/commands/create_command.h"
+#include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
@@ -22,8 +23,16 @@ DetailsResult runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
   result.iniFileName = *iniFileName;
 
   if (const auto path = s.settingsFilePath(*iniFileName); fileExists(path)) {
-    loadSettingsFile(s, path);
-    result.loaded = true;
+    // Read again only when it is new to the tool, or changed since the tool
+    // last read or wrote it: else the settings as they stand hold edits that
+    // reading would throw away.
+    std::string bytes = readFileBytes(path);
+    const auto& seen = s.fileSeen();
+    if (!seen || seen->path != path || seen->bytes != bytes) {
+      loadSettings(s, SettingsFileReader::fromBytes(bytes));
+      s.fileRead(path, std::move(bytes));
+      result.loaded = true;
+    }
   } else if (s.lines(ListField::MemoFiles).empty()) {
     // The engine installs itself through the entry Create adds, so its own
     // file in the distribution folder is not one of the author's files. Only

@@ -11,7 +11,10 @@
 // 2. No settings file name: the message of Create, focus to EditIniName, stop;
 //    a name that is not a plain file name: likewise, with Create's message.
 // 3. The accepted EditIniName is the settings file's name (IniFileName).
-// 4. When a file (not a folder) of that name stands in DistDir, it is loaded.
+// 4. When a file (not a folder) of that name stands in DistDir, it is loaded,
+//    unless the tool has read or written it since the program was chosen and
+//    its bytes are still those: then the settings stay as they stand, with
+//    every edit since (closing the dialog, or a Details before, keeps them).
 // 5. Otherwise, and only while MemoFiles holds no line at all (one empty line
 //    counts as a line), the distribution folder is scanned into MemoFiles and
 //    the first line that names the engine's own file (EngineBaseName + ".exe",

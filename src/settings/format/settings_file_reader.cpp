@@ -36,13 +36,16 @@ int hexDigit(char c) {
 
 }  // namespace
 
-SettingsFileReader::SettingsFileReader(const std::filesystem::path& path) {
+std::string readFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (in) {
-    std::ostringstream all;
-    all << in.rdbuf();  // in blocks, not byte by byte
-    bytes_ = std::move(all).str();
-  }
+  if (!in) return {};
+  std::ostringstream all;
+  all << in.rdbuf();  // in blocks, not byte by byte
+  return std::move(all).str();
+}
+
+SettingsFileReader::SettingsFileReader(const std::filesystem::path& path)
+    : bytes_(readFileBytes(path)) {
   index();
 }
 

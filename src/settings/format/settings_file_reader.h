@@ -44,6 +44,9 @@
 
 namespace velquin {
 
+// The bytes of the file at `path`; none when it is missing or unreadable.
+std::string readFileBytes(const std::filesystem::path& path);
+
 class SettingsFileReader {
  public:
   // Reads the file at `path`; a missing or unreadable file reads as a file

@@ -40,6 +40,8 @@ void InstallSettings::changed(FieldRef f) {
 void InstallSettings::setProgram(const std::filesystem::path& path) {
   if (path.native() == program_.native()) return;
   program_ = path;
+  fileSeen_.reset();
+  written_ = false;
   notify([](SettingsListener& l) { l.programChanged(); });
   resetAfterNewProgram();
 }
@@ -49,7 +51,9 @@ void InstallSettings::setText(TextField f, std::string value) {
   auto& held = texts_[idx(f)];
   if (held == value) return;
   held = std::move(value);
-  if (f == TextField::EditIniName) setSettingsSaved(false);  // EditIniNameChange
+  if (f == TextField::EditIniName ||
+      (written_ && (f == TextField::EditName || f == TextField::EditInstallTitle)))
+    setSettingsSaved(false);
   changed(f);
 }
 
@@ -141,6 +145,15 @@ void InstallSettings::setSettingsSaved(bool saved) {
   if (settingsSaved_ == saved) return;
   settingsSaved_ = saved;
   notify([](SettingsListener& l) { l.settingsSavedChanged(); });
+}
+
+void InstallSettings::fileRead(std::filesystem::path path, std::string bytes) {
+  fileSeen_ = FileSeen{std::move(path), std::move(bytes)};
+}
+
+void InstallSettings::fileWritten(std::filesystem::path path, std::string bytes) {
+  fileRead(std::move(path), std::move(bytes));
+  written_ = true;
 }
 
 std::string engineBaseName(std::string_view iniFileName) {

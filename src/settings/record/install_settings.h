@@ -11,6 +11,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,7 +65,9 @@ class InstallSettings {
   // the setters drop the breaks of a text and split a line at its breaks, so
   // that no value can start a line or a section of its own in the file.
   const std::string& text(TextField f) const { return texts_[idx(f)]; }
-  // A new EditIniName marks the settings unsaved (EditIniNameChange).
+  // A new EditIniName marks the settings unsaved (EditIniNameChange), and
+  // so do a new EditName or EditInstallTitle once Create has written the
+  // chosen program's settings (before that, they are no reason to ask).
   void setText(TextField f, std::string value);
 
   const std::vector<std::string>& lines(ListField f) const { return lists_[idx(f)]; }
@@ -96,6 +99,19 @@ class InstallSettings {
   bool settingsSaved() const { return settingsSaved_; }
   void setSettingsSaved(bool saved);
 
+  // The settings file as the tool last read it (Details) or wrote it
+  // (Create) for the chosen program: its path and bytes; nothing since the
+  // program was chosen. Details reads a file again only when it differs.
+  struct FileSeen {
+    std::filesystem::path path;
+    std::string bytes;
+  };
+  const std::optional<FileSeen>& fileSeen() const { return fileSeen_; }
+  void fileRead(std::filesystem::path path, std::string bytes);
+  // Create wrote the settings: from now on, until another program is chosen,
+  // a new application name or install window title is unsaved too.
+  void fileWritten(std::filesystem::path path, std::string bytes);
+
   // DistDir followed by the settings file's name, and DistDir followed by the
   // engine's file name, as native paths.
   std::filesystem::path settingsFilePath(std::string_view iniFileName) const;
@@ -124,6 +140,8 @@ class InstallSettings {
 
   std::filesystem::path distDir_;
   bool settingsSaved_ = true;
+  std::optional<FileSeen> fileSeen_;
+  bool written_ = false;  // Create has written the chosen program's settings
 
   std::vector<SettingsListener*> listeners_;
 };

@@ -46,13 +46,17 @@ TForm1::TForm1(InstallSettings& settings, UserPrompts& prompts, Checker& checker
   FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() { settings_.removeListener(this); }
 
 void TForm1::FormCreate() {
   // A freshly started tool has nothing to save.
   settings_.setSettingsSaved(true);
+  settings_.addListener(this);
+  settingsSavedChanged();
   installHintTiming();
 }
+
+void TForm1::settingsSavedChanged() { setWindowModified(!settings_.settingsSaved()); }
 
 void TForm1::ButtonSakuseiClick() { runCreateCommand(settings_, prompts_); }
 

@@ -26,7 +26,8 @@ class TForm1;
 
 namespace velquin::ui {
 
-class TForm1 : public QWidget {
+// Its title says when there are unsaved settings ("Velquin*").
+class TForm1 : public QWidget, private SettingsListener {
   Q_OBJECT
  public:
   // `checker` is given the folder's files that Details reads.
@@ -56,6 +57,7 @@ class TForm1 : public QWidget {
 
  private:
   void FormCreate();
+  void settingsSavedChanged() override;
 
   InstallSettings& settings_;
   UserPrompts& prompts_;

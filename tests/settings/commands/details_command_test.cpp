@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/commands/create_command.h"
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
 #include "settings/text/messages.h"
@@ -125,6 +126,33 @@ TEST_F(DetailsCommand, SaysWhatItDidAndGivesTheFolderFiles) {
   fs::copy_file(test::goldenFile("minimal.ini"), dir / "Rivo.ini");
   EXPECT_EQ(run(), std::pair(std::string("loaded"),
                              std::multiset<std::string>{"app.exe", "Rivo.exe", "Rivo.ini"}));
+}
+
+// The file is read again only when the tool has not read or written it since
+// the program was chosen, or when another program changed it since: the
+// author's edits between two Details, or after Create, stay.
+TEST_F(DetailsCommand, KeepsTheEditsUntilTheFileChangesOnDisk) {
+  const fs::path ini = dir / "Rivo.ini";
+  test::writeBytes(ini, "[Install]\r\nMessage=from the file\r\n");
+  EXPECT_TRUE(runDetailsCommand(s, prompts).loaded);
+  s.setText(T::EditInstallMessage, "typed");
+  s.setText(T::EditName, "named");
+  EXPECT_FALSE(runDetailsCommand(s, prompts).loaded);
+  EXPECT_EQ(s.text(T::EditInstallMessage), "typed");
+  EXPECT_EQ(s.text(T::EditName), "named");
+
+  test::writeBytes(ini, "[Install]\r\nMessage=changed elsewhere\r\n");
+  EXPECT_TRUE(runDetailsCommand(s, prompts).loaded);
+  EXPECT_EQ(s.text(T::EditInstallMessage), "changed elsewhere");
+
+  // What Create wrote is what the tool holds.
+  s.setText(T::EditName, "named");
+  s.setText(T::EditInstallTitle, "title");
+  s.setLines(L::MemoFiles, {"app.exe"});
+  ASSERT_EQ(runCreateCommand(s, prompts), CreateResult::Written);
+  s.setText(T::EditInstallMessage, "after Create");
+  EXPECT_FALSE(runDetailsCommand(s, prompts).loaded);
+  EXPECT_EQ(s.text(T::EditInstallMessage), "after Create");
 }
 
 #ifndef _WIN32

@@ -129,6 +129,26 @@ TEST(InstallSettings, NewIniNameMarksUnsavedEvenWhenRestored) {
   EXPECT_FALSE(s.settingsSaved());
 }
 
+// The application's name and the install window title are no reason to ask
+// until Create has written the chosen program's settings; then they are.
+TEST(InstallSettings, NameAfterCreateMarksUnsavedUntilAnotherProgram) {
+  InstallSettings s;
+  s.setProgram("/dist/app.exe");
+  s.setText(TextField::EditName, "a");
+  EXPECT_TRUE(s.settingsSaved());
+  s.fileWritten("/dist/Rivo.ini", "bytes");
+  s.setText(TextField::EditInstallTitle, "t");
+  EXPECT_FALSE(s.settingsSaved());
+  s.setSettingsSaved(true);
+  s.setText(TextField::EditName, "b");
+  EXPECT_FALSE(s.settingsSaved());
+  s.setSettingsSaved(true);
+  s.setProgram("/dist/other.exe");
+  s.setText(TextField::EditName, "c");
+  EXPECT_TRUE(s.settingsSaved());
+  EXPECT_FALSE(s.fileSeen());
+}
+
 TEST(InstallSettings, RadioGroupIndexIsClamped) {
   InstallSettings s;
   s.setIndex(IndexField::RadioGroupFileDel, 7);

@@ -65,14 +65,28 @@ TEST_F(MainWindowTest, ButtonsRunTheirCommandsAndTheWindowShowsTheResult) {
 }
 
 TEST_F(MainWindowTest, ClosingAsksWhileTheSettingsAreUnsaved) {
+  const auto title = [this] { return form.windowHandle()->title(); };
+  EXPECT_EQ(title(), QStringLiteral("Velquin"));
   EXPECT_TRUE(tryClose());
   form.show();
   type("EditIniName", QStringLiteral("setup.ini"));
+  EXPECT_EQ(title(), QStringLiteral("Velquin*"));
   prompts.answers = {Answer::Cancel, Answer::No};
   EXPECT_FALSE(tryClose());
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(tryClose());
   EXPECT_EQ(prompts.log, Lines(2, "confirm: " + std::string(messages::kSaveQuestion)));
+
+  // Created: saved, until a typo is mended in the main window.
+  form.show();
+  writeFile(pathIn(QStringLiteral("a.txt")));
+  browseTo(pathIn(QStringLiteral("app.exe")));
+  fillMainFields();
+  settings.setLines(ListField::MemoFiles, {"a.txt"});
+  click("ButtonSakusei");
+  EXPECT_EQ(title(), QStringLiteral("Velquin"));
+  type("EditInstallTitle", QStringLiteral("Velquin Setup"));
+  EXPECT_EQ(title(), QStringLiteral("Velquin*"));
 }
 
 // Dropped anywhere on the window, over a field too, a file is taken as the
