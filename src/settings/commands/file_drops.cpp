@@ -17,6 +17,25 @@ bool endsWithExe(const fs::path& p) {
   return equalsIgnoringCase(pathToUtf8(p.extension()), ".exe");
 }
 
+// Where `item` stands in the distribution folder `dist`: under the name the
+// first of its folders (from itself on up) that lies in `dist` has there,
+// followed by the rest of its path as given. So a link in the folder is one
+// of its files or folders, wherever it leads, and so is all that is reached
+// through it (ext\x.txt for ext -> ../other); nothing when no folder of the
+// item lies in `dist`.
+std::optional<fs::path> placeInFolder(const fs::path& dist, const fs::path& item) {
+  std::vector<fs::path> below;  // the names under the folder tried, innermost last
+  for (fs::path p = item;; p = p.parent_path()) {
+    if (std::optional<fs::path> place = pathBelow(dist, resolvedEntryPath(p))) {
+      for (auto name = below.rbegin(); name != below.rend(); ++name)
+        place = *place == "." ? *name : *place / *name;
+      return place;
+    }
+    if (p.parent_path() == p || p.filename().empty()) return std::nullopt;
+    below.push_back(p.filename());
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> programRefusal(const std::vector<fs::path>& paths) {
@@ -48,7 +67,7 @@ DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::pa
   // there: a link in the folder is one of its files, wherever it points.
   std::vector<fs::path> relatives;
   for (const fs::path& item : dropped) {
-    std::optional<fs::path> rel = pathBelow(dist, resolvedEntryPath(item));
+    std::optional<fs::path> rel = placeInFolder(dist, item);
     // The distribution folder itself, also by a link to it from elsewhere.
     if (!rel && pathBelow(dist, resolvedPath(item)) == fs::path(".")) rel = ".";
     if (!rel) {

@@ -111,7 +111,9 @@ TEST_F(FileDrops, LinksKeepTheirOwnNames) {
   fs::create_symlink(other / "outside.txt", dir / "license.txt");
   fs::create_directory_symlink("sub/deeper", dir / "latest");
   fs::create_directory_symlink(dir.path(), other / "alias");
+  fs::create_directory_symlink(other.path(), dir / "ext");
   const std::pair<fs::path, Lines> cases[] = {
+      {dir / "ext" / "outside.txt", {"ext\\outside.txt"}},
       {dir / "current.dll", {"current.dll"}},
       {dir / "license.txt", {"license.txt"}},
       {dir / "latest", {"latest\\b.txt"}},
