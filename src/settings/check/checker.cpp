@@ -121,53 +121,62 @@ void Checker::fieldChanged(FieldRef) {
 void Checker::linesChanged(const LinesChange& change) {
   if (!context_) return;
   const ListField list = change.list;
-  List& l = lists_[idx(list)];
-  const std::vector<std::string>& lines = settings_.lines(list);
-  const bool fileList = list == ListField::MemoFiles;
-  std::vector<std::string_view> copies;  // lines now listed once where twice, or the reverse
-  bool installed = false;
-  const auto count = [&](const ShipCheckContext::FileLineChange& c, std::string_view line) {
-    if (c.copies) copies.push_back(line);
-    installed = installed || c.installed;
-  };
+  moveLineFindings(change);
+  FileLinesReach reach;
+  if (list == ListField::MemoFiles) reach = countFileLines(change);
+  const std::size_t end = change.first + change.added;
+  if (lists_[idx(list)].written != isWritten(settings_, list)) {
+    checkList(list);  // the list's first line came, or its last went
+  } else {
+    for (std::size_t i = change.first; i < end; ++i) checkLine(list, i);
+    const std::vector<std::string>& lines = settings_.lines(list);
+    if (!reach.copies.empty())
+      for (std::size_t i = 0; i < lines.size(); ++i)
+        if ((i < change.first || i >= end) &&
+            std::any_of(reach.copies.begin(), reach.copies.end(),
+                        [&](std::string_view c) { return sameFileLine(lines[i], c); }))
+          checkLine(list, i);
+  }
+  tell(list);  // its lines moved, and the unlisted files may be others
+  if (reach.installed) checkWhatNamesInstalledFiles();
+}
 
+// The findings of the lines that went make room for those that came (none
+// yet); a line typed in moves no other line's findings.
+void Checker::moveLineFindings(const LinesChange& change) {
+  List& l = lists_[idx(change.list)];
   const auto first = l.lines.begin() + static_cast<std::ptrdiff_t>(change.first);
   const auto end = first + static_cast<std::ptrdiff_t>(change.removed.size());
   for (auto it = first; it != end; ++it) {
     subtract(l.counts, countOf(*it));
     it->clear();
   }
-  // A line typed in moves no other line's findings.
   const std::size_t removed = change.removed.size();
   if (change.added < removed) {
     l.lines.erase(first + static_cast<std::ptrdiff_t>(change.added), end);
   } else if (change.added > removed) {
     l.lines.insert(end, change.added - removed, {});
   }
-  const std::size_t stretchEnd = change.first + change.added;
-  if (fileList) {
-    for (const std::string& line : change.removed) count(context_->removeFileLine(line), line);
-    for (std::size_t i = change.first; i < stretchEnd; ++i)
-      count(context_->addFileLine(lines[i]), lines[i]);
-  }
+}
 
-  if (l.written != isWritten(settings_, list)) {
-    checkList(list);  // the list's first line came, or its last went
-  } else {
-    for (std::size_t i = change.first; i < stretchEnd; ++i) checkLine(list, i);
-    if (!copies.empty())
-      for (std::size_t i = 0; i < lines.size(); ++i)
-        if ((i < change.first || i >= stretchEnd) &&
-            std::any_of(copies.begin(), copies.end(),
-                        [&](std::string_view c) { return sameFileLine(lines[i], c); }))
-          checkLine(list, i);
-  }
-  tell(list);  // its lines moved, and the unlisted files may be others
-  if (!installed) return;
+Checker::FileLinesReach Checker::countFileLines(const LinesChange& change) {
+  FileLinesReach reach;
+  const auto count = [&](const ShipCheckContext::FileLineChange& c, std::string_view line) {
+    if (c.copies) reach.copies.push_back(line);
+    reach.installed = reach.installed || c.installed;
+  };
+  const std::vector<std::string>& lines = settings_.lines(change.list);
+  for (const std::string& line : change.removed) count(context_->removeFileLine(line), line);
+  for (std::size_t i = change.first; i < change.first + change.added; ++i)
+    count(context_->addFileLine(lines[i]), lines[i]);
+  return reach;
+}
+
+void Checker::checkWhatNamesInstalledFiles() {
   for (std::size_t i = 0; i < kListFieldCount; ++i)
-    if (const auto other = static_cast<ListField>(i);
-        dependsOnInstalledNames(other) && checkList(other))
-      tell(other);
+    if (const auto list = static_cast<ListField>(i);
+        dependsOnInstalledNames(list) && checkList(list))
+      tell(list);
   for (std::size_t i = 0; i < kTextFieldCount; ++i)
     if (const auto field = static_cast<TextField>(i);
         dependsOnInstalledNames(field) && checkText(field))

@@ -93,6 +93,18 @@ class Checker : private SettingsListener {
   void fieldChanged(FieldRef f) override;
   void linesChanged(const LinesChange& change) override;
 
+  // What a change of the file list reached beyond its own lines: the lines
+  // now listed once where twice or the reverse (views of the change's lines
+  // or of the record's), and whether a name became installed or no longer is.
+  struct FileLinesReach {
+    std::vector<std::string_view> copies;
+    bool installed = false;
+  };
+  void moveLineFindings(const LinesChange& change);
+  FileLinesReach countFileLines(const LinesChange& change);
+  // The shortcuts and the program to run, when the installed names changed.
+  void checkWhatNamesInstalledFiles();
+
   // Builds the context from the files given, when they wait, and checks all.
   void ensureChecked() const;
   void checkAll();

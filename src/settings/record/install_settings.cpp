@@ -8,17 +8,10 @@
 namespace velquin {
 
 InstallSettings::InstallSettings() {
-  // The start-up values, without telling anyone: there is nobody to tell yet,
-  // and a fresh record has nothing unsaved.
-  for (const FieldInfo& f : kFields) {
-    switch (f.field.kind) {
-      case FieldKind::Text: texts_[f.field.id] = std::string(f.startText); break;
-      case FieldKind::Lines: break;
-      case FieldKind::Index: indexes_[f.field.id] = f.startIndex; break;
-      case FieldKind::Choice: choices_[f.field.id] = f.startOption; break;
-      case FieldKind::Check: checks_[f.field.id] = f.startChecked; break;
-    }
-  }
+  // The start-up values, as the reset gives them: there is nobody to tell
+  // yet, and a fresh record has nothing unsaved.
+  startFields();
+  settingsSaved_ = true;
 }
 
 void InstallSettings::addListener(SettingsListener* listener) { listeners_.push_back(listener); }
@@ -189,6 +182,10 @@ std::filesystem::path InstallSettings::enginePath(std::string_view iniFileName) 
 // windows, and each step runs its change behaviour only if it changes a value.
 void InstallSettings::resetAfterNewProgram() {
   distDir_ = distDirOf(program_);
+  startFields();
+}
+
+void InstallSettings::startFields() {
   for (const FieldInfo& f : kFields) {
     switch (f.field.kind) {
       case FieldKind::Text: setText(f.field.text(), std::string(f.startText)); break;

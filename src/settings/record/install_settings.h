@@ -123,6 +123,8 @@ class InstallSettings {
     return static_cast<std::size_t>(e);
   }
   void resetAfterNewProgram();  // EditProgramChange
+  // Every field to its start-up value, in the table's order.
+  void startFields();
   // Puts `with` in place of `count` lines from `first` on and tells what
   // changed, without the lines at either end that stay as they were.
   void replaceStretch(ListField f, std::size_t first, std::size_t count,
