@@ -11,9 +11,11 @@
 #include <QTextDocument>
 #include <QValidator>
 #include <limits>
+#include <variant>
 
 #include "settings/platform/paths.h"
 #include "settings/text/lines.h"
+#include "settings/text/memo_edit.h"
 #include "settings/text/messages.h"
 #include "settings/text/sjis.h"
 #include "text.h"
@@ -65,6 +67,16 @@ std::vector<int> breaksInBlocks(const QTextDocument* doc, int from, int to) {
       if (isLineBreak(text[i].unicode())) at.push_back(block.position() + int(i));
   }
   return at;
+}
+
+// The texts of a memo's blocks, as the memo holds them.
+QString joinBlocks(const std::vector<std::string>& texts) {
+  QString text;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0) text += u'\n';
+    text += fromUtf8(texts[i]);
+  }
+  return text;
 }
 
 }  // namespace
@@ -239,10 +251,9 @@ void FieldBinder::restoreStretch(Binding& b, const QTextBlock& start, const QStr
   cursor.endEditBlock();
 }
 
-// Only the lines in the stretch that Qt reports as changed are read from the
-// memo and encoded; the lines before and after it keep their bytes, and so do
-// lines inside it whose text the edit left as it was. A key press in a memo of
-// a hundred thousand lines thus costs what it changes.
+// Only the blocks in the stretch that Qt reports as changed are read from the
+// memo; a key press in a memo of a hundred thousand lines thus costs what it
+// changes.
 void FieldBinder::userEditedLines(Binding& b, int position, int added) {
   QTextDocument* doc = b.memo.widget->document();
   // A break inside a block (Shift+Enter, a pasted separator) becomes the end
@@ -261,81 +272,27 @@ void FieldBinder::userEditedLines(Binding& b, int position, int added) {
     });
     cursor.endEditBlock();
   }
-  const ListField f = b.field.list();
-  const std::vector<std::string>& held = settings_.lines(f);
-  const std::size_t oldBlocks = held.size() + (b.memo.lastBlockEmpty ? 1 : 0);
-  const auto newBlocks = static_cast<std::size_t>(doc->blockCount());
-
-  // The stretch in the memo's blocks now [first, last] and before [first,
-  // oldEnd); the blocks after it are the same ones, only moved.
   QTextBlock start = doc->findBlock(position);
   QTextBlock end = doc->findBlock(position + added);
   if (!start.isValid()) start = doc->firstBlock();
-  if (!end.isValid()) end = doc->lastBlock();
-  std::size_t first = static_cast<std::size_t>(start.blockNumber());
-  std::size_t last = static_cast<std::size_t>(end.blockNumber());
-  std::size_t after = newBlocks - 1 - last;
-  if (after > oldBlocks - std::min(first, oldBlocks)) {
-    // Not what Qt should report; take the whole memo as the stretch.
-    start = doc->firstBlock();
-    first = 0;
-    last = newBlocks - 1;
-    after = 0;
-  }
-  const std::size_t oldEnd = oldBlocks - after;
+  if (!end.isValid()) end = doc->lastBlock();  // the report counts the text's end
+  MemoStretch stretch{static_cast<std::size_t>(start.blockNumber()),
+                      {},
+                      static_cast<std::size_t>(doc->blockCount() - 1 - end.blockNumber())};
+  QTextBlock block = start;
+  for (int n = start.blockNumber(); n <= end.blockNumber(); ++n, block = block.next())
+    stretch.texts.push_back(block.text().toStdString());
 
-  QStringList texts;
-  for (QTextBlock block = start; block.isValid() && texts.size() <= qsizetype(last - first);
-       block = block.next())
-    texts << block.text();
-  const auto oldText = [&](std::size_t i) {
-    return i < held.size() ? fromSjis(held[i]) : QString();
-  };
-  const std::size_t newSpan = texts.size();
-  const std::size_t oldSpan = oldEnd - first;
-  // Unchanged blocks at the start of the stretch; an empty last block that
-  // was no line is no line to keep (text after it makes it one).
-  const std::size_t keepable =
-      std::min({newSpan, oldSpan, held.size() - std::min(first, held.size())});
-  std::size_t kept = 0;
-  while (kept < keepable && texts[qsizetype(kept)] == oldText(first + kept)) ++kept;
-  std::size_t keptAtEnd = 0;
-  while (keptAtEnd < std::min(newSpan, oldSpan) - kept &&
-         texts[qsizetype(newSpan - 1 - keptAtEnd)] == oldText(oldEnd - 1 - keptAtEnd))
-    ++keptAtEnd;
-
-  std::vector<std::string> lines;
-  lines.reserve(newSpan - kept - keptAtEnd);
-  for (std::size_t i = kept; i < newSpan - keptAtEnd; ++i) {
-    sjis::EncodeFailure failure;
-    auto bytes = sjis::encode(texts[qsizetype(i)].toStdString(), &failure);
-    if (!bytes) {
-      QStringList before;
-      for (std::size_t j = first; j < oldEnd; ++j) before << oldText(j);
-      restoreStretch(b, start, texts.join(u'\n'), before.join(u'\n'));
-      return refuse(b, failure.character);
-    }
-    lines.push_back(std::move(*bytes));
+  const ListField f = b.field.list();
+  auto result = editLines(settings_.lines(f), b.memo.lastBlockEmpty, stretch);
+  if (const auto* refused = std::get_if<RefusedEdit>(&result)) {
+    restoreStretch(b, start, joinBlocks(stretch.texts), fromUtf8(refused->before));
+    return refuse(b, refused->character);
   }
-
-  // Blocks to lines: the last block is no line when it is empty. Where the
-  // stretch ends the memo, one empty line too many is that block (which of
-  // two empty lines it is makes no difference).
-  std::size_t from = first + kept;
-  const std::size_t to = std::min(oldEnd - keptAtEnd, held.size());
-  const bool lastEmpty = doc->lastBlock().text().isEmpty();
-  const std::size_t lineCount = newBlocks - (lastEmpty ? 1 : 0);
-  const std::size_t size = held.size() - (to - from) + lines.size();
-  if (size == lineCount + 1 && to == held.size() && !lines.empty() && lines.back().empty()) {
-    lines.pop_back();
-  } else if (size == lineCount + 1 && to == held.size() && lines.empty() && from > 0 &&
-             held[from - 1].empty()) {
-    --from;
-  } else if (size != lineCount) {
-    return show(b);  // cannot happen; the memo shows the record again
-  }
-  b.memo.lastBlockEmpty = lastEmpty;
-  transit(b.field, [&] { settings_.replaceLines(f, from, to - from, std::move(lines)); });
+  auto& edit = std::get<LinesEdit>(result);
+  b.memo.lastBlockEmpty = edit.lastBlockEmpty;
+  transit(b.field,
+          [&] { settings_.replaceLines(f, edit.first, edit.count, std::move(edit.lines)); });
 }
 
 void FieldBinder::programChanged() {

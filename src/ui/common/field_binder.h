@@ -97,9 +97,9 @@ class FieldBinder : public QObject, private SettingsListener {
   // characters now stand where others were.
   void userEditedLines(Binding& b, int position, int added);
   void refuse(Binding& b, char32_t character);
-  // Puts the memo's blocks from `start` on back to the lines the record
-  // holds, changing only the characters that differ, within the edit just
-  // made (so that undo takes back both at once).
+  // Puts the memo's blocks from `start` on back to `before`, as they were,
+  // changing only the characters that differ, within the edit just made (so
+  // that undo takes back both at once).
   void restoreStretch(Binding& b, const QTextBlock& start, const QString& now,
                       const QString& before);
 
