@@ -11,9 +11,12 @@
 #include <QTextDocument>
 #include <QValidator>
 #include <limits>
+#include <utility>
+#include <variant>
 
 #include "settings/platform/paths.h"
 #include "settings/text/lines.h"
+#include "settings/text/memo_edit.h"
 #include "settings/text/messages.h"
 #include "settings/text/sjis.h"
 #include "text.h"
@@ -67,6 +70,22 @@ std::vector<int> breaksInBlocks(const QTextDocument* doc, int from, int to) {
   return at;
 }
 
+// A screen reader names a field as the tool's messages do: some fields have
+// a help text above them rather than a label.
+void nameAsMessagesDo(QWidget* field, const FieldInfo& info) {
+  if (!info.caption.empty()) field->setAccessibleName(fromUtf8(info.caption));
+}
+
+// The texts of a memo's blocks, as the memo holds them.
+QString joinBlocks(const std::vector<std::string>& texts) {
+  QString text;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0) text += u'\n';
+    text += fromUtf8(texts[i]);
+  }
+  return text;
+}
+
 }  // namespace
 
 FieldBinder::FieldBinder(InstallSettings& settings, UserPrompts& prompts)
@@ -84,258 +103,332 @@ void FieldBinder::transit(FieldRef f, Move&& move) {
   transit_ = outer;
 }
 
-void FieldBinder::bind(QWidget* window) {
-  const std::size_t first = bindings_.size();
-  if ((program_ = window->findChild<QLineEdit*>(QStringLiteral("EditProgram")))) {
-    program_->setReadOnly(true);  // only Browse fills it; its text can still be copied
-    programChanged();
+// What every kind shares: the field, the way to the record, and the transit
+// of the field's value in either direction.
+class FieldBinder::Bound {
+ public:
+  Bound(FieldBinder& binder, FieldRef field) : binder_(binder), field_(field) {}
+  virtual ~Bound() = default;
+  Bound(const Bound&) = delete;
+  Bound& operator=(const Bound&) = delete;
+
+  FieldRef field() const { return field_; }
+  // Shows the record's value.
+  void show() {
+    binder_.transit(field_, [this] { showValue(); });
+  }
+  // Shows the lines that `change` put into the list in place of those it
+  // removed.
+  virtual void showLines(const LinesChange&) { show(); }
+
+ protected:
+  virtual void showValue() = 0;
+
+  InstallSettings& settings() const { return binder_.settings_; }
+  // Whether a control's signal is the echo of the binder's own move.
+  bool echo() const { return binder_.inTransit(field_); }
+  // Stores the author's edit, or shows a value, with the field in transit.
+  template <class Move>
+  void transit(Move&& move) {
+    binder_.transit(field_, std::forward<Move>(move));
+  }
+  // Tells the author that the field cannot take `character`.
+  void refuse(char32_t character) const {
+    binder_.prompts_.showInformation(messages::notShiftJis(fieldCaption(field_), character));
   }
 
-  for (const FieldInfo& info : kFields) {
-    const QString name = fromUtf8(info.control);
-    Binding b(info.field);
-    switch (info.field.kind) {
-      case FieldKind::Text:
-        b.edit = window->findChild<QLineEdit*>(name);
-        if (b.edit) {
-          // A value read from a file may be longer than a line edit takes by
-          // default; it must show whole, or an edit would cut it.
-          b.edit->setMaxLength(std::numeric_limits<int>::max());
-        }
-        break;
-      case FieldKind::Lines: b.memo.widget = window->findChild<QPlainTextEdit*>(name); break;
-      case FieldKind::Index:
-        if (QWidget* box = window->findChild<QWidget*>(name)) {
-          b.items = new QButtonGroup(box);
-          int id = 0;
-          for (auto* item : box->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
-            b.items->addButton(item, id++);
-        }
-        break;
-      case FieldKind::Choice:
-        for (const OptionInfo& o : kOptions)
-          if (o.choice == info.field.choice())
-            if (auto* button = window->findChild<QRadioButton*>(fromUtf8(o.control)))
-              b.options.push_back({o.option, button});
-        break;
-      case FieldKind::Check: b.check = window->findChild<QCheckBox*>(name); break;
-    }
-    if (!b.edit && !b.memo.widget && !b.items && b.options.empty() && !b.check) continue;
-    // A screen reader names a field as the tool's messages do: some fields
-    // have a help text above them rather than a label.
-    if (QWidget* field = b.edit ? static_cast<QWidget*>(b.edit) : b.memo.widget;
-        field && !info.caption.empty())
-      field->setAccessibleName(fromUtf8(info.caption));
-    bindings_.push_back(std::move(b));
+  FieldBinder& binder_;
+  const FieldRef field_;
+};
+
+// A single-line text in a line edit.
+class FieldBinder::BoundText final : public Bound {
+ public:
+  static std::unique_ptr<Bound> find(FieldBinder& binder, const FieldInfo& info, QWidget* window) {
+    if (info.field.kind != FieldKind::Text) return nullptr;
+    auto* edit = window->findChild<QLineEdit*>(fromUtf8(info.control));
+    return edit ? std::make_unique<BoundText>(binder, info, edit) : nullptr;
   }
 
-  // Connected once every binding has its place, so that the index of each
-  // stays valid.
-  for (std::size_t i = first; i < bindings_.size(); ++i) {
-    Binding& b = bindings_[i];
-    show(b);
-    const FieldRef f = b.field;
-    if (b.edit) {
-      auto* validator = new LineValidator(b.edit);
-      b.edit->setValidator(validator);
-      connect(b.edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
-        if (!inTransit(bindings_[i].field)) userEditedText(bindings_[i], text);
-      });
-      connect(b.edit, &QLineEdit::inputRejected, this, [this, i, validator] {
-        if (const auto character = std::exchange(validator->refused, std::nullopt))
-          prompts_.showInformation(
-              messages::notShiftJis(fieldCaption(bindings_[i].field), *character));
-      });
-    } else if (b.memo.widget) {
-      connect(b.memo.widget->document(), &QTextDocument::contentsChange, this,
-              [this, i](int position, int, int added) {
-                if (!inTransit(bindings_[i].field)) userEditedLines(bindings_[i], position, added);
-              });
-    } else if (b.items) {
-      connect(b.items, &QButtonGroup::idToggled, this, [this, f](int id, bool checked) {
-        if (checked && !inTransit(f)) transit(f, [&] { settings_.setIndex(f.index(), id); });
-      });
-    } else if (b.check) {
-      connect(b.check, &QAbstractButton::toggled, this, [this, f](bool checked) {
-        if (!inTransit(f)) transit(f, [&] { settings_.setChecked(f.check(), checked); });
-      });
-    } else {
-      for (const auto& [option, button] : b.options) {
-        connect(button, &QAbstractButton::toggled, this, [this, f, o = option](bool checked) {
-          if (checked && !inTransit(f)) transit(f, [&] { settings_.select(o); });
-        });
-      }
-    }
+  BoundText(FieldBinder& binder, const FieldInfo& info, QLineEdit* edit)
+      : Bound(binder, info.field), edit_(edit) {
+    // A value read from a file may be longer than a line edit takes by
+    // default; it must show whole, or an edit would cut it.
+    edit_->setMaxLength(std::numeric_limits<int>::max());
+    nameAsMessagesDo(edit_, info);
+    auto* validator = new LineValidator(edit_);
+    edit_->setValidator(validator);
+    QObject::connect(edit_, &QLineEdit::textChanged, &binder, [this](const QString& text) {
+      if (!echo()) edited(text);
+    });
+    QObject::connect(edit_, &QLineEdit::inputRejected, &binder, [this, validator] {
+      if (const auto character = std::exchange(validator->refused, std::nullopt))
+        refuse(*character);
+    });
   }
+
+ private:
+  void showValue() override { edit_->setText(fromSjis(settings().text(field_.text()))); }
+
+  void edited(const QString& text) {
+    sjis::EncodeFailure failure;
+    auto bytes = sjis::encode(text.toStdString(), &failure);
+    if (!bytes) {
+      // What the field's own check could not stop (its text held such a
+      // character already): the record's value again, the caret kept.
+      const int caret = edit_->cursorPosition();
+      show();
+      edit_->setCursorPosition(caret);
+      return refuse(failure.character);
+    }
+    transit([&] { settings().setText(field_.text(), std::move(*bytes)); });
+  }
+
+  QLineEdit* edit_;
+};
+
+// A list in a memo, a line of the list in each block.
+class FieldBinder::BoundMemo final : public Bound {
+ public:
+  static std::unique_ptr<Bound> find(FieldBinder& binder, const FieldInfo& info, QWidget* window) {
+    if (info.field.kind != FieldKind::Lines) return nullptr;
+    auto* memo = window->findChild<QPlainTextEdit*>(fromUtf8(info.control));
+    return memo ? std::make_unique<BoundMemo>(binder, info, memo) : nullptr;
+  }
+
+  BoundMemo(FieldBinder& binder, const FieldInfo& info, QPlainTextEdit* memo)
+      : Bound(binder, info.field), memo_(memo) {
+    nameAsMessagesDo(memo_, info);
+    QObject::connect(memo_->document(), &QTextDocument::contentsChange, &binder,
+                     [this](int position, int, int added) {
+                       if (!echo()) edited(position, added);
+                     });
+  }
+
+  // The memo's other blocks stay as they are.
+  void showLines(const LinesChange& change) override;
+
+ private:
+  void showValue() override {
+    // One conversion for the whole list: a memo may hold tens of thousands
+    // of lines.
+    memo_->setPlainText(fromSjis(joinLines(settings().lines(field_.list()), "\n")));
+    lastBlockEmpty_ = true;
+  }
+
+  // The author changed the memo's text from `position` on: `added`
+  // characters now stand where others were.
+  void edited(int position, int added);
+  // A break inside a block (Shift+Enter, a pasted separator) becomes the end
+  // of its block, joined to the edit that brought it; the stretch keeps its
+  // length, one character for one.
+  void breakBlocks(int position, int added);
+  // Puts the memo's blocks from `start` on back to `before`, as they were,
+  // changing only the characters that differ, within the edit just made (so
+  // that undo takes back both at once).
+  void restoreStretch(const QTextBlock& start, const QString& now, const QString& before);
+
+  QPlainTextEdit* memo_;
+  // The memo shows every line followed by a line break, so its last block
+  // is empty; once the author removes that last break, the last block is a
+  // line of its own.
+  bool lastBlockEmpty_ = true;
+};
+
+// Only the blocks in the stretch that Qt reports as changed are read from the
+// memo; a key press in a memo of a hundred thousand lines thus costs what it
+// changes.
+void FieldBinder::BoundMemo::edited(int position, int added) {
+  breakBlocks(position, added);
+  const QTextDocument* doc = memo_->document();
+  QTextBlock start = doc->findBlock(position);
+  QTextBlock end = doc->findBlock(position + added);
+  if (!start.isValid()) start = doc->firstBlock();
+  if (!end.isValid()) end = doc->lastBlock();  // the report counts the text's end
+  MemoStretch stretch{static_cast<std::size_t>(start.blockNumber()),
+                      {},
+                      static_cast<std::size_t>(doc->blockCount() - 1 - end.blockNumber())};
+  QTextBlock block = start;
+  for (int n = start.blockNumber(); n <= end.blockNumber(); ++n, block = block.next())
+    stretch.texts.push_back(block.text().toStdString());
+
+  const ListField list = field_.list();
+  auto result = editLines(settings().lines(list), lastBlockEmpty_, stretch);
+  if (const auto* refused = std::get_if<RefusedEdit>(&result)) {
+    restoreStretch(start, joinBlocks(stretch.texts), fromUtf8(refused->before));
+    return refuse(refused->character);
+  }
+  auto& edit = std::get<LinesEdit>(result);
+  lastBlockEmpty_ = edit.lastBlockEmpty;
+  transit([&] { settings().replaceLines(list, edit.first, edit.count, std::move(edit.lines)); });
 }
 
-FieldBinder::Binding* FieldBinder::find(FieldRef f) {
-  for (Binding& b : bindings_)
-    if (b.field == f) return &b;
-  return nullptr;
-}
-
-void FieldBinder::show(Binding& b) {
-  const FieldRef f = b.field;
-  transit(f, [&] {
-    switch (f.kind) {
-      case FieldKind::Text: b.edit->setText(fromSjis(settings_.text(f.text()))); break;
-      case FieldKind::Lines:
-        // One conversion for the whole list: a memo may hold tens of
-        // thousands of lines.
-        b.memo.widget->setPlainText(fromSjis(joinLines(settings_.lines(f.list()), "\n")));
-        b.memo.lastBlockEmpty = true;
-        break;
-      case FieldKind::Index:
-        if (QAbstractButton* item = b.items->button(settings_.index(f.index()))) {
-          item->setChecked(true);
-        } else if (QAbstractButton* checked = b.items->checkedButton()) {
-          // No item selected: an exclusive group cannot uncheck its last button.
-          b.items->setExclusive(false);
-          checked->setChecked(false);
-          b.items->setExclusive(true);
-        }
-        break;
-      case FieldKind::Choice:
-        for (const auto& [option, button] : b.options)
-          button->setChecked(settings_.isSelected(option));
-        break;
-      case FieldKind::Check: b.check->setChecked(settings_.checked(f.check())); break;
+void FieldBinder::BoundMemo::breakBlocks(int position, int added) {
+  QTextDocument* doc = memo_->document();
+  const std::vector<int> breaks = breaksInBlocks(doc, position, position + added);
+  if (breaks.empty()) return;
+  QTextCursor cursor(doc);
+  cursor.joinPreviousEditBlock();
+  transit([&] {
+    for (const int at : breaks) {
+      cursor.setPosition(at);
+      cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
+      cursor.insertBlock();
     }
   });
+  cursor.endEditBlock();
 }
 
-void FieldBinder::refuse(Binding& b, char32_t character) {
-  prompts_.showInformation(messages::notShiftJis(fieldCaption(b.field), character));
-}
-
-void FieldBinder::userEditedText(Binding& b, const QString& text) {
-  sjis::EncodeFailure failure;
-  auto bytes = sjis::encode(text.toStdString(), &failure);
-  if (!bytes) {
-    // What the field's own check could not stop (its text held such a
-    // character already): the record's value again, the caret kept.
-    const int caret = b.edit->cursorPosition();
-    show(b);
-    b.edit->setCursorPosition(caret);
-    return refuse(b, failure.character);
-  }
-  transit(b.field, [&] { settings_.setText(b.field.text(), std::move(*bytes)); });
-}
-
-void FieldBinder::restoreStretch(Binding& b, const QTextBlock& start, const QString& now,
-                                 const QString& before) {
+void FieldBinder::BoundMemo::restoreStretch(const QTextBlock& start, const QString& now,
+                                            const QString& before) {
   qsizetype head = 0;
   while (head < now.size() && head < before.size() && now[head] == before[head]) ++head;
   qsizetype tail = 0;
   while (tail < now.size() - head && tail < before.size() - head &&
          now[now.size() - 1 - tail] == before[before.size() - 1 - tail])
     ++tail;
-  QTextCursor cursor(b.memo.widget->document());
+  QTextCursor cursor(memo_->document());
   cursor.joinPreviousEditBlock();
   cursor.setPosition(start.position() + int(head));
   cursor.setPosition(start.position() + int(now.size() - tail), QTextCursor::KeepAnchor);
-  transit(b.field, [&] { cursor.insertText(before.mid(head, before.size() - tail - head)); });
+  transit([&] { cursor.insertText(before.mid(head, before.size() - tail - head)); });
   cursor.endEditBlock();
 }
 
-// Only the lines in the stretch that Qt reports as changed are read from the
-// memo and encoded; the lines before and after it keep their bytes, and so do
-// lines inside it whose text the edit left as it was. A key press in a memo of
-// a hundred thousand lines thus costs what it changes.
-void FieldBinder::userEditedLines(Binding& b, int position, int added) {
-  QTextDocument* doc = b.memo.widget->document();
-  // A break inside a block (Shift+Enter, a pasted separator) becomes the end
-  // of its block, joined to the edit that brought it; the stretch keeps its
-  // length, one character for one.
-  if (const std::vector<int> breaks = breaksInBlocks(doc, position, position + added);
-      !breaks.empty()) {
-    QTextCursor cursor(doc);
-    cursor.joinPreviousEditBlock();
-    transit(b.field, [&] {
-      for (const int at : breaks) {
-        cursor.setPosition(at);
-        cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
-        cursor.insertBlock();
-      }
+void FieldBinder::BoundMemo::showLines(const LinesChange& change) {
+  const std::vector<std::string>& lines = settings().lines(change.list);
+  QTextDocument* doc = memo_->document();
+  const std::size_t end = change.first + change.removed.size();
+  // The whole list (loading, the reset), or a stretch that ends the last
+  // line where the author took its break away: shown anew.
+  if ((change.first == 0 && change.added == lines.size()) ||
+      end >= static_cast<std::size_t>(doc->blockCount()))
+    return show();
+  const std::vector<std::string> added(lines.begin() + long(change.first),
+                                       lines.begin() + long(change.first + change.added));
+  QTextCursor cursor(doc->findBlockByNumber(int(change.first)));
+  cursor.setPosition(doc->findBlockByNumber(int(end)).position(), QTextCursor::KeepAnchor);
+  transit([&] { cursor.insertText(fromSjis(joinLines(added, "\n"))); });
+  if (change.removed.empty() && end == lines.size() - change.added) {
+    // Lines added at the end (a drop) come into view.
+    memo_->setTextCursor(cursor);
+    memo_->ensureCursorVisible();
+  }
+}
+
+// A radio group: a framed box whose radio buttons are its items, in order.
+class FieldBinder::BoundItems final : public Bound {
+ public:
+  static std::unique_ptr<Bound> find(FieldBinder& binder, const FieldInfo& info, QWidget* window) {
+    if (info.field.kind != FieldKind::Index) return nullptr;
+    auto* box = window->findChild<QWidget*>(fromUtf8(info.control));
+    return box ? std::make_unique<BoundItems>(binder, info.field, box) : nullptr;
+  }
+
+  BoundItems(FieldBinder& binder, FieldRef field, QWidget* box)
+      : Bound(binder, field), items_(new QButtonGroup(box)) {
+    int id = 0;
+    for (auto* item : box->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+      items_->addButton(item, id++);
+    QObject::connect(items_, &QButtonGroup::idToggled, &binder, [this](int id, bool checked) {
+      if (checked && !echo()) transit([&] { settings().setIndex(field_.index(), id); });
     });
-    cursor.endEditBlock();
   }
-  const ListField f = b.field.list();
-  const std::vector<std::string>& held = settings_.lines(f);
-  const std::size_t oldBlocks = held.size() + (b.memo.lastBlockEmpty ? 1 : 0);
-  const auto newBlocks = static_cast<std::size_t>(doc->blockCount());
 
-  // The stretch in the memo's blocks now [first, last] and before [first,
-  // oldEnd); the blocks after it are the same ones, only moved.
-  QTextBlock start = doc->findBlock(position);
-  QTextBlock end = doc->findBlock(position + added);
-  if (!start.isValid()) start = doc->firstBlock();
-  if (!end.isValid()) end = doc->lastBlock();
-  std::size_t first = static_cast<std::size_t>(start.blockNumber());
-  std::size_t last = static_cast<std::size_t>(end.blockNumber());
-  std::size_t after = newBlocks - 1 - last;
-  if (after > oldBlocks - std::min(first, oldBlocks)) {
-    // Not what Qt should report; take the whole memo as the stretch.
-    start = doc->firstBlock();
-    first = 0;
-    last = newBlocks - 1;
-    after = 0;
-  }
-  const std::size_t oldEnd = oldBlocks - after;
-
-  QStringList texts;
-  for (QTextBlock block = start; block.isValid() && texts.size() <= qsizetype(last - first);
-       block = block.next())
-    texts << block.text();
-  const auto oldText = [&](std::size_t i) {
-    return i < held.size() ? fromSjis(held[i]) : QString();
-  };
-  const std::size_t newSpan = texts.size();
-  const std::size_t oldSpan = oldEnd - first;
-  // Unchanged blocks at the start of the stretch; an empty last block that
-  // was no line is no line to keep (text after it makes it one).
-  const std::size_t keepable =
-      std::min({newSpan, oldSpan, held.size() - std::min(first, held.size())});
-  std::size_t kept = 0;
-  while (kept < keepable && texts[qsizetype(kept)] == oldText(first + kept)) ++kept;
-  std::size_t keptAtEnd = 0;
-  while (keptAtEnd < std::min(newSpan, oldSpan) - kept &&
-         texts[qsizetype(newSpan - 1 - keptAtEnd)] == oldText(oldEnd - 1 - keptAtEnd))
-    ++keptAtEnd;
-
-  std::vector<std::string> lines;
-  lines.reserve(newSpan - kept - keptAtEnd);
-  for (std::size_t i = kept; i < newSpan - keptAtEnd; ++i) {
-    sjis::EncodeFailure failure;
-    auto bytes = sjis::encode(texts[qsizetype(i)].toStdString(), &failure);
-    if (!bytes) {
-      QStringList before;
-      for (std::size_t j = first; j < oldEnd; ++j) before << oldText(j);
-      restoreStretch(b, start, texts.join(u'\n'), before.join(u'\n'));
-      return refuse(b, failure.character);
+ private:
+  void showValue() override {
+    if (QAbstractButton* item = items_->button(settings().index(field_.index()))) {
+      item->setChecked(true);
+    } else if (QAbstractButton* checked = items_->checkedButton()) {
+      // No item selected: an exclusive group cannot uncheck its last button.
+      items_->setExclusive(false);
+      checked->setChecked(false);
+      items_->setExclusive(true);
     }
-    lines.push_back(std::move(*bytes));
   }
 
-  // Blocks to lines: the last block is no line when it is empty. Where the
-  // stretch ends the memo, one empty line too many is that block (which of
-  // two empty lines it is makes no difference).
-  std::size_t from = first + kept;
-  const std::size_t to = std::min(oldEnd - keptAtEnd, held.size());
-  const bool lastEmpty = doc->lastBlock().text().isEmpty();
-  const std::size_t lineCount = newBlocks - (lastEmpty ? 1 : 0);
-  const std::size_t size = held.size() - (to - from) + lines.size();
-  if (size == lineCount + 1 && to == held.size() && !lines.empty() && lines.back().empty()) {
-    lines.pop_back();
-  } else if (size == lineCount + 1 && to == held.size() && lines.empty() && from > 0 &&
-             held[from - 1].empty()) {
-    --from;
-  } else if (size != lineCount) {
-    return show(b);  // cannot happen; the memo shows the record again
+  QButtonGroup* items_;  // ids 0, 1, ...
+};
+
+// A choice: radio buttons of their own, one for each option.
+class FieldBinder::BoundChoice final : public Bound {
+ public:
+  using Buttons = std::vector<std::pair<Option, QAbstractButton*>>;
+
+  static std::unique_ptr<Bound> find(FieldBinder& binder, const FieldInfo& info, QWidget* window) {
+    if (info.field.kind != FieldKind::Choice) return nullptr;
+    Buttons buttons;
+    for (const OptionInfo& o : kOptions)
+      if (o.choice == info.field.choice())
+        if (auto* button = window->findChild<QRadioButton*>(fromUtf8(o.control)))
+          buttons.push_back({o.option, button});
+    return buttons.empty() ? nullptr
+                           : std::make_unique<BoundChoice>(binder, info.field, std::move(buttons));
   }
-  b.memo.lastBlockEmpty = lastEmpty;
-  transit(b.field, [&] { settings_.replaceLines(f, from, to - from, std::move(lines)); });
+
+  BoundChoice(FieldBinder& binder, FieldRef field, Buttons buttons)
+      : Bound(binder, field), buttons_(std::move(buttons)) {
+    for (const auto& [option, button] : buttons_) {
+      QObject::connect(button, &QAbstractButton::toggled, &binder,
+                       [this, o = option](bool checked) {
+                         if (checked && !echo()) transit([&] { settings().select(o); });
+                       });
+    }
+  }
+
+ private:
+  void showValue() override {
+    for (const auto& [option, button] : buttons_) button->setChecked(settings().isSelected(option));
+  }
+
+  Buttons buttons_;
+};
+
+// A check box.
+class FieldBinder::BoundCheck final : public Bound {
+ public:
+  static std::unique_ptr<Bound> find(FieldBinder& binder, const FieldInfo& info, QWidget* window) {
+    if (info.field.kind != FieldKind::Check) return nullptr;
+    auto* box = window->findChild<QCheckBox*>(fromUtf8(info.control));
+    return box ? std::make_unique<BoundCheck>(binder, info.field, box) : nullptr;
+  }
+
+  BoundCheck(FieldBinder& binder, FieldRef field, QAbstractButton* box)
+      : Bound(binder, field), box_(box) {
+    QObject::connect(box_, &QAbstractButton::toggled, &binder, [this](bool checked) {
+      if (!echo()) transit([&] { settings().setChecked(field_.check(), checked); });
+    });
+  }
+
+ private:
+  void showValue() override { box_->setChecked(settings().checked(field_.check())); }
+
+  QAbstractButton* box_;
+};
+
+void FieldBinder::bind(QWidget* window) {
+  if ((program_ = window->findChild<QLineEdit*>(QStringLiteral("EditProgram")))) {
+    program_->setReadOnly(true);  // only Browse fills it; its text can still be copied
+    programChanged();
+  }
+  // Each kind finds the controls of its own fields.
+  using Find = std::unique_ptr<Bound> (*)(FieldBinder&, const FieldInfo&, QWidget*);
+  static constexpr Find kKinds[] = {&BoundText::find, &BoundMemo::find, &BoundItems::find,
+                                    &BoundChoice::find, &BoundCheck::find};
+  for (const FieldInfo& info : kFields) {
+    for (const Find find : kKinds) {
+      if (std::unique_ptr<Bound> bound = find(*this, info, window)) {
+        bound->show();
+        bound_.push_back(std::move(bound));
+      }
+    }
+  }
+}
+
+FieldBinder::Bound* FieldBinder::find(FieldRef f) {
+  for (const std::unique_ptr<Bound>& b : bound_)
+    if (b->field() == f) return b.get();
+  return nullptr;
 }
 
 void FieldBinder::programChanged() {
@@ -344,33 +437,12 @@ void FieldBinder::programChanged() {
 
 void FieldBinder::fieldChanged(FieldRef f) {
   if (inTransit(f)) return;
-  if (Binding* b = find(f)) show(*b);
+  if (Bound* b = find(f)) b->show();
 }
 
 void FieldBinder::linesChanged(const LinesChange& change) {
   if (inTransit(change.list)) return;
-  if (Binding* b = find(change.list)) showLines(*b, change);
-}
-
-void FieldBinder::showLines(Binding& b, const LinesChange& change) {
-  const std::vector<std::string>& lines = settings_.lines(change.list);
-  QTextDocument* doc = b.memo.widget->document();
-  const std::size_t end = change.first + change.removed.size();
-  // The whole list (loading, the reset), or a stretch that ends the last
-  // line where the author took its break away: shown anew.
-  if ((change.first == 0 && change.added == lines.size()) ||
-      end >= static_cast<std::size_t>(doc->blockCount()))
-    return show(b);
-  const std::vector<std::string> added(lines.begin() + long(change.first),
-                                       lines.begin() + long(change.first + change.added));
-  QTextCursor cursor(doc->findBlockByNumber(int(change.first)));
-  cursor.setPosition(doc->findBlockByNumber(int(end)).position(), QTextCursor::KeepAnchor);
-  transit(b.field, [&] { cursor.insertText(fromSjis(joinLines(added, "\n"))); });
-  if (change.removed.empty() && end == lines.size() - change.added) {
-    // Lines added at the end (a drop) come into view.
-    b.memo.widget->setTextCursor(cursor);
-    b.memo.widget->ensureCursorVisible();
-  }
+  if (Bound* b = find(change.list)) b->showLines(change);
 }
 
 }  // namespace velquin::ui

@@ -34,18 +34,14 @@
 // that is gone.
 
 #include <QObject>
+#include <memory>
 #include <optional>
-#include <utility>
 #include <vector>
 
 #include "settings/commands/user_prompts.h"
 #include "settings/record/install_settings.h"
 
-class QButtonGroup;
 class QLineEdit;
-class QPlainTextEdit;
-class QAbstractButton;
-class QTextBlock;
 class QWidget;
 
 namespace velquin::ui {
@@ -65,43 +61,22 @@ class FieldBinder : public QObject, private SettingsListener {
   void bind(QWidget* window);
 
  private:
-  struct Memo {
-    QPlainTextEdit* widget = nullptr;
-    // The memo shows every line followed by a line break, so its last block
-    // is empty; once the author removes that last break, the last block is
-    // a line of its own.
-    bool lastBlockEmpty = true;
-  };
-  struct Binding {
-    explicit Binding(FieldRef f) : field(f) {}
-    FieldRef field;
-    QLineEdit* edit = nullptr;
-    Memo memo;
-    QButtonGroup* items = nullptr;  // a radio group's items, ids 0, 1, ...
-    std::vector<std::pair<Option, QAbstractButton*>> options;  // a choice's radio buttons
-    QAbstractButton* check = nullptr;                          // a check box
-  };
+  // The controls of one field, bound: one kind for each kind of field, each
+  // finding its controls, showing the record's value in them and storing the
+  // author's edits (field_binder.cpp).
+  class Bound;
+  class BoundText;
+  class BoundMemo;
+  class BoundItems;
+  class BoundChoice;
+  class BoundCheck;
 
   // SettingsListener
   void programChanged() override;
   void fieldChanged(FieldRef f) override;
   void linesChanged(const LinesChange& change) override;
 
-  Binding* find(FieldRef f);
-  void show(Binding& b);
-  // Shows the lines that `change` put into the list in place of those it
-  // removed; the memo's other blocks stay as they are.
-  void showLines(Binding& b, const LinesChange& change);
-  void userEditedText(Binding& b, const QString& text);
-  // The author changed the memo's text from `position` on: `added`
-  // characters now stand where others were.
-  void userEditedLines(Binding& b, int position, int added);
-  void refuse(Binding& b, char32_t character);
-  // Puts the memo's blocks from `start` on back to the lines the record
-  // holds, changing only the characters that differ, within the edit just
-  // made (so that undo takes back both at once).
-  void restoreStretch(Binding& b, const QTextBlock& start, const QString& now,
-                      const QString& before);
+  Bound* find(FieldRef f);
 
   // Runs `move` with `f` marked as in transit (see above).
   template <class Move>
@@ -111,7 +86,7 @@ class FieldBinder : public QObject, private SettingsListener {
   InstallSettings& settings_;
   UserPrompts& prompts_;
   QLineEdit* program_ = nullptr;
-  std::vector<Binding> bindings_;
+  std::vector<std::unique_ptr<Bound>> bound_;
   std::optional<FieldRef> transit_;
 };
 

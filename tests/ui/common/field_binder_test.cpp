@@ -109,24 +109,6 @@ TEST_F(FieldBinderTest, LineBreaksAsAuthorsTypeAndPasteThem) {
   EXPECT_TRUE(told.empty());
 }
 
-// 0xED40 is a character with a second code (0xFA5C): a list keeps the code it
-// was read with, above and below the line the author edits.
-TEST_F(FieldBinderTest, MemoKeepsTheBytesOfUntouchedLines) {
-  auto* memo = add<QPlainTextEdit>("MemoFiles");
-  binder.bind(&window);
-  settings.setLines(ListField::MemoFiles, {"\xED\x40", "b", "\xED\x40\x82\xA0"});
-  EXPECT_EQ(memo->toPlainText(), QStringLiteral("纊\nb\n纊あ\n"));
-  QTextCursor c = memo->textCursor();
-  c.movePosition(QTextCursor::Down);
-  c.movePosition(QTextCursor::EndOfLine);
-  memo->setTextCursor(c);
-  QTest::keyClicks(memo, QStringLiteral("c"));
-  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"\xED\x40", "bc", "\xED\x40\x82\xA0"}));
-  memo->moveCursor(QTextCursor::Start);
-  QTest::keyClick(memo, Qt::Key_Delete);  // the first line is now empty
-  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"", "bc", "\xED\x40\x82\xA0"}));
-}
-
 TEST_F(FieldBinderTest, MemoEmptyLineAndEmptyListDiffer) {
   auto* memo = add<QPlainTextEdit>("MemoRmDir");
   binder.bind(&window);
