@@ -36,14 +36,17 @@ int hexDigit(char c) {
 
 }  // namespace
 
-SettingsFileReader::SettingsFileReader(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (in) {
-    std::ostringstream all;
-    all << in.rdbuf();  // in blocks, not byte by byte
-    bytes_ = std::move(all).str();
-  }
+SettingsFileReader::SettingsFileReader(const std::filesystem::path& path)
+    : bytes_(fileBytes(path)) {
   index();
+}
+
+std::string SettingsFileReader::fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {};
+  std::ostringstream all;
+  all << in.rdbuf();  // in blocks, not byte by byte
+  return std::move(all).str();
 }
 
 SettingsFileReader SettingsFileReader::fromBytes(std::string bytes) {

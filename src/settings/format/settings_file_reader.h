@@ -51,6 +51,8 @@ class SettingsFileReader {
   explicit SettingsFileReader(const std::filesystem::path& path);
   // Reads the given bytes as the file's content.
   static SettingsFileReader fromBytes(std::string bytes);
+  // The bytes of the file at `path`; none when it is missing or unreadable.
+  static std::string fileBytes(const std::filesystem::path& path);
 
   // The value of the key, without blanks at its ends; empty when the section
   // or key is missing or the key has no value.
