@@ -10,7 +10,7 @@ namespace {
 using test::sj;
 using E = FileEncoding;
 
-TEST(SettingsFileText, ReadAsWhatTheFileIs) {
+TEST(SettingsFileEncoding, ReadAsWhatTheFileIs) {
   struct Row {
     const char* what;
     std::string bytes;

@@ -7,7 +7,7 @@ namespace {
 
 // The characters Shift-JIS cannot hold are named with their codes, as many as
 // a box shows, then how many more there were.
-TEST(Messages, SettingsFileConvertedNamesTheCharactersLeftOut) {
+TEST(SettingsFileConvertedMessage, NamesEachCharacterUpToTwenty) {
   std::vector<char32_t> characters(kMaxNamesShown + 2, U'〜');
   characters[0] = U'😀';
   const std::string text = settingsFileConverted(kUtf16Le, characters);
