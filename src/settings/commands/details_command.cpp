@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "settings/commands/create_command.h"
+#include "settings/format/file_encoding.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
@@ -26,12 +27,16 @@ DetailsResult runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
     // Read again only when it is new to the tool, or changed since the tool
     // last read or wrote it: else the settings as they stand hold edits that
     // reading would throw away.
-    std::string bytes = readFileBytes(path);
+    std::string bytes = SettingsFileReader::fileBytes(path);
     const auto& seen = s.fileSeen();
     if (!seen || seen->path != path || seen->bytes != bytes) {
-      loadSettings(s, SettingsFileReader::fromBytes(bytes));
+      const FileConversion conversion = loadSettingsBytes(s, bytes);
       s.fileRead(path, std::move(bytes));
       result.loaded = true;
+      // Another editor's file: said once, when it is read.
+      if (conversion.encoding != FileEncoding::ShiftJis)
+        prompts.showInformation(messages::settingsFileConverted(
+            encodingName(conversion.encoding), conversion.notShiftJis));
     }
   } else if (s.lines(ListField::MemoFiles).empty()) {
     // The engine installs itself through the entry Create adds, so its own

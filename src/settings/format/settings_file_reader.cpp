@@ -36,17 +36,17 @@ int hexDigit(char c) {
 
 }  // namespace
 
-std::string readFileBytes(const std::filesystem::path& path) {
+SettingsFileReader::SettingsFileReader(const std::filesystem::path& path)
+    : bytes_(fileBytes(path)) {
+  index();
+}
+
+std::string SettingsFileReader::fileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return {};
   std::ostringstream all;
   all << in.rdbuf();  // in blocks, not byte by byte
   return std::move(all).str();
-}
-
-SettingsFileReader::SettingsFileReader(const std::filesystem::path& path)
-    : bytes_(readFileBytes(path)) {
-  index();
 }
 
 SettingsFileReader SettingsFileReader::fromBytes(std::string bytes) {

@@ -44,9 +44,6 @@
 
 namespace velquin {
 
-// The bytes of the file at `path`; none when it is missing or unreadable.
-std::string readFileBytes(const std::filesystem::path& path);
-
 class SettingsFileReader {
  public:
   // Reads the file at `path`; a missing or unreadable file reads as a file
@@ -54,6 +51,8 @@ class SettingsFileReader {
   explicit SettingsFileReader(const std::filesystem::path& path);
   // Reads the given bytes as the file's content.
   static SettingsFileReader fromBytes(std::string bytes);
+  // The bytes of the file at `path`; none when it is missing or unreadable.
+  static std::string fileBytes(const std::filesystem::path& path);
 
   // The value of the key, without blanks at its ends; empty when the section
   // or key is missing or the key has no value.

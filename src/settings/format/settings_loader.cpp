@@ -75,9 +75,14 @@ void loadChoice(InstallSettings& s, const SectionReading& sec, const FieldInfo& 
 
 }  // namespace
 
-void loadSettingsFile(InstallSettings& settings, const std::filesystem::path& path) {
-  const SettingsFileReader reader(path);
-  loadSettings(settings, reader);
+FileConversion loadSettingsFile(InstallSettings& settings, const std::filesystem::path& path) {
+  return loadSettingsBytes(settings, SettingsFileReader::fileBytes(path));
+}
+
+FileConversion loadSettingsBytes(InstallSettings& settings, std::string_view fileBytes) {
+  SettingsFileText text = settingsFileText(fileBytes);
+  loadSettings(settings, SettingsFileReader::fromBytes(std::move(text.sjis)));
+  return std::move(text.conversion);
 }
 
 void loadSettings(InstallSettings& s, const SettingsFileReader& r) {

@@ -9,7 +9,9 @@
 // the rules of each section.
 
 #include <filesystem>
+#include <string_view>
 
+#include "settings/format/file_encoding.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/record/install_settings.h"
 
@@ -18,10 +20,15 @@ namespace velquin {
 // Loads the file at `path` (the caller has made sure that it is a file). Shows
 // nothing and never fails: missing sections and unreadable numbers give the
 // defaults. Changes neither DistDir, IniFileName, EditIniName, the program
-// nor SettingsSaved.
-void loadSettingsFile(InstallSettings& settings, const std::filesystem::path& path);
+// nor SettingsSaved. A file saved in UTF-8 or UTF-16 is read as such and its
+// text taken into code page 932 (file_encoding.h); what that conversion
+// found, for the author to be told, is returned.
+FileConversion loadSettingsFile(InstallSettings& settings, const std::filesystem::path& path);
 
-// The same, from a reader already made.
+// The same, from the file's bytes already read.
+FileConversion loadSettingsBytes(InstallSettings& settings, std::string_view fileBytes);
+
+// The same, from a reader already made of code page 932 text.
 void loadSettings(InstallSettings& settings, const SettingsFileReader& reader);
 
 }  // namespace velquin

@@ -48,6 +48,18 @@ std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8);
 // Names the field that holds a character code page 932 cannot hold.
 std::string notShiftJis(std::string_view fieldCaption, char32_t character);
 
+// A settings file saved in another encoding than Shift-JIS, named as below:
+// Create will write Shift-JIS, and the characters that Shift-JIS cannot hold
+// (at most `kMaxNamesShown`, one a line with its code, then how many more)
+// were read as "?".
+inline constexpr std::string_view kShiftJis = "Shift-JIS";
+inline constexpr std::string_view kUtf8 = "UTF-8";
+inline constexpr std::string_view kUtf8WithMark = "BOM 付きの UTF-8";
+inline constexpr std::string_view kUtf16Le = "UTF-16 LE";
+inline constexpr std::string_view kUtf16Be = "UTF-16 BE";
+std::string settingsFileConverted(std::string_view encodingName,
+                                  const std::vector<char32_t>& notShiftJis);
+
 // The check before shipping (ship_check.h). Names and values are UTF-8.
 namespace ship {
 std::string notInFolder(std::string_view nameUtf8);

@@ -1,5 +1,7 @@
 #include "settings/text/sjis.h"
 
+#include <vector>
+
 namespace velquin::sjis {
 
 bool containsAtCharBoundary(std::string_view haystack, std::string_view needle) {
@@ -48,18 +50,78 @@ std::string characterToUtf8(char32_t c) {
   return out;
 }
 
+namespace {
+
+// Every character of code page 932 by its code (a single byte, or a lead byte
+// times 256 plus the second byte) as UTF-8, taken once from the platform's own
+// conversion, so that it decodes as decode() does.
+class CodeTable {
+ public:
+  CodeTable() : chars_(0x10000) {
+    for (unsigned b = 0x80; b <= 0xFF; ++b) {
+      if (isLeadByte(static_cast<unsigned char>(b))) {
+        for (unsigned t = 0x40; t <= 0xFC; ++t)
+          if (isTrailByte(static_cast<unsigned char>(t)))
+            add({static_cast<char>(b), static_cast<char>(t)});
+      } else {
+        add({static_cast<char>(b)});
+      }
+    }
+  }
+
+  // Appends the character of `code` to `out`; false when the code is none.
+  bool append(std::size_t code, std::string& out) const {
+    const Utf8Char& c = chars_[code];
+    out.append(c.bytes, c.size);
+    return c.size > 0;
+  }
+
+ private:
+  struct Utf8Char {
+    char bytes[3] = {};  // every character of the code page is in the BMP
+    unsigned char size = 0;
+  };
+
+  void add(const std::string& code) {
+    const std::optional<std::string> text = decode(code);
+    if (!text || text->empty() || text->size() > sizeof(Utf8Char::bytes) ||
+        utf8SequenceLength(static_cast<unsigned char>(text->front())) != text->size())
+      return;
+    std::size_t index = static_cast<unsigned char>(code[0]);
+    if (code.size() == 2) index = index << 8 | static_cast<unsigned char>(code[1]);
+    Utf8Char& c = chars_[index];
+    text->copy(c.bytes, text->size());
+    c.size = static_cast<unsigned char>(text->size());
+  }
+
+  std::vector<Utf8Char> chars_;
+};
+
+}  // namespace
+
 std::string decodeForDisplay(std::string_view bytes) {
+  // Text that decodes whole, as nearly all does, takes one conversion; only
+  // damaged text goes character by character through the table.
+  if (std::optional<std::string> text = decode(bytes)) return *std::move(text);
+  static const CodeTable table;
   std::string out;
   out.reserve(bytes.size() * 3 / 2);
-  while (!bytes.empty()) {
-    DecodeFailure failure;
-    if (auto text = decode(bytes, &failure)) {
-      out += *text;
-      break;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) {
+      out += static_cast<char>(b);
+      ++i;
+      continue;
     }
-    if (failure.offset > 0) out += *decode(bytes.substr(0, failure.offset));
-    out += "\xEF\xBF\xBD";  // U+FFFD
-    bytes.remove_prefix(failure.offset + 1);
+    std::size_t code = b;
+    std::size_t length = 1;
+    if (isLeadByte(b) && i + 1 < bytes.size() &&
+        isTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
+      code = code << 8 | static_cast<unsigned char>(bytes[i + 1]);
+      length = 2;
+    }
+    if (!table.append(code, out)) out += "\xEF\xBF\xBD";  // U+FFFD
+    i += length;
   }
   return out;
 }

@@ -36,13 +36,22 @@ std::optional<Bytes> encode(std::string_view utf8, EncodeFailure* failure = null
 std::optional<std::string> decode(std::string_view bytes, DecodeFailure* failure = nullptr);
 
 // Decodes for display: every byte sequence that is not a character of the
-// code page shows as U+FFFD. Never used for anything that is written back.
+// code page shows as one U+FFFD, and the text around it as it is. A lead byte
+// and a byte that may follow it (isTrailByte) are one sequence, a character
+// or not; a lead byte before any other byte, or at the end, is one on its own,
+// so a blank or a line break after it stays. Any other byte is one. Takes time
+// in proportion to the input, however much of it is damaged. Never used for
+// anything that is written back.
 std::string decodeForDisplay(std::string_view bytes);
 
 // True for a byte that starts a double-byte character (0x81-0x9F, 0xE0-0xFC).
 constexpr bool isLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
+
+// True for a byte that may be the second byte of a double-byte character
+// (0x40-0x7E, 0x80-0xFC).
+constexpr bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // Calls `f(offset, length)` for each character of Shift-JIS bytes, in order:
 // a lead byte and the byte after it are one character of length 2, whatever

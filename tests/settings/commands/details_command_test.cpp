@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/commands/create_command.h"
+#include "settings/format/file_encoding.h"
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
 #include "settings/text/messages.h"
@@ -153,6 +154,18 @@ TEST_F(DetailsCommand, KeepsTheEditsUntilTheFileChangesOnDisk) {
   s.setText(T::EditInstallMessage, "after Create");
   EXPECT_FALSE(runDetailsCommand(s, prompts).loaded);
   EXPECT_EQ(s.text(T::EditInstallMessage), "after Create");
+}
+
+// A file another editor saved as UTF-8 is read as such, and the author is
+// told once.
+TEST_F(DetailsCommand, SaysOnceThatAnotherEditorsFileIsConverted) {
+  test::writeBytes(dir / "Rivo.ini", "[Install]\r\nMessage=完了\r\n");
+  runDetailsCommand(s, prompts);
+  EXPECT_EQ(s.text(T::EditInstallMessage), sj("完了"));
+  EXPECT_EQ(prompts.shown,
+            Lines{messages::settingsFileConverted(encodingName(FileEncoding::Utf8), {})});
+  runDetailsCommand(s, prompts);
+  EXPECT_EQ(prompts.shown.size(), 1u);
 }
 
 #ifndef _WIN32

@@ -63,6 +63,20 @@ TEST(LoadingRoundTrip, WhatCreateWritesComesBackWhole) {
   EXPECT_EQ(composeSettingsFile(loaded, "Rivo.ini"), written);
 }
 
+// A file saved from another editor in UTF-8 loads as the Shift-JIS it holds,
+// and Create writes again the Shift-JIS file it was made from.
+TEST(LoadingRoundTrip, FileInUtf8ComesBackAsShiftJis) {
+  const test::TempDir dir;
+  const std::string golden = test::readBytes(test::goldenFile("worked_example.ini"));
+  test::writeBytes(dir / "Rivo.ini", sjis::decode(golden).value());
+  InstallSettings s;
+  const FileConversion conversion = loadSettingsFile(s, dir / "Rivo.ini");
+  EXPECT_EQ(conversion.encoding, FileEncoding::Utf8);
+  EXPECT_TRUE(conversion.notShiftJis.empty());
+  EXPECT_EQ(s.text(T::EditInstallTitle), test::sj("Velquinのインストール"));
+  EXPECT_EQ(composeSettingsFile(s, "Rivo.ini"), golden);
+}
+
 // A code without an option changes nothing; an unreadable one is "not used".
 TEST_F(Loading, CodesWithoutAnOptionChangeNothing) {
   s.select(Option::RBAllUsersCheck);

@@ -62,16 +62,22 @@ TEST(ShiftJis, DecodingFailsOnBrokenDoubleByteCharacter) {
   DecodeFailure failure;
   EXPECT_FALSE(decode("ab\x83", &failure));  // a lead byte at the end
   EXPECT_EQ(failure.offset, 2u);
-  EXPECT_EQ(decodeForDisplay("ab\x83"), "ab\xEF\xBF\xBD");
-  EXPECT_EQ(decodeForDisplay("\x83\x5C"
-                             "x"),
-            "ソx");
   // Single bytes that are no character, though 0x80 is a valid second byte.
   for (const char* b : {"a\x80", "a\xA0", "a\xFD", "a\xFF"}) {
     EXPECT_FALSE(decode(b, &failure)) << b;
     EXPECT_EQ(failure.offset, 1u);
   }
   EXPECT_EQ(decode("\x81\x80").value(), "÷");
+}
+
+// For display, each sequence that is no character shows as one U+FFFD and the
+// characters around it stay: a byte that is none, a double-byte code the code
+// page leaves empty, a lead byte before a blank (which stays) and one at the end.
+TEST(ShiftJis, DisplayMarksEachBadSequenceOnce) {
+  const std::string bad = "\xEF\xBF\xBD";
+  EXPECT_EQ(decodeForDisplay("\x95\x5C\xFF"
+                             "a\x85\x40\x83\x5C\x83 \xB1\x83"),
+            "表" + bad + "a" + bad + "ソ" + bad + " ｱ" + bad);
 }
 
 TEST(ShiftJis, ContainmentNeverStartsOnSecondByte) {
