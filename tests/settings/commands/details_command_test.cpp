@@ -161,7 +161,7 @@ TEST_F(DetailsCommand, KeepsTheEditsUntilTheFileChangesOnDisk) {
 TEST_F(DetailsCommand, SaysOnceThatAnotherEditorsFileIsConverted) {
   test::writeBytes(dir / "Rivo.ini", "[Install]\r\nMessage=完了\r\n");
   runDetailsCommand(s, prompts);
-  EXPECT_EQ(s.text(T::EditInstallMessage), sj("完了"));
+  EXPECT_EQ(s.text(T::EditInstallMessage), test::sj("完了"));
   EXPECT_EQ(prompts.shown,
             Lines{messages::settingsFileConverted(encodingName(FileEncoding::Utf8), {})});
   runDetailsCommand(s, prompts);
