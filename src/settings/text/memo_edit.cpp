@@ -65,8 +65,12 @@ std::variant<LinesEdit, RefusedEdit> editLines(const std::vector<std::string>& h
   LinesEdit edit{first + head, oldCount - head - tail, {}, emptyBlockNow};
   edit.lines.reserve(newCount - head - tail);
   for (std::size_t i = head; i < newCount - tail; ++i) {
+    // Within a line, what the author did not touch keeps its bytes: each line
+    // is read against the old line in its place (or the stretch's last).
+    const std::string_view old =
+        oldCount == 0 ? std::string_view() : held[first + std::min(i, oldCount - 1)];
     sjis::EncodeFailure failure;
-    auto bytes = sjis::encode(texts[i], &failure);
+    auto bytes = sjis::encodeEdit(old, texts[i], &failure);
     if (!bytes) return RefusedEdit{failure.character, textOfBlocks(held, first, blocks - after)};
     edit.lines.push_back(std::move(*bytes));
   }

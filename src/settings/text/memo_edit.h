@@ -53,8 +53,11 @@ struct RefusedEdit {
 // - A line at either end of the stretch that reads as it did is no part of
 //   the change and keeps its bytes (code page 932 has characters with two
 //   codes, so encoding it again could change bytes the author never
-//   touched). The other lines of the stretch are encoded; the first
-//   character the code page lacks refuses the whole edit.
+//   touched). The other lines of the stretch are encoded, each against the
+//   old line in its place (the stretch's last old line past the end) so
+//   that the characters the author did not touch keep their bytes, even
+//   bytes that are no character of the code page; the first character the
+//   code page lacks in what the author changed refuses the whole edit.
 // - The empty last block is no line. Text typed into it makes it the last
 //   line, which is then the memo's last block; a break typed after that line
 //   leaves an empty last block again, the list the same. Deleting the last

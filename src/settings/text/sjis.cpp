@@ -99,31 +99,85 @@ class CodeTable {
 
 }  // namespace
 
-std::string decodeForDisplay(std::string_view bytes) {
-  // Text that decodes whole, as nearly all does, takes one conversion; only
-  // damaged text goes character by character through the table.
-  if (std::optional<std::string> text = decode(bytes)) return *std::move(text);
+namespace {
+
+// Calls `f(offset, length, utf8)` for each character of `bytes` as
+// decodeForDisplay shows it: a character of the code page, or U+FFFD for a
+// byte sequence that is none.
+template <class F>
+void forEachShownChar(std::string_view bytes, F&& f) {
   static const CodeTable table;
-  std::string out;
-  out.reserve(bytes.size() * 3 / 2);
+  std::string shown;
   for (std::size_t i = 0; i < bytes.size();) {
     const auto b = static_cast<unsigned char>(bytes[i]);
-    if (b < 0x80) {
-      out += static_cast<char>(b);
-      ++i;
-      continue;
-    }
+    shown.clear();
     std::size_t code = b;
     std::size_t length = 1;
-    if (isLeadByte(b) && i + 1 < bytes.size() &&
+    if (b >= 0x80 && isLeadByte(b) && i + 1 < bytes.size() &&
         isTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
       code = code << 8 | static_cast<unsigned char>(bytes[i + 1]);
       length = 2;
     }
-    if (!table.append(code, out)) out += "\xEF\xBF\xBD";  // U+FFFD
+    if (b < 0x80) {
+      shown += static_cast<char>(b);
+    } else if (!table.append(code, shown)) {
+      shown = "\xEF\xBF\xBD";  // U+FFFD
+    }
+    f(i, length, std::string_view(shown));
     i += length;
   }
+}
+
+}  // namespace
+
+std::string decodeForDisplay(std::string_view bytes) {
+  // Text that decodes whole, as nearly all does, takes one conversion; only
+  // damaged text goes character by character through the table.
+  if (std::optional<std::string> text = decode(bytes)) return *std::move(text);
+  std::string out;
+  out.reserve(bytes.size() * 3 / 2);
+  forEachShownChar(bytes, [&](std::size_t, std::size_t, std::string_view c) { out += c; });
   return out;
+}
+
+std::optional<Bytes> encodeEdit(std::string_view bytes, std::string_view shownNow,
+                                EncodeFailure* failure) {
+  // Where each character of the value starts, in its bytes and in its shown
+  // text; the end closes the list.
+  struct Start {
+    std::size_t byte, shown;
+  };
+  std::vector<Start> starts;
+  std::string before;
+  forEachShownChar(bytes, [&](std::size_t offset, std::size_t, std::string_view c) {
+    starts.push_back({offset, before.size()});
+    before += c;
+  });
+  starts.push_back({bytes.size(), before.size()});
+  const std::size_t chars = starts.size() - 1;
+  const auto shownOf = [&](std::size_t k) {
+    return std::string_view(before).substr(starts[k].shown, starts[k + 1].shown - starts[k].shown);
+  };
+  // The characters at either end that show as they did keep their bytes.
+  std::size_t head = 0;
+  while (head < chars && shownNow.substr(starts[head].shown).starts_with(shownOf(head))) ++head;
+  const auto nowOffset = [&](std::size_t k) {  // of character k from the end, in shownNow
+    return shownNow.size() - (before.size() - starts[k].shown);
+  };
+  std::size_t tail = 0;
+  while (tail < chars - head && before.size() - starts[chars - 1 - tail].shown <= shownNow.size() &&
+         nowOffset(chars - 1 - tail) >= starts[head].shown &&
+         shownNow.substr(nowOffset(chars - 1 - tail)).starts_with(shownOf(chars - 1 - tail)))
+    ++tail;
+  const std::size_t from = starts[head].shown;
+  const std::size_t to = shownNow.size() - (before.size() - starts[chars - tail].shown);
+  std::optional<Bytes> middle = encode(shownNow.substr(from, to - from), failure);
+  if (!middle) {
+    if (failure) failure->offset += from;
+    return std::nullopt;
+  }
+  return std::string(bytes.substr(0, starts[head].byte)) + *middle +
+         std::string(bytes.substr(starts[chars - tail].byte));
 }
 
 }  // namespace velquin::sjis

@@ -44,6 +44,15 @@ std::optional<std::string> decode(std::string_view bytes, DecodeFailure* failure
 // anything that is written back.
 std::string decodeForDisplay(std::string_view bytes);
 
+// The bytes of a value after the author changed its shown text (as
+// decodeForDisplay shows `bytes`) to `shownNow`, UTF-8: the characters at
+// either end that show as they did keep their bytes, also bytes that are no
+// character of the code page (shown as U+FFFD); only the stretch between is
+// encoded. Fails as encode() does on a character of that stretch that the
+// code page lacks (`failure->offset` into `shownNow`).
+std::optional<Bytes> encodeEdit(std::string_view bytes, std::string_view shownNow,
+                                EncodeFailure* failure = nullptr);
+
 // True for a byte that starts a double-byte character (0x81-0x9F, 0xE0-0xFC).
 constexpr bool isLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);

@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QValidator>
+#include <functional>
 #include <limits>
 #include <utility>
 #include <variant>
@@ -25,12 +26,15 @@ namespace velquin::ui {
 namespace {
 
 // A single-line field's check of every change before the field takes it:
-// line breaks are dropped, and a text with a character code page 932 cannot
-// hold is refused, so that the field undoes just that input itself and keeps
-// its caret and undo history.
+// line breaks are dropped, and a change that brings a character code page
+// 932 cannot hold is refused, so that the field undoes just that input itself
+// and keeps its caret and undo history. What the author did not touch is no
+// reason to refuse (a value read from a file may hold bytes that are no
+// character): the change is read against `held`, the value's bytes.
 class LineValidator : public QValidator {
  public:
-  explicit LineValidator(QObject* parent) : QValidator(parent) {}
+  LineValidator(QObject* parent, std::function<const std::string&()> held)
+      : QValidator(parent), held_(std::move(held)) {}
 
   State validate(QString& input, int& pos) const override {
     QString kept;
@@ -44,7 +48,7 @@ class LineValidator : public QValidator {
       kept += input[i];
     }
     sjis::EncodeFailure failure;
-    if (!sjis::encode(kept.toStdString(), &failure)) {
+    if (!sjis::encodeEdit(held_(), kept.toStdString(), &failure)) {
       refused = failure.character;
       return Invalid;
     }
@@ -55,6 +59,9 @@ class LineValidator : public QValidator {
 
   // The character of the input refused last, until it is told.
   mutable std::optional<char32_t> refused;
+
+ private:
+  std::function<const std::string&()> held_;
 };
 
 // The positions of the line breaks inside the blocks from `from` to `to`:
@@ -156,7 +163,8 @@ class FieldBinder::BoundText final : public Bound {
     // default; it must show whole, or an edit would cut it.
     edit_->setMaxLength(std::numeric_limits<int>::max());
     nameAsMessagesDo(edit_, info);
-    auto* validator = new LineValidator(edit_);
+    auto* validator = new LineValidator(
+        edit_, [this]() -> const std::string& { return settings().text(field_.text()); });
     edit_->setValidator(validator);
     QObject::connect(edit_, &QLineEdit::textChanged, &binder, [this](const QString& text) {
       if (!echo()) edited(text);
@@ -172,7 +180,7 @@ class FieldBinder::BoundText final : public Bound {
 
   void edited(const QString& text) {
     sjis::EncodeFailure failure;
-    auto bytes = sjis::encode(text.toStdString(), &failure);
+    auto bytes = sjis::encodeEdit(settings().text(field_.text()), text.toStdString(), &failure);
     if (!bytes) {
       // What the field's own check could not stop (its text held such a
       // character already): the record's value again, the caret kept.

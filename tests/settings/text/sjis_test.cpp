@@ -80,6 +80,46 @@ TEST(ShiftJis, DisplayMarksEachBadSequenceOnce) {
             "表" + bad + "a" + bad + "ソ" + bad + " ｱ" + bad);
 }
 
+// An edit of a value's shown text changes only the bytes of what changed:
+// bytes that are no character (85 40 shows as U+FFFD), and characters with a
+// second code (ED 40, also FA 5C), stay where the author did not touch them.
+TEST(ShiftJis, EditKeepsTheBytesOfWhatTheAuthorDidNotTouch) {
+  const std::string bad = "\xEF\xBF\xBD";
+  struct Case {
+    std::string bytes, shownNow, expected;
+  };
+  const Case cases[] = {
+      {"a\x85\x40"
+       "b",
+       "a" + bad + "bc",
+       "a\x85\x40"
+       "bc"},  // typed at the end
+      {"a\x85\x40"
+       "b",
+       "xa" + bad + "b",
+       "xa\x85\x40"
+       "b"},                                                               // at the start
+      {"a\x85\x40\x85\x40", "a" + bad + "z" + bad, "a\x85\x40z\x85\x40"},  // between
+      {"a\x85\x40"
+       "b",
+       "ab", "ab"},  // the damage deleted
+      {"\xED\x40"
+       "b",
+       "\xE7\xBA\x8A"
+       "c",
+       "\xED\x40"
+       "c"},                // 纊 keeps its code
+      {"aaa", "aa", "aa"},  // one of equal characters
+      {"", "表", "\x95\x5C"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(encodeEdit(c.bytes, c.shownNow), c.expected) << c.shownNow;
+  // Only what the author brought is refused: the damage already there is not.
+  EncodeFailure failure;
+  EXPECT_FALSE(encodeEdit("\x85\x40", bad + "😀", &failure));
+  EXPECT_EQ(failure.character, U'😀');
+  EXPECT_FALSE(encodeEdit("a", "a" + bad));
+}
+
 TEST(ShiftJis, ContainmentNeverStartsOnSecondByte) {
   // "ソ" is 83 5C; "\x5C" alone must not be found inside it, but is found
   // as a character of its own.

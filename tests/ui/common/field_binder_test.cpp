@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBlock>
 #include <random>
 
 #include "settings/text/messages.h"
@@ -88,6 +89,29 @@ TEST_F(FieldBinderTest, RefusedInputIsUndoneAloneAndNamed) {
 
 // Shift+Enter and the separators of pasted text start a new line in a memo;
 // a single-line field drops a pasted break, and shows what the record keeps.
+// A value read from a file with bytes that are no character of code page 932
+// shows without a word and stays editable; what the author does not touch
+// keeps its bytes, in a line edit and in a memo.
+TEST_F(FieldBinderTest, DamagedBytesStayEditable) {
+  auto* name = add<QLineEdit>("EditName");
+  auto* memo = add<QPlainTextEdit>("MemoFiles");
+  binder.bind(&window);
+  settings.setText(TextField::EditName, "a\x85\x40");
+  settings.setLines(ListField::MemoFiles, {"x\x85\x40y", "z"});
+  name->end(false);
+  QTest::keyClicks(name, QStringLiteral("b"));
+  QTextCursor c(memo->document()->firstBlock());
+  c.movePosition(QTextCursor::EndOfBlock);
+  memo->setTextCursor(c);
+  QTest::keyClicks(memo, QStringLiteral("!"));
+  QTest::keyClick(memo, Qt::Key_Return);
+  EXPECT_EQ(settings.text(TextField::EditName),
+            "a\x85\x40"
+            "b");
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"x\x85\x40y!", "", "z"}));
+  EXPECT_TRUE(told.empty());
+}
+
 TEST_F(FieldBinderTest, LineBreaksAsAuthorsTypeAndPasteThem) {
   auto* edit = add<QLineEdit>("EditName");
   auto* memo = add<QPlainTextEdit>("MemoFiles");
