@@ -27,15 +27,9 @@ void installHintTiming() {
   QApplication::setStyle(new HintTimingStyle(current->name()));
 }
 
-QString crToLineFeed(QString crText) {
-  crText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  crText.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return crText;
-}
-
-void setHint(QWidget* widget, const QString& crText) {
-  widget->setToolTip(crToLineFeed(crText));
-  widget->setToolTipDuration(crText.isEmpty() ? -1 : kHintDisplayMs);
+void setHint(QWidget* widget, const QString& text) {
+  widget->setToolTip(text);
+  widget->setToolTipDuration(text.isEmpty() ? -1 : kHintDisplayMs);
 }
 
 }  // namespace velquin::ui

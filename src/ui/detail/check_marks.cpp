@@ -17,7 +17,6 @@
 
 #include "settings/record/settings_rules.h"
 #include "settings/text/messages.h"
-#include "ui/common/hints.h"
 #include "ui/common/text.h"
 
 namespace velquin::ui {
@@ -44,7 +43,7 @@ QString tipOf(const std::vector<Finding>& found) {
   for (const Finding& f : found)
     lines << fromUtf8(f.weight == Weight::Error ? messages::ship::kError
                                                 : messages::ship::kWarning) +
-                 QStringLiteral(": ") + crToLineFeed(fromUtf8(f.text));
+                 QStringLiteral(": ") + fromUtf8(f.text);
   return lines.join(u'\n');
 }
 

@@ -159,19 +159,19 @@ TEST_F(DetailsCommand, UnwritableNamesAreShownInOneBox) {
   ASSERT_EQ(prompts.shown.size(), 1u);
   const std::string& box = prompts.shown[0];
   EXPECT_TRUE(box.starts_with(
-      "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。\r😀"));
-  EXPECT_TRUE(box.ends_with("\rほか 3 件"));
-  EXPECT_EQ(std::count(box.begin(), box.end(), '\r'), 21);
+      "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。\n😀"));
+  EXPECT_TRUE(box.ends_with("\nほか 3 件"));
+  EXPECT_EQ(std::count(box.begin(), box.end(), '\n'), 21);
 }
 #endif
 
 TEST(NamesNotShiftJisMessage, ListsEveryNameUpToTwenty) {
   EXPECT_EQ(messages::namesNotShiftJis({"a", "sub\\b"}),
-            "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。\ra\rsub\\b");
+            "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。\na\nsub\\b");
   Lines twenty(20, "n");
   EXPECT_EQ(messages::namesNotShiftJis(twenty).find("ほか"), std::string::npos);
   twenty.push_back("n");
-  EXPECT_TRUE(messages::namesNotShiftJis(twenty).ends_with("\rn\rほか 1 件"));
+  EXPECT_TRUE(messages::namesNotShiftJis(twenty).ends_with("\nn\nほか 1 件"));
 }
 
 }  // namespace
