@@ -22,7 +22,8 @@ class HintTimingStyle : public QProxyStyle {
 
 void installHintTiming() {
   QStyle* current = QApplication::style();
-  if (dynamic_cast<HintTimingStyle*>(current)) return;
+  // Without a QApplication there is no style to wrap.
+  if (!current || dynamic_cast<HintTimingStyle*>(current)) return;
   // Wraps a fresh instance of the style in use; the application owns the proxy.
   QApplication::setStyle(new HintTimingStyle(current->name()));
 }
