@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "ui/common/app_title.h"
-#include "ui/common/hints.h"
 
 namespace velquin::app {
 
@@ -24,7 +23,7 @@ QScreen* screenFor(const QWidget* parent) {
 
 }  // namespace
 
-MessageBox::MessageBox(BoxKind kind, const QString& crText, QWidget* parent)
+MessageBox::MessageBox(BoxKind kind, const QString& message, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("MessageBox"));
@@ -45,7 +44,7 @@ MessageBox::MessageBox(BoxKind kind, const QString& crText, QWidget* parent)
   auto* text = new QLabel(this);
   text->setObjectName(QStringLiteral("Text"));
   text->setTextFormat(Qt::PlainText);
-  text->setText(ui::crToLineFeed(crText));
+  text->setText(message);
   text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   fitText(text, screenFor(parent)->geometry().width() / 2);
   top->addWidget(text, 1);

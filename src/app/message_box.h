@@ -2,7 +2,7 @@
 
 // The tool's message boxes: the information box, the confirmation box and the
 // error report. All are modal, centred on the screen, and wrap their text at
-// half the screen's width; a single CR in a text breaks the line.
+// half the screen's width; a line feed in a text breaks the line.
 //
 // The buttons are laid out by hand: a stock box orders them by role after
 // the desktop's habits, and the author must find はい, いいえ and キャンセル
@@ -22,7 +22,7 @@ enum class BoxKind { Information, Confirmation, Error };
 class MessageBox : public QDialog {
   Q_OBJECT
  public:
-  MessageBox(BoxKind kind, const QString& crText, QWidget* parent = nullptr);
+  MessageBox(BoxKind kind, const QString& message, QWidget* parent = nullptr);
 
   // Shows the box modally; Esc or closing answers Cancel (OK for the boxes
   // with one button).

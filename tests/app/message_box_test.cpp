@@ -112,11 +112,11 @@ TEST(InformationBox, HasTheTitleOneOkButtonAndAnIconOnlyForErrors) {
   }
 }
 
-TEST(MessageBoxText, BreaksAtCrWrapsAtHalfTheScreenAndSitsInTheMiddle) {
+TEST(MessageBoxText, BreaksAtLineFeedWrapsAtHalfTheScreenAndSitsInTheMiddle) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   QString shownText;
   int lines = 0;
-  askWhileUp(BoxKind::Information, QStringLiteral("一行目\r二行目"), [&](QDialog* box) {
+  askWhileUp(BoxKind::Information, QStringLiteral("一行目\n二行目"), [&](QDialog* box) {
     auto* label = box->findChild<QLabel*>(QStringLiteral("Text"));
     shownText = label->text();
     lines = label->height() / label->fontMetrics().lineSpacing();

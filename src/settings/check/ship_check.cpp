@@ -388,7 +388,7 @@ std::string shipCheckReport(const std::vector<Finding>& findings) {
     }
     text += ": ";
     for (char ch : f.text) {
-      if (ch == '\r') {
+      if (ch == '\n') {
         text += "\n  ";
       } else {
         text += ch;

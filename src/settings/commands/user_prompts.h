@@ -6,7 +6,7 @@
 // the commands and the windows: the application implements it with real boxes
 // (src/app/qt_prompts.h); tests script it.
 //
-// Texts are UTF-8; a single CR breaks a line.
+// Texts are UTF-8; a line feed breaks a line.
 
 #include <filesystem>
 #include <optional>

@@ -12,8 +12,6 @@
 namespace velquin {
 namespace {
 
-constexpr auto isBlank = SettingsFileReader::isBlank;
-
 std::string_view trim(std::string_view s) { return SettingsFileReader::trimBlanks(s); }
 
 std::string fold(std::string_view name) { return foldAsciiCase(name); }

@@ -21,18 +21,18 @@ std::string programNotFound(std::string_view path) {
 
 std::string programIsAFolder(std::string_view path) {
   return "「" + std::string(path) +
-         "」はフォルダです。\r配布プログラムのファイルを指定してください。";
+         "」はフォルダです。\n配布プログラムのファイルを指定してください。";
 }
 
 std::string programNotExe(std::string_view path) {
   return "「" + std::string(path) +
          "」はプログラムファイル(*.exe)"
-         "ではありません。\r配布プログラムのファイルを指定してください。";
+         "ではありません。\n配布プログラムのファイルを指定してください。";
 }
 
 std::string dropBeforeProgram(std::string_view path) {
   return "「" + std::string(path) +
-         "」を追加できません。\r先に「参照」ボタンで配布プログラムを指定してください。";
+         "」を追加できません。\n先に「参照」ボタンで配布プログラムを指定してください。";
 }
 
 std::string dropOutside(std::string_view path, std::string_view distDir) {
@@ -43,15 +43,15 @@ std::string dropOutside(std::string_view path, std::string_view distDir) {
 std::string notShiftJis(std::string_view fieldCaption, char32_t character) {
   return "「" + std::string(fieldCaption) + "」に Shift-JIS で表せない文字「" +
          sjis::characterToUtf8(character) +
-         "」が入力されました。\rこの文字は設定ファイルに書き込めないため、入力を取り消しました。";
+         "」が入力されました。\nこの文字は設定ファイルに書き込めないため、入力を取り消しました。";
 }
 
 std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8) {
   std::string text = "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。";
   const std::size_t shown = std::min(namesUtf8.size(), kMaxNamesShown);
-  for (std::size_t i = 0; i < shown; ++i) text += "\r" + namesUtf8[i];
+  for (std::size_t i = 0; i < shown; ++i) text += "\n" + namesUtf8[i];
   if (namesUtf8.size() > shown)
-    text += "\rほか " + std::to_string(namesUtf8.size() - shown) + " 件";
+    text += "\nほか " + std::to_string(namesUtf8.size() - shown) + " 件";
   return text;
 }
 
@@ -104,8 +104,8 @@ std::string notListed(const std::vector<std::string>& names, std::size_t total) 
   std::string text =
       "次のファイルは配布フォルダにありますが、インストールするファイルにありません。";
   const std::size_t shown = std::min(names.size(), kMaxNamesShown);
-  for (std::size_t i = 0; i < shown; ++i) text += "\r" + names[i];
-  if (total > shown) text += "\rほか " + std::to_string(total - shown) + " 件";
+  for (std::size_t i = 0; i < shown; ++i) text += "\n" + names[i];
+  if (total > shown) text += "\nほか " + std::to_string(total - shown) + " 件";
   return text;
 }
 

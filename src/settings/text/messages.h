@@ -1,6 +1,6 @@
 #pragma once
 
-// The tool's own texts (UTF-8). Lines of one message are joined with a single CR.
+// The tool's own texts (UTF-8). Lines of one message are joined with a single line feed.
 
 #include <string>
 #include <string_view>
@@ -16,7 +16,7 @@ inline constexpr std::string_view kIniNameNotAFileName =
 inline constexpr std::string_view kNoFileList =
     "「詳細設定」ボタンを押して、インストールするファイル名を確認してください。";
 inline constexpr std::string_view kEngineMissing =
-    "インストーラ本体が同梱されていないか、インストーラ本体のファイル名が間違っています。\r"
+    "インストーラ本体が同梱されていないか、インストーラ本体のファイル名が間違っています。\n"
     "確認してください。";
 inline constexpr std::string_view kWriteError = "ストリームへの書き込みエラー";
 inline constexpr std::string_view kProgramMissing =
@@ -29,7 +29,7 @@ inline constexpr std::string_view kOneProgramOnly =
     "配布プログラムとして指定できるファイルは１つだけです。";
 // More than one argument at start-up.
 inline constexpr std::string_view kOneArgumentOnly =
-    "起動時に指定できるのは、配布プログラム（.exe ファイル）１つだけです。\r"
+    "起動時に指定できるのは、配布プログラム（.exe ファイル）１つだけです。\n"
     "ほかのファイルは「詳細設定」のファイル一覧にドロップしてください。";
 std::string programNotFound(std::string_view pathUtf8);
 std::string programIsAFolder(std::string_view pathUtf8);

@@ -22,20 +22,15 @@ class HintTimingStyle : public QProxyStyle {
 
 void installHintTiming() {
   QStyle* current = QApplication::style();
-  if (dynamic_cast<HintTimingStyle*>(current)) return;
+  // Without a QApplication there is no style to wrap.
+  if (!current || dynamic_cast<HintTimingStyle*>(current)) return;
   // Wraps a fresh instance of the style in use; the application owns the proxy.
   QApplication::setStyle(new HintTimingStyle(current->name()));
 }
 
-QString crToLineFeed(QString crText) {
-  crText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  crText.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return crText;
-}
-
-void setHint(QWidget* widget, const QString& crText) {
-  widget->setToolTip(crToLineFeed(crText));
-  widget->setToolTipDuration(crText.isEmpty() ? -1 : kHintDisplayMs);
+void setHint(QWidget* widget, const QString& text) {
+  widget->setToolTip(text);
+  widget->setToolTipDuration(text.isEmpty() ? -1 : kHintDisplayMs);
 }
 
 }  // namespace velquin::ui

@@ -10,7 +10,7 @@
 // Use:
 //   installHintTiming();                 // once, before the windows are built
 //   setHint(EditName, u"例、Velquin"_s);  // every control that has a hint
-// Lines of a hint are separated by a single CR, as in the tool's texts.
+// Lines of a hint are separated by a single line feed, as in the tool's texts.
 
 #include <QString>
 
@@ -25,11 +25,8 @@ inline constexpr int kHintWakeUpMs = 500;
 // call more than once; needs a QApplication.
 void installHintTiming();
 
-// Gives `widget` the hint `crText` (lines separated by CR), shown for
-// kHintDisplayMs. An empty text removes the hint.
-void setHint(QWidget* widget, const QString& crText);
-
-// The text with each CR (and CR LF) turned into the line feed Qt breaks at.
-QString crToLineFeed(QString crText);
+// Gives `widget` the hint `text`, shown for kHintDisplayMs. An empty text
+// removes the hint.
+void setHint(QWidget* widget, const QString& text);
 
 }  // namespace velquin::ui

@@ -16,7 +16,6 @@
 #include <algorithm>
 
 #include "settings/text/messages.h"
-#include "ui/common/hints.h"
 #include "ui/common/text.h"
 
 namespace velquin::ui {
@@ -33,7 +32,7 @@ QString tipOf(const std::vector<Finding>& found) {
   for (const Finding& f : found)
     lines << fromUtf8(f.weight == Weight::Error ? messages::ship::kError
                                                 : messages::ship::kWarning) +
-                 QStringLiteral(": ") + crToLineFeed(fromUtf8(f.text));
+                 QStringLiteral(": ") + fromUtf8(f.text);
   return lines.join(u'\n');
 }
 

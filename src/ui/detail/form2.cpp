@@ -43,7 +43,7 @@ class CompactTabStyle : public QProxyStyle {
 // A help label keeps the width of the layout and takes the height its text
 // needs.
 void showHelp(QLabel* label, std::string_view text) {
-  label->setText(crToLineFeed(fromUtf8(text)));
+  label->setText(fromUtf8(text));
   label->resize(label->width(), label->heightForWidth(label->width()));
 }
 

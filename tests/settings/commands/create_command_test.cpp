@@ -75,7 +75,7 @@ TEST_F(CreateCommand, WritesConfirmsAndWarnsOfMissingEngine) {
             (std::vector<std::string>{
                 "iniファイル(Rivo.ini)を作成しました。",
                 "インストーラ本体が同梱されていないか、インストーラ本体のファイル名が"
-                "間違っています。\r確認してください。"}));
+                "間違っています。\n確認してください。"}));
   EXPECT_TRUE(written().starts_with("[Application]\r\nName = Velquin\r\n"));
 }
 

@@ -184,11 +184,11 @@ TEST_F(DetailsCommand, UnwritableNamesAreShownInOneBox) {
 
 TEST(NamesNotShiftJisMessage, ListsEveryNameUpToTwenty) {
   EXPECT_EQ(messages::namesNotShiftJis({"a", "sub\\b"}),
-            "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。\ra\rsub\\b");
+            "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。\na\nsub\\b");
   Lines twenty(20, "n");
   EXPECT_EQ(messages::namesNotShiftJis(twenty).find("ほか"), std::string::npos);
   twenty.push_back("n");
-  EXPECT_TRUE(messages::namesNotShiftJis(twenty).ends_with("\rn\rほか 1 件"));
+  EXPECT_TRUE(messages::namesNotShiftJis(twenty).ends_with("\nn\nほか 1 件"));
 }
 
 }  // namespace

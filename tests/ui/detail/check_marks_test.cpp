@@ -105,8 +105,7 @@ TEST_F(CheckMarksTest, FileLineMarkComesAndGoesAsTheAuthorTypes) {
   EXPECT_EQ(marks(), (std::map<int, bool>{{1, true}}));
   EXPECT_EQ(lineTip(1), tip(Weight::Error, ship::notInFolder("b.txtx")));
   // Away from a marked line, and on the tab: the list as a whole.
-  const QString unlisted =
-      tip(Weight::Warning, ship::notListed({"b.txt"}, 1)).replace(u'\r', u'\n');
+  const QString unlisted = tip(Weight::Warning, ship::notListed({"b.txt"}, 1));
   EXPECT_EQ(lineTip(0), unlisted);
   EXPECT_EQ(tabColour(0), QColor(Qt::red));
   EXPECT_EQ(tabTip(0), QString::fromUtf8(ship::counts(1, 1)) + u'\n' + unlisted);
