@@ -58,17 +58,17 @@ std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8) {
 std::string settingsFileConverted(std::string_view encodingName,
                                   const std::vector<char32_t>& notShiftJis) {
   std::string text = "設定ファイルは " + std::string(encodingName) +
-                     " で保存されています。\r「作成」ボタンを押すと、Shift-JIS で書き込みます。";
+                     " で保存されています。\n「作成」ボタンを押すと、Shift-JIS で書き込みます。";
   if (notShiftJis.empty()) return text;
-  text += "\r次の文字は Shift-JIS で表せないため、「?」に置き換えました。";
+  text += "\n次の文字は Shift-JIS で表せないため、「?」に置き換えました。";
   const std::size_t shown = std::min(notShiftJis.size(), kMaxNamesShown);
   for (std::size_t i = 0; i < shown; ++i) {
     char code[16];
     std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(notShiftJis[i]));
-    text += "\r「" + sjis::characterToUtf8(notShiftJis[i]) + "」(U+" + code + ")";
+    text += "\n「" + sjis::characterToUtf8(notShiftJis[i]) + "」(U+" + code + ")";
   }
   if (notShiftJis.size() > shown)
-    text += "\rほか " + std::to_string(notShiftJis.size() - shown) + " 文字";
+    text += "\nほか " + std::to_string(notShiftJis.size() - shown) + " 文字";
   return text;
 }
 
