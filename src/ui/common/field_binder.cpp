@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -10,6 +13,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QValidator>
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <utility>
@@ -62,6 +66,47 @@ class LineValidator : public QValidator {
 
  private:
   std::function<const std::string&()> held_;
+};
+
+// Keys that would leave an edit the undo history cannot take back whole, made
+// into the edits they mean: Shift+Enter in a memo (a line separator the
+// binder would then turn into a block) is Enter, and a paste into a memo
+// breaks lines with plain breaks; a paste into a line edit takes the
+// clipboard's text without its line breaks (a paste the field's check had to
+// change would clear the field's undo history).
+class PlainKeys : public QObject {
+ public:
+  explicit PlainKeys(QObject* parent) : QObject(parent) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && key->matches(QKeySequence::Paste)) {
+      QString text = QGuiApplication::clipboard()->text();
+      text.removeIf([](QChar c) { return isLineBreak(c.unicode()); });
+      if (!edit->isReadOnly()) edit->insert(text);
+      return true;
+    }
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(watched);
+        memo && key->matches(QKeySequence::Paste)) {
+      QString text = QGuiApplication::clipboard()->text();
+      text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+      const auto oddBreak = [](QChar c) { return c != u'\n' && isLineBreak(c.unicode()); };
+      if (std::none_of(text.begin(), text.end(), oddBreak)) return false;  // Qt's own paste
+      std::replace_if(text.begin(), text.end(), oddBreak, u'\n');
+      if (!memo->isReadOnly()) memo->insertPlainText(text);
+      return true;
+    }
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!qobject_cast<QPlainTextEdit*>(watched) || !enter ||
+        !(key->modifiers() & Qt::ShiftModifier))
+      return false;
+    QKeyEvent plain(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ShiftModifier,
+                    QStringLiteral("\r"));
+    QCoreApplication::sendEvent(watched, &plain);
+    return true;
+  }
 };
 
 // The positions of the line breaks inside the blocks from `from` to `to`:
@@ -166,6 +211,7 @@ class FieldBinder::BoundText final : public Bound {
     auto* validator = new LineValidator(
         edit_, [this]() -> const std::string& { return settings().text(field_.text()); });
     edit_->setValidator(validator);
+    edit_->installEventFilter(new PlainKeys(edit_));
     QObject::connect(edit_, &QLineEdit::textChanged, &binder, [this](const QString& text) {
       if (!echo()) edited(text);
     });
@@ -207,6 +253,7 @@ class FieldBinder::BoundMemo final : public Bound {
   BoundMemo(FieldBinder& binder, const FieldInfo& info, QPlainTextEdit* memo)
       : Bound(binder, info.field), memo_(memo) {
     nameAsMessagesDo(memo_, info);
+    memo_->installEventFilter(new PlainKeys(memo_));
     QObject::connect(memo_->document(), &QTextDocument::contentsChange, &binder,
                      [this](int position, int, int added) {
                        if (!echo()) edited(position, added);

@@ -133,6 +133,39 @@ TEST_F(FieldBinderTest, LineBreaksAsAuthorsTypeAndPasteThem) {
   EXPECT_TRUE(told.empty());
 }
 
+// Undo takes back a line break as it takes back any typing: Shift+Enter as
+// Enter, a pasted line separator as a pasted break, and a paste into a line
+// edit whose breaks were dropped as any paste.
+TEST_F(FieldBinderTest, UndoTakesBackBreaksLikeAnyTyping) {
+  auto* edit = add<QLineEdit>("EditName");
+  auto* memo = add<QPlainTextEdit>("MemoFiles");
+  auto* other = add<QPlainTextEdit>("MemoRmDir");
+  auto* plain = add<QLineEdit>("EditInstallTitle");
+  binder.bind(&window);
+  for (const auto modifier : {Qt::ShiftModifier, Qt::NoModifier}) {
+    QPlainTextEdit* m = modifier == Qt::ShiftModifier ? memo : other;
+    test::typeText(m, QStringLiteral("X"));
+    QTest::keyClick(m, Qt::Key_Return, modifier);
+    QTest::keyClick(m, Qt::Key_Z, Qt::ControlModifier);
+    test::pasteText(
+        m, modifier == Qt::ShiftModifier ? QStringLiteral("a\u2028b\r") : QStringLiteral("a\nb\n"));
+    QTest::keyClick(m, Qt::Key_Z, Qt::ControlModifier);
+  }
+  EXPECT_EQ(memo->toPlainText(), other->toPlainText());
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), settings.lines(ListField::MemoRmDir));
+
+  for (auto [e, pasted] :
+       {std::pair{edit, QStringLiteral("c\nd")}, {plain, QStringLiteral("cd")}}) {
+    test::typeText(e, QStringLiteral("ab"));
+    test::pasteText(e, pasted);
+    EXPECT_EQ(e->text(), QStringLiteral("abcd"));
+    EXPECT_TRUE(e->isUndoAvailable());
+    QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+  }
+  EXPECT_EQ(edit->text(), plain->text());
+  EXPECT_EQ(settings.text(TextField::EditName), settings.text(TextField::EditInstallTitle));
+}
+
 TEST_F(FieldBinderTest, MemoEmptyLineAndEmptyListDiffer) {
   auto* memo = add<QPlainTextEdit>("MemoRmDir");
   binder.bind(&window);
