@@ -10,10 +10,7 @@
 #include "settings/platform/paths.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "settings/platform/windows_api.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -11,10 +11,7 @@
 #include "settings/text/sjis.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "settings/platform/windows_api.h"
 #else
 #include <dirent.h>
 #include <fcntl.h>

@@ -6,10 +6,7 @@
 #include "settings/text/sjis.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "settings/platform/windows_api.h"
 #endif
 
 namespace velquin {

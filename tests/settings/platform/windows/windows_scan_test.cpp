@@ -2,11 +2,11 @@
 // like any other, folders are entered whatever their attributes, and names
 // outside the ANSI code page become their Shift-JIS lines.
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <algorithm>
 
 #include "settings/platform/folder_scan.h"
+#include "settings/platform/windows_api.h"
 #include "settings/test_support.h"
 #include "symlinks.h"
 
