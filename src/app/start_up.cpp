@@ -1,12 +1,5 @@
 #include "start_up.h"
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
-
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +12,12 @@
 #include "settings/commands/window_commands.h"
 #include "settings/platform/paths.h"
 #include "settings/record/install_settings.h"
+
+#ifdef _WIN32
+#include "settings/platform/windows_api.h"
+// CommandLineToArgvW, from the shell's part, which the wrapper leaves out.
+#include <shellapi.h>
+#endif
 
 namespace velquin::app {
 namespace {

@@ -1,14 +1,10 @@
 #include "system_face.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
 #include <QApplication>
 #include <QFont>
 
+#include "settings/platform/windows_api.h"
 #include "ui/common/text.h"
 #include "ui/common/tool_faces.h"
 #include "ui/common/tool_font.h"

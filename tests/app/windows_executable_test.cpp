@@ -3,7 +3,6 @@
 // opens beside it).
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <QImage>
 #include <QPixmap>
@@ -13,6 +12,9 @@
 #include <vector>
 
 #include "app/app_icon.h"
+#include "settings/platform/windows_api.h"
+// ExtractIconExW, from the shell's part, which the wrapper leaves out.
+#include <shellapi.h>
 
 namespace {
 

@@ -4,10 +4,10 @@
 // the tool's Japanese face, and ends when that window is closed.
 
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 
+#include "settings/platform/windows_api.h"
 #include "ui/common/tool_faces.h"
 
 namespace {

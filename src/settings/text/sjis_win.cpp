@@ -1,11 +1,7 @@
 // Code page 932 through the Win32 conversion functions.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
 #include <algorithm>
 
+#include "settings/platform/windows_api.h"
 #include "settings/text/sjis.h"
 
 namespace velquin::sjis {

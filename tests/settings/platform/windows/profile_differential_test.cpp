@@ -21,13 +21,13 @@
 // the Japanese one (932), as on the authors' Windows; scripts/test-windows runs
 // them under a Japanese locale.
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "settings/format/settings_file_reader.h"
+#include "settings/platform/windows_api.h"
 #include "settings/test_support.h"
 #include "settings/text/sjis.h"
 

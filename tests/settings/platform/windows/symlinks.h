@@ -5,11 +5,11 @@
 // CreateSymbolicLinkW makes nothing and its RemoveDirectoryW leaves a link to
 // a folder in place, but a Unix symbolic link looks to a Windows program as a
 // link does, and Wine starts Unix programs: there ln and rm do it.
-#include <windows.h>
-
 #include <filesystem>
 #include <string>
 #include <utility>
+
+#include "settings/platform/windows_api.h"
 
 namespace velquin::test {
 

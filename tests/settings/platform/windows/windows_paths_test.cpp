@@ -2,12 +2,12 @@
 // letters, backslashes, names outside the ANSI code page, file attributes and
 // files that another program holds open.
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include "settings/commands/create_command.h"
 #include "settings/commands/file_drops.h"
 #include "settings/platform/file_replace.h"
 #include "settings/platform/paths.h"
+#include "settings/platform/windows_api.h"
 #include "settings/test_support.h"
 #include "symlinks.h"
 

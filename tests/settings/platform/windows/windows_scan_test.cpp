@@ -4,11 +4,11 @@
 // the scan does on every system, Japanese names included, is tested by the
 // core's scan test, which runs here too.)
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <algorithm>
 
 #include "settings/platform/folder_scan.h"
+#include "settings/platform/windows_api.h"
 #include "settings/test_support.h"
 #include "symlinks.h"
 
