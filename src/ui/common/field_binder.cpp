@@ -208,8 +208,13 @@ class FieldBinder::BoundText final : public Bound {
     // default; it must show whole, or an edit would cut it.
     edit_->setMaxLength(std::numeric_limits<int>::max());
     nameAsMessagesDo(edit_, info);
+    // The field checks its text also while the window goes (a focus moving
+    // away), after the binder has gone: it reads the record, which outlives
+    // every window.
     auto* validator = new LineValidator(
-        edit_, [this]() -> const std::string& { return settings().text(field_.text()); });
+        edit_, [&settings = settings(), field = field_.text()]() -> const std::string& {
+          return settings.text(field);
+        });
     edit_->setValidator(validator);
     edit_->installEventFilter(new PlainKeys(edit_));
     QObject::connect(edit_, &QLineEdit::textChanged, &binder, [this](const QString& text) {

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QValidator>
 #include <random>
 
 #include "settings/text/messages.h"
@@ -110,6 +111,21 @@ TEST_F(FieldBinderTest, DamagedBytesStayEditable) {
             "b");
   EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"x\x85\x40y!", "", "z"}));
   EXPECT_TRUE(told.empty());
+}
+
+// A window that goes after its binder (as a dialog's own base does) may still
+// have a field check its text, when the focus leaves it: the check reads the
+// record, not the binder.
+TEST(FieldBinderLifetime, FieldCheckNeedsNoBinder) {
+  InstallSettings settings;
+  test::RecordingPrompts prompts;
+  QWidget window;
+  auto* edit = new QLineEdit(&window);
+  edit->setObjectName(QStringLiteral("EditName"));
+  { FieldBinder(settings, prompts).bind(&window); }
+  QString text = QStringLiteral("x");
+  int pos = 1;
+  EXPECT_EQ(edit->validator()->validate(text, pos), QValidator::Acceptable);
 }
 
 TEST_F(FieldBinderTest, LineBreaksAsAuthorsTypeAndPasteThem) {
