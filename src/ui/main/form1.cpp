@@ -52,11 +52,13 @@ void TForm1::FormCreate() {
   // A freshly started tool has nothing to save.
   settings_.setSettingsSaved(true);
   settings_.addListener(this);
-  settingsSavedChanged();
+  showSaved();
   installHintTiming();
 }
 
-void TForm1::settingsSavedChanged() { setWindowModified(!settings_.settingsSaved()); }
+void TForm1::settingsSavedChanged() { showSaved(); }
+
+void TForm1::showSaved() { setWindowModified(!settings_.settingsSaved()); }
 
 void TForm1::ButtonSakuseiClick() { runCreateCommand(settings_, prompts_); }
 

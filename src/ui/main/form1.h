@@ -58,6 +58,7 @@ class TForm1 : public QWidget, private SettingsListener {
  private:
   void FormCreate();
   void settingsSavedChanged() override;
+  void showSaved();
 
   InstallSettings& settings_;
   UserPrompts& prompts_;
