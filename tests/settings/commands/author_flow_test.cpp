@@ -99,9 +99,7 @@ class AuthorFlow {
     // allowed by No, or by choosing before Details or Create ran.
     if ((prompts_.asked && prompts_.answer == UserPrompts::Answer::No) || !worked_)
       edits_[before].clear();
-    worked_ = false;
-    seen_ = false;
-    created_ = false;
+    anotherProgram();
   }
 
   // Details reads a file that the tool has not read or written since the
@@ -131,9 +129,7 @@ class AuthorFlow {
     if (prompts_.asked && prompts_.answer == UserPrompts::Answer::No) edits_[s_->program()].clear();
     if (!worked_) edits_[s_->program()].clear();
     s_ = std::make_unique<InstallSettings>();
-    worked_ = false;
-    seen_ = false;
-    created_ = false;
+    anotherProgram();
     trace += "[closed]";
   }
 
@@ -172,13 +168,18 @@ class AuthorFlow {
       for (const auto& [field, value] : edits) {
         const bool inRecord = s_->program() == program && s_->text(field) == value;
         if (inRecord || onDisk.text(field) == value) continue;
-        lost = std::string(fieldName(field)) + " = " + value + " of " + program.string() +
-               " (now " + s_->program().string() + ": " + s_->text(field) + ", on disk " +
-               onDisk.text(field) + ")";
+        lost = std::string(fieldName(field)) + " = " + value + " of " + program.string();
         return false;
       }
     }
     return true;
+  }
+
+  // What the tool knew of the program chosen before goes with it.
+  void anotherProgram() {
+    worked_ = false;
+    seen_ = false;
+    created_ = false;
   }
 
   std::vector<fs::path> programs_;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/commands/create_command.h"
 #include "settings/format/file_encoding.h"
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
@@ -131,7 +130,7 @@ TEST_F(DetailsCommand, SaysWhatItDidAndGivesTheFolderFiles) {
 
 // The file is read again only when the tool has not read or written it since
 // the program was chosen, or when another program changed it since: the
-// author's edits between two Details, or after Create, stay.
+// author's edits between two Details stay.
 TEST_F(DetailsCommand, KeepsTheEditsUntilTheFileChangesOnDisk) {
   const fs::path ini = dir / "Rivo.ini";
   test::writeBytes(ini, "[Install]\r\nMessage=from the file\r\n");
@@ -145,15 +144,6 @@ TEST_F(DetailsCommand, KeepsTheEditsUntilTheFileChangesOnDisk) {
   test::writeBytes(ini, "[Install]\r\nMessage=changed elsewhere\r\n");
   EXPECT_TRUE(runDetailsCommand(s, prompts).loaded);
   EXPECT_EQ(s.text(T::EditInstallMessage), "changed elsewhere");
-
-  // What Create wrote is what the tool holds.
-  s.setText(T::EditName, "named");
-  s.setText(T::EditInstallTitle, "title");
-  s.setLines(L::MemoFiles, {"app.exe"});
-  ASSERT_EQ(runCreateCommand(s, prompts), CreateResult::Written);
-  s.setText(T::EditInstallMessage, "after Create");
-  EXPECT_FALSE(runDetailsCommand(s, prompts).loaded);
-  EXPECT_EQ(s.text(T::EditInstallMessage), "after Create");
 }
 
 // A file another editor saved as UTF-8 is read as such, and the author is
