@@ -13,12 +13,19 @@
 
 namespace velquin {
 
-CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
+std::filesystem::path settingsFileOf(const std::filesystem::path& given) {
   std::error_code ec;
   std::filesystem::path path = std::filesystem::absolute(given, ec);
   if (ec) path = given;
+  const std::filesystem::path usualName = pathFromUtf8(fieldInfo(TextField::EditIniName).startText);
+  if (std::filesystem::is_directory(path, ec)) return path / usualName;
   if (equalsIgnoringCase(pathToUtf8(path.extension()), ".exe"))
-    path = path.parent_path() / pathFromUtf8(fieldInfo(TextField::EditIniName).startText);
+    return path.parent_path() / usualName;
+  return path;
+}
+
+CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
+  const std::filesystem::path path = settingsFileOf(given);
 
   const std::optional<std::string> iniFileName = lineName(pathToUtf8(path.filename()));
   if (!iniFileName || !fileExists(path) || !std::ifstream(path, std::ios::binary))

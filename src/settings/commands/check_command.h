@@ -15,8 +15,12 @@ struct CheckCommandResult {
   std::string text;  // UTF-8, lines ending in "\n"
 };
 
-// `path` is the settings file, or a program (.exe) whose folder holds the
-// settings file under its usual name (Rivo.ini). The file is loaded as
+// The settings file that a command-line PATH names: PATH itself, or, for a
+// folder or a program (.exe), the settings file under its usual name
+// (Rivo.ini) in that folder or beside that program. Made absolute.
+std::filesystem::path settingsFileOf(const std::filesystem::path& path);
+
+// `path` as settingsFileOf takes it. The file is loaded as
 // Details loads it, its folder scanned, and the findings reported
 // (shipCheckReport).
 CheckCommandResult runCheckCommand(const std::filesystem::path& path);

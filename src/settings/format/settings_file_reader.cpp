@@ -58,7 +58,12 @@ void SettingsFileReader::index() {
   const std::string_view all(bytes_);
   Section* current = nullptr;  // null before the first header and in repeated sections
   std::size_t start = 0;
+  std::size_t lineNumber = 0;
+  const auto offsetOf = [&](std::string_view part) {
+    return part.empty() ? std::size_t{0} : static_cast<std::size_t>(part.data() - all.data());
+  };
   while (start < all.size()) {
+    ++lineNumber;
     std::size_t end = all.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = all.size();
     std::size_t next = end + 1;
@@ -76,11 +81,13 @@ void SettingsFileReader::index() {
     if (const std::size_t close =
             line[lead] == '[' ? closingBracket(line.substr(lead + 1)) : std::string_view::npos;
         close != std::string_view::npos) {
-      const std::string_view rest = line.substr(lead + 1, close);
-      auto [it, added] = byName_.try_emplace(fold(trim(rest)), sections_.size());
+      const std::string_view name = trim(line.substr(lead + 1, close));
+      auto [it, added] = byName_.try_emplace(fold(name), sections_.size());
       if (added) {
         sections_.emplace_back();
         current = &sections_.back();
+        current->name = {offsetOf(name), name.size()};
+        current->line = lineNumber;
       } else {
         current = nullptr;
       }
@@ -95,10 +102,8 @@ void SettingsFileReader::index() {
     const std::string_view value = trim(line.substr(eq + 1));
     auto [it, added] = current->byKey.try_emplace(fold(key), current->entries.size());
     if (!added) continue;
-    const auto offsetOf = [&](std::string_view part) {
-      return part.empty() ? std::size_t{0} : static_cast<std::size_t>(part.data() - all.data());
-    };
-    current->entries.push_back({{offsetOf(key), key.size()}, {offsetOf(value), value.size()}});
+    current->entries.push_back(
+        {{offsetOf(key), key.size()}, {offsetOf(value), value.size()}, lineNumber});
   }
 }
 
@@ -155,6 +160,28 @@ std::vector<std::string> SettingsFileReader::readKeys(std::string_view section) 
 bool SettingsFileReader::hasSection(std::string_view section) const {
   const Section* s = find(section);
   return s && !s->entries.empty();
+}
+
+std::vector<SettingsFileReader::SectionAt> SettingsFileReader::sections() const {
+  std::vector<SectionAt> out;
+  out.reserve(sections_.size());
+  for (const Section& s : sections_) out.push_back({text(s.name), s.line});
+  return out;
+}
+
+std::vector<SettingsFileReader::EntryAt> SettingsFileReader::entries(
+    std::string_view section) const {
+  std::vector<EntryAt> out;
+  if (const Section* s = find(section)) {
+    out.reserve(s->entries.size());
+    for (const Entry& e : s->entries) out.push_back({text(e.key), text(e.value), e.line});
+  }
+  return out;
+}
+
+std::size_t SettingsFileReader::lineOf(std::string_view section, std::string_view key) const {
+  const Entry* e = find(section, key);
+  return e ? e->line : 0;
 }
 
 bool SettingsFileReader::sameName(std::string_view a, std::string_view b) {

@@ -78,6 +78,23 @@ class SettingsFileReader {
   // absent.
   bool hasSection(std::string_view section) const;
 
+  // Where the file says what: lines count from 1, as editors count them.
+  // Each section once, where it first stands, its name as spelled (without
+  // blanks); each entry once, as the look-ups find it.
+  struct SectionAt {
+    std::string_view name;
+    std::size_t line = 0;
+  };
+  struct EntryAt {
+    std::string_view key;
+    std::string_view value;
+    std::size_t line = 0;
+  };
+  std::vector<SectionAt> sections() const;
+  std::vector<EntryAt> entries(std::string_view section) const;
+  // The line of the key's entry; 0 when the section or key is missing.
+  std::size_t lineOf(std::string_view section, std::string_view key) const;
+
   // The number parsing of readNumber, for a value already at hand.
   static bool parseNumber(std::string_view text, std::int32_t& out);
 
@@ -97,6 +114,7 @@ class SettingsFileReader {
   struct Entry {
     Span key;
     Span value;
+    std::size_t line = 0;
   };
   // Folded names are looked up as string views, without a copy.
   struct NameHash {
@@ -105,6 +123,8 @@ class SettingsFileReader {
   };
   using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>>;
   struct Section {
+    Span name;
+    std::size_t line = 0;
     std::vector<Entry> entries;
     NameIndex byKey;  // folded name -> entry
   };

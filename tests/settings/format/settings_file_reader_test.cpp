@@ -71,6 +71,11 @@ TEST(SettingsFileReader, FirstSectionAndFirstKeyWin) {
   EXPECT_EQ(r.readText("Files", "Item1"), "a");
   EXPECT_EQ(r.readText("Files", "Item3"), "");
   EXPECT_EQ(r.readKeys("Files"), (std::vector<std::string>{"Item1", "Item2"}));
+  const auto entries = r.entries("files");
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[1].key, "Item2");
+  EXPECT_EQ(entries[1].value, "c");
+  EXPECT_EQ(entries[1].line, 4u);
 }
 
 TEST(SettingsFileReader, LinesThatAreNoEntries) {
@@ -118,6 +123,13 @@ TEST(SettingsFileReader, AnyLineBreakEndsALineAndNulEndsItsText) {
   EXPECT_EQ(r.readText("B", "K"), "3");
   EXPECT_EQ(r.readText("B", "M"), "x");
   EXPECT_EQ(r.readText("B", "N"), "4");  // no line break at the end
+  // Lines count as an editor counts them, whatever ends them.
+  EXPECT_EQ(r.lineOf("A", "L"), 3u);
+  EXPECT_EQ(r.lineOf("B", "N"), 7u);
+  EXPECT_EQ(r.lineOf("B", "Missing"), 0u);
+  ASSERT_EQ(r.sections().size(), 2u);
+  EXPECT_EQ(r.sections()[1].name, "B");
+  EXPECT_EQ(r.sections()[1].line, 4u);
 }
 
 TEST(SettingsFileReader, LongListsAndValuesAreReadWhole) {
