@@ -68,11 +68,11 @@ class Checker : private SettingsListener {
   bool hasFolderFiles() const { return context_ || pending_; }
 
   // The findings of a single-line field, of the list's line `line`, and of
-  // the list as a whole (the folder's files that [Files] does not list). A
-  // stored finding carries no line and no Item number: lines move.
+  // the list as a whole (checkFileList). A stored finding carries no line and
+  // no Item number: lines move.
   const std::vector<Finding>& findingsOf(TextField field) const;
   const std::vector<Finding>& findingsOf(ListField list, std::size_t line) const;
-  std::optional<Finding> listFinding(ListField list) const;
+  std::vector<Finding> listFindings(ListField list) const;
   // Errors and warnings of a field, its lines and its own finding included.
   FindingCounts counts(FieldRef field) const;
 

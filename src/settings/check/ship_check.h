@@ -62,7 +62,7 @@ class ShipCheckContext {
 
   // What a line of the file list that came or went changed beyond itself.
   struct FileLineChange {
-    bool copies = false;     // the other lines equal to it are now listed once, or twice
+    bool copies = false;     // the other lines that install its file now do so alone, or not
     bool installed = false;  // a name became installed or is no longer: shortcut
                              // lines, Program and the list as a whole may change
   };
@@ -73,13 +73,12 @@ class ShipCheckContext {
   const std::string& engineFile() const { return engine_; }
   const std::string& iniFile() const { return ini_; }
 
-  // What is known of a name, or of a line of the file list (letter case
-  // aside, and a slash taken for a backslash, as Windows takes it).
+  // What is known of a name (letter case aside, and a slash taken for a
+  // backslash, as Windows takes it).
   struct Known {
     bool inFolder = false;          // a file of the distribution folder, relative to it
     bool aside = false;             // in the folder, but never to be listed (see below)
     std::uint32_t installedBy = 0;  // lines of the file list that install it
-    std::uint32_t listed = 0;       // lines of the file list that are this text
   };
   Known about(std::string_view nameOrLine) const;
   bool inFolder(std::string_view name) const { return about(name).inFolder; }
@@ -128,9 +127,13 @@ class ShipCheckContext {
   std::size_t unlisted_ = 0;
 };
 
-// True when the check counts two lines of the file list as the same line:
-// equal but for letter case, a slash taken for a backslash.
-bool sameFileLine(std::string_view a, std::string_view b);
+// The name of the file that a line of the file list installs, as the check
+// compares it (a slash taken for a backslash; `buffer` may hold it), without
+// the overwrite mode.
+std::string_view installedName(std::string_view line, std::string& buffer);
+// True when two lines of the file list install the same file: their names
+// equal but for letter case, whatever their overwrite modes.
+bool installSameFile(std::string_view a, std::string_view b);
 
 // The findings of one line of `list` (without its place: no line, item 0),
 // appended to `out`. An empty line, which the file leaves out, has none; the
@@ -146,13 +149,11 @@ bool dependsOnInstalledNames(FieldRef field);
 void checkTextField(const InstallSettings& settings, const ShipCheckContext& context,
                     TextField field, std::vector<Finding>& out);
 
-// The warning that names the folder's files that the list does not hold,
-// when there are any.
-std::optional<Finding> unlistedFilesFinding(const ShipCheckContext& context);
-
-// The report of `velquin --check`: one line per finding (weight, section,
-// Item number or key, text; a text of several lines continues on indented
-// lines), then the count of errors and warnings. Lines end in "\n".
-std::string shipCheckReport(const std::vector<Finding>& findings);
+// The findings of the file list as a whole, appended to `out`: the engine's
+// own file missing from the folder (an error on the entry that Create adds
+// for it after the list's `writtenLines` lines), and the folder's files that
+// the list does not install (a warning that names them).
+void checkFileList(const ShipCheckContext& context, std::size_t writtenLines,
+                   std::vector<Finding>& out);
 
 }  // namespace velquin

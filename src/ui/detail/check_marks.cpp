@@ -205,12 +205,12 @@ QString CheckMarks::tabTip(int page) const {
   if (page < 0 || std::size_t(page) >= tabs_.size() || tabs_[std::size_t(page)] == TabMark::None)
     return {};
   const auto [errors, warnings] = countsOf(page);
-  QString unlisted;
+  QString own;
   for (const Memo& m : memos_)
     if (m.page == page)
-      if (const auto finding = checker_.listFinding(m.list))
-        unlisted = QLatin1Char('\n') + tipOf({*finding});
-  return fromUtf8(messages::ship::counts(errors, warnings)) + unlisted;
+      if (const auto found = checker_.listFindings(m.list); !found.empty())
+        own = QLatin1Char('\n') + tipOf(found);
+  return fromUtf8(messages::ship::counts(errors, warnings)) + own;
 }
 
 bool CheckMarks::eventFilter(QObject* watched, QEvent* event) {
@@ -241,8 +241,7 @@ bool CheckMarks::eventFilter(QObject* watched, QEvent* event) {
     const auto i = static_cast<std::size_t>(block.blockNumber());
     if (help->pos().y() >= top && help->pos().y() <= bottom)
       tip = tipOf(checker_.findingsOf(m->list, i));
-    if (tip.isEmpty())
-      if (const auto finding = checker_.listFinding(m->list)) tip = tipOf({*finding});
+    if (tip.isEmpty()) tip = tipOf(checker_.listFindings(m->list));
   }
   if (tip.isEmpty()) return false;  // the control's own hint, if it has one
   QToolTip::showText(help->globalPos(), tip, static_cast<QWidget*>(watched));

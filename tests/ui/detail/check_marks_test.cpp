@@ -124,10 +124,10 @@ TEST_F(CheckMarksTest, MarksOfOtherLinesFollowTheEdit) {
   typeAt(2, 9, u"\na.TXT"_s);  // a.txt listed twice
   EXPECT_EQ(marks(), (std::map<int, bool>{{0, false}, {3, false}}));
   EXPECT_EQ(marks(), coreMarks());
-  typeAt(0, 5, u",2"_s);
-  EXPECT_EQ(marks(), (std::map<int, bool>{}));
-  EXPECT_EQ(marks(), coreMarks());
+  typeAt(0, 5, u",2"_s);  // the same file, whatever its overwrite mode
+  EXPECT_EQ(marks(), (std::map<int, bool>{{0, false}, {3, false}}));
   typeAt(3, 0, u"\\"_s);  // "\a.TXT": an absolute folder, never looked for
+  EXPECT_EQ(marks(), (std::map<int, bool>{}));
   EXPECT_EQ(marks(), coreMarks());
 }
 
