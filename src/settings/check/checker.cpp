@@ -35,10 +35,11 @@ void Checker::addListener(CheckListener* listener) { listeners_.push_back(listen
 
 void Checker::removeListener(CheckListener* listener) { std::erase(listeners_, listener); }
 
-void Checker::setFolderFiles(std::vector<std::string> files, std::string_view iniFileName) {
+void Checker::setFolderFiles(std::vector<std::string> files, std::string_view iniFileName,
+                             std::vector<FolderAlias> aliases) {
   context_.reset();
   checkAll();  // nothing to check against: no findings
-  pending_ = Pending{std::move(files), std::string(iniFileName)};
+  pending_ = Pending{std::move(files), std::string(iniFileName), std::move(aliases)};
   const auto listeners = listeners_;
   for (CheckListener* l : listeners) l->findingsReset();
 }
@@ -62,7 +63,8 @@ void Checker::ensureChecked() const {
   Pending pending = std::move(*self.pending_);
   self.pending_.reset();
   self.context_ = std::make_unique<ShipCheckContext>(std::move(pending.files), pending.iniFileName,
-                                                     settings_.lines(ListField::MemoFiles));
+                                                     settings_.lines(ListField::MemoFiles),
+                                                     std::move(pending.aliases));
   self.checkAll();
 }
 

@@ -64,7 +64,9 @@ class Checker : private SettingsListener {
   // The files of the distribution folder as the folder scan writes them
   // (relative, with backslashes, Shift-JIS; the engine's file included) and
   // the settings file's name: from now on everything is checked against them.
-  void setFolderFiles(std::vector<std::string> files, std::string_view iniFileName);
+  // The folder's `aliases` (folder_scan.h) name its files as well.
+  void setFolderFiles(std::vector<std::string> files, std::string_view iniFileName,
+                      std::vector<FolderAlias> aliases = {});
   bool hasFolderFiles() const { return context_ || pending_; }
 
   // The findings of a single-line field, of the list's line `line`, and of
@@ -120,6 +122,7 @@ class Checker : private SettingsListener {
   struct Pending {
     std::vector<std::string> files;
     std::string iniFileName;
+    std::vector<FolderAlias> aliases;
   };
   std::optional<Pending> pending_;
   std::array<std::vector<Finding>, kTextFieldCount> texts_;

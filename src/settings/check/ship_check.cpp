@@ -172,8 +172,12 @@ std::uint64_t nameHash(std::string_view s) {
 
 ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
                                    std::string_view iniFileName,
-                                   const std::vector<std::string>& fileLines)
-    : folder_(std::move(folderFiles)), engine_(engineFileName(iniFileName)), ini_(iniFileName) {
+                                   const std::vector<std::string>& fileLines,
+                                   std::vector<FolderAlias> aliases)
+    : folder_(std::move(folderFiles)),
+      aliases_(std::move(aliases)),
+      engine_(engineFileName(iniFileName)),
+      ini_(iniFileName) {
   std::size_t slots = 16;
   while (slots < 2 * (folder_.size() + fileLines.size() / 8 + 1)) slots *= 2;
   slots_.resize(slots);
@@ -254,10 +258,24 @@ void ShipCheckContext::forgetIfUnknown(std::string_view key) {
   entries_.pop_back();
 }
 
+std::string_view ShipCheckContext::listedName(std::string_view name, std::string& buffer) const {
+  // An alias may lead into another alias' folder; a few steps reach the end.
+  for (int step = 0; step < 16; ++step) {
+    const auto alias = std::find_if(aliases_.begin(), aliases_.end(), [&](const FolderAlias& a) {
+      return name.size() > a.alias.size() &&
+             equalsIgnoringCase(name.substr(0, a.alias.size()), a.alias);
+    });
+    if (alias == aliases_.end()) break;
+    buffer = alias->folder + std::string(name.substr(alias->alias.size()));
+    name = buffer;
+  }
+  return name;
+}
+
 ShipCheckContext::FileLineChange ShipCheckContext::count(std::string_view line, int by) {
   FileLineChange change;
-  std::string buffer;
-  const std::string_view name = installedName(line, buffer);
+  std::string buffer, listed;
+  const std::string_view name = listedName(installedName(line, buffer), listed);
   if (name.empty()) return change;  // the file leaves it out, or it names nothing
   Known& known = entry(name, true);
   const bool before = known.installedBy > 0, twiceBefore = known.installedBy > 1;
@@ -279,8 +297,8 @@ ShipCheckContext::FileLineChange ShipCheckContext::removeFileLine(std::string_vi
 }
 
 ShipCheckContext::Known ShipCheckContext::about(std::string_view nameOrLine) const {
-  std::string buffer;
-  const std::string_view key = nameKey(nameOrLine, buffer);
+  std::string buffer, listed;
+  const std::string_view key = listedName(nameKey(nameOrLine, buffer), listed);
   if (key.empty()) return {};
   const std::uint32_t slot = slots_[slotOf(key, nameHash(key))];
   return slot != 0 ? entries_[slot - 1].known : Known{};

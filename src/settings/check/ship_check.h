@@ -27,6 +27,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/platform/folder_scan.h"
 #include "settings/record/install_settings.h"
 
 namespace velquin {
@@ -53,9 +54,12 @@ struct Finding {
 class ShipCheckContext {
  public:
   // `folderFiles`: the folder scan's lines (every file of the distribution
-  // folder, relative, with backslashes, Shift-JIS); `fileLines`: MemoFiles.
+  // folder, relative, with backslashes, Shift-JIS); `fileLines`: MemoFiles;
+  // `aliases`: the scan's folders reached again through links, whose files
+  // are named either way.
   ShipCheckContext(std::vector<std::string> folderFiles, std::string_view iniFileName,
-                   const std::vector<std::string>& fileLines);
+                   const std::vector<std::string>& fileLines,
+                   std::vector<FolderAlias> aliases = {});
   // It holds views of its own strings.
   ShipCheckContext(const ShipCheckContext&) = delete;
   ShipCheckContext& operator=(const ShipCheckContext&) = delete;
@@ -117,8 +121,12 @@ class ShipCheckContext {
   // Forgets `key` when nothing is known of it any more.
   void forgetIfUnknown(std::string_view key);
   FileLineChange count(std::string_view line, int by);
+  // The name under which the folder scan lists the file that `name` reaches
+  // through the aliases (`buffer` may hold it).
+  std::string_view listedName(std::string_view name, std::string& buffer) const;
 
   std::vector<std::string> folder_;
+  std::vector<FolderAlias> aliases_;
   std::string engine_;
   std::string ini_;
   std::vector<Entry> entries_;

@@ -51,7 +51,8 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
                       reader.readItems(files, itemsRead(reader.readKeys(files), Section::Files)));
   }
   Checker checker(settings);
-  checker.setFolderFiles(scanFolder(path.parent_path()).lines, *iniFileName);
+  FolderScan scan = scanFolder(path.parent_path());
+  checker.setFolderFiles(std::move(scan.lines), *iniFileName, std::move(scan.aliases));
 
   std::vector<FileFinding> findings = checkFileForm(bytes, text.conversion.encoding);
   for (FileFinding& f : checkFileEntries(reader, engineFile, *iniFileName))
