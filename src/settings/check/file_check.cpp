@@ -120,13 +120,18 @@ struct SectionCheck {
   const SettingsFileReader& reader;
   const SettingsFileReader::SectionAt& at;
   std::vector<FileFinding>& out;
+  std::vector<SettingsFileReader::EntryAt> entries;
+
+  SectionCheck(const SettingsFileReader& r, const SettingsFileReader::SectionAt& a,
+               std::vector<FileFinding>& o)
+      : reader(r), at(a), out(o), entries(r.entries(a.name)) {}
 
   void add(std::size_t line, Weight weight, std::string key, std::string text) const {
     out.push_back({line, weight, shown(at.name), std::move(key), std::move(text)});
   }
 
   void keysAndCodes(Section section) const {
-    for (const SettingsFileReader::EntryAt& e : reader.entries(at.name)) {
+    for (const SettingsFileReader::EntryAt& e : entries) {
       if (isNumbered(section) && itemNumber(e.key)) continue;
       const FieldInfo* field = knownKey(section, e.key);
       if (!field) {
@@ -144,11 +149,7 @@ struct SectionCheck {
   }
 
   void numbering(Section section) const {
-    const std::vector<SettingsFileReader::EntryAt> entries = reader.entries(at.name);
-    std::vector<std::string> keys;
-    keys.reserve(entries.size());
-    for (const auto& e : entries) keys.emplace_back(e.key);
-    const std::size_t read = itemsRead(keys, section);
+    const std::size_t read = itemsRead(reader, at.name, section);
     std::vector<bool> present(read + 1);
     std::vector<std::string> hidden;
     std::size_t firstHiddenLine = 0;
@@ -208,7 +209,7 @@ std::vector<FileFinding> checkFileEntries(const SettingsFileReader& reader,
                                           std::string_view engineFile, std::string_view iniFile) {
   std::vector<FileFinding> out;
   for (const SettingsFileReader::SectionAt& at : reader.sections()) {
-    const SectionCheck check{reader, at, out};
+    const SectionCheck check(reader, at, out);
     const SectionInfo* known = knownSection(at.name);
     if (!known) {
       std::vector<std::string_view> names;
@@ -231,7 +232,7 @@ std::vector<FileFinding> checkFileEntries(const SettingsFileReader& reader,
 bool filesEndInAddedEntries(const SettingsFileReader& reader, std::string_view engineFile,
                             std::string_view iniFile) {
   const std::string_view files = kSections[static_cast<std::size_t>(Section::Files)].name;
-  const std::size_t read = itemsRead(reader.readKeys(files), Section::Files);
+  const std::size_t read = itemsRead(reader, files, Section::Files);
   if (read < kEntriesAddedToFiles) return false;
   const std::string engine = reader.readText(files, itemKey(read - 1));
   const std::string ini = reader.readText(files, itemKey(read));

@@ -121,10 +121,11 @@ void checkFileEntry(const ShipCheckContext& c, std::string_view raw, const Place
     }
     at.error(messages::ship::badOverwriteMode(shown(*mode)));
   }
-  if (isRelative(name) && !c.inFolder(name)) at.error(messages::ship::notInFolder(shown(name)));
+  const ShipCheckContext::Known known = c.about(name);  // one look-up tells both
+  if (isRelative(name) && !known.inFolder) at.error(messages::ship::notInFolder(shown(name)));
   if (equalsIgnoringCase(name, c.engineFile()) || equalsIgnoringCase(name, c.iniFile()))
     at.warning(messages::ship::kAddedByTheTool);
-  if (!name.empty() && c.about(name).installedBy > 1) at.warning(messages::ship::kListedTwice);
+  if (known.installedBy > 1) at.warning(messages::ship::kListedTwice);
 }
 
 // Shortcuts: name, file, parameters, icon file, icon number.

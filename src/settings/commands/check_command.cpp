@@ -48,7 +48,7 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
   if (!filesEndInAddedEntries(reader, engineFile, *iniFileName)) {
     const std::string_view files = kSections[static_cast<std::size_t>(Section::Files)].name;
     settings.setLines(ListField::MemoFiles,
-                      reader.readItems(files, itemsRead(reader.readKeys(files), Section::Files)));
+                      reader.readItems(files, itemsRead(reader, files, Section::Files)));
   }
   Checker checker(settings);
   FolderScan scan = scanFolder(path.parent_path());

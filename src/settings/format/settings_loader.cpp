@@ -13,18 +13,20 @@ namespace {
 struct SectionReading {
   const SettingsFileReader& reader;
   std::string_view name;
-  std::vector<std::string> keys;
+  std::size_t read;  // itemsRead
   // The last entry is the uninstall shortcut that Create adds for CheckBox1
   // (the application's name followed by "のアンインストール"): that entry is
   // the check box, not a shortcut of the author's.
   bool endsInUninstallShortcut = false;
 
   SectionReading(const InstallSettings& s, const SettingsFileReader& r, const SectionInfo& section)
-      : reader(r), name(section.name), keys(r.readKeys(section.name)) {
-    if (section.section != fieldInfo(CheckField::CheckBox1).section || keys.empty()) return;
+      : reader(r), name(section.name), read(itemsRead(r, section.name, section.section)) {
+    if (section.section != fieldInfo(CheckField::CheckBox1).section) return;
+    const std::vector<SettingsFileReader::EntryAt> entries = r.entries(name);
+    if (entries.empty()) return;
     // EditName is loaded before: [Application] comes first.
     const std::string marker = s.text(TextField::EditName) + std::string(kUninstallShortcutSuffix);
-    endsInUninstallShortcut = sjis::containsAtCharBoundary(r.readText(name, keys.back()), marker);
+    endsInUninstallShortcut = sjis::containsAtCharBoundary(entries.back().value, marker);
   }
 };
 
@@ -34,13 +36,13 @@ struct SectionReading {
 void loadShortcuts(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
   const SettingsFileReader& r = sec.reader;
   if (r.readText(sec.name, std::string(kItemKey) + "1").empty()) return;
-  std::size_t count = itemsRead(sec.keys, info.section);
+  std::size_t count = sec.read;
   if (sec.endsInUninstallShortcut && count > 0) --count;
   s.setLines(info.field.list(), r.readItems(sec.name, count));
 }
 
 void loadList(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
-  const std::size_t read = itemsRead(sec.keys, info.section);
+  const std::size_t read = sec.read;
   if (info.section == Section::Files) {
     // [Files] ends in the entries that Create adds after the author's lines;
     // they are not the author's and are left out. The list is replaced in
@@ -66,14 +68,13 @@ void loadChoice(InstallSettings& s, const SectionReading& sec, const FieldInfo& 
 
 }  // namespace
 
-std::size_t itemsRead(const std::vector<std::string>& keys, Section section) {
+std::size_t itemsRead(const SettingsFileReader& reader, std::string_view name, Section section) {
+  const std::size_t keys = reader.keyCount(name);
   const bool shortcuts =
       section == Section::Group || section == Section::Startup || section == Section::Desktop;
-  if (!shortcuts) return keys.size();
-  const std::string first = std::string(kItemKey) + "1";
-  for (std::size_t p = 0; p < keys.size(); ++p)
-    if (SettingsFileReader::sameName(keys[p], first)) return keys.size() - p;
-  return 0;
+  if (!shortcuts) return keys;
+  const std::optional<std::size_t> first = reader.keyIndex(name, std::string(kItemKey) + "1");
+  return first ? keys - *first : 0;
 }
 
 FileConversion loadSettingsFile(InstallSettings& settings, const std::filesystem::path& path) {
