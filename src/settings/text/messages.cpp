@@ -15,6 +15,15 @@ std::string cannotCreate(std::string_view pathUtf8) {
   return "ファイル " + std::string(pathUtf8) + " を作成できません";
 }
 
+std::string createdWithErrors(const std::vector<std::string>& firstErrors, std::size_t total) {
+  std::string text = "作成したiniファイルには、インストール時に問題となるエラーが " +
+                     std::to_string(total) + " 件あります。";
+  const std::size_t shown = std::min({firstErrors.size(), total, kMaxErrorsShown});
+  for (std::size_t i = 0; i < shown; ++i) text += "\n" + firstErrors[i];
+  if (total > shown) text += "\n…ほか " + std::to_string(total - shown) + " 件";
+  return text + "\n「詳細設定」で確認してください。";
+}
+
 std::string programNotFound(std::string_view path) {
   return "ファイル「" + std::string(path) + "」が見つかりません。";
 }

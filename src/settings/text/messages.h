@@ -41,6 +41,11 @@ std::string dropOutside(std::string_view pathUtf8, std::string_view distDirUtf8)
 std::string created(std::string_view iniFileNameUtf8);
 // "ファイル PATH を作成できません"
 std::string cannotCreate(std::string_view pathUtf8);
+// The errors the check finds in the settings file Create has just written:
+// how many, the first of them one a line (each as given: where it stands and
+// its text), then how many more of `total` there were.
+inline constexpr std::size_t kMaxErrorsShown = 5;
+std::string createdWithErrors(const std::vector<std::string>& firstErrorsUtf8, std::size_t total);
 // The files that the folder scan left out of the list, one a line: at most
 // `kMaxNamesShown`, then how many more there were.
 inline constexpr std::size_t kMaxNamesShown = 20;

@@ -60,7 +60,7 @@ void TForm1::settingsSavedChanged() { showSaved(); }
 
 void TForm1::showSaved() { setWindowModified(!settings_.settingsSaved()); }
 
-void TForm1::ButtonSakuseiClick() { runCreateCommand(settings_, prompts_); }
+void TForm1::ButtonSakuseiClick() { runCreateCommand(settings_, prompts_, &checker_); }
 
 void TForm1::ButtonSanshoClick() { runBrowseCommand(settings_, prompts_); }
 
