@@ -78,6 +78,14 @@ class Checker : private SettingsListener {
   // Errors and warnings of a field, its lines and its own finding included.
   FindingCounts counts(FieldRef field) const;
 
+  // The folder's files that the file list does not install (the first
+  // `limit` of them), as the list's own warning names them; none before the
+  // checker has the folder's files.
+  std::vector<std::string> unlistedFiles(std::size_t limit = SIZE_MAX) const {
+    ensureChecked();
+    return context_ ? context_->unlistedFiles(limit) : std::vector<std::string>();
+  }
+
   // Every finding in the order of the file: section by section, and in each
   // the fields in the order of their entries, the lines of a list in order
   // with their index and Item number; the unlisted files close [Files].
