@@ -101,6 +101,10 @@ inline constexpr std::string_view kInQuotes =
 // a line: at most `kMaxNamesShown` of the first names given, then how many
 // more of `total` there were.
 std::string notListed(const std::vector<std::string>& firstNamesUtf8, std::size_t total);
+// The file list's fix for them: the action, and how to reach it.
+inline constexpr std::string_view kAddUnlisted = "一覧にないファイルを追加";
+inline constexpr std::string_view kAddUnlistedHow =
+    "右クリックのメニューの「一覧にないファイルを追加」で、一覧に追加できます。";
 
 // The settings file as it stands: its form, and entries the engine does not
 // read as the author meant. Names are UTF-8; `meant` is the known name a

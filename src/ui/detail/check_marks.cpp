@@ -208,9 +208,16 @@ QString CheckMarks::tabTip(int page) const {
   QString own;
   for (const Memo& m : memos_)
     if (m.page == page)
-      if (const auto found = checker_.listFindings(m.list); !found.empty())
-        own = QLatin1Char('\n') + tipOf(found);
+      if (QString tip = listTip(m.list); !tip.isEmpty()) own = QLatin1Char('\n') + tip;
   return fromUtf8(messages::ship::counts(errors, warnings)) + own;
+}
+
+// The list's own findings; with the folder's files it lacks, how to add them.
+QString CheckMarks::listTip(ListField list) const {
+  QString tip = tipOf(checker_.listFindings(list));
+  if (list == ListField::MemoFiles && !checker_.unlistedFiles(1).empty())
+    tip += u'\n' + fromUtf8(messages::ship::kAddUnlistedHow);
+  return tip;
 }
 
 bool CheckMarks::eventFilter(QObject* watched, QEvent* event) {
@@ -241,7 +248,7 @@ bool CheckMarks::eventFilter(QObject* watched, QEvent* event) {
     const auto i = static_cast<std::size_t>(block.blockNumber());
     if (help->pos().y() >= top && help->pos().y() <= bottom)
       tip = tipOf(checker_.findingsOf(m->list, i));
-    if (tip.isEmpty()) tip = tipOf(checker_.listFindings(m->list));
+    if (tip.isEmpty()) tip = listTip(m->list);
   }
   if (tip.isEmpty()) return false;  // the control's own hint, if it has one
   QToolTip::showText(help->globalPos(), tip, static_cast<QWidget*>(watched));

@@ -3,8 +3,10 @@
 // as the author types.
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
@@ -105,7 +107,8 @@ TEST_F(CheckMarksTest, FileLineMarkComesAndGoesAsTheAuthorTypes) {
   EXPECT_EQ(marks(), (std::map<int, bool>{{1, true}}));
   EXPECT_EQ(lineTip(1), tip(Weight::Error, ship::notInFolder("b.txtx")));
   // Away from a marked line, and on the tab: the list as a whole.
-  const QString unlisted = tip(Weight::Warning, ship::notListed({"b.txt"}, 1));
+  const QString unlisted = tip(Weight::Warning, ship::notListed({"b.txt"}, 1)) + u'\n' +
+                           QString::fromUtf8(ship::kAddUnlistedHow);
   EXPECT_EQ(lineTip(0), unlisted);
   EXPECT_EQ(tabColour(0), QColor(Qt::red));
   EXPECT_EQ(tabTip(0), QString::fromUtf8(ship::counts(1, 1)) + u'\n' + unlisted);
@@ -151,6 +154,35 @@ TEST_F(CheckMarksTest, SingleLineFieldShowsItsFindingsAndItsTab) {
   EXPECT_FALSE(marker->isVisible());
   EXPECT_EQ(tabColour(page), QColor());
   EXPECT_EQ(marks(), (std::map<int, bool>{{3, true}}));  // not in the folder
+}
+
+// The file list's context menu offers to add the folder's files it lacks,
+// while there are any; they come in one step, which undo takes back.
+TEST_F(CheckMarksTest, FileListMenuAddsTheUnlistedFiles) {
+  const auto menuAction = [this] {
+    const QPoint at(4, 4);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, memo->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(memo->viewport(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QAction* add = nullptr;
+    if (menu)
+      for (QAction* a : menu->actions())
+        if (a->text() == QString::fromUtf8(ship::kAddUnlisted)) add = a;
+    EXPECT_NE(add, nullptr);
+    if (menu) menu->close();
+    return add;
+  };
+  settings.setLines(ListField::MemoFiles, {"a.txt"});
+  EXPECT_FALSE(menuAction()->isEnabled());  // before Details gives the folder
+  giveFolder();
+  QAction* add = menuAction();
+  EXPECT_TRUE(add->isEnabled());
+  add->trigger();
+  EXPECT_EQ(memo->toPlainText(), u"a.txt\nb.txt\ndoc\\c.txt\n"_s);
+  EXPECT_FALSE(menuAction()->isEnabled());
+  QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), std::vector<std::string>{"a.txt"});
+  EXPECT_TRUE(menuAction()->isEnabled());
 }
 
 }  // namespace
