@@ -425,6 +425,19 @@ void FieldBinder::BoundMemo::showLines(const LinesChange& change) {
   const std::vector<std::string>& lines = settings().lines(change.list);
   QTextDocument* doc = memo_->document();
   const std::size_t end = change.first + change.removed.size();
+  const bool appended = change.removed.empty() && end == lines.size() - change.added;
+  if (appended && end > 0 && !lastBlockEmpty_) {
+    // Lines added after a last line whose break the author took away: the
+    // break and the lines, as one edit the author can undo.
+    QTextCursor cursor(doc);
+    cursor.movePosition(QTextCursor::End);
+    const std::vector<std::string> added(lines.begin() + long(end), lines.end());
+    transit([&] { cursor.insertText(u'\n' + fromSjis(joinLines(added, "\n"))); });
+    lastBlockEmpty_ = true;
+    memo_->setTextCursor(cursor);
+    memo_->ensureCursorVisible();
+    return;
+  }
   // The whole list (loading, the reset), or a stretch that ends the last
   // line where the author took its break away: shown anew.
   if ((change.first == 0 && change.added == lines.size()) ||
@@ -435,7 +448,7 @@ void FieldBinder::BoundMemo::showLines(const LinesChange& change) {
   QTextCursor cursor(doc->findBlockByNumber(int(change.first)));
   cursor.setPosition(doc->findBlockByNumber(int(end)).position(), QTextCursor::KeepAnchor);
   transit([&] { cursor.insertText(fromSjis(joinLines(added, "\n"))); });
-  if (change.removed.empty() && end == lines.size() - change.added) {
+  if (appended) {
     // Lines added at the end (a drop) come into view.
     memo_->setTextCursor(cursor);
     memo_->ensureCursorVisible();

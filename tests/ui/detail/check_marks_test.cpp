@@ -157,7 +157,8 @@ TEST_F(CheckMarksTest, SingleLineFieldShowsItsFindingsAndItsTab) {
 }
 
 // The file list's context menu offers to add the folder's files it lacks,
-// while there are any; they come in one step, which undo takes back.
+// while there are any; they come in one step, which undo takes back (also
+// where the author took the last line's break away).
 TEST_F(CheckMarksTest, FileListMenuAddsTheUnlistedFiles) {
   const auto menuAction = [this] {
     const QPoint at(4, 4);
@@ -173,6 +174,8 @@ TEST_F(CheckMarksTest, FileListMenuAddsTheUnlistedFiles) {
     return add;
   };
   settings.setLines(ListField::MemoFiles, {"a.txt"});
+  memo->moveCursor(QTextCursor::End);
+  QTest::keyClick(memo, Qt::Key_Backspace);
   EXPECT_FALSE(menuAction()->isEnabled());  // before Details gives the folder
   giveFolder();
   QAction* add = menuAction();
@@ -181,6 +184,7 @@ TEST_F(CheckMarksTest, FileListMenuAddsTheUnlistedFiles) {
   EXPECT_EQ(memo->toPlainText(), u"a.txt\nb.txt\ndoc\\c.txt\n"_s);
   EXPECT_FALSE(menuAction()->isEnabled());
   QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(memo->toPlainText(), u"a.txt"_s);
   EXPECT_EQ(settings.lines(ListField::MemoFiles), std::vector<std::string>{"a.txt"});
   EXPECT_TRUE(menuAction()->isEnabled());
 }
