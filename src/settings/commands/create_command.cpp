@@ -32,7 +32,10 @@ void reportErrors(const Checker& checker, UserPrompts& prompts) {
   std::vector<std::string> first;
   std::size_t errors = 0;
   for (const Finding& f : checker.findings()) {
-    if (f.weight != Weight::Error) continue;
+    // The entry of the engine's file (the list's own finding with an Item
+    // number): Create has just looked for that file itself, and warned.
+    const bool engineEntry = f.field == FieldRef(ListField::MemoFiles) && !f.line && f.item > 0;
+    if (f.weight != Weight::Error || engineEntry) continue;
     if (++errors <= messages::kMaxErrorsShown) first.push_back(placed(f));
   }
   if (errors > 0) prompts.showInformation(messages::createdWithErrors(first, errors));
