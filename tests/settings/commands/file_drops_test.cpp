@@ -109,13 +109,10 @@ TEST_F(FileDrops, UnlistedFilesAreAddedAsADropAddsThem) {
   s.setLines(ListField::MemoFiles, {"README.TXT", "sub\\a.txt"});
   Checker checker(s);
   checker.setFolderFiles(scanFolder(dir.path()).lines, "Rivo.ini");
-  const Lines expected = drop({dir.path()}).lines;
-  ASSERT_EQ(expected.size(), 4u);  // app.exe and three under sub
-  EXPECT_EQ(runAddUnlistedFilesCommand(s, checker), 4u);
-  Lines now{"README.TXT", "sub\\a.txt"};
-  now.insert(now.end(), expected.begin(), expected.end());
+  Lines now = s.lines(ListField::MemoFiles);
+  for (const std::string& l : drop({dir.path()}).lines) now.push_back(l);
+  EXPECT_EQ(runAddUnlistedFilesCommand(s, checker), 4u);  // app.exe and three under sub
   EXPECT_EQ(s.lines(ListField::MemoFiles), now);
-  EXPECT_TRUE(checker.unlistedFiles().empty());
   EXPECT_EQ(runAddUnlistedFilesCommand(s, checker), 0u);
 }
 

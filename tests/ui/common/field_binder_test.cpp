@@ -193,16 +193,12 @@ TEST_F(FieldBinderTest, MenuPasteIntoALineEditUndoesAlone) {
   window.show();
   test::typeText(edit, QStringLiteral("ab"));
   QGuiApplication::clipboard()->setText(QStringLiteral("c\r\nd"));
-  const QPoint at(2, 2);
-  QContextMenuEvent event(QContextMenuEvent::Mouse, at, edit->mapToGlobal(at));
+  QContextMenuEvent event(QContextMenuEvent::Keyboard, {2, 2}, edit->mapToGlobal(QPoint(2, 2)));
   QApplication::sendEvent(edit, &event);
   auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
   ASSERT_NE(menu, nullptr);
-  QAction* paste = nullptr;
   for (QAction* a : menu->actions())
-    if (a->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"))) paste = a;
-  ASSERT_NE(paste, nullptr);
-  paste->trigger();
+    if (a->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"))) a->trigger();
   menu->close();
   EXPECT_EQ(edit->text(), QStringLiteral("abcd"));
   QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
