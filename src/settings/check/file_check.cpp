@@ -120,24 +120,20 @@ struct SectionCheck {
   const SettingsFileReader& reader;
   const SettingsFileReader::SectionAt& at;
   std::vector<FileFinding>& out;
-  std::vector<SettingsFileReader::EntryAt> entries;
-
-  SectionCheck(const SettingsFileReader& r, const SettingsFileReader::SectionAt& a,
-               std::vector<FileFinding>& o)
-      : reader(r), at(a), out(o), entries(r.entries(a.name)) {}
 
   void add(std::size_t line, Weight weight, std::string key, std::string text) const {
     out.push_back({line, weight, shown(at.name), std::move(key), std::move(text)});
   }
 
   void keysAndCodes(Section section) const {
-    for (const SettingsFileReader::EntryAt& e : entries) {
-      if (isNumbered(section) && itemNumber(e.key)) continue;
+    const bool numbered = isNumbered(section);
+    reader.forEachEntry(at.name, [&](const SettingsFileReader::EntryAt& e) {
+      if (numbered && itemNumber(e.key)) return;
       const FieldInfo* field = knownKey(section, e.key);
       if (!field) {
         add(e.line, Weight::Warning, shown(e.key),
             ship::unknownKey(shown(e.key), unknownKeyMeant(section, e.key)));
-        continue;
+        return;
       }
       const std::vector<int> codes = codesOf(*field);
       std::int32_t code = 0;
@@ -145,7 +141,7 @@ struct SectionCheck {
                              std::find(codes.begin(), codes.end(), code) == codes.end()))
         add(e.line, Weight::Error, shown(e.key),
             ship::badCode(shown(e.key), shown(e.value), codes));
-    }
+    });
   }
 
   void numbering(Section section) const {
@@ -153,16 +149,16 @@ struct SectionCheck {
     std::vector<bool> present(read + 1);
     std::vector<std::string> hidden;
     std::size_t firstHiddenLine = 0;
-    for (const auto& e : entries) {
+    reader.forEachEntry(at.name, [&](const SettingsFileReader::EntryAt& e) {
       const std::optional<std::size_t> n = itemNumber(e.key);
-      if (!n) continue;
+      if (!n) return;
       if (*n <= read) {
         present[*n] = true;
       } else {
         hidden.push_back(shown(e.key) + " = " + shown(e.value));
         if (firstHiddenLine == 0) firstHiddenLine = e.line;
       }
-    }
+    });
     const std::size_t line = firstHiddenLine != 0 ? firstHiddenLine : at.line;
     if (const auto missing = std::find(present.begin() + 1, present.end(), false);
         missing != present.end()) {
@@ -176,17 +172,18 @@ struct SectionCheck {
 
 }  // namespace
 
-std::vector<FileFinding> checkFileForm(std::string_view bytes, FileEncoding encoding) {
+std::vector<FileFinding> checkFileForm(std::string_view bytes, const FileConversion& conversion) {
   const auto whole = [](std::string_view text, bool resave = true) {
     std::string t(text);
     if (resave) t += "\n" + std::string(ship::kFileResaveAsShiftJis);
     return std::vector<FileFinding>{{0, Weight::Error, {}, {}, std::move(t)}};
   };
-  switch (encoding) {
+  switch (conversion.encoding) {
     case FileEncoding::Utf8: return whole(ship::kFileUtf8);
     case FileEncoding::Utf8WithMark:
-      return whole(std::all_of(bytes.begin() + 3, bytes.end(),
-                               [](char c) { return static_cast<unsigned char>(c) < 0x80; })
+      return whole(conversion.notShiftJis.empty() &&
+                           std::all_of(bytes.begin(), bytes.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; })
                        ? ship::kFileMarkOnly
                        : ship::kFileUtf8WithMark);
     case FileEncoding::Utf16Le:
@@ -209,7 +206,7 @@ std::vector<FileFinding> checkFileEntries(const SettingsFileReader& reader,
                                           std::string_view engineFile, std::string_view iniFile) {
   std::vector<FileFinding> out;
   for (const SettingsFileReader::SectionAt& at : reader.sections()) {
-    const SectionCheck check(reader, at, out);
+    const SectionCheck check{reader, at, out};
     const SectionInfo* known = knownSection(at.name);
     if (!known) {
       std::vector<std::string_view> names;

@@ -40,8 +40,9 @@ struct FileFinding {
   bool operator==(const FileFinding&) const = default;
 };
 
-// The file's form, from its bytes and what reading them found.
-std::vector<FileFinding> checkFileForm(std::string_view fileBytes, FileEncoding encoding);
+// The file's form, from its text in code page 932 (settingsFileText) and
+// what reading it found.
+std::vector<FileFinding> checkFileForm(std::string_view sjisText, const FileConversion& conversion);
 
 // Names, codes, numbering and the end of [Files], in file order.
 // `engineFile` and `iniFile` as ShipCheckContext names them.

@@ -36,8 +36,8 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
   if (!iniFileName || !fileExists(path) || !std::ifstream(path, std::ios::binary))
     return {2, messages::ship::cannotRead(pathToUtf8(path)) + "\n"};
 
-  const std::string bytes = SettingsFileReader::fileBytes(path);
-  SettingsFileText text = settingsFileText(bytes);
+  SettingsFileText text = settingsFileText(SettingsFileReader::fileBytes(path));
+  std::vector<FileFinding> findings = checkFileForm(text.sjis, text.conversion);
   const SettingsFileReader reader = SettingsFileReader::fromBytes(std::move(text.sjis));
   const std::string engineFile = engineFileName(*iniFileName);
 
@@ -54,7 +54,6 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
   FolderScan scan = scanFolder(path.parent_path());
   checker.setFolderFiles(std::move(scan.lines), *iniFileName, std::move(scan.aliases));
 
-  std::vector<FileFinding> findings = checkFileForm(bytes, text.conversion.encoding);
   for (FileFinding& f : checkFileEntries(reader, engineFile, *iniFileName))
     findings.push_back(std::move(f));
   for (const Finding& f : checker.findings()) findings.push_back(placeInFile(f, reader));

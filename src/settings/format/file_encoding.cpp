@@ -104,7 +104,7 @@ SettingsFileText toShiftJis(std::string_view utf8, FileEncoding encoding) {
 
 }  // namespace
 
-SettingsFileText settingsFileText(std::string_view bytes) {
+SettingsFileText settingsFileText(std::string bytes) {
   if (startsWith(bytes, kUtf8Mark))
     return toShiftJis(bytes.substr(kUtf8Mark.size()), FileEncoding::Utf8WithMark);
   if (startsWith(bytes, kUtf16LeMark))
@@ -112,7 +112,7 @@ SettingsFileText settingsFileText(std::string_view bytes) {
   if (startsWith(bytes, kUtf16BeMark))
     return toShiftJis(utf16ToUtf8(bytes.substr(kUtf16BeMark.size()), true), FileEncoding::Utf16Be);
   if (isUtf8BeyondAscii(bytes)) return toShiftJis(bytes, FileEncoding::Utf8);
-  return {std::string(bytes), {}};
+  return {std::move(bytes), {}};
 }
 
 std::string_view encodingName(FileEncoding encoding) {

@@ -43,7 +43,8 @@ struct SettingsFileText {
   FileConversion conversion;
 };
 
-SettingsFileText settingsFileText(std::string_view fileBytes);
+// The bytes are taken, so that a Shift-JIS file's text is never copied.
+SettingsFileText settingsFileText(std::string fileBytes);
 
 // The encoding's name, as messages::settingsFileConverted gives it.
 std::string_view encodingName(FileEncoding encoding);

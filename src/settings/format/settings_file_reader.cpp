@@ -74,11 +74,23 @@ SettingsFileReader::SettingsFileReader(const std::filesystem::path& path)
 }
 
 std::string SettingsFileReader::fileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return {};
-  std::ostringstream all;
-  all << in.rdbuf();  // in blocks, not byte by byte
-  return std::move(all).str();
+  // Read into a string of the file's size, in one go, then whatever more
+  // there is (a file that grows, or one whose size the system cannot tell).
+  std::string bytes;
+  if (const std::streamoff size = in.tellg(); size > 0) {
+    bytes.resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    in.read(bytes.data(), size);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+  } else {
+    in.seekg(0);
+  }
+  std::ostringstream rest;
+  if (in) rest << in.rdbuf();
+  bytes += std::move(rest).str();
+  return bytes;
 }
 
 SettingsFileReader SettingsFileReader::fromBytes(std::string bytes) {

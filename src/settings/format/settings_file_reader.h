@@ -97,6 +97,14 @@ class SettingsFileReader {
   };
   std::vector<SectionAt> sections() const;
   std::vector<EntryAt> entries(std::string_view section) const;
+  // Calls `f(EntryAt)` for each entry of the section, in file order, without
+  // a copy of the list.
+  template <class F>
+  void forEachEntry(std::string_view section, F&& f) const {
+    if (const Section* s = find(section))
+      for (std::size_t i = s->first; i < s->first + s->count; ++i)
+        f(EntryAt{text(entries_[i].key), text(entries_[i].value), entries_[i].line});
+  }
   // The line of the key's entry; 0 when the section or key is missing.
   std::size_t lineOf(std::string_view section, std::string_view key) const;
 

@@ -82,7 +82,7 @@ FileConversion loadSettingsFile(InstallSettings& settings, const std::filesystem
 }
 
 FileConversion loadSettingsBytes(InstallSettings& settings, std::string_view fileBytes) {
-  SettingsFileText text = settingsFileText(fileBytes);
+  SettingsFileText text = settingsFileText(std::string(fileBytes));
   loadSettings(settings, SettingsFileReader::fromBytes(std::move(text.sjis)));
   return std::move(text.conversion);
 }

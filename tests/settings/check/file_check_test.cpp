@@ -61,8 +61,9 @@ TEST(FileCheck, NamesCodesAndNumbering) {
 }
 
 TEST(FileCheck, TheFilesForm) {
-  const auto form = [](std::string_view bytes) {
-    return seen(checkFileForm(bytes, settingsFileText(bytes).conversion.encoding));
+  const auto form = [](std::string bytes) {
+    const SettingsFileText text = settingsFileText(std::move(bytes));
+    return seen(checkFileForm(text.sjis, text.conversion));
   };
   const auto resave = [](std::string_view text) {
     return "0 E [] : " + std::string(text) + "\n" + std::string(m::kFileResaveAsShiftJis);
