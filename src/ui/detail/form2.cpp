@@ -14,6 +14,7 @@
 
 #include "check_marks.h"
 #include "form2_texts.h"
+#include "form_preview.h"
 #include "settings/commands/window_commands.h"
 #include "settings/record/settings_rules.h"
 #include "ui/common/file_drop.h"
@@ -53,6 +54,7 @@ TForm2::TForm2(InstallSettings& settings, UserPrompts& prompts, Checker& checker
     : QDialog(parent),
       settings_(settings),
       prompts_(prompts),
+      checker_(checker),
       binder_(settings, prompts),
       ui_(std::make_unique<Ui::TForm2>()) {
   // A fixed frame with the close box only: no minimise, maximise or help box.
@@ -66,6 +68,7 @@ TForm2::TForm2(InstallSettings& settings, UserPrompts& prompts, Checker& checker
   tabStyle->setParent(tabBar);
   tabBar->setStyle(tabStyle);
   connect(ui_->ButtonOK, &QPushButton::clicked, this, [this] { ButtonOKClick(); });
+  connect(ui_->ButtonPreview, &QPushButton::clicked, this, [this] { ButtonPreviewClick(); });
 
   binder_.bind(this);
   // Files dropped on the file list join it as the folder scan writes them;
@@ -151,5 +154,12 @@ void TForm2::FormShow() {
 
 // Closing keeps everything: the controls are the settings themselves.
 void TForm2::ButtonOKClick() { close(); }
+
+// The file and the installation as they stand, in a window of their own; the
+// record stays as it is.
+void TForm2::ButtonPreviewClick() {
+  TFormPreview preview(settings_, checker_, this);
+  preview.exec();
+}
 
 }  // namespace velquin::ui

@@ -49,12 +49,14 @@ class TForm2 : public QDialog, private SettingsListener {
 
   void FormShow();
   void ButtonOKClick();
+  void ButtonPreviewClick();
 
   void collectDependents();
   void applyEnablingRules();
 
   InstallSettings& settings_;
   UserPrompts& prompts_;
+  Checker& checker_;
   FieldBinder binder_;
   std::vector<std::pair<FieldRef, QList<QWidget*>>> dependents_;
   // The controls of form2.ui.
