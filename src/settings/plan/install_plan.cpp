@@ -544,7 +544,8 @@ InstallPlan makeInstallPlan(const InstallSettings& settings, std::string_view in
     if (PlanItem* place = itemOf(plan.groups, f)) {
       place->findings.push_back(f);
     } else {
-      PlanItem item{std::string(fieldName(f.field))};
+      const std::string_view caption = fieldCaption(f.field);
+      PlanItem item{std::string(caption.empty() ? fieldName(f.field) : caption)};
       item.source =
           f.item > 0 ? itemSource(fieldInfo(f.field).section, f.item) : fieldSource(f.field);
       item.findings.push_back(f);
