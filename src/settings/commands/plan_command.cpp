@@ -23,7 +23,7 @@ PlanCommandResult runPlanCommand(const std::filesystem::path& given) {
   loadSettingsFile(settings, path);
   const PlanFolder folder = readPlanFolder(path.parent_path());
   Checker checker(settings);
-  checker.setFolderFiles(folder.files, *iniFileName);
+  checker.setFolderFiles(folder.files, *iniFileName, folder.aliases);
   return {0, planText(makeInstallPlan(settings, *iniFileName, folder, checker.findings()))};
 }
 

@@ -523,7 +523,9 @@ void addItem(std::string& out, const PlanItem& item, std::size_t depth) {
 
 PlanFolder readPlanFolder(const std::filesystem::path& distDir) {
   PlanFolder folder;
-  folder.files = scanFolder(distDir).lines;
+  FolderScan scan = scanFolder(distDir);
+  folder.files = std::move(scan.lines);
+  folder.aliases = std::move(scan.aliases);
   folder.sizeOf = [distDir](std::string_view file) -> std::optional<std::uintmax_t> {
     std::optional<std::string> utf8 = sjis::decode(file);
     if (!utf8) return std::nullopt;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "settings/check/ship_check.h"
+#include "settings/platform/folder_scan.h"
 #include "settings/record/install_settings.h"
 
 namespace velquin {
@@ -53,6 +54,7 @@ struct InstallPlan {
 // only of the files that the plan needs.
 struct PlanFolder {
   std::vector<std::string> files;
+  std::vector<FolderAlias> aliases;  // for the check (folder_scan.h)
   std::function<std::optional<std::uintmax_t>(std::string_view file)> sizeOf;
 };
 

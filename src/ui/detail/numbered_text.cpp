@@ -26,6 +26,7 @@ class NumberedText::Margin : public QWidget {
 
 NumberedText::NumberedText(QWidget* parent) : QPlainTextEdit(parent), margin_(new Margin(this)) {
   setReadOnly(true);
+  setTabChangesFocus(true);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   connect(this, &QPlainTextEdit::blockCountChanged, this,
