@@ -142,7 +142,13 @@ void TFormPreview::showPlan(const InstallSettings& settings, const std::string& 
   header->setStretchLastSection(false);
   header->setSectionResizeMode(0, QHeaderView::Interactive);
   header->resizeSection(0, fontMetrics().averageCharWidth() * 36);
-  for (int column : {2, 3}) header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  // Sizes and entries take the width of their longest text, measured on the
+  // texts rather than on every row of a long list.
+  const int margin = 4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
+  header->resizeSection(2,
+                        fontMetrics().horizontalAdvance(fromUtf8(sizeText(9999999999))) + margin);
+  header->resizeSection(
+      3, fontMetrics().horizontalAdvance(QStringLiteral("[Install] IsFileDelAfterInst")) + margin);
   header->setSectionResizeMode(1, QHeaderView::Stretch);
   tree->setTextElideMode(Qt::ElideNone);
   tree->setItemDelegate(new WrappingDelegate(tree));
