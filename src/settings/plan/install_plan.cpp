@@ -200,7 +200,9 @@ class PlanMaker {
     }
     const std::string_view dir = engineValue(s_.text(T::EditInstallDir));
     std::string where;
-    const bool plain = dir.find_first_of("\\/:%") == std::string_view::npos && !dir.empty();
+    // A backslash may be the second byte of a character (ソ is 83 5C).
+    const bool plain = !dir.empty() && dir.find_first_of("/:%") == std::string_view::npos &&
+                       !sjis::containsAtCharBoundary(dir, "\\");
     const bool atRoot = !dir.empty() && dir.front() == '\\' && dir.size() > 1 &&
                         dir.find_first_of(":%/", 1) == std::string_view::npos && dir[1] != '\\';
     if (plain) {

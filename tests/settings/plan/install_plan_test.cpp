@@ -63,6 +63,9 @@ TEST(InstallPlan, SaysWhatTheMeaningsSayAndNoMore) {
        "初期値：指定なし：インストール先を指定しない方のダイアログを表示し、インストール先はユーザ"
        "ー"
        "が選びます"},
+      {"ソフト", "",
+       "  初期値：〈Program Files〉\\ソフト（例：C:\\Program Files\\ソフト）  ← [Install] "
+       "InstallDir"},
       {"\\Tessaly", "",
        "  初期値：〈システムドライブのルート〉\\Tessaly（例：C:\\Tessaly）  ← [Install] "
        "InstallDir"},
