@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
       return 0;
     case velquin::app::CommandLine::Action::Check:
       return velquin::app::runCheckFromCommandLine(commandLine.checkPath);
+    case velquin::app::CommandLine::Action::Plan:
+      return velquin::app::runPlanFromCommandLine(commandLine.checkPath);
     case velquin::app::CommandLine::Action::Misused:
       velquin::app::printText(velquin::app::usageText(), true);
       return 2;

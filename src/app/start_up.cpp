@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "settings/commands/check_command.h"
+#include "settings/commands/plan_command.h"
 #include "settings/commands/window_commands.h"
 #include "settings/platform/paths.h"
 #include "settings/record/install_settings.h"
@@ -53,19 +54,26 @@ CommandLine readCommandLine(int argc, char** argv) {
     if (argc != 3) return {CommandLine::Action::Misused, {}};
     return {CommandLine::Action::Check, argumentPath(argc, argv, 2)};
   }
+  if (argc >= 2 && std::string_view(argv[1]) == "--plan") {
+    if (argc != 3) return {CommandLine::Action::Misused, {}};
+    return {CommandLine::Action::Plan, argumentPath(argc, argv, 2)};
+  }
   return {};
 }
 
 std::string usageText() {
   return "使い方: velquin [配布プログラム.exe]\n"
          "        velquin --check 設定ファイル|配布プログラム.exe\n"
+         "        velquin --plan 設定ファイル|配布プログラム.exe\n"
          "Rivo インストーラの設定ファイルを作成します。配布プログラムを指定すると、"
          "そのプログラムを選んだ状態で起動します。\n"
          "  --help     この説明を表示して終了します\n"
          "  --version  バージョンを表示して終了します\n"
          "  --check    設定ファイル（配布プログラムを指定したときは同じフォルダの Rivo.ini）を"
          "配布フォルダと照らし合わせて検査し、見つかった問題を表示して終了します。"
-         "終了コードはエラーがあれば 1、なければ 0、設定ファイルを読み込めなければ 2 です\n";
+         "終了コードはエラーがあれば 1、なければ 0、設定ファイルを読み込めなければ 2 です\n"
+         "  --plan     設定ファイルのとおりにインストールしたときの内容（インストール先、ファイル、"
+         "ショートカット、アンインストール）を表示して終了します\n";
 }
 
 std::string versionText() { return "Velquin " VELQUIN_VERSION "\n"; }
@@ -93,6 +101,12 @@ void printText(const std::string& utf8, bool toErrorOutput) {
 int runCheckFromCommandLine(const std::filesystem::path& path) {
   const CheckCommandResult result = runCheckCommand(path);
   printText(result.text, result.exitCode == 2);
+  return result.exitCode;
+}
+
+int runPlanFromCommandLine(const std::filesystem::path& path) {
+  const PlanCommandResult result = runPlanCommand(path);
+  printText(result.text, result.exitCode != 0);
   return result.exitCode;
 }
 

@@ -12,6 +12,8 @@
 //   velquin --version      print the version and end
 //   velquin --check PATH   check a settings file (or the one beside a program)
 //                          before shipping, print the findings and end
+//   velquin --plan PATH    print what the installation of that settings file
+//                          will do, and end
 
 #include <QStringList>
 #include <filesystem>
@@ -28,10 +30,10 @@ class UserPrompts;
 namespace velquin::app {
 
 struct CommandLine {
-  // Misused: --check without its one path.
-  enum class Action { Run, PrintHelp, PrintVersion, Check, Misused };
+  // Misused: --check or --plan without its one path.
+  enum class Action { Run, PrintHelp, PrintVersion, Check, Plan, Misused };
   Action action = Action::Run;
-  std::filesystem::path checkPath;  // for Check: the settings file or the program
+  std::filesystem::path checkPath;  // for Check and Plan: the settings file or the program
 };
 
 // Reads the arguments (argv[0] is the program's own name) before any window
@@ -53,6 +55,10 @@ void printText(const std::string& utf8, bool toErrorOutput = false);
 // and gives the exit code: 0 without errors, 1 with errors, 2 when the
 // settings file cannot be read.
 int runCheckFromCommandLine(const std::filesystem::path& path);
+
+// `velquin --plan PATH`: prints the plan (runPlanCommand) and gives the exit
+// code: 0, or 2 when the settings file cannot be read.
+int runPlanFromCommandLine(const std::filesystem::path& path);
 
 // Chooses the program named on the command line (the arguments that are not
 // Qt's, without the program's own name): one existing .exe file becomes

@@ -16,6 +16,7 @@
 
 #include "check_marks.h"
 #include "form2_texts.h"
+#include "form_preview.h"
 #include "settings/commands/window_commands.h"
 #include "settings/record/settings_rules.h"
 #include "settings/text/messages.h"
@@ -70,6 +71,7 @@ TForm2::TForm2(InstallSettings& settings, UserPrompts& prompts, Checker& checker
   tabStyle->setParent(tabBar);
   tabBar->setStyle(tabStyle);
   connect(ui_->ButtonOK, &QPushButton::clicked, this, [this] { ButtonOKClick(); });
+  connect(ui_->ButtonPreview, &QPushButton::clicked, this, [this] { ButtonPreviewClick(); });
 
   binder_.bind(this);
   // Files dropped on the file list join it as the folder scan writes them;
@@ -173,5 +175,12 @@ void TForm2::FormShow() {
 
 // Closing keeps everything: the controls are the settings themselves.
 void TForm2::ButtonOKClick() { close(); }
+
+// The file and the installation as they stand, in a window of their own; the
+// record stays as it is.
+void TForm2::ButtonPreviewClick() {
+  TFormPreview preview(settings_, checker_, this);
+  preview.exec();
+}
 
 }  // namespace velquin::ui

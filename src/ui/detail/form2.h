@@ -55,6 +55,7 @@ class TForm2 : public QDialog, private SettingsListener {
 
   void FormShow();
   void ButtonOKClick();
+  void ButtonPreviewClick();
 
   void collectDependents();
   void applyEnablingRules();

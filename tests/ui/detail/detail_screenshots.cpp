@@ -1,7 +1,8 @@
 // Writes a picture of each page of the detailed-settings dialog, as it
 // stands at start-up, for the README: detail-1.png ... detail-6.png; and
 // detail-marks.png, the file page marking what the check before shipping
-// finds in a small list, with the tooltip of a marked line.
+// finds in a small list, with the tooltip of a marked line; preview-file.png
+// and preview-plan.png, the two pages of プレビュー for the worked example.
 //
 //   velquin_detail_screenshots <folder>
 //
@@ -13,11 +14,59 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolTip>
 #include <cstdio>
+#include <fstream>
 
+#include "settings/format/settings_loader.h"
+#include "settings/platform/folder_scan.h"
+#include "settings/platform/paths.h"
 #include "ui/detail/form2.h"
+#include "ui/detail/form_preview.h"
+
+namespace {
+
+bool save(const QPixmap& picture, const QDir& folder, const QString& name) {
+  const QString file = folder.filePath(name);
+  if (picture.save(file)) return true;
+  std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+  return false;
+}
+
+// The worked example's distribution folder, its settings loaded, and both
+// pages of the preview.
+bool previewWorkedExample(const QDir& folder) {
+  QTemporaryDir dist;
+  QDir(dist.path()).mkdir(QStringLiteral("help"));
+  for (const auto& [name, size] : {std::pair{"Tessaly.exe", 1843200},
+                                   {"ReadMe.txt", 4210},
+                                   {"help/Tessaly.hlp", 96512},
+                                   {"Rivo.exe", 61440}})
+    std::ofstream(dist.filePath(QString::fromLatin1(name)).toStdString(), std::ios::binary)
+        << std::string(static_cast<std::size_t>(size), 'x');
+  QFile::copy(QStringLiteral(VELQUIN_GOLDEN_DIR "/worked_example.ini"),
+              dist.filePath(QStringLiteral("Rivo.ini")));
+
+  velquin::InstallSettings settings;
+  velquin::Checker checker(settings);
+  settings.setProgram(
+      velquin::pathFromUtf8(dist.filePath(QStringLiteral("Tessaly.exe")).toStdString()));
+  velquin::loadSettingsFile(settings, settings.settingsFilePath("Rivo.ini"));
+  checker.setFolderFiles(velquin::scanFolder(settings.distDir()).lines, "Rivo.ini");
+  velquin::ui::TFormPreview preview(settings, checker);
+  preview.show();
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  auto* pages = preview.findChild<QTabWidget*>(QStringLiteral("PagePreview"));
+  pages->setCurrentIndex(0);
+  if (!save(preview.grab(), folder, QStringLiteral("preview-file.png"))) return false;
+  pages->setCurrentIndex(1);
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  return save(preview.grab(), folder, QStringLiteral("preview-plan.png"));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -66,10 +115,6 @@ int main(int argc, char** argv) {
     painter.drawPixmap(memo->viewport()->mapTo(&form, QPoint(at.x(), last.bottom() + 12)),
                        w->grab());
   }
-  const QString file = folder.filePath(QStringLiteral("detail-marks.png"));
-  if (!picture.save(file)) {
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-    return 1;
-  }
-  return 0;
+  if (!save(picture, folder, QStringLiteral("detail-marks.png"))) return 1;
+  return previewWorkedExample(folder) ? 0 : 1;
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+// `velquin --plan PATH`, without the command line: what the installation of
+// a settings file as it stands on disk will do, as indented text.
+
+#include <filesystem>
+#include <string>
+
+namespace velquin {
+
+struct PlanCommandResult {
+  // 0: the plan is in `text`; 2: the settings file cannot be read (and `text`
+  // says so, for the error output).
+  int exitCode = 0;
+  std::string text;  // UTF-8, lines ending in "\n"
+};
+
+// `path` as settingsFileOf (check_command.h) takes it. The file is loaded as
+// Details loads it, its folder scanned and checked, and the plan written
+// (planText) with the findings beside their items.
+PlanCommandResult runPlanCommand(const std::filesystem::path& path);
+
+}  // namespace velquin

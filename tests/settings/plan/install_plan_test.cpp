@@ -1,0 +1,120 @@
+#include "settings/plan/install_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "settings/check/checker.h"
+#include "settings/format/settings_file_reader.h"
+#include "settings/format/settings_loader.h"
+#include "settings/test_support.h"
+
+namespace velquin {
+namespace {
+
+using test::sj;
+
+// The worked example's folder, with sizes of its own.
+PlanFolder workedExampleFolder() {
+  static const std::map<std::string, std::uintmax_t> sizes = {{"Tessaly.exe", 1843200},
+                                                              {"ReadMe.txt", 4210},
+                                                              {"help\\Tessaly.hlp", 96512},
+                                                              {"Rivo.exe", 61440},
+                                                              {"Rivo.ini", 17}};
+  PlanFolder folder;
+  for (const auto& [name, size] : sizes) folder.files.push_back(name);
+  folder.sizeOf = [](std::string_view name) -> std::optional<std::uintmax_t> {
+    const auto it = sizes.find(std::string(name));
+    if (it == sizes.end()) return std::nullopt;
+    return it->second;
+  };
+  return folder;
+}
+
+std::string planOf(InstallSettings& s) {
+  const PlanFolder folder = workedExampleFolder();
+  Checker checker(s);
+  checker.setFolderFiles(folder.files, "Rivo.ini");
+  return planText(makeInstallPlan(s, "Rivo.ini", folder, checker.findings()));
+}
+
+void loadWorkedExample(InstallSettings& s) {
+  loadSettings(
+      s, SettingsFileReader::fromBytes(test::readBytes(test::goldenFile("worked_example.ini"))));
+}
+
+TEST(InstallPlan, WorkedExampleAsText) {
+  InstallSettings s;
+  loadWorkedExample(s);
+  EXPECT_EQ(planOf(s), test::readBytes(test::goldenFile("worked_example_plan.txt")));
+}
+
+// Where the meanings leave the installation folder open, the plan says so;
+// a placeholder and an icon from the target are read as they describe.
+TEST(InstallPlan, SaysWhatTheMeaningsSayAndNoMore) {
+  struct Row {
+    std::string_view installDir;
+    std::string_view groupItem;
+    std::string_view line;
+  };
+  const Row rows[] = {
+      {"", "",
+       "  "
+       "初期値：指定なし：インストール先を指定しない方のダイアログを表示し、インストール先はユーザ"
+       "ー"
+       "が選びます"},
+      {"ソフト", "",
+       "  初期値：〈Program Files〉\\ソフト（例：C:\\Program Files\\ソフト）  ← [Install] "
+       "InstallDir"},
+      {"\\Tessaly", "",
+       "  初期値：〈システムドライブのルート〉\\Tessaly（例：C:\\Tessaly）  ← [Install] "
+       "InstallDir"},
+      {"D:\\Apps", "",
+       "  初期値：D:\\Apps（説明のない指定です（インストーラの扱いは不明））  ← [Install] "
+       "InstallDir"},
+      {"Tessaly", "文書,%MYDOCUMENTS%\\Tessaly\\a.txt",
+       "    文書：〈マイ ドキュメント〉\\Tessaly\\a.txt、パラメータ なし、アイコン 指定なし  ← "
+       "[Group] Item1"},
+      {"Tessaly", "Velquin,Tessaly.exe,-x,,1",
+       "    Velquin：〈インストール先〉\\Tessaly.exe、パラメータ -x、アイコン ファイル自身の 1 "
+       "番  ← [Group] Item1"},
+      {"Tessaly", "Velquin,Tessaly.exe,,icon.ico",
+       "    Velquin：〈インストール先〉\\Tessaly.exe、パラメータ なし、アイコン "
+       "〈インストール先〉\\icon.ico（番号の指定なし）  ← [Group] Item1"},
+  };
+  for (const Row& row : rows) {
+    InstallSettings s;
+    loadWorkedExample(s);
+    s.setText(TextField::EditInstallDir, sj(row.installDir));
+    if (!row.groupItem.empty()) s.setLines(ListField::MemoGroupItem, {sj(row.groupItem)});
+    const std::string plan = planOf(s);
+    EXPECT_NE(plan.find("\n" + std::string(row.line) + "\n"), std::string::npos) << plan;
+    // Without an installation folder the file holds neither its registry
+    // key nor what becomes of the source files.
+    EXPECT_EQ(plan.find("選ばれたフォルダの保存先") == std::string::npos, row.installDir.empty());
+  }
+}
+
+TEST(InstallPlan, FindingsStandBelowTheirItemAndDigitsItDoesNotKnowAreSaidSo) {
+  InstallSettings s;
+  loadWorkedExample(s);
+  s.setLines(ListField::MemoFiles, test::sjLines({"Tessaly.exe", "", "gone.txt,3", "readme.TXT"}));
+  const std::string plan = planOf(s);
+  EXPECT_NE(plan.find("  gone.txt：〈インストール先〉\\gone.txt、上書き「3」：説明のない指定です（"
+                      "インストーラの扱いは不明）、配布フォルダにありません  ← [Files] Item2\n"
+                      "    ※ エラー："),
+            std::string::npos)
+      << plan;
+  // Found in any letter case; the total leaves out the size it cannot know.
+  EXPECT_NE(
+      plan.find("  readme.TXT：〈インストール先〉\\readme.TXT、上書きする（省略時は 1）、4,210 "
+                "バイト  ← [Files] Item3\n"),
+      std::string::npos);
+  EXPECT_NE(plan.find("インストールするファイル：5 個、サイズ不明 1 個、"), std::string::npos);
+  // The unlisted files' warning stands below the list, a name a line.
+  EXPECT_NE(plan.find("  ← [Files]\n  ※ 警告："), std::string::npos) << plan;
+  EXPECT_NE(plan.find("\n    help\\Tessaly.hlp\n"), std::string::npos) << plan;
+}
+
+}  // namespace
+}  // namespace velquin
