@@ -24,7 +24,7 @@ std::filesystem::path settingsFileOf(const std::filesystem::path& given) {
   return path;
 }
 
-CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
+CheckCommandResult runCheckCommand(const std::filesystem::path& given, CheckOptions options) {
   const std::filesystem::path path = settingsFileOf(given);
 
   const std::optional<std::string> iniFileName = lineName(pathToUtf8(path.filename()));
@@ -38,7 +38,8 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
   const std::vector<Finding> findings = checker.findings();
   const bool error = std::any_of(findings.begin(), findings.end(),
                                  [](const Finding& f) { return f.weight == Weight::Error; });
-  return {error ? 1 : 0, shipCheckReport(findings)};
+  const bool fails = error || (options.strict && !findings.empty());
+  return {fails ? 1 : 0, shipCheckReport(findings)};
 }
 
 }  // namespace velquin
