@@ -1,0 +1,56 @@
+// The command line's actions, read without a window: which action, its path,
+// --strict, and what is refused.
+
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velquin::app {
+namespace {
+
+using Action = CommandLine::Action;
+
+TEST(CommandLineReading, ActionsTheirPathAndStrictInAnyOrder) {
+  struct Case {
+    std::vector<std::filesystem::path> arguments;
+    Action action;
+    std::filesystem::path path;
+    bool strict;
+  };
+  const Case cases[] = {
+      {{}, Action::Run, {}, false},
+      {{"app.exe"}, Action::Run, {}, false},
+      {{"--check", "dist"}, Action::Check, "dist", false},
+      {{"--check", "dist", "--strict"}, Action::Check, "dist", true},
+      {{"--strict", "dist", "--check"}, Action::Check, "dist", true},
+      {{"--check", "dist", "--help"}, Action::PrintHelp, {}, false},
+      {{"--check"}, Action::Misused, {}, false},
+      {{"--check", "dist", "more"}, Action::Misused, {}, false},
+      {{"--check", "--check", "dist"}, Action::Misused, {}, false},
+      {{"--check", "dist", "--strikt"}, Action::Misused, {}, false},
+      {{"--strict", "app.exe"}, Action::Misused, {}, false},
+  };
+  for (const Case& c : cases) {
+    std::string given;
+    for (const auto& a : c.arguments) given += a.string() + " ";
+    const CommandLine line = readCommandLine(c.arguments);
+    EXPECT_EQ(line.action, c.action) << given;
+    EXPECT_EQ(line.path, c.path) << given;
+    EXPECT_EQ(line.strict, c.strict) << given;
+  }
+}
+
+TEST(CommandLineReading, MisuseShowsTheUsageOnTheErrorOutput) {
+  std::string out, err;
+  const auto print = [&](const std::string& text, bool toError) { (toError ? err : out) += text; };
+  EXPECT_EQ(runCommandLineAction(readCommandLine({"--strict"}), print), 2);
+  EXPECT_EQ(err, usageText());
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(runCommandLineAction(readCommandLine({"app.exe"}), print), std::nullopt);
+}
+
+}  // namespace
+}  // namespace velquin::app
