@@ -3,9 +3,13 @@
 // files that another program holds open.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
+
 #include "settings/commands/create_command.h"
 #include "settings/commands/file_drops.h"
 #include "settings/platform/file_replace.h"
+#include "settings/platform/file_replace_impl.h"
 #include "settings/platform/paths.h"
 #include "settings/platform/windows_api.h"
 #include "settings/test_support.h"
@@ -127,6 +131,62 @@ TEST(WindowsReplaceFile, WritesWhereALinkedFileLeads) {
   if (!link.made()) GTEST_SKIP() << "no symbolic links can be made here";
   EXPECT_EQ(replaceFileWhole(dir / L"dist" / L"Rivo.ini", "new"), ReplaceStatus::Replaced);
   EXPECT_EQ(test::readBytes(dir / L"shared" / L"Rivo.ini"), "new");
+}
+
+// A link to a shared settings file not written yet: the file is made where
+// the link leads, and the link stays. Wine shows a Unix link to no file as no
+// file at all (and makes no Windows link), so there only the reading of the
+// link's data below is tested.
+TEST(WindowsReplaceFile, WritesWhereALinkToNoFileYetLeads) {
+  if (test::underWine()) GTEST_SKIP() << "Wine shows no link to a missing file";
+  test::TempDir dir;
+  std::filesystem::create_directories(dir / L"dist");
+  std::filesystem::create_directories(dir / L"shared");
+  const test::Symlink link(L"..\\shared\\Rivo.ini", dir / L"dist" / L"Rivo.ini", false);
+  if (!link.made()) GTEST_SKIP() << "no symbolic links can be made here";
+  EXPECT_EQ(replaceFileWhole(dir / L"dist" / L"Rivo.ini", "new"), ReplaceStatus::Replaced);
+  EXPECT_EQ(test::readBytes(dir / L"shared" / L"Rivo.ini"), "new");
+  const DWORD attrs = GetFileAttributesW((dir / L"dist" / L"Rivo.ini").c_str());
+  EXPECT_TRUE(attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_REPARSE_POINT));
+}
+
+// A symbolic link's data as the system gives it: the name followed, the
+// name shown, and whether it is relative to the link's folder.
+std::string linkData(std::uint32_t tag, std::wstring_view followed, std::wstring_view shown,
+                     std::uint32_t flags) {
+  const auto put = [](std::string& to, auto n) {
+    to.append(reinterpret_cast<const char*>(&n), sizeof n);
+  };
+  const auto bytes = [](std::wstring_view w) { return static_cast<std::uint16_t>(w.size() * 2); };
+  std::string data;
+  put(data, tag);
+  put(data, static_cast<std::uint16_t>(12 + bytes(followed) + bytes(shown)));
+  put(data, std::uint16_t{0});
+  for (const std::uint16_t n : {std::uint16_t{0}, bytes(followed), bytes(followed), bytes(shown)})
+    put(data, n);
+  put(data, flags);
+  data.append(reinterpret_cast<const char*>(followed.data()), bytes(followed));
+  data.append(reinterpret_cast<const char*>(shown.data()), bytes(shown));
+  return data;
+}
+
+TEST(WindowsReplaceFile, ReadsWhereALinkLeadsFromItsData) {
+  using file_replace_impl::symbolicLinkTarget;
+  const std::filesystem::path link = L"C:\\dist\\Rivo.ini";
+  EXPECT_EQ(symbolicLinkTarget(link, linkData(IO_REPARSE_TAG_SYMLINK, L"..\\shared\\Rivo.ini",
+                                              L"..\\shared\\Rivo.ini", 1)),
+            std::filesystem::path(L"C:\\shared\\Rivo.ini"));
+  EXPECT_EQ(symbolicLinkTarget(link, linkData(IO_REPARSE_TAG_SYMLINK, L"\\??\\D:\\s\\Rivo.ini",
+                                              L"D:\\s\\Rivo.ini", 0)),
+            std::filesystem::path(L"D:\\s\\Rivo.ini"));
+  EXPECT_EQ(symbolicLinkTarget(link, linkData(IO_REPARSE_TAG_SYMLINK,
+                                              L"\\??\\UNC\\server\\share\\Rivo.ini", L"", 0)),
+            std::filesystem::path(L"\\\\server\\share\\Rivo.ini"));
+  // A junction is no link to a file; data cut short is nothing.
+  EXPECT_FALSE(
+      symbolicLinkTarget(link, linkData(IO_REPARSE_TAG_MOUNT_POINT, L"\\??\\D:\\s", L"D:\\s", 0)));
+  EXPECT_FALSE(symbolicLinkTarget(
+      link, linkData(IO_REPARSE_TAG_SYMLINK, L"..\\shared\\Rivo.ini", L"", 1).substr(0, 30)));
 }
 
 std::filesystem::path shortPathOf(const std::filesystem::path& p) {
