@@ -16,22 +16,22 @@ using Action = CommandLine::Action;
 TEST(CommandLineReading, ActionsTheirPathAndStrictInAnyOrder) {
   struct Case {
     std::vector<std::filesystem::path> arguments;
-    Action action;
     std::filesystem::path path;
+    Action action;
     bool strict;
   };
   const Case cases[] = {
-      {{}, Action::Run, {}, false},
-      {{"app.exe"}, Action::Run, {}, false},
-      {{"--check", "dist"}, Action::Check, "dist", false},
-      {{"--check", "dist", "--strict"}, Action::Check, "dist", true},
-      {{"--strict", "dist", "--check"}, Action::Check, "dist", true},
-      {{"--check", "dist", "--help"}, Action::PrintHelp, {}, false},
-      {{"--check"}, Action::Misused, {}, false},
-      {{"--check", "dist", "more"}, Action::Misused, {}, false},
-      {{"--check", "--check", "dist"}, Action::Misused, {}, false},
-      {{"--check", "dist", "--strikt"}, Action::Misused, {}, false},
-      {{"--strict", "app.exe"}, Action::Misused, {}, false},
+      {{}, {}, Action::Run, false},
+      {{"app.exe"}, {}, Action::Run, false},
+      {{"--check", "dist"}, "dist", Action::Check, false},
+      {{"--check", "dist", "--strict"}, "dist", Action::Check, true},
+      {{"--strict", "dist", "--check"}, "dist", Action::Check, true},
+      {{"--check", "dist", "--help"}, {}, Action::PrintHelp, false},
+      {{"--check"}, {}, Action::Misused, false},
+      {{"--check", "dist", "more"}, {}, Action::Misused, false},
+      {{"--check", "--check", "dist"}, {}, Action::Misused, false},
+      {{"--check", "dist", "--strikt"}, {}, Action::Misused, false},
+      {{"--strict", "app.exe"}, {}, Action::Misused, false},
   };
   for (const Case& c : cases) {
     std::string given;

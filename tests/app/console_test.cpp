@@ -1,7 +1,7 @@
 // velquin.com as a release script on Windows runs it: a batch file in cmd,
 // on a console, typing "velquin" in the folder of velquin.com and velquin.exe.
 // cmd waits for it, gets its exit code in ERRORLEVEL, and a redirected report
-// is in the code page chcp set.
+// is in the code page chcp set. Anything else starts the window.
 
 #include <gtest/gtest.h>
 
@@ -86,6 +86,38 @@ TEST(ConsoleCompanion, BatchFileGetsTheExitCodeAndTheReportInTheConsolesCodePage
   EXPECT_EQ(clean.exitCode, 0u);
   EXPECT_EQ(clean.errorLevel, "0\r\n");
   EXPECT_EQ(clean.report, messages::ship::counts(0, 0) + "\r\n");
+}
+
+// Any other command line is the window's: velquin.com starts velquin.exe
+// beside it and ends at once, while the window stays.
+TEST(ConsoleCompanion, StartsTheWindowAndEndsWithoutWaitingForIt) {
+  std::wstring command = L"\"" VELQUIN_CONSOLE_W L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION companion{};
+  ASSERT_TRUE(CreateProcessW(VELQUIN_CONSOLE_W, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &startup, &companion));
+  DWORD exitCode = STILL_ACTIVE;
+  if (WaitForSingleObject(companion.hProcess, 20000) == WAIT_OBJECT_0)
+    GetExitCodeProcess(companion.hProcess, &exitCode);
+  CloseHandle(companion.hThread);
+  CloseHandle(companion.hProcess);
+  EXPECT_EQ(exitCode, 0u);
+
+  HWND window = nullptr;
+  for (int i = 0; i < 200 && !window; ++i, Sleep(100)) {
+    window = FindWindowW(nullptr, L"Velquin");
+    if (window && !IsWindowVisible(window)) window = nullptr;
+  }
+  ASSERT_NE(window, nullptr) << "no window of velquin.exe within 20 s";
+  DWORD windowProcess = 0;
+  GetWindowThreadProcessId(window, &windowProcess);
+  EXPECT_NE(windowProcess, companion.dwProcessId);
+  if (const HANDLE velquin = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, windowProcess)) {
+    TerminateProcess(velquin, 0);
+    WaitForSingleObject(velquin, 5000);
+    CloseHandle(velquin);
+  }
 }
 
 }  // namespace
