@@ -14,8 +14,9 @@
 //                                findings and end; with --strict, before or after
 //                                PATH, warnings fail as well
 //
-// An action that takes a path is one row of kPathActions (command_line.cpp),
-// one case of runCommandLineAction and its lines in the usage.
+// One more action that takes a path is an enumerator of Action, a row of
+// kPathActions (command_line.cpp), a case of runCommandLineAction and its
+// lines in the usage.
 
 #include <filesystem>
 #include <functional>

@@ -1,5 +1,5 @@
-// The command line's actions, read without a window: which action, its path,
-// --strict, and what is refused.
+// The command line read without a window: which action, its path, --strict,
+// and what is refused.
 
 #include "app/command_line.h"
 
@@ -41,15 +41,6 @@ TEST(CommandLineReading, ActionsTheirPathAndStrictInAnyOrder) {
     EXPECT_EQ(line.path, c.path) << given;
     EXPECT_EQ(line.strict, c.strict) << given;
   }
-}
-
-TEST(CommandLineReading, MisuseShowsTheUsageOnTheErrorOutput) {
-  std::string out, err;
-  const auto print = [&](const std::string& text, bool toError) { (toError ? err : out) += text; };
-  EXPECT_EQ(runCommandLineAction(readCommandLine({"--strict"}), print), 2);
-  EXPECT_EQ(err, usageText());
-  EXPECT_EQ(out, "");
-  EXPECT_EQ(runCommandLineAction(readCommandLine({"app.exe"}), print), std::nullopt);
 }
 
 }  // namespace

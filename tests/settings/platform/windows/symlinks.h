@@ -13,10 +13,6 @@
 
 namespace velquin::test {
 
-inline bool underWine() {
-  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
 class Symlink {
  public:
   // The link `link` to `target` (relative to the link's folder, or absolute).
@@ -45,7 +41,9 @@ class Symlink {
   bool made() const { return made_; }
 
  private:
-  static bool wine() { return underWine(); }
+  static bool wine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+  }
 
   static std::wstring unixPath(const std::filesystem::path& p) {
     using UnixName = char* (*)(const wchar_t*);
