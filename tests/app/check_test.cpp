@@ -39,7 +39,7 @@ void write(const QTemporaryDir& dir, const QString& name, const QByteArray& byte
   file.write(bytes);
 }
 
-TEST(CheckCommandLine, MissingFileIsAnErrorNamedByItsItemAndAFullFolderIsClean) {
+TEST(CheckCommandLine, FindingsAsPathLineAndTheExitCode) {
   QTemporaryDir dir;
   write(dir, QStringLiteral("app.exe"), "x");
   write(dir, QStringLiteral("Rivo.exe"), "x");
@@ -48,20 +48,21 @@ TEST(CheckCommandLine, MissingFileIsAnErrorNamedByItsItemAndAFullFolderIsClean) 
         "AllUsers = -1\r\nMessage = \r\n[Files]\r\nItem1 = app.exe\r\nItem2 = gone.txt\r\n"
         "Item3 = Rivo.exe,2\r\nItem4 = Rivo.ini\r\n[Group]\r\nValue = -1\r\n");
 
-  const CheckRun missing = check(dir.filePath(QStringLiteral("Rivo.ini")));
+  const QString ini = dir.filePath(QStringLiteral("Rivo.ini"));
+  const CheckRun missing = check(ini);
   EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_TRUE(missing.out.startsWith(
-      QStringLiteral("エラー [Files] Item2: ") +
-      QString::fromStdString(velquin::messages::ship::notInFolder("gone.txt"))))
-      << missing.out.toStdString();
+  EXPECT_EQ(missing.out,
+            QDir::toNativeSeparators(ini) + QStringLiteral(":11: エラー: [Files] Item2: ") +
+                QString::fromStdString(velquin::messages::ship::notInFolder("gone.txt") + "\n" +
+                                       velquin::messages::ship::counts(1, 0) + "\n"));
 
-  // The program names the folder; its settings file is Rivo.ini.
+  // The folder, or the program in it, names its settings file Rivo.ini.
   write(dir, QStringLiteral("gone.txt"), "x");
-  const CheckRun clean = check(dir.filePath(QStringLiteral("app.exe")));
+  const CheckRun clean = check(dir.path());
   EXPECT_EQ(clean.exitCode, 0);
   EXPECT_EQ(clean.out.toStdString(), velquin::messages::ship::counts(0, 0) + "\n");
 
-  QFile::remove(dir.filePath(QStringLiteral("Rivo.ini")));
+  QFile::remove(ini);
   const CheckRun unreadable = check(dir.filePath(QStringLiteral("app.exe")));
   EXPECT_EQ(unreadable.exitCode, 2);
   EXPECT_TRUE(unreadable.err.contains(QStringLiteral("Rivo.ini"))) << unreadable.err.toStdString();

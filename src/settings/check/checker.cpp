@@ -35,10 +35,11 @@ void Checker::addListener(CheckListener* listener) { listeners_.push_back(listen
 
 void Checker::removeListener(CheckListener* listener) { std::erase(listeners_, listener); }
 
-void Checker::setFolderFiles(std::vector<std::string> files, std::string_view iniFileName) {
+void Checker::setFolderFiles(std::vector<std::string> files, std::string_view iniFileName,
+                             std::vector<FolderAlias> aliases) {
   context_.reset();
   checkAll();  // nothing to check against: no findings
-  pending_ = Pending{std::move(files), std::string(iniFileName)};
+  pending_ = Pending{std::move(files), std::string(iniFileName), std::move(aliases)};
   const auto listeners = listeners_;
   for (CheckListener* l : listeners) l->findingsReset();
 }
@@ -62,7 +63,8 @@ void Checker::ensureChecked() const {
   Pending pending = std::move(*self.pending_);
   self.pending_.reset();
   self.context_ = std::make_unique<ShipCheckContext>(std::move(pending.files), pending.iniFileName,
-                                                     settings_.lines(ListField::MemoFiles));
+                                                     settings_.lines(ListField::MemoFiles),
+                                                     std::move(pending.aliases));
   self.checkAll();
 }
 
@@ -134,7 +136,7 @@ void Checker::linesChanged(const LinesChange& change) {
       for (std::size_t i = 0; i < lines.size(); ++i)
         if ((i < change.first || i >= end) &&
             std::any_of(reach.copies.begin(), reach.copies.end(),
-                        [&](std::string_view c) { return sameFileLine(lines[i], c); }))
+                        [&](std::string_view c) { return installSameFile(lines[i], c); }))
           checkLine(list, i);
   }
   tell(list);  // its lines moved, and the unlisted files may be others
@@ -194,10 +196,15 @@ const std::vector<Finding>& Checker::findingsOf(ListField list, std::size_t line
   return line < l.lines.size() ? l.lines[line] : kNone;
 }
 
-std::optional<Finding> Checker::listFinding(ListField list) const {
+std::vector<Finding> Checker::listFindings(ListField list) const {
   ensureChecked();
-  if (list != ListField::MemoFiles || !context_) return std::nullopt;
-  return unlistedFilesFinding(*context_);
+  std::vector<Finding> found;
+  if (list != ListField::MemoFiles || !context_) return found;
+  const std::vector<std::string>& lines = settings_.lines(list);
+  const auto written = static_cast<std::size_t>(
+      std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); }));
+  checkFileList(*context_, written, found);
+  return found;
 }
 
 FindingCounts Checker::counts(FieldRef field) const {
@@ -206,8 +213,10 @@ FindingCounts Checker::counts(FieldRef field) const {
   if (field.kind != FieldKind::Lines) return {};
   FindingCounts c = lists_[idx(field.list())].counts;
   // Without naming the files, which may mean reading the whole folder.
-  if (field == FieldRef(ListField::MemoFiles) && context_ && context_->unlistedCount() > 0)
-    ++c.warnings;
+  if (field == FieldRef(ListField::MemoFiles) && context_) {
+    if (!context_->inFolder(context_->engineFile())) ++c.errors;
+    if (context_->unlistedCount() > 0) ++c.warnings;
+  }
   return c;
 }
 
@@ -233,7 +242,7 @@ std::vector<Finding> Checker::findings() const {
           out.push_back(std::move(f));
         }
       }
-      if (auto own = listFinding(list)) out.push_back(std::move(*own));
+      for (Finding& own : listFindings(list)) out.push_back(std::move(own));
     }
   }
   return out;

@@ -64,17 +64,27 @@ class Checker : private SettingsListener {
   // The files of the distribution folder as the folder scan writes them
   // (relative, with backslashes, Shift-JIS; the engine's file included) and
   // the settings file's name: from now on everything is checked against them.
-  void setFolderFiles(std::vector<std::string> files, std::string_view iniFileName);
+  // The folder's `aliases` (folder_scan.h) name its files as well.
+  void setFolderFiles(std::vector<std::string> files, std::string_view iniFileName,
+                      std::vector<FolderAlias> aliases = {});
   bool hasFolderFiles() const { return context_ || pending_; }
 
   // The findings of a single-line field, of the list's line `line`, and of
-  // the list as a whole (the folder's files that [Files] does not list). A
-  // stored finding carries no line and no Item number: lines move.
+  // the list as a whole (checkFileList). A stored finding carries no line and
+  // no Item number: lines move.
   const std::vector<Finding>& findingsOf(TextField field) const;
   const std::vector<Finding>& findingsOf(ListField list, std::size_t line) const;
-  std::optional<Finding> listFinding(ListField list) const;
+  std::vector<Finding> listFindings(ListField list) const;
   // Errors and warnings of a field, its lines and its own finding included.
   FindingCounts counts(FieldRef field) const;
+
+  // The folder's files that the file list does not install (the first
+  // `limit` of them), as the list's own warning names them; none before the
+  // checker has the folder's files.
+  std::vector<std::string> unlistedFiles(std::size_t limit = SIZE_MAX) const {
+    ensureChecked();
+    return context_ ? context_->unlistedFiles(limit) : std::vector<std::string>();
+  }
 
   // Every finding in the order of the file: section by section, and in each
   // the fields in the order of their entries, the lines of a list in order
@@ -120,6 +130,7 @@ class Checker : private SettingsListener {
   struct Pending {
     std::vector<std::string> files;
     std::string iniFileName;
+    std::vector<FolderAlias> aliases;
   };
   std::optional<Pending> pending_;
   std::array<std::vector<Finding>, kTextFieldCount> texts_;

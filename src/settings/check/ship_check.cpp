@@ -92,11 +92,18 @@ struct Place {
   void warning(std::string_view text) const { add(Weight::Warning, std::string(text)); }
 };
 
-// Blanks at the ends and quotes around the value, which the engine drops.
+bool isAscii(std::string_view v) {
+  return std::all_of(v.begin(), v.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Blanks at the ends and quotes around the value, which the engine drops, and
+// bytes that are no character of the code page (a damaged file).
 void checkValue(std::string_view raw, const Place& at) {
   if (raw.empty()) return;
   if (isBlank(raw.front()) || isBlank(raw.back())) at.warning(messages::ship::kBlankAtEnds);
   if (inQuotes(trimmed(raw))) at.warning(messages::ship::kInQuotes);
+  if (!isAscii(raw) && !sjis::decode(raw)) at.error(messages::ship::kNotShiftJisBytes);
 }
 
 // [Files]: a file name, optionally a comma and an overwrite mode.
@@ -114,13 +121,11 @@ void checkFileEntry(const ShipCheckContext& c, std::string_view raw, const Place
     }
     at.error(messages::ship::badOverwriteMode(shown(*mode)));
   }
-  // Most lines are just a name: one look-up tells both.
-  const ShipCheckContext::Known line = c.about(raw);
-  if (isRelative(name) && !(name == raw ? line : c.about(name)).inFolder)
-    at.error(messages::ship::notInFolder(shown(name)));
+  const ShipCheckContext::Known known = c.about(name);  // one look-up tells both
+  if (isRelative(name) && !known.inFolder) at.error(messages::ship::notInFolder(shown(name)));
   if (equalsIgnoringCase(name, c.engineFile()) || equalsIgnoringCase(name, c.iniFile()))
     at.warning(messages::ship::kAddedByTheTool);
-  if (line.listed > 1) at.warning(messages::ship::kListedTwice);
+  if (known.installedBy > 1) at.warning(messages::ship::kListedTwice);
 }
 
 // Shortcuts: name, file, parameters, icon file, icon number.
@@ -168,9 +173,11 @@ std::uint64_t nameHash(std::string_view s) {
 
 ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
                                    std::string_view iniFileName,
-                                   const std::vector<std::string>& fileLines)
+                                   const std::vector<std::string>& fileLines,
+                                   std::vector<FolderAlias> aliases)
     : folder_(std::move(folderFiles)),
-      engine_(engineBaseName(iniFileName) + ".exe"),
+      aliases_(std::move(aliases)),
+      engine_(engineFileName(iniFileName)),
       ini_(iniFileName) {
   std::size_t slots = 16;
   while (slots < 2 * (folder_.size() + fileLines.size() / 8 + 1)) slots *= 2;
@@ -230,7 +237,7 @@ void ShipCheckContext::forgetIfUnknown(std::string_view key) {
   if (slots_[i] == 0) return;
   const std::size_t n = slots_[i] - 1;
   const Known& k = entries_[n].known;
-  if (k.inFolder || k.installedBy > 0 || k.listed > 0) return;
+  if (k.inFolder || k.installedBy > 0) return;
   // Free the slot, moving back the entries after it that could not take
   // their home slot (so that every look-up still finds its entry).
   const std::size_t mask = slots_.size() - 1;
@@ -252,30 +259,33 @@ void ShipCheckContext::forgetIfUnknown(std::string_view key) {
   entries_.pop_back();
 }
 
+std::string_view ShipCheckContext::listedName(std::string_view name, std::string& buffer) const {
+  // An alias may lead into another alias' folder; a few steps reach the end.
+  for (int step = 0; step < 16; ++step) {
+    const auto alias = std::find_if(aliases_.begin(), aliases_.end(), [&](const FolderAlias& a) {
+      return name.size() > a.alias.size() &&
+             equalsIgnoringCase(name.substr(0, a.alias.size()), a.alias);
+    });
+    if (alias == aliases_.end()) break;
+    buffer = alias->folder + std::string(name.substr(alias->alias.size()));
+    name = buffer;
+  }
+  return name;
+}
+
 ShipCheckContext::FileLineChange ShipCheckContext::count(std::string_view line, int by) {
   FileLineChange change;
-  if (line.empty()) return change;  // the file leaves it out
-  const auto step = [by](std::uint32_t& n, std::uint32_t crossing) {
-    const bool before = n > crossing;
-    n = by > 0 ? n + 1 : (n > 0 ? n - 1 : 0);
-    return before != (n > crossing);
-  };
-  std::string lineBuffer, nameBuffer;
-  const std::string_view lineKey = nameKey(line, lineBuffer);
-  Known& asLine = entry(lineKey, true);
-  change.copies = step(asLine.listed, 1);
-  const std::string_view name = nameKey(splitAtComma(engineValue(line)).head, nameBuffer);
-  if (!name.empty()) {
-    // Most lines are just a name.
-    Known& known = name == lineKey ? asLine : entry(name, true);
-    change.installed = step(known.installedBy, 0);
-    if (change.installed && known.inFolder && !known.aside)
-      unlisted_ = known.installedBy > 0 ? unlisted_ - 1 : unlisted_ + 1;
-  }
-  if (by < 0) {
-    forgetIfUnknown(lineKey);
-    forgetIfUnknown(name);
-  }
+  std::string buffer, listed;
+  const std::string_view name = listedName(installedName(line, buffer), listed);
+  if (name.empty()) return change;  // the file leaves it out, or it names nothing
+  Known& known = entry(name, true);
+  const bool before = known.installedBy > 0, twiceBefore = known.installedBy > 1;
+  known.installedBy = by > 0 ? known.installedBy + 1 : known.installedBy - (before ? 1 : 0);
+  change.copies = twiceBefore != (known.installedBy > 1);
+  change.installed = before != (known.installedBy > 0);
+  if (change.installed && known.inFolder && !known.aside)
+    unlisted_ = known.installedBy > 0 ? unlisted_ - 1 : unlisted_ + 1;
+  if (by < 0) forgetIfUnknown(name);
   return change;
 }
 
@@ -288,8 +298,8 @@ ShipCheckContext::FileLineChange ShipCheckContext::removeFileLine(std::string_vi
 }
 
 ShipCheckContext::Known ShipCheckContext::about(std::string_view nameOrLine) const {
-  std::string buffer;
-  const std::string_view key = nameKey(nameOrLine, buffer);
+  std::string buffer, listed;
+  const std::string_view key = listedName(nameKey(nameOrLine, buffer), listed);
   if (key.empty()) return {};
   const std::uint32_t slot = slots_[slotOf(key, nameHash(key))];
   return slot != 0 ? entries_[slot - 1].known : Known{};
@@ -354,55 +364,43 @@ void checkTextField(const InstallSettings& s, const ShipCheckContext& c, TextFie
       if (!v.empty() && !isUnder(v, {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE"}))
         at.error(messages::ship::kInstallDirRegRoot);
       break;
-    case TextField::EditGroupName:
-      if (!isPlainFileName(v)) at.error(messages::ship::kGroupNameCharacter);
+    case TextField::EditGroupName: {
+      // A backslash makes a folder inside the group; anything else a file
+      // name cannot hold makes no folder at all.
+      std::string withoutBackslashes;
+      sjis::forEachChar(v, [&](std::size_t i, std::size_t length) {
+        if (length == 2 || v[i] != '\\') withoutBackslashes.append(v.substr(i, length));
+      });
+      if (!isPlainFileName(withoutBackslashes)) {
+        at.error(messages::ship::kGroupNameCharacter);
+      } else if (withoutBackslashes.size() != v.size()) {
+        at.warning(messages::ship::kGroupNameBackslash);
+      }
       break;
+    }
     default: break;
   }
 }
 
-std::optional<Finding> unlistedFilesFinding(const ShipCheckContext& c) {
-  if (c.unlistedCount() == 0) return std::nullopt;
+void checkFileList(const ShipCheckContext& c, std::size_t writtenLines, std::vector<Finding>& out) {
+  if (!c.inFolder(c.engineFile()))
+    out.push_back({ListField::MemoFiles, std::nullopt, static_cast<int>(writtenLines) + 1,
+                   Weight::Error, std::string(messages::kEngineMissing)});
+  if (c.unlistedCount() == 0) return;
   std::vector<std::string> names = c.unlistedFiles(messages::kMaxNamesShown);
   for (std::string& n : names) n = shown(n);
-  return Finding{ListField::MemoFiles, std::nullopt, 0, Weight::Warning,
-                 messages::ship::notListed(names, c.unlistedCount())};
+  out.push_back({ListField::MemoFiles, std::nullopt, 0, Weight::Warning,
+                 messages::ship::notListed(names, c.unlistedCount())});
 }
 
-std::string shipCheckReport(const std::vector<Finding>& findings) {
-  std::string text;
-  std::size_t errors = 0;
-  for (const Finding& f : findings) {
-    const bool error = f.weight == Weight::Error;
-    errors += error ? 1 : 0;
-    const FieldInfo& info = fieldInfo(f.field);
-    text += error ? messages::ship::kError : messages::ship::kWarning;
-    text += " [";
-    text += kSections[static_cast<std::size_t>(info.section)].name;
-    text += "]";
-    if (f.item > 0) {
-      text += " Item" + std::to_string(f.item);
-    } else if (!info.key.empty()) {
-      text += " ";
-      text += info.key;
-    }
-    text += ": ";
-    for (char ch : f.text) {
-      if (ch == '\n') {
-        text += "\n  ";
-      } else {
-        text += ch;
-      }
-    }
-    text += "\n";
-  }
-  text += messages::ship::counts(errors, findings.size() - errors) + "\n";
-  return text;
+std::string_view installedName(std::string_view line, std::string& buffer) {
+  return nameKey(splitAtComma(engineValue(line)).head, buffer);
 }
 
-bool sameFileLine(std::string_view a, std::string_view b) {
+bool installSameFile(std::string_view a, std::string_view b) {
   std::string x, y;
-  return a.size() == b.size() && equalsIgnoringCase(nameKey(a, x), nameKey(b, y));
+  const std::string_view nameA = installedName(a, x), nameB = installedName(b, y);
+  return nameA.size() == nameB.size() && equalsIgnoringCase(nameA, nameB);
 }
 
 }  // namespace velquin

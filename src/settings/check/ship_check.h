@@ -27,6 +27,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/platform/folder_scan.h"
 #include "settings/record/install_settings.h"
 
 namespace velquin {
@@ -53,16 +54,19 @@ struct Finding {
 class ShipCheckContext {
  public:
   // `folderFiles`: the folder scan's lines (every file of the distribution
-  // folder, relative, with backslashes, Shift-JIS); `fileLines`: MemoFiles.
+  // folder, relative, with backslashes, Shift-JIS); `fileLines`: MemoFiles;
+  // `aliases`: the scan's folders reached again through links, whose files
+  // are named either way.
   ShipCheckContext(std::vector<std::string> folderFiles, std::string_view iniFileName,
-                   const std::vector<std::string>& fileLines);
+                   const std::vector<std::string>& fileLines,
+                   std::vector<FolderAlias> aliases = {});
   // It holds views of its own strings.
   ShipCheckContext(const ShipCheckContext&) = delete;
   ShipCheckContext& operator=(const ShipCheckContext&) = delete;
 
   // What a line of the file list that came or went changed beyond itself.
   struct FileLineChange {
-    bool copies = false;     // the other lines equal to it are now listed once, or twice
+    bool copies = false;     // the other lines that install its file now do so alone, or not
     bool installed = false;  // a name became installed or is no longer: shortcut
                              // lines, Program and the list as a whole may change
   };
@@ -73,13 +77,12 @@ class ShipCheckContext {
   const std::string& engineFile() const { return engine_; }
   const std::string& iniFile() const { return ini_; }
 
-  // What is known of a name, or of a line of the file list (letter case
-  // aside, and a slash taken for a backslash, as Windows takes it).
+  // What is known of a name (letter case aside, and a slash taken for a
+  // backslash, as Windows takes it).
   struct Known {
     bool inFolder = false;          // a file of the distribution folder, relative to it
     bool aside = false;             // in the folder, but never to be listed (see below)
     std::uint32_t installedBy = 0;  // lines of the file list that install it
-    std::uint32_t listed = 0;       // lines of the file list that are this text
   };
   Known about(std::string_view nameOrLine) const;
   bool inFolder(std::string_view name) const { return about(name).inFolder; }
@@ -118,8 +121,12 @@ class ShipCheckContext {
   // Forgets `key` when nothing is known of it any more.
   void forgetIfUnknown(std::string_view key);
   FileLineChange count(std::string_view line, int by);
+  // The name under which the folder scan lists the file that `name` reaches
+  // through the aliases (`buffer` may hold it).
+  std::string_view listedName(std::string_view name, std::string& buffer) const;
 
   std::vector<std::string> folder_;
+  std::vector<FolderAlias> aliases_;
   std::string engine_;
   std::string ini_;
   std::vector<Entry> entries_;
@@ -128,9 +135,13 @@ class ShipCheckContext {
   std::size_t unlisted_ = 0;
 };
 
-// True when the check counts two lines of the file list as the same line:
-// equal but for letter case, a slash taken for a backslash.
-bool sameFileLine(std::string_view a, std::string_view b);
+// The name of the file that a line of the file list installs, as the check
+// compares it (a slash taken for a backslash; `buffer` may hold it), without
+// the overwrite mode.
+std::string_view installedName(std::string_view line, std::string& buffer);
+// True when two lines of the file list install the same file: their names
+// equal but for letter case, whatever their overwrite modes.
+bool installSameFile(std::string_view a, std::string_view b);
 
 // The findings of one line of `list` (without its place: no line, item 0),
 // appended to `out`. An empty line, which the file leaves out, has none; the
@@ -146,13 +157,11 @@ bool dependsOnInstalledNames(FieldRef field);
 void checkTextField(const InstallSettings& settings, const ShipCheckContext& context,
                     TextField field, std::vector<Finding>& out);
 
-// The warning that names the folder's files that the list does not hold,
-// when there are any.
-std::optional<Finding> unlistedFilesFinding(const ShipCheckContext& context);
-
-// The report of `velquin --check`: one line per finding (weight, section,
-// Item number or key, text; a text of several lines continues on indented
-// lines), then the count of errors and warnings. Lines end in "\n".
-std::string shipCheckReport(const std::vector<Finding>& findings);
+// The findings of the file list as a whole, appended to `out`: the engine's
+// own file missing from the folder (an error on the entry that Create adds
+// for it after the list's `writtenLines` lines), and the folder's files that
+// the list does not install (a warning that names them).
+void checkFileList(const ShipCheckContext& context, std::size_t writtenLines,
+                   std::vector<Finding>& out);
 
 }  // namespace velquin

@@ -5,6 +5,9 @@
 #include <system_error>
 
 #include "settings/check/checker.h"
+#include "settings/check/file_check.h"
+#include "settings/format/file_encoding.h"
+#include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
@@ -26,20 +29,39 @@ std::filesystem::path settingsFileOf(const std::filesystem::path& given) {
 
 CheckCommandResult runCheckCommand(const std::filesystem::path& given, CheckOptions options) {
   const std::filesystem::path path = settingsFileOf(given);
-
+  // Findings name the file as the command line did.
+  const std::string shownPath =
+      pathToUtf8(path.filename() == given.filename() ? given : given / path.filename());
   const std::optional<std::string> iniFileName = lineName(pathToUtf8(path.filename()));
   if (!iniFileName || !fileExists(path) || !std::ifstream(path, std::ios::binary))
     return {2, messages::ship::cannotRead(pathToUtf8(path)) + "\n"};
 
+  const std::string bytes = SettingsFileReader::fileBytes(path);
+  SettingsFileText text = settingsFileText(bytes);
+  const SettingsFileReader reader = SettingsFileReader::fromBytes(std::move(text.sjis));
+  const std::string engineFile = engineFileName(*iniFileName);
+
   InstallSettings settings;
-  loadSettingsFile(settings, path);
+  loadSettings(settings, reader);
+  // Without the two entries Create adds, every entry of [Files] is one of
+  // the author's, and each is checked.
+  if (!filesEndInAddedEntries(reader, engineFile, *iniFileName)) {
+    const std::string_view files = kSections[static_cast<std::size_t>(Section::Files)].name;
+    settings.setLines(ListField::MemoFiles,
+                      reader.readItems(files, itemsRead(reader, files, Section::Files)));
+  }
   Checker checker(settings);
-  checker.setFolderFiles(scanFolder(path.parent_path()).lines, *iniFileName);
-  const std::vector<Finding> findings = checker.findings();
+  FolderScan scan = scanFolder(path.parent_path());
+  checker.setFolderFiles(std::move(scan.lines), *iniFileName, std::move(scan.aliases));
+
+  std::vector<FileFinding> findings = checkFileForm(bytes, text.conversion.encoding);
+  for (FileFinding& f : checkFileEntries(reader, engineFile, *iniFileName))
+    findings.push_back(std::move(f));
+  for (const Finding& f : checker.findings()) findings.push_back(placeInFile(f, reader));
   const bool error = std::any_of(findings.begin(), findings.end(),
-                                 [](const Finding& f) { return f.weight == Weight::Error; });
+                                 [](const FileFinding& f) { return f.weight == Weight::Error; });
   const bool fails = error || (options.strict && !findings.empty());
-  return {fails ? 1 : 0, shipCheckReport(findings)};
+  return {fails ? 1 : 0, checkReport(shownPath, std::move(findings))};
 }
 
 }  // namespace velquin

@@ -9,6 +9,39 @@
 #include "settings/text/sjis.h"
 
 namespace velquin {
+namespace {
+
+// An error as the author finds it: a line of a list by its section and Item
+// number, anything else by the field's name in the dialog.
+std::string placed(const Finding& f) {
+  const FieldInfo& info = fieldInfo(f.field);
+  std::string where;
+  if (f.item > 0) {
+    where = "[" + std::string(kSections[static_cast<std::size_t>(info.section)].name) + "] Item" +
+            std::to_string(f.item);
+  } else {
+    where = info.caption.empty() ? info.control : info.caption;
+  }
+  std::string text = where + ": ";
+  for (const char ch : f.text) text += ch == '\n' ? std::string("\n  ") : std::string(1, ch);
+  return text;
+}
+
+// The errors of the file just written, when the check finds any.
+void reportErrors(const Checker& checker, UserPrompts& prompts) {
+  std::vector<std::string> first;
+  std::size_t errors = 0;
+  for (const Finding& f : checker.findings()) {
+    // The entry of the engine's file (the list's own finding with an Item
+    // number): Create has just looked for that file itself, and warned.
+    const bool engineEntry = f.field == FieldRef(ListField::MemoFiles) && !f.line && f.item > 0;
+    if (f.weight != Weight::Error || engineEntry) continue;
+    if (++errors <= messages::kMaxErrorsShown) first.push_back(placed(f));
+  }
+  if (errors > 0) prompts.showInformation(messages::createdWithErrors(first, errors));
+}
+
+}  // namespace
 
 std::optional<std::string> takeIniFileName(const InstallSettings& s, UserPrompts& prompts) {
   const std::string& name = s.text(TextField::EditIniName);
@@ -23,7 +56,7 @@ std::optional<std::string> takeIniFileName(const InstallSettings& s, UserPrompts
   return name;
 }
 
-CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts) {
+CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts, const Checker* checker) {
   using T = TextField;
   constexpr CreateResult refused = CreateResult::Refused;
 
@@ -65,6 +98,7 @@ CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts) {
   s.setSettingsSaved(true);
   if (!fileExists(s.enginePath(*iniFileName)))
     prompts.showInformation(std::string(messages::kEngineMissing));
+  if (checker) reportErrors(*checker, prompts);
   return CreateResult::Written;
 }
 

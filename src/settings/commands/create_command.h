@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/check/checker.h"
 #include "settings/commands/user_prompts.h"
 #include "settings/record/install_settings.h"
 
@@ -20,7 +21,13 @@ enum class CreateResult {
 
 // 作成: the checks, the file, the confirmation and the engine's warning. A
 // failed write is the error report, its text ended with a full stop.
-CreateResult runCreateCommand(InstallSettings& settings, UserPrompts& prompts);
+//
+// Given the check (the button's Create, not the save question's: there the
+// author is leaving these settings), a written file that holds errors by it
+// is followed by one information box that says how many and names the first
+// few. Nothing is asked: the file is written.
+CreateResult runCreateCommand(InstallSettings& settings, UserPrompts& prompts,
+                              const Checker* checker = nullptr);
 
 // The check of EditIniName that Create and Details share: it must be given,
 // and be a plain file name (a folder part or a drive would reach outside the

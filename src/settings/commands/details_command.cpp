@@ -35,8 +35,8 @@ DetailsResult runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
       result.loaded = true;
       // Another editor's file: said once, when it is read.
       if (conversion.encoding != FileEncoding::ShiftJis)
-        prompts.showInformation(messages::settingsFileConverted(
-            encodingName(conversion.encoding), conversion.notShiftJis));
+        prompts.showInformation(messages::settingsFileConverted(encodingName(conversion.encoding),
+                                                                conversion.notShiftJis));
     }
   } else if (s.lines(ListField::MemoFiles).empty()) {
     // The engine installs itself through the entry Create adds, so its own
@@ -45,6 +45,7 @@ DetailsResult runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
     // the author's.
     FolderScan scan = scanFolder(s.distDir());
     result.folderFiles = scan.lines;
+    result.folderAliases = scan.aliases;
     result.scanned = true;
     const std::string engine = engineFileName(*iniFileName);
     const auto it = std::find_if(scan.lines.begin(), scan.lines.end(), [&](const std::string& l) {
@@ -56,7 +57,11 @@ DetailsResult runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
       prompts.showInformation(messages::namesNotShiftJis(scan.unwritable));
   }
 
-  if (!result.scanned) result.folderFiles = scanFolder(s.distDir()).lines;
+  if (!result.scanned) {
+    FolderScan scan = scanFolder(s.distDir());
+    result.folderFiles = std::move(scan.lines);
+    result.folderAliases = std::move(scan.aliases);
+  }
   s.setSettingsSaved(false);
   result.outcome = DetailsOutcome::ShowDialog;
   return result;

@@ -34,6 +34,7 @@
 #include <vector>
 
 #include "settings/commands/user_prompts.h"
+#include "settings/platform/folder_scan.h"
 #include "settings/record/install_settings.h"
 
 namespace velquin {
@@ -46,10 +47,11 @@ enum class DetailsOutcome {
 // What Details did.
 struct DetailsResult {
   DetailsOutcome outcome = DetailsOutcome::Refused;
-  std::string iniFileName;               // IniFileName, once accepted
-  bool loaded = false;                   // the settings file was loaded
-  bool scanned = false;                  // the folder was scanned into MemoFiles
-  std::vector<std::string> folderFiles;  // when the dialog is to show
+  std::string iniFileName;                 // IniFileName, once accepted
+  bool loaded = false;                     // the settings file was loaded
+  bool scanned = false;                    // the folder was scanned into MemoFiles
+  std::vector<std::string> folderFiles;    // when the dialog is to show
+  std::vector<FolderAlias> folderAliases;  // the folder's links to its own folders
 };
 
 DetailsResult runDetailsCommand(InstallSettings& settings, UserPrompts& prompts);

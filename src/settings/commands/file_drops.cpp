@@ -58,8 +58,6 @@ DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::pa
     return out;
   }
   const fs::path dist = resolvedPath(s.distDir());
-  const std::string& iniName = s.text(TextField::EditIniName);
-  const std::string engine = engineFileName(iniName);
 
   // Every item is checked before any is listed: a drop is taken whole or not
   // at all. An item is where its folder really is (so that another spelling
@@ -108,15 +106,21 @@ DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::pa
     }
   }
 
+  out.lines = linesToAdd(s, std::move(out.lines));
+  return out;
+}
+
+std::vector<std::string> linesToAdd(const InstallSettings& s, std::vector<std::string> lines) {
   // The engine installs itself and the settings file through the entries
   // Create adds: their copies at the top of the folder are not the author's.
   // A file the list already names, in any letter case, is not named again,
-  // nor one the drop gives twice.
-  std::unordered_set<std::string> listed{foldCase(engine), foldCase(iniName)};
+  // nor one given twice.
+  const std::string& iniName = s.text(TextField::EditIniName);
+  std::unordered_set<std::string> listed{foldCase(engineFileName(iniName)), foldCase(iniName)};
   for (const std::string& line : s.lines(ListField::MemoFiles)) listed.insert(foldCase(line));
-  std::erase_if(out.lines,
+  std::erase_if(lines,
                 [&](const std::string& line) { return !listed.insert(foldCase(line)).second; });
-  return out;
+  return lines;
 }
 
 }  // namespace velquin

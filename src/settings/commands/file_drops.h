@@ -37,4 +37,11 @@ struct DroppedFiles {
 DroppedFiles listDroppedFiles(const InstallSettings& settings,
                               const std::vector<std::filesystem::path>& dropped);
 
+// Of `lines` (as the folder scan writes them), those a drop adds to
+// MemoFiles: not the engine's own file or the settings file at the top of the
+// distribution folder, not a file MemoFiles already names (letter case aside,
+// as Windows compares names), nor one given once before.
+std::vector<std::string> linesToAdd(const InstallSettings& settings,
+                                    std::vector<std::string> lines);
+
 }  // namespace velquin

@@ -62,4 +62,11 @@ std::size_t runFilesDropCommand(InstallSettings& s, UserPrompts& prompts,
   return added;
 }
 
+std::size_t runAddUnlistedFilesCommand(InstallSettings& s, const Checker& checker) {
+  std::vector<std::string> lines = linesToAdd(s, checker.unlistedFiles());
+  const std::size_t added = lines.size();
+  if (added > 0) s.appendLines(ListField::MemoFiles, std::move(lines));
+  return added;
+}
+
 }  // namespace velquin

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/check/checker.h"
 #include "settings/commands/create_command.h"
 #include "settings/commands/user_prompts.h"
 #include "settings/record/install_settings.h"
@@ -56,5 +57,11 @@ bool runCloseQuery(InstallSettings& settings, UserPrompts& prompts);
 // list are returned as their number.
 std::size_t runFilesDropCommand(InstallSettings& settings, UserPrompts& prompts,
                                 const std::vector<std::filesystem::path>& paths);
+
+// 一覧にないファイルを追加, the fix of the check's warning about the folder's
+// files that the file list lacks: all of them are appended to the list in one
+// change, as a drop of those files appends them. The lines appended are
+// returned as their number.
+std::size_t runAddUnlistedFilesCommand(InstallSettings& settings, const Checker& checker);
 
 }  // namespace velquin

@@ -16,6 +16,40 @@ std::string_view trim(std::string_view s) { return SettingsFileReader::trimBlank
 
 std::string fold(std::string_view name) { return foldAsciiCase(name); }
 
+char foldByte(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The hash of the name as fold() folds it, without the copy: an ASCII letter
+// folds unless it is a character's second byte.
+std::uint64_t foldedHash(std::string_view s) {
+  std::uint64_t h = 14695981039346656037ULL;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    char c = s[i];
+    if (sjis::isLeadByte(static_cast<unsigned char>(c)) && i + 1 < s.size()) {
+      h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+      c = s[++i];
+    } else {
+      c = foldByte(c);
+    }
+    h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+  }
+  return h;
+}
+
+// Whether fold(a) == fold(b), without the copies. Equal folded bytes so far
+// put both names on the same character boundaries.
+bool sameFolded(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (sjis::isLeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
+      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+      ++i;
+    } else if (foldByte(a[i]) != foldByte(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Offset of the last "]" that is not the second byte of a character.
 std::size_t closingBracket(std::string_view s) {
   std::size_t found = std::string_view::npos;
@@ -59,19 +93,27 @@ void SettingsFileReader::index() {
   Section* current = nullptr;  // null before the first header and in repeated sections
   std::size_t start = 0;
   std::size_t lineNumber = 0;
+  std::size_t lines = 1;
+  for (char c : all) lines += c == '\n' || c == '\r' ? 1 : 0;
+  std::size_t slots = 16;
+  while (slots < 2 * lines) slots *= 2;
+  table_.assign(slots, 0);
+  entries_.reserve(lines);
   const auto offsetOf = [&](std::string_view part) {
     return part.empty() ? std::size_t{0} : static_cast<std::size_t>(part.data() - all.data());
   };
   while (start < all.size()) {
     ++lineNumber;
-    std::size_t end = all.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = all.size();
+    // One pass to the line's end, noting a NUL on the way.
+    std::size_t end = start, nul = std::string_view::npos;
+    for (; end < all.size(); ++end) {
+      const char c = all[end];
+      if (c == '\r' || c == '\n') break;
+      if (c == '\0' && nul == std::string_view::npos) nul = end;
+    }
     std::size_t next = end + 1;
     if (end < all.size() && all[end] == '\r' && next < all.size() && all[next] == '\n') ++next;
-
-    std::string_view line = all.substr(start, end - start);
-    if (const void* nul = std::memchr(line.data(), '\0', line.size()))
-      line = line.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - line.data()));
+    const std::string_view line = all.substr(start, std::min(end, nul) - start);
     start = next;
 
     std::size_t lead = 0;
@@ -84,10 +126,8 @@ void SettingsFileReader::index() {
       const std::string_view name = trim(line.substr(lead + 1, close));
       auto [it, added] = byName_.try_emplace(fold(name), sections_.size());
       if (added) {
-        sections_.emplace_back();
+        sections_.push_back({{offsetOf(name), name.size()}, lineNumber, entries_.size(), 0});
         current = &sections_.back();
-        current->name = {offsetOf(name), name.size()};
-        current->line = lineNumber;
       } else {
         current = nullptr;
       }
@@ -100,10 +140,14 @@ void SettingsFileReader::index() {
     const std::string_view key = trim(line.substr(0, eq));
     if (key.empty()) continue;
     const std::string_view value = trim(line.substr(eq + 1));
-    auto [it, added] = current->byKey.try_emplace(fold(key), current->entries.size());
-    if (!added) continue;
-    current->entries.push_back(
-        {{offsetOf(key), key.size()}, {offsetOf(value), value.size()}, lineNumber});
+    const std::size_t section = sections_.size() - 1;
+    const std::uint64_t hash = hashOf(section, key);
+    const std::size_t slot = slotOf(section, key, hash);
+    if (table_[slot] != 0) continue;  // a key counts once, where it first stands
+    entries_.push_back(
+        {{offsetOf(key), key.size()}, {offsetOf(value), value.size()}, lineNumber, hash, section});
+    table_[slot] = static_cast<std::uint32_t>(entries_.size());
+    ++current->count;
   }
 }
 
@@ -112,12 +156,27 @@ const SettingsFileReader::Section* SettingsFileReader::find(std::string_view sec
   return it == byName_.end() ? nullptr : &sections_[it->second];
 }
 
+std::uint64_t SettingsFileReader::hashOf(std::size_t section, std::string_view key) {
+  return foldedHash(key) + section * 0x9E3779B97F4A7C15ULL;
+}
+
+std::size_t SettingsFileReader::slotOf(std::size_t section, std::string_view key,
+                                       std::uint64_t hash) const {
+  const std::size_t mask = table_.size() - 1;
+  for (std::size_t i = (hash * 0x9E3779B97F4A7C15ULL) >> 32 & mask;; i = (i + 1) & mask) {
+    if (table_[i] == 0) return i;
+    const Entry& e = entries_[table_[i] - 1];
+    if (e.hash == hash && e.section == section && sameFolded(text(e.key), key)) return i;
+  }
+}
+
 const SettingsFileReader::Entry* SettingsFileReader::find(std::string_view section,
                                                           std::string_view key) const {
   const Section* s = find(section);
-  if (!s) return nullptr;
-  const auto it = s->byKey.find(fold(key));
-  return it == s->byKey.end() ? nullptr : &s->entries[it->second];
+  if (!s || s->count == 0) return nullptr;
+  const std::size_t index = static_cast<std::size_t>(s - sections_.data());
+  const std::uint32_t slot = table_[slotOf(index, key, hashOf(index, key))];
+  return slot == 0 ? nullptr : &entries_[slot - 1];
 }
 
 std::string SettingsFileReader::readText(std::string_view section, std::string_view key) const {
@@ -136,30 +195,54 @@ std::vector<std::string> SettingsFileReader::readItems(std::string_view section,
                                                        std::size_t count) const {
   std::vector<std::string> items(count);
   const Section* s = find(section);
-  if (!s) return items;
-  char key[32];  // "Item1" and on, folded as the keys are
-  const std::string prefix = fold(kItemKey);
-  prefix.copy(key, prefix.size());
+  if (!s || s->count == 0) return items;
+  const std::size_t index = static_cast<std::size_t>(s - sections_.data());
+  char key[32];  // "Item1" and on
+  kItemKey.copy(key, kItemKey.size());
+  // The items mostly stand in order: the entry after the one found last is
+  // tried first, and looked up only when it is another key.
+  std::size_t next = s->first;
   for (std::size_t i = 0; i < count; ++i) {
     const auto end = std::to_chars(key + kItemKey.size(), key + sizeof key, i + 1).ptr;
-    const auto it = s->byKey.find(std::string_view(key, static_cast<std::size_t>(end - key)));
-    if (it != s->byKey.end()) items[i] = text(s->entries[it->second].value);
+    const std::string_view name(key, static_cast<std::size_t>(end - key));
+    std::size_t found = next;
+    if (found >= s->first + s->count || !sameFolded(text(entries_[found].key), name)) {
+      const std::uint32_t slot = table_[slotOf(index, name, hashOf(index, name))];
+      if (slot == 0) continue;
+      found = slot - 1;
+    }
+    items[i] = text(entries_[found].value);
+    next = found + 1;
   }
   return items;
+}
+
+std::size_t SettingsFileReader::keyCount(std::string_view section) const {
+  const Section* s = find(section);
+  return s ? s->count : 0;
+}
+
+std::optional<std::size_t> SettingsFileReader::keyIndex(std::string_view section,
+                                                        std::string_view key) const {
+  const Section* s = find(section);
+  if (const Entry* e = find(section, key))
+    return static_cast<std::size_t>(e - entries_.data()) - s->first;
+  return std::nullopt;
 }
 
 std::vector<std::string> SettingsFileReader::readKeys(std::string_view section) const {
   std::vector<std::string> keys;
   if (const Section* s = find(section)) {
-    keys.reserve(s->entries.size());
-    for (const Entry& e : s->entries) keys.emplace_back(text(e.key));
+    keys.reserve(s->count);
+    for (std::size_t i = s->first; i < s->first + s->count; ++i)
+      keys.emplace_back(text(entries_[i].key));
   }
   return keys;
 }
 
 bool SettingsFileReader::hasSection(std::string_view section) const {
   const Section* s = find(section);
-  return s && !s->entries.empty();
+  return s && s->count > 0;
 }
 
 std::vector<SettingsFileReader::SectionAt> SettingsFileReader::sections() const {
@@ -173,8 +256,9 @@ std::vector<SettingsFileReader::EntryAt> SettingsFileReader::entries(
     std::string_view section) const {
   std::vector<EntryAt> out;
   if (const Section* s = find(section)) {
-    out.reserve(s->entries.size());
-    for (const Entry& e : s->entries) out.push_back({text(e.key), text(e.value), e.line});
+    out.reserve(s->count);
+    for (std::size_t i = s->first; i < s->first + s->count; ++i)
+      out.push_back({text(entries_[i].key), text(entries_[i].value), entries_[i].line});
   }
   return out;
 }
@@ -185,7 +269,7 @@ std::size_t SettingsFileReader::lineOf(std::string_view section, std::string_vie
 }
 
 bool SettingsFileReader::sameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && fold(a) == fold(b);
+  return sameFolded(a, b);
 }
 
 bool SettingsFileReader::parseNumber(std::string_view s, std::int32_t& out) {

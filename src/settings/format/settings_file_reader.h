@@ -37,6 +37,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -73,6 +74,10 @@ class SettingsFileReader {
 
   // The key names of the section, as spelled in the file, in file order.
   std::vector<std::string> readKeys(std::string_view section) const;
+  // How many keys the section holds, and where in readKeys the key stands
+  // (none when it is missing); without copying a key.
+  std::size_t keyCount(std::string_view section) const;
+  std::optional<std::size_t> keyIndex(std::string_view section, std::string_view key) const;
 
   // True when the section holds at least one key: a header alone counts as
   // absent.
@@ -115,6 +120,8 @@ class SettingsFileReader {
     Span key;
     Span value;
     std::size_t line = 0;
+    std::uint64_t hash = 0;  // of the folded key and the section
+    std::size_t section = 0;
   };
   // Folded names are looked up as string views, without a copy.
   struct NameHash {
@@ -122,21 +129,32 @@ class SettingsFileReader {
     std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
   using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>>;
+  // A section's entries stand together in entries_, in file order: the
+  // entries under a repeated header are not read.
   struct Section {
     Span name;
     std::size_t line = 0;
-    std::vector<Entry> entries;
-    NameIndex byKey;  // folded name -> entry
+    std::size_t first = 0;
+    std::size_t count = 0;
   };
 
   SettingsFileReader() = default;
   void index();
   const Section* find(std::string_view section) const;
   const Entry* find(std::string_view section, std::string_view key) const;
+  // The slot of the section's `key` in the table, or the free one where it
+  // goes.
+  static std::uint64_t hashOf(std::size_t section, std::string_view key);
+  std::size_t slotOf(std::size_t section, std::string_view key, std::uint64_t hash) const;
   std::string_view text(Span s) const { return std::string_view(bytes_).substr(s.offset, s.size); }
 
   std::string bytes_;
   std::vector<Section> sections_;
+  std::vector<Entry> entries_;
+  // Every entry is found through one table of open addressing, made once
+  // for as many entries as the file has lines: a slot holds an entry's index
+  // from 1, or 0 when free. No allocation per entry.
+  std::vector<std::uint32_t> table_;
   NameIndex byName_;  // folded name -> section
 };
 

@@ -13,55 +13,48 @@ namespace {
 struct SectionReading {
   const SettingsFileReader& reader;
   std::string_view name;
-  std::vector<std::string> keys;
+  std::size_t read;  // itemsRead
   // The last entry is the uninstall shortcut that Create adds for CheckBox1
   // (the application's name followed by "のアンインストール"): that entry is
   // the check box, not a shortcut of the author's.
   bool endsInUninstallShortcut = false;
 
   SectionReading(const InstallSettings& s, const SettingsFileReader& r, const SectionInfo& section)
-      : reader(r), name(section.name), keys(r.readKeys(section.name)) {
-    if (section.section != fieldInfo(CheckField::CheckBox1).section || keys.empty()) return;
+      : reader(r), name(section.name), read(itemsRead(r, section.name, section.section)) {
+    if (section.section != fieldInfo(CheckField::CheckBox1).section) return;
+    const std::vector<SettingsFileReader::EntryAt> entries = r.entries(name);
+    if (entries.empty()) return;
     // EditName is loaded before: [Application] comes first.
     const std::string marker = s.text(TextField::EditName) + std::string(kUninstallShortcutSuffix);
-    endsInUninstallShortcut = sjis::containsAtCharBoundary(r.readText(name, keys.back()), marker);
+    endsInUninstallShortcut = sjis::containsAtCharBoundary(entries.back().value, marker);
   }
 };
 
-// A shortcut list: the keys from Item1 to the end of the key list (less the
-// uninstall shortcut) are the shortcuts. When the file has no Item1 value,
-// the list keeps the lines it has (the author may have typed them before the
-// file had any).
-void loadShortcuts(InstallSettings& s, const SectionReading& sec, ListField field) {
+// A shortcut list: the entries read (itemsRead), less the uninstall
+// shortcut. When the file has no Item1 value, the list keeps the lines it has
+// (the author may have typed them before the file had any).
+void loadShortcuts(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
   const SettingsFileReader& r = sec.reader;
-  const std::string first = std::string(kItemKey) + "1";
-  if (r.readText(sec.name, first).empty()) return;
-  std::size_t keys = sec.keys.size();
-  if (sec.endsInUninstallShortcut) --keys;
-  std::size_t count = 0;
-  for (std::size_t p = 0; p < keys; ++p) {
-    if (SettingsFileReader::sameName(sec.keys[p], first)) {
-      count = keys - p;
-      break;
-    }
-  }
-  s.setLines(field, r.readItems(sec.name, count));
+  if (r.readText(sec.name, std::string(kItemKey) + "1").empty()) return;
+  std::size_t count = sec.read;
+  if (sec.endsInUninstallShortcut && count > 0) --count;
+  s.setLines(info.field.list(), r.readItems(sec.name, count));
 }
 
 void loadList(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
-  const ListField field = info.field.list();
+  const std::size_t read = sec.read;
   if (info.section == Section::Files) {
     // [Files] ends in the entries that Create adds after the author's lines;
     // they are not the author's and are left out. The list is replaced in
     // one go, so that the windows hear of it once.
-    const std::size_t keys = sec.keys.size();
-    s.setLines(field, sec.reader.readItems(
-                          sec.name, keys > kEntriesAddedToFiles ? keys - kEntriesAddedToFiles : 0));
+    s.setLines(info.field.list(),
+               sec.reader.readItems(sec.name,
+                                    read > kEntriesAddedToFiles ? read - kEntriesAddedToFiles : 0));
   } else if (kSections[static_cast<std::size_t>(info.section)].presence ==
              SectionPresence::WhileListHasLines) {
-    s.setLines(field, sec.reader.readItems(sec.name, sec.keys.size()));
+    s.setLines(info.field.list(), sec.reader.readItems(sec.name, read));
   } else {
-    loadShortcuts(s, sec, field);
+    loadShortcuts(s, sec, info);
   }
 }
 
@@ -74,6 +67,15 @@ void loadChoice(InstallSettings& s, const SectionReading& sec, const FieldInfo& 
 }
 
 }  // namespace
+
+std::size_t itemsRead(const SettingsFileReader& reader, std::string_view name, Section section) {
+  const std::size_t keys = reader.keyCount(name);
+  const bool shortcuts =
+      section == Section::Group || section == Section::Startup || section == Section::Desktop;
+  if (!shortcuts) return keys;
+  const std::optional<std::size_t> first = reader.keyIndex(name, std::string(kItemKey) + "1");
+  return first ? keys - *first : 0;
+}
 
 FileConversion loadSettingsFile(InstallSettings& settings, const std::filesystem::path& path) {
   return loadSettingsBytes(settings, SettingsFileReader::fileBytes(path));

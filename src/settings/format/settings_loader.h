@@ -31,4 +31,12 @@ FileConversion loadSettingsBytes(InstallSettings& settings, std::string_view fil
 // The same, from a reader already made of code page 932 text.
 void loadSettings(InstallSettings& settings, const SettingsFileReader& reader);
 
+// How many numbered entries are read from the section `name` of the file:
+// Item1 to Item`n`, each by its number, one that is missing read as empty. In
+// [Files], [RmDir] and [RegKey] `n` is the number of keys; in the shortcut
+// sections ([Group], [Startup], [Desktop]) the number of keys from Item1 on
+// (none without Item1). That count includes the entries that Create adds
+// ([Files]' last two, the uninstall shortcut).
+std::size_t itemsRead(const SettingsFileReader& reader, std::string_view name, Section section);
+
 }  // namespace velquin

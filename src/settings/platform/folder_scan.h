@@ -11,6 +11,8 @@
 //   every platform (help\Tessaly.hlp) and the text is Shift-JIS.
 // - Each real folder is listed at most once, so folder links that lead back
 //   up (or any cycle) cannot make the scan loop; links are followed otherwise.
+//   A folder reached again under another name is an alias of the first:
+//   its files are the same files, and a list may name them either way.
 // - A folder that cannot be read adds nothing, and the scan goes on.
 // - A file whose name code page 932 cannot hold (or that holds a control
 //   character, which no Windows name may) is not listed: the engine could not
@@ -25,9 +27,18 @@
 
 namespace velquin {
 
+// A folder of the scan reached again through a link (or a junction): both
+// Shift-JIS prefixes, with their trailing backslash (empty for the top).
+struct FolderAlias {
+  std::string alias;   // the name it was reached by again
+  std::string folder;  // the name its files are listed under
+  bool operator==(const FolderAlias&) const = default;
+};
+
 struct FolderScan {
   std::vector<std::string> lines;       // Shift-JIS, in the order found
   std::vector<std::string> unwritable;  // UTF-8 relative paths of the files left out
+  std::vector<FolderAlias> aliases;
 };
 
 // The scan of `folder`. Its lines start with `sjisPrefix` (a relative folder

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -35,7 +35,12 @@ class Scanner {
     DIR* dir = opendir(path.c_str());
     if (!dir) return;
     struct stat st;
-    if (fstat(dirfd(dir), &st) != 0 || !seen_.insert({st.st_dev, st.st_ino}).second) {
+    if (fstat(dirfd(dir), &st) != 0) {
+      closedir(dir);
+      return;
+    }
+    if (const auto [first, added] = seen_.try_emplace({st.st_dev, st.st_ino}, sjisPrefix); !added) {
+      if (sjisPrefix && first->second) result.aliases.push_back({*sjisPrefix, *first->second});
       closedir(dir);
       return;
     }
@@ -82,7 +87,8 @@ class Scanner {
                                              static_cast<unsigned long long>(d.dev));
     }
   };
-  std::unordered_set<DevIno, DevInoHash> seen_;
+  // Each folder seen, with the prefix its files are listed under.
+  std::unordered_map<DevIno, std::optional<std::string>, DevInoHash> seen_;
 };
 
 }  // namespace

@@ -3,12 +3,12 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <unordered_set>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -54,7 +54,10 @@ class Scanner {
 
   void folder(const std::filesystem::path& path, const std::optional<std::string>& sjisPrefix,
               const std::string& shownPrefix) {
-    if (!firstVisit(path)) return;
+    if (const std::optional<std::string>* first = firstVisit(path, sjisPrefix)) {
+      if (sjisPrefix && *first) result.aliases.push_back({*sjisPrefix, **first});
+      return;
+    }
     std::error_code ec;
     std::vector<std::pair<std::filesystem::path, bool>> entries;
     std::filesystem::directory_iterator it(path, ec), end;
@@ -77,7 +80,10 @@ class Scanner {
   // its identity: the volume's serial number and the folder's index on that
   // volume, whatever path led to it. Where the system gives none (the folder
   // cannot be opened, the volume keeps no index), the path text stands in.
-  bool firstVisit(const std::filesystem::path& path) {
+  // The prefix of the folder's first visit when it was seen before (null on
+  // the first visit, which is then noted under `sjisPrefix`).
+  const std::optional<std::string>* firstVisit(const std::filesystem::path& path,
+                                               const std::optional<std::string>& sjisPrefix) {
     const HANDLE h = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -86,14 +92,16 @@ class Scanner {
       const bool known = GetFileInformationByHandle(h, &info) &&
                          (info.nFileIndexHigh != 0 || info.nFileIndexLow != 0);
       CloseHandle(h);
-      if (known)
-        return seenIds_
-            .insert(
-                {info.dwVolumeSerialNumber,
-                 (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow})
-            .second;
+      if (known) {
+        const FolderId id{
+            info.dwVolumeSerialNumber,
+            (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+        const auto [it, added] = seenIds_.try_emplace(id, sjisPrefix);
+        return added ? nullptr : &it->second;
+      }
     }
-    return seenPaths_.insert(path.lexically_normal().native()).second;
+    const auto [it, added] = seenPaths_.try_emplace(path.lexically_normal().native(), sjisPrefix);
+    return added ? nullptr : &it->second;
   }
 
   struct FolderId {
@@ -106,8 +114,9 @@ class Scanner {
       return std::hash<unsigned long long>()(d.index * 31u + d.volume);
     }
   };
-  std::unordered_set<FolderId, FolderIdHash> seenIds_;
-  std::set<std::filesystem::path::string_type> seenPaths_;
+  // Each folder seen, with the prefix its files are listed under.
+  std::unordered_map<FolderId, std::optional<std::string>, FolderIdHash> seenIds_;
+  std::map<std::filesystem::path::string_type, std::optional<std::string>> seenPaths_;
 };
 
 }  // namespace

@@ -15,6 +15,15 @@ std::string cannotCreate(std::string_view pathUtf8) {
   return "ファイル " + std::string(pathUtf8) + " を作成できません";
 }
 
+std::string createdWithErrors(const std::vector<std::string>& firstErrors, std::size_t total) {
+  std::string text = "作成したiniファイルには、インストール時に問題となるエラーが " +
+                     std::to_string(total) + " 件あります。";
+  const std::size_t shown = std::min({firstErrors.size(), total, kMaxErrorsShown});
+  for (std::size_t i = 0; i < shown; ++i) text += "\n" + firstErrors[i];
+  if (total > shown) text += "\n…ほか " + std::to_string(total - shown) + " 件";
+  return text + "\n「詳細設定」で確認してください。";
+}
+
 std::string programNotFound(std::string_view path) {
   return "ファイル「" + std::string(path) + "」が見つかりません。";
 }
@@ -107,6 +116,52 @@ std::string notListed(const std::vector<std::string>& names, std::size_t total) 
   for (std::size_t i = 0; i < shown; ++i) text += "\n" + names[i];
   if (total > shown) text += "\nほか " + std::to_string(total - shown) + " 件";
   return text;
+}
+
+std::string unknownSection(std::string_view name, std::string_view meant) {
+  std::string text = "[" + std::string(name) + "] はインストーラが使わないセクションです。";
+  if (!meant.empty()) text += "[" + std::string(meant) + "] の書き間違いではありませんか。";
+  return text;
+}
+
+std::string unknownKey(std::string_view key, std::string_view meant) {
+  std::string text = std::string(key) + " はインストーラが使わないキーです。";
+  if (!meant.empty()) text += std::string(meant) + " の書き間違いではありませんか。";
+  return text;
+}
+
+std::string badCode(std::string_view key, std::string_view value, const std::vector<int>& allowed) {
+  std::string list;
+  for (int code : allowed) list += (list.empty() ? "" : "、") + std::to_string(code);
+  return std::string(key) + " の値「" + std::string(value) + "」はインストーラが使えない値です。" +
+         "使える値は " + list + " です。";
+}
+
+namespace {
+std::string entryLines(const std::vector<std::string>& entries) {
+  std::string text;
+  const std::size_t shown = std::min(entries.size(), kMaxNamesShown);
+  for (std::size_t i = 0; i < shown; ++i) text += "\n" + entries[i];
+  if (entries.size() > shown) text += "\nほか " + std::to_string(entries.size() - shown) + " 件";
+  return text;
+}
+}  // namespace
+
+std::string numberMissing(int missing, const std::vector<std::string>& hidden) {
+  const std::string text =
+      "Item" + std::to_string(missing) + " がありません。番号が抜けているため、インストーラは";
+  if (hidden.empty()) return text + "この番号を空の行として読みます。";
+  return text + "次の行を読みません。" + entryLines(hidden);
+}
+
+std::string beforeFirstItem(const std::vector<std::string>& hidden) {
+  return "Item1 より前にあるため、インストーラは次の行を読みません。" + entryLines(hidden);
+}
+
+std::string withoutAddedEntries(std::string_view engineEntry, std::string_view iniEntry) {
+  return "最後の２行が、「作成」で追加されるインストーラ本体（" + std::string(engineEntry) +
+         "）と iniファイル（" + std::string(iniEntry) +
+         "）ではありません。インストーラ本体と iniファイルはインストールされません。";
 }
 
 std::string counts(std::size_t errors, std::size_t warnings) {

@@ -41,6 +41,11 @@ std::string dropOutside(std::string_view pathUtf8, std::string_view distDirUtf8)
 std::string created(std::string_view iniFileNameUtf8);
 // "ファイル PATH を作成できません"
 std::string cannotCreate(std::string_view pathUtf8);
+// The errors the check finds in the settings file Create has just written:
+// how many, the first of them one a line (each as given: where it stands and
+// its text), then how many more of `total` there were.
+inline constexpr std::size_t kMaxErrorsShown = 5;
+std::string createdWithErrors(const std::vector<std::string>& firstErrorsUtf8, std::size_t total);
 // The files that the folder scan left out of the list, one a line: at most
 // `kMaxNamesShown`, then how many more there were.
 inline constexpr std::size_t kMaxNamesShown = 20;
@@ -72,13 +77,17 @@ inline constexpr std::string_view kCommaInFileName =
     "ファイル名にカンマがあります。インストーラはカンマの後を上書きの指定として読みます。";
 inline constexpr std::string_view kAddedByTheTool =
     "インストーラ本体とiniファイルは自動で追加されるため、入力しないでください。";
-inline constexpr std::string_view kListedTwice = "同じ行が一覧に複数あります。";
+inline constexpr std::string_view kListedTwice = "同じファイルが一覧に複数あります。";
 inline constexpr std::string_view kShortcutNeedsNameAndFile =
     "ショートカットの名前とファイル名を、カンマで区切って入力してください。";
 inline constexpr std::string_view kShortcutNameCharacter =
     "ショートカットの名前に、ファイル名に使えない文字（\\ / : * ? \" < > |）があります。";
 inline constexpr std::string_view kGroupNameCharacter =
-    "グループの名前に、フォルダ名に使えない文字（\\ / : * ? \" < > |）があります。";
+    "グループの名前に、フォルダ名に使えない文字（/ : * ? \" < > |）があります。";
+inline constexpr std::string_view kGroupNameBackslash =
+    "グループの名前に \\ があります。\\ の前がグループ、後がその中のフォルダになります。";
+inline constexpr std::string_view kNotShiftJisBytes =
+    "Shift-JIS の文字として読めないバイトがあります。インストーラには文字化けして見えます。";
 inline constexpr std::string_view kInstallDirRegRoot =
     "指定できるレジストリキーは HKEY_CURRENT_USER および HKEY_LOCAL_MACHINE のキーのみです。";
 inline constexpr std::string_view kRegKeyRoot =
@@ -92,6 +101,39 @@ inline constexpr std::string_view kInQuotes =
 // a line: at most `kMaxNamesShown` of the first names given, then how many
 // more of `total` there were.
 std::string notListed(const std::vector<std::string>& firstNamesUtf8, std::size_t total);
+// The file list's fix for them: the action, and how to reach it.
+inline constexpr std::string_view kAddUnlisted = "一覧にないファイルを追加";
+inline constexpr std::string_view kAddUnlistedHow =
+    "右クリックのメニューの「一覧にないファイルを追加」で、一覧に追加できます。";
+
+// The settings file as it stands: its form, and entries the engine does not
+// read as the author meant. Names are UTF-8; `meant` is the known name a
+// misspelt one is closest to (empty when none is close).
+inline constexpr std::string_view kFileUtf8 =
+    "UTF-8 で保存されています。インストーラは Shift-JIS として読むため、日本語が文字化けします。";
+inline constexpr std::string_view kFileUtf8WithMark =
+    "先頭に BOM（バイト順マーク）のある UTF-8 で保存されています。インストーラは最初のセクションを"
+    "見つけられず、日本語も文字化けします。";
+inline constexpr std::string_view kFileMarkOnly =
+    "先頭に BOM（バイト順マーク）があります。インストーラは最初のセクションを見つけられません。";
+inline constexpr std::string_view kFileUtf16 =
+    "UTF-16 で保存されています。インストーラはこのファイルの設定を読めません。";
+inline constexpr std::string_view kFileEmpty = "ファイルが空です。インストーラは何も読めません。";
+inline constexpr std::string_view kFileBinary =
+    "テキストではないデータ（NUL "
+    "などの制御文字）があります。インストーラは設定を正しく読めません。";
+inline constexpr std::string_view kFileResaveAsShiftJis =
+    "Shift-JIS で保存し直すか、Velquin で読み込んで「作成」し直してください。";
+std::string unknownSection(std::string_view name, std::string_view meant);
+std::string unknownKey(std::string_view key, std::string_view meant);
+std::string badCode(std::string_view key, std::string_view value, const std::vector<int>& allowed);
+// A gap in the numbered entries: the first missing number, and the entries
+// (key = value) the engine does not read because of it.
+std::string numberMissing(int missing, const std::vector<std::string>& hiddenEntries);
+// Shortcut entries before Item1, which the engine does not read.
+std::string beforeFirstItem(const std::vector<std::string>& hiddenEntries);
+std::string withoutAddedEntries(std::string_view engineEntry, std::string_view iniEntry);
+// The engine's own file is not in the distribution folder: kEngineMissing.
 
 // The report of `velquin --check`.
 inline constexpr std::string_view kError = "エラー";

@@ -4,9 +4,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextBlock>
@@ -68,26 +71,57 @@ class LineValidator : public QValidator {
   std::function<const std::string&()> held_;
 };
 
-// Keys that would leave an edit the undo history cannot take back whole, made
-// into the edits they mean: Shift+Enter in a memo (a line separator the
-// binder would then turn into a block) is Enter, and a paste into a memo
-// breaks lines with plain breaks; a paste into a line edit takes the
-// clipboard's text without its line breaks (a paste the field's check had to
-// change would clear the field's undo history).
+// Ends the undo step of a line edit's typing, so that what comes next is a
+// step of its own: a move of the caret (and back, the selection kept) does.
+void endUndoStep(QLineEdit* edit) {
+  const bool mark = edit->hasSelectedText();
+  if (edit->cursorPosition() > 0) {
+    edit->cursorBackward(mark);
+    edit->cursorForward(mark);
+  } else if (!edit->text().isEmpty()) {
+    edit->cursorForward(mark);
+    edit->cursorBackward(mark);
+  }
+}
+
+// A paste into a line edit, as Qt's own paste is (an undo step of its own),
+// but of the text without its line breaks: a paste that the field's check
+// had to change would clear the field's undo history.
+void pasteIntoLine(QLineEdit* edit, QClipboard::Mode mode) {
+  QString text = QGuiApplication::clipboard()->text(mode);
+  text.removeIf([](QChar c) { return isLineBreak(c.unicode()); });
+  if (edit->isReadOnly() || (text.isEmpty() && !edit->hasSelectedText())) return;
+  endUndoStep(edit);
+  edit->insert(text);
+  endUndoStep(edit);
+}
+
+// The paste action of a line edit's standard context menu: named
+// "edit-paste" by newer Qt versions, and captioned by Qt's own text in all
+// (its shortcut may follow after a tab).
+QAction* pasteActionOf(const QMenu* menu) {
+  const QString caption = QCoreApplication::translate("QLineEdit", "&Paste");
+  for (QAction* a : menu->actions())
+    if (a->objectName() == QLatin1String("edit-paste") || a->text().section(u'\t', 0, 0) == caption)
+      return a;
+  return nullptr;
+}
+
+// Keys and pastes that would leave an edit the undo history cannot take back
+// whole, made into the edits they mean: Shift+Enter in a memo (a line
+// separator the binder would then turn into a block) is Enter, and a paste
+// into a memo breaks lines with plain breaks; a paste into a line edit, by
+// key, by its context menu or by the middle button (the selection, where the
+// system has one), takes the text without its line breaks.
 class PlainKeys : public QObject {
  public:
   explicit PlainKeys(QObject* parent) : QObject(parent) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (auto* edit = qobject_cast<QLineEdit*>(watched)) return lineEvent(edit, event);
     if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && key->matches(QKeySequence::Paste)) {
-      QString text = QGuiApplication::clipboard()->text();
-      text.removeIf([](QChar c) { return isLineBreak(c.unicode()); });
-      if (!edit->isReadOnly()) edit->insert(text);
-      return true;
-    }
     if (auto* memo = qobject_cast<QPlainTextEdit*>(watched);
         memo && key->matches(QKeySequence::Paste)) {
       QString text = QGuiApplication::clipboard()->text();
@@ -106,6 +140,38 @@ class PlainKeys : public QObject {
                     QStringLiteral("\r"));
     QCoreApplication::sendEvent(watched, &plain);
     return true;
+  }
+
+ private:
+  static bool lineEvent(QLineEdit* edit, QEvent* event) {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+        if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) return false;
+        pasteIntoLine(edit, QClipboard::Clipboard);
+        return true;
+      case QEvent::MouseButtonRelease:
+        // Qt's own release pastes the selection; the press has already put
+        // the caret where the author clicked.
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton ||
+            !QGuiApplication::clipboard()->supportsSelection() || edit->isReadOnly())
+          return false;
+        edit->deselect();
+        pasteIntoLine(edit, QClipboard::Selection);
+        return true;
+      case QEvent::ContextMenu: {
+        // Qt's own menu, whose 貼り付け pastes as the key does.
+        QMenu* menu = edit->createStandardContextMenu();
+        if (QAction* paste = pasteActionOf(menu)) {
+          QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
+          QObject::connect(paste, &QAction::triggered, edit,
+                           [edit] { pasteIntoLine(edit, QClipboard::Clipboard); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+      }
+      default: return false;
+    }
   }
 };
 
@@ -359,6 +425,19 @@ void FieldBinder::BoundMemo::showLines(const LinesChange& change) {
   const std::vector<std::string>& lines = settings().lines(change.list);
   QTextDocument* doc = memo_->document();
   const std::size_t end = change.first + change.removed.size();
+  const bool appended = change.removed.empty() && end == lines.size() - change.added;
+  if (appended && end > 0 && !lastBlockEmpty_) {
+    // Lines added after a last line whose break the author took away: the
+    // break and the lines, as one edit the author can undo.
+    QTextCursor cursor(doc);
+    cursor.movePosition(QTextCursor::End);
+    const std::vector<std::string> added(lines.begin() + long(end), lines.end());
+    transit([&] { cursor.insertText(u'\n' + fromSjis(joinLines(added, "\n"))); });
+    lastBlockEmpty_ = true;
+    memo_->setTextCursor(cursor);
+    memo_->ensureCursorVisible();
+    return;
+  }
   // The whole list (loading, the reset), or a stretch that ends the last
   // line where the author took its break away: shown anew.
   if ((change.first == 0 && change.added == lines.size()) ||
@@ -369,7 +448,7 @@ void FieldBinder::BoundMemo::showLines(const LinesChange& change) {
   QTextCursor cursor(doc->findBlockByNumber(int(change.first)));
   cursor.setPosition(doc->findBlockByNumber(int(end)).position(), QTextCursor::KeepAnchor);
   transit([&] { cursor.insertText(fromSjis(joinLines(added, "\n"))); });
-  if (change.removed.empty() && end == lines.size() - change.added) {
+  if (appended) {
     // Lines added at the end (a drop) come into view.
     memo_->setTextCursor(cursor);
     memo_->ensureCursorVisible();

@@ -205,12 +205,19 @@ QString CheckMarks::tabTip(int page) const {
   if (page < 0 || std::size_t(page) >= tabs_.size() || tabs_[std::size_t(page)] == TabMark::None)
     return {};
   const auto [errors, warnings] = countsOf(page);
-  QString unlisted;
+  QString own;
   for (const Memo& m : memos_)
     if (m.page == page)
-      if (const auto finding = checker_.listFinding(m.list))
-        unlisted = QLatin1Char('\n') + tipOf({*finding});
-  return fromUtf8(messages::ship::counts(errors, warnings)) + unlisted;
+      if (QString tip = listTip(m.list); !tip.isEmpty()) own = QLatin1Char('\n') + tip;
+  return fromUtf8(messages::ship::counts(errors, warnings)) + own;
+}
+
+// The list's own findings; with the folder's files it lacks, how to add them.
+QString CheckMarks::listTip(ListField list) const {
+  QString tip = tipOf(checker_.listFindings(list));
+  if (list == ListField::MemoFiles && !checker_.unlistedFiles(1).empty())
+    tip += u'\n' + fromUtf8(messages::ship::kAddUnlistedHow);
+  return tip;
 }
 
 bool CheckMarks::eventFilter(QObject* watched, QEvent* event) {
@@ -241,8 +248,7 @@ bool CheckMarks::eventFilter(QObject* watched, QEvent* event) {
     const auto i = static_cast<std::size_t>(block.blockNumber());
     if (help->pos().y() >= top && help->pos().y() <= bottom)
       tip = tipOf(checker_.findingsOf(m->list, i));
-    if (tip.isEmpty())
-      if (const auto finding = checker_.listFinding(m->list)) tip = tipOf({*finding});
+    if (tip.isEmpty()) tip = listTip(m->list);
   }
   if (tip.isEmpty()) return false;  // the control's own hint, if it has one
   QToolTip::showText(help->globalPos(), tip, static_cast<QWidget*>(watched));

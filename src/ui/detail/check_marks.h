@@ -8,7 +8,8 @@
 // and its tooltip gives the counts.
 // The [Files] warning about the folder's files that the list does not hold
 // belongs to the file page's tab and to the memo as a whole (its tooltip
-// away from a marked line).
+// away from a marked line), which say how to add them (the file list's
+// context menu, form2.h).
 //
 // The marks only paint what the checker reports; they never change a value
 // or a flow, and decide no finding or count. Only the lines in view carry
@@ -69,6 +70,7 @@ class CheckMarks : public QObject, private CheckListener {
   Memo* memoOf(ListField list);
   Memo* memoOf(const QObject* viewport);
   QString tabTip(int page) const;
+  QString listTip(ListField list) const;
 
   Checker& checker_;
   QWidget* dialog_;

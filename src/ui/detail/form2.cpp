@@ -1,7 +1,9 @@
 #include "form2.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -16,6 +18,7 @@
 #include "form2_texts.h"
 #include "settings/commands/window_commands.h"
 #include "settings/record/settings_rules.h"
+#include "settings/text/messages.h"
 #include "ui/common/file_drop.h"
 #include "ui/common/hints.h"
 #include "ui/common/text.h"
@@ -53,6 +56,7 @@ TForm2::TForm2(InstallSettings& settings, UserPrompts& prompts, Checker& checker
     : QDialog(parent),
       settings_(settings),
       prompts_(prompts),
+      checker_(checker),
       binder_(settings, prompts),
       ui_(std::make_unique<Ui::TForm2>()) {
   // A fixed frame with the close box only: no minimise, maximise or help box.
@@ -77,6 +81,14 @@ TForm2::TForm2(InstallSettings& settings, UserPrompts& prompts, Checker& checker
                                          runFilesDropCommand(settings_, prompts_, paths);
                                        });
   }
+  // The fix of the check's warning about the folder's files that the list
+  // lacks, beside Qt's own editing actions.
+  addUnlisted_ = new QAction(fromUtf8(messages::ship::kAddUnlisted), this);
+  addUnlisted_->setObjectName(QStringLiteral("ActionAddUnlisted"));
+  connect(addUnlisted_, &QAction::triggered, this,
+          [this] { runAddUnlistedFilesCommand(settings_, checker_); });
+  ui_->MemoFiles->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ui_->MemoFiles, &QWidget::customContextMenuRequested, this, &TForm2::showFilesMenu);
   marks_ = std::make_unique<CheckMarks>(checker, this, ui_->PageControl1);
   collectDependents();
   settings_.addListener(this);
@@ -109,6 +121,16 @@ void TForm2::applyEnablingRules() {
     const bool on = isEditable(settings_, field);
     for (QWidget* w : widgets) w->setEnabled(on);
   }
+}
+
+void TForm2::showFilesMenu(const QPoint& pos) {
+  QPlainTextEdit* memo = ui_->MemoFiles;
+  QMenu* menu = memo->createStandardContextMenu(pos);
+  menu->addSeparator();
+  addUnlisted_->setEnabled(!checker_.unlistedFiles(1).empty());
+  menu->addAction(addUnlisted_);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(memo->viewport()->mapToGlobal(pos));
 }
 
 void TForm2::showEvent(QShowEvent* event) {

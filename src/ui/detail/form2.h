@@ -12,6 +12,10 @@
 // is in use (an install directory, the start-menu group, startup or desktop
 // shortcuts, the uninstall registration) is disabled while it is not. The
 // states follow from the record whenever it changes, whoever changed it.
+//
+// The file list's context menu adds 一覧にないファイルを追加 to Qt's own
+// actions: enabled while the check finds files of the folder that the list
+// lacks, it adds them all, as a drop of them would.
 
 #include <QDialog>
 #include <QList>
@@ -22,6 +26,8 @@
 #include "settings/check/checker.h"
 #include "settings/record/install_settings.h"
 #include "ui/common/field_binder.h"
+
+class QAction;
 
 namespace Ui {
 class TForm2;
@@ -52,14 +58,19 @@ class TForm2 : public QDialog, private SettingsListener {
 
   void collectDependents();
   void applyEnablingRules();
+  // The file list's context menu at `pos` (in its viewport).
+  void showFilesMenu(const QPoint& pos);
 
   InstallSettings& settings_;
   UserPrompts& prompts_;
+  Checker& checker_;
   FieldBinder binder_;
   std::vector<std::pair<FieldRef, QList<QWidget*>>> dependents_;
   // The controls of form2.ui.
   std::unique_ptr<Ui::TForm2> ui_;
   std::unique_ptr<CheckMarks> marks_;
+  // 一覧にないファイルを追加, in the file list's context menu.
+  QAction* addUnlisted_ = nullptr;
 };
 
 }  // namespace velquin::ui

@@ -60,14 +60,15 @@ void TForm1::settingsSavedChanged() { showSaved(); }
 
 void TForm1::showSaved() { setWindowModified(!settings_.settingsSaved()); }
 
-void TForm1::ButtonSakuseiClick() { runCreateCommand(settings_, prompts_); }
+void TForm1::ButtonSakuseiClick() { runCreateCommand(settings_, prompts_, &checker_); }
 
 void TForm1::ButtonSanshoClick() { runBrowseCommand(settings_, prompts_); }
 
 void TForm1::ButtonShosaiClick() {
   DetailsResult details = runDetailsCommand(settings_, prompts_);
   if (details.outcome != DetailsOutcome::ShowDialog) return;
-  checker_.setFolderFiles(std::move(details.folderFiles), details.iniFileName);
+  checker_.setFolderFiles(std::move(details.folderFiles), details.iniFileName,
+                          std::move(details.folderAliases));
   // The dialog's result is not used: its controls are the settings.
   if (QDialog* form2 = form2_ ? form2_() : nullptr) form2->exec();
 }

@@ -69,13 +69,13 @@ TEST(ShipCheck, FileListLines) {
                             });
 }
 
-TEST(ShipCheck, LineListedTwiceAndTheEditThatEndsIt) {
-  ShipCheckContext context(kFolder, "Rivo.ini", {"ReadMe.txt", "Tessaly.exe", "readme.TXT"});
+TEST(ShipCheck, FileListedTwiceAndTheEditThatEndsIt) {
+  ShipCheckContext context(kFolder, "Rivo.ini", {"ReadMe.txt", "Tessaly.exe", "readme.TXT,0"});
   std::vector<Finding> out;
   checkListLine(context, L::MemoFiles, "ReadMe.txt", out);
   EXPECT_EQ(seen(out), Lines{W(m::kListedTwice)});
 
-  EXPECT_TRUE(context.removeFileLine("readme.TXT").copies);
+  EXPECT_TRUE(context.removeFileLine("readme.TXT,0").copies);
   out.clear();
   checkListLine(context, L::MemoFiles, "ReadMe.txt", out);
   EXPECT_TRUE(out.empty());
@@ -136,6 +136,8 @@ TEST(ShipCheck, SingleLineFields) {
       {T::EditInstallDirReg, "HKEY_CLASSES_ROOT\\Tessaly", {E(m::kInstallDirRegRoot)}},
       {T::EditGroupName, sj("ソフト"), {}},
       {T::EditGroupName, "Vel/quin", {E(m::kGroupNameCharacter)}},
+      {T::EditGroupName, "Vel\\quin", {W(m::kGroupNameBackslash)}},
+      {T::EditInstallMessage, "OK\x85\x40", {E(m::kNotShiftJisBytes)}},
       {T::EditInstallMessage, "Done ", {W(m::kBlankAtEnds)}},
       {T::EditName, "'Velquin'", {W(m::kInQuotes)}},
   };
@@ -151,42 +153,41 @@ TEST(ShipCheck, SingleLineFields) {
   }
 }
 
-TEST(ShipCheck, FolderFilesTheListDoesNotHold) {
+TEST(ShipCheck, TheFileListAsAWhole) {
   ShipCheckContext context(
       {"app.exe", "new.txt", "rivo.EXE", "Rivo.ini", "~1A2B3C4", "sub\\Rivo.exe"}, "Rivo.ini",
       {"app.exe,2"});
-  ASSERT_EQ(context.unlistedCount(), 2u);
-  EXPECT_EQ(seen({*unlistedFilesFinding(context)}),
-            Lines{W(m::notListed({"new.txt", "sub\\Rivo.exe"}, 2))});
+  const auto whole = [&context] {
+    std::vector<Finding> out;
+    checkFileList(context, 1, out);
+    return seen(out);
+  };
+  EXPECT_EQ(whole(), Lines{W(m::notListed({"new.txt", "sub\\Rivo.exe"}, 2))});
   EXPECT_TRUE(context.addFileLine("NEW.txt").installed);
-  EXPECT_EQ(context.unlistedCount(), 1u);
   context.addFileLine("sub/Rivo.exe");
-  EXPECT_FALSE(unlistedFilesFinding(context));
+  EXPECT_EQ(whole(), Lines{});
+
+  std::vector<Finding> out;
+  checkFileList(ShipCheckContext({"app.exe"}, "Setup.ini", {"app.exe"}), 3, out);
+  ASSERT_EQ(seen(out), Lines{E(messages::kEngineMissing)});
+  EXPECT_EQ(out[0].item, 4);  // the entry Create adds for Setup.exe
 }
 
 // The whole check in the order of the file, with Item numbers that leave the
-// empty lines out, nothing from a part that is not in use, and its report.
-TEST(ShipCheck, WholeCheckAndItsReport) {
+// empty lines out, and nothing from a part that is not in use.
+TEST(ShipCheck, WholeCheckInTheOrderOfTheFile) {
   InstallSettings s;
   s.setLines(L::MemoFiles, {"a.txt", "", "gone.txt"});
   s.setText(T::EditInstallMessage, " ");
   s.setLines(L::MemoGroupItem, {"no file"});         // the start menu is not in use
   s.setText(T::EditInstallDirReg, "HKEY_USERS\\x");  // nor is the install folder
   Checker checker(s);
-  checker.setFolderFiles({"a.txt"}, "Rivo.ini");
+  checker.setFolderFiles({"a.txt", "Rivo.exe"}, "Rivo.ini");
   const std::vector<Finding> findings = checker.findings();
-  ASSERT_EQ(findings.size(), 2u);
+  ASSERT_EQ(seen(findings), (Lines{W(m::kBlankAtEnds), E(m::notInFolder("gone.txt"))}));
   EXPECT_EQ(findings[1].field, FieldRef(L::MemoFiles));
   EXPECT_EQ(findings[1].line, 2u);
   EXPECT_EQ(findings[1].item, 2);
-  EXPECT_EQ(shipCheckReport(findings),
-            "警告 [Install] Message: 値の前後の空白は、インストーラが読むときに取り除かれます。\n"
-            "エラー [Files] Item2: ファイル「gone.txt」が配布フォルダにありません。\n"
-            "エラー 1 件、警告 1 件\n");
-  EXPECT_EQ(
-      shipCheckReport({*unlistedFilesFinding(ShipCheckContext({"x", "y"}, "Rivo.ini", {}))}),
-      "警告 [Files]: 次のファイルは配布フォルダにありますが、インストールするファイルにありませ"
-      "ん。\n  x\n  y\nエラー 0 件、警告 1 件\n");
 }
 
 TEST(ShipCheck, WorkedExampleHasNoFinding) {

@@ -1,12 +1,146 @@
+// `velquin --check` on random valid distribution folders: a file Create would
+// write gives no error, and each kind of fault planted into it is named.
+
 #include "settings/commands/check_command.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "settings/format/settings_writer.h"
 #include "settings/test_support.h"
 #include "settings/text/messages.h"
 
 namespace velquin {
 namespace {
+
+namespace fs = std::filesystem;
+namespace m = messages::ship;
+using test::sj;
+using L = ListField;
+using T = TextField;
+
+// A folder with its files, and the settings of a file Create would write.
+struct Release {
+  test::TempDir dir;
+  InstallSettings settings;
+  std::vector<std::string> files;  // as listed
+
+  explicit Release(std::mt19937& random) {
+    const auto pick = [&random](auto... options) {
+      const std::array all{options...};
+      return all[random() % all.size()];
+    };
+    const std::size_t count = 2 + random() % 20;
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::string name = std::string(pick("", "sub\\", "sub\\deep\\", "data\\")) + "f" +
+                               std::to_string(i) + pick(".txt", ".dll", ".exe");
+      add(name);
+      files.push_back(name + pick("", "", ",0", ",1", ",2"));
+    }
+#ifndef _WIN32
+    // A folder and a link to it inside the folder name the same files.
+    add("zdocs\\manual.txt");
+    fs::create_directory_symlink("zdocs", dir / "adocs");
+    files.push_back(pick("zdocs\\manual.txt", "adocs\\manual.txt"));
+#endif
+    test::writeBytes(dir / "Rivo.exe", "engine");
+    settings.setText(T::EditName, sj(pick("Tessaly", "テサリー", "ソフト表示")));
+    settings.setText(T::EditInstallTitle, sj("セットアップ"));
+    settings.setLines(L::MemoFiles, files);
+    settings.select(pick(Option::RBAllUsersNoCheck, Option::RBAllUsersCheck,
+                         Option::RBAllUsersKotei, Option::RBAllUsersMishiyo));
+    settings.select(pick(Option::RadioButtonStartCheck, Option::RadioButtonStartMuko));
+    settings.setText(T::EditGroupName, "Tessaly");
+    settings.setLines(L::MemoGroupItem, {"Tessaly," + files[0].substr(0, files[0].find(','))});
+    settings.select(pick(Option::RadioButtonDesktopNocheck, Option::RadioButtonDesktopMuko));
+    settings.setText(T::EditUninstallKey, pick("", "Tessaly"));
+    settings.setLines(L::MemoRmDir, {pick("", "%MYDOCUMENTS%\\Tessaly,1")});
+  }
+
+  void add(const std::string& line) {
+    std::string native = line;
+    std::replace(native.begin(), native.end(), '\\', '/');
+    fs::create_directories((dir / native).parent_path());
+    test::writeBytes(dir / native, "x");
+  }
+  std::string text() const { return composeSettingsFile(settings, "Rivo.ini"); }
+  CheckCommandResult check(const std::string& bytes) const {
+    test::writeBytes(dir / "Rivo.ini", bytes);
+    return runCheckCommand(dir.path());
+  }
+};
+
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+  const std::size_t at = text.find(from);
+  return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// The first file listed again, with another overwrite mode.
+std::string listedTwice(Release& r) {
+  const std::string first = r.files[0].substr(0, r.files[0].find(','));
+  r.settings.appendLines(L::MemoFiles, {first + ",1"});
+  std::string text = r.text();
+  r.settings.setLines(L::MemoFiles, r.files);
+  return text;
+}
+
+std::string utf8(std::string_view sjisText) { return sjis::decode(sjisText).value(); }
+
+TEST(CheckCommand, RandomReleasesAreCleanAndEachPlantedFaultIsNamed) {
+  for (unsigned seed = 1; seed <= 12; ++seed) {
+    std::mt19937 random(seed);
+    Release r(random);
+    const std::string clean = r.text();
+    const CheckCommandResult ok = r.check(clean);
+    ASSERT_EQ(ok.exitCode, 0) << "seed " << seed << "\n" << ok.text;
+
+    const std::size_t files = r.files.size();
+    const std::string lastItem = "Item" + std::to_string(files) + " = " + r.files.back() + "\r\n";
+    const std::string ends = "Item" + std::to_string(files + 1) + " = Rivo.exe,2\r\nItem" +
+                             std::to_string(files + 2) + " = Rivo.ini\r\n";
+    struct Fault {
+      std::string bytes;
+      std::string named;
+      int exitCode = 1;
+    };
+    std::mt19937 noise(seed);
+    std::string randomBytes(300, '\0');
+    for (char& c : randomBytes) c = static_cast<char>(noise());
+    const std::vector<Fault> faults = {
+        {utf8(clean), std::string(m::kFileUtf8)},
+        {"\xEF\xBB\xBF" + utf8(clean), std::string(m::kFileUtf8WithMark)},
+        {"", std::string(m::kFileEmpty)},
+        {randomBytes, std::string(m::kFileBinary)},
+        // Without the entries Create adds, the last entries are the author's.
+        {replaced(replaced(clean, ends, ""), lastItem,
+                  "Item" + std::to_string(files) + " = missing.dll\r\n"),
+         m::notInFolder("missing.dll")},
+        {replaced(clean, ends, ""), m::withoutAddedEntries("Rivo.exe,2", "Rivo.ini"), 0},
+        {replaced(clean, "Item1 = ", "Item0 = "), m::numberMissing(1, {})},
+        {replaced(clean, "[Desktop]", "[Desktpo]"), m::unknownSection("Desktpo", "Desktop"), 0},
+        {replaced(clean, "Title = ", "Tilte = "), m::unknownKey("Tilte", "Title"), 0},
+        {replaced(clean, "AllUsers = ", "AllUsers = 7"), "AllUsers の値"},
+        {replaced(clean, "Title = ", "Title = \x85\x40"), std::string(m::kNotShiftJisBytes)},
+        {listedTwice(r), std::string(m::kListedTwice), 0},
+    };
+    for (const Fault& f : faults) {
+      const CheckCommandResult found = r.check(f.bytes);
+      EXPECT_NE(found.text.find(f.named), std::string::npos)
+          << "seed " << seed << ", planted: " << f.named << "\n"
+          << found.text;
+      EXPECT_EQ(found.exitCode, f.exitCode) << "seed " << seed << ", planted: " << f.named;
+    }
+    // The engine's own file gone from the folder.
+    fs::remove(r.dir / "Rivo.exe");
+    const CheckCommandResult noEngine = r.check(clean);
+    const std::string_view engineMissing = messages::kEngineMissing;
+    EXPECT_NE(noEngine.text.find(engineMissing.substr(0, engineMissing.find('\n'))),
+              std::string::npos)
+        << noEngine.text;
+    EXPECT_EQ(noEngine.exitCode, 1);
+  }
+}
 
 // A release script's strict check fails on a warning alone; the plain check
 // lets it stand.
@@ -23,7 +157,7 @@ TEST(CheckCommand, StrictFailsOnAWarningAlone) {
   test::writeBytes(dir / "notes.txt", "not listed");
   const CheckCommandResult plain = runCheckCommand(dir.path());
   EXPECT_EQ(plain.exitCode, 0);
-  EXPECT_NE(plain.text.find(messages::ship::counts(0, 1)), std::string::npos) << plain.text;
+  EXPECT_NE(plain.text.find(m::counts(0, 1)), std::string::npos) << plain.text;
   EXPECT_EQ(runCheckCommand(dir.path(), {.strict = true}).exitCode, 1);
 }
 

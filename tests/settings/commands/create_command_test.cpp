@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
 #include "settings/text/messages.h"
@@ -88,6 +89,33 @@ TEST_F(CreateCommand, NoWarningWhenEngineIsBeside) {
   EXPECT_EQ(create(), CreateResult::Written);
   EXPECT_EQ(prompts.shown, std::vector<std::string>{"iniファイル(設定.ini)を作成しました。"});
   EXPECT_TRUE(test::readBytes(dir / pathFromUtf8("設定.ini")).starts_with("[Application]\r\n"));
+}
+
+// After the confirmation and the engine's warning, the check's errors (not
+// the engine's again, nor warnings): how many, the first five by place.
+TEST_F(CreateCommand, ErrorsOfTheWrittenFileFollowTheConfirmation) {
+  for (const char* f : {"app.exe", "a.txt"}) test::writeBytes(dir / f, "x");
+  Checker checker(s);
+  checker.setFolderFiles(scanFolder(dir.path()).lines, "Rivo.ini");
+  s.setText(T::EditInstallTextFail, "readme.txt");
+  s.setLines(L::MemoFiles, {"a.txt", "", "b.txt", "c.txt", "d.txt", "e.txt", "f.txt", "g.txt"});
+  EXPECT_EQ(runCreateCommand(s, prompts, &checker), CreateResult::Written);
+  ASSERT_EQ(prompts.shown.size(), 3u);
+  EXPECT_EQ(prompts.shown[2],
+            "作成したiniファイルには、インストール時に問題となるエラーが 7 件あります。\n"
+            "インストール時に最初に表示するテキストファイルの名前: "
+            "ファイル「readme.txt」が配布フォルダにありません。\n"
+            "[Files] Item2: ファイル「b.txt」が配布フォルダにありません。\n"
+            "[Files] Item3: ファイル「c.txt」が配布フォルダにありません。\n"
+            "[Files] Item4: ファイル「d.txt」が配布フォルダにありません。\n"
+            "[Files] Item5: ファイル「e.txt」が配布フォルダにありません。\n"
+            "…ほか 2 件\n「詳細設定」で確認してください。");
+
+  prompts.clear();  // left: the engine's entry and app.exe unlisted (a warning)
+  s.setText(T::EditInstallTextFail, "");
+  s.setLines(L::MemoFiles, {"a.txt"});
+  runCreateCommand(s, prompts, &checker);
+  EXPECT_EQ(prompts.shown.size(), 2u);
 }
 
 TEST_F(CreateCommand, EngineFolderIsNoEngine) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/check/checker.h"
+#include "settings/commands/window_commands.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
@@ -99,6 +101,19 @@ TEST_F(FileDrops, FilesTheListHoldsAreNotAddedAgain) {
     if (l != "sub\\a.txt" && l != "sub\\c.txt") expected.push_back(l);
   ASSERT_EQ(expected.size(), 3u);
   EXPECT_EQ(drop({dir / "readme.txt", dir / "sub" / "c.txt", dir / "sub"}).lines, expected);
+}
+
+// The fix of the check's warning: the folder's files the list lacks join it
+// as a drop of the whole folder would add them.
+TEST_F(FileDrops, UnlistedFilesAreAddedAsADropAddsThem) {
+  s.setLines(ListField::MemoFiles, {"README.TXT", "sub\\a.txt"});
+  Checker checker(s);
+  checker.setFolderFiles(scanFolder(dir.path()).lines, "Rivo.ini");
+  Lines now = s.lines(ListField::MemoFiles);
+  for (const std::string& l : drop({dir.path()}).lines) now.push_back(l);
+  EXPECT_EQ(runAddUnlistedFilesCommand(s, checker), 4u);  // app.exe and three under sub
+  EXPECT_EQ(s.lines(ListField::MemoFiles), now);
+  EXPECT_EQ(runAddUnlistedFilesCommand(s, checker), 0u);
 }
 
 #ifndef _WIN32

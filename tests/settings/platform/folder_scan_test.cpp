@@ -151,6 +151,10 @@ TEST(FolderScan, LinkCyclesEndAndEachFolderIsListedOnce) {
   const FolderScan scan = scanFolder(dir.path());
   EXPECT_EQ(asSet(scan.lines),
             (std::multiset<std::string>{"top.txt", "sub\\in.txt", "sub\\linked.txt", "broken"}));
+  // The links to folders seen are aliases: their files are those folders' own.
+  std::multiset<std::string> aliases;
+  for (const FolderAlias& a : scan.aliases) aliases.insert(a.alias + " = " + a.folder);
+  EXPECT_EQ(aliases, (std::multiset<std::string>{"sub\\up\\ = ", "sub\\self\\ = sub\\"}));
 }
 
 TEST(FolderScan, NamesShiftJisCannotHoldAreReportedNotListed) {

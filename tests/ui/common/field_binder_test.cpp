@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -180,6 +183,27 @@ TEST_F(FieldBinderTest, UndoTakesBackBreaksLikeAnyTyping) {
   }
   EXPECT_EQ(edit->text(), plain->text());
   EXPECT_EQ(settings.text(TextField::EditName), settings.text(TextField::EditInstallTitle));
+}
+
+// The context menu's 貼り付け pastes as Ctrl+V does: the text without its
+// line breaks, as an undo step of its own.
+TEST_F(FieldBinderTest, MenuPasteIntoALineEditUndoesAlone) {
+  auto* edit = add<QLineEdit>("EditName");
+  binder.bind(&window);
+  window.show();
+  test::typeText(edit, QStringLiteral("ab"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("c\r\nd"));
+  QContextMenuEvent event(QContextMenuEvent::Keyboard, {2, 2}, edit->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(edit, &event);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  for (QAction* a : menu->actions())
+    if (a->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste"))) a->trigger();
+  menu->close();
+  EXPECT_EQ(edit->text(), QStringLiteral("abcd"));
+  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(edit->text(), QStringLiteral("ab"));
+  EXPECT_EQ(settings.text(TextField::EditName), "ab");
 }
 
 TEST_F(FieldBinderTest, MemoEmptyLineAndEmptyListDiffer) {

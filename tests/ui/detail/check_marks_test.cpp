@@ -3,8 +3,10 @@
 // as the author types.
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
@@ -105,7 +107,8 @@ TEST_F(CheckMarksTest, FileLineMarkComesAndGoesAsTheAuthorTypes) {
   EXPECT_EQ(marks(), (std::map<int, bool>{{1, true}}));
   EXPECT_EQ(lineTip(1), tip(Weight::Error, ship::notInFolder("b.txtx")));
   // Away from a marked line, and on the tab: the list as a whole.
-  const QString unlisted = tip(Weight::Warning, ship::notListed({"b.txt"}, 1));
+  const QString unlisted = tip(Weight::Warning, ship::notListed({"b.txt"}, 1)) + u'\n' +
+                           QString::fromUtf8(ship::kAddUnlistedHow);
   EXPECT_EQ(lineTip(0), unlisted);
   EXPECT_EQ(tabColour(0), QColor(Qt::red));
   EXPECT_EQ(tabTip(0), QString::fromUtf8(ship::counts(1, 1)) + u'\n' + unlisted);
@@ -124,10 +127,10 @@ TEST_F(CheckMarksTest, MarksOfOtherLinesFollowTheEdit) {
   typeAt(2, 9, u"\na.TXT"_s);  // a.txt listed twice
   EXPECT_EQ(marks(), (std::map<int, bool>{{0, false}, {3, false}}));
   EXPECT_EQ(marks(), coreMarks());
-  typeAt(0, 5, u",2"_s);
-  EXPECT_EQ(marks(), (std::map<int, bool>{}));
-  EXPECT_EQ(marks(), coreMarks());
+  typeAt(0, 5, u",2"_s);  // the same file, whatever its overwrite mode
+  EXPECT_EQ(marks(), (std::map<int, bool>{{0, false}, {3, false}}));
   typeAt(3, 0, u"\\"_s);  // "\a.TXT": an absolute folder, never looked for
+  EXPECT_EQ(marks(), (std::map<int, bool>{}));
   EXPECT_EQ(marks(), coreMarks());
 }
 
@@ -151,6 +154,32 @@ TEST_F(CheckMarksTest, SingleLineFieldShowsItsFindingsAndItsTab) {
   EXPECT_FALSE(marker->isVisible());
   EXPECT_EQ(tabColour(page), QColor());
   EXPECT_EQ(marks(), (std::map<int, bool>{{3, true}}));  // not in the folder
+}
+
+// The file list's menu adds the folder's files it lacks, while there are
+// any, in one step that undo takes back (also after a last line's break).
+TEST_F(CheckMarksTest, FileListMenuAddsTheUnlistedFiles) {
+  const auto menuAction = [this] {  // the menu's last action, as the Menu key shows it
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, {4, 4}, memo->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(memo->viewport(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QAction* last = menu->actions().back();
+    EXPECT_EQ(last->text(), QString::fromUtf8(ship::kAddUnlisted));
+    menu->close();
+    return last;
+  };
+  settings.setLines(ListField::MemoFiles, {"a.txt"});
+  memo->moveCursor(QTextCursor::End);
+  QTest::keyClick(memo, Qt::Key_Backspace);
+  EXPECT_FALSE(menuAction()->isEnabled());  // before Details gives the folder
+  giveFolder();
+  QAction* add = menuAction();
+  EXPECT_TRUE(add->isEnabled());
+  add->trigger();
+  EXPECT_EQ(memo->toPlainText(), u"a.txt\nb.txt\ndoc\\c.txt\n"_s);
+  EXPECT_FALSE(menuAction()->isEnabled());
+  QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), std::vector<std::string>{"a.txt"});
 }
 
 }  // namespace

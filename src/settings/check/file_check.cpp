@@ -1,0 +1,293 @@
+#include "settings/check/file_check.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "settings/format/settings_format.h"
+#include "settings/format/settings_loader.h"
+#include "settings/record/fields.h"
+#include "settings/text/messages.h"
+#include "settings/text/names.h"
+#include "settings/text/sjis.h"
+
+namespace velquin {
+namespace {
+
+namespace ship = messages::ship;
+
+std::string shown(std::string_view sjisText) { return sjis::decodeForDisplay(sjisText); }
+
+std::string itemKey(std::size_t n) { return std::string(kItemKey) + std::to_string(n); }
+
+// The number of a numbered entry's key ("Item7": 7), or none for any other
+// key, "Item0" and "Item07" included (the engine asks for Item7 alone).
+std::optional<std::size_t> itemNumber(std::string_view key) {
+  if (key.size() <= kItemKey.size() ||
+      !SettingsFileReader::sameName(key.substr(0, kItemKey.size()), kItemKey))
+    return std::nullopt;
+  const std::string_view digits = key.substr(kItemKey.size());
+  std::size_t n = 0;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+  if (ec != std::errc() || end != digits.data() + digits.size() || digits.front() == '0')
+    return std::nullopt;
+  return n;
+}
+
+bool isNumbered(Section section) {
+  return std::any_of(kFields.begin(), kFields.end(), [&](const FieldInfo& f) {
+    return f.section == section && f.field.kind == FieldKind::Lines;
+  });
+}
+
+const SectionInfo* knownSection(std::string_view name) {
+  for (const SectionInfo& s : kSections)
+    if (SettingsFileReader::sameName(s.name, name)) return &s;
+  return nullptr;
+}
+
+const FieldInfo* knownKey(Section section, std::string_view key) {
+  for (const FieldInfo& f : kFields)
+    if (f.section == section && !f.key.empty() && SettingsFileReader::sameName(f.key, key))
+      return &f;
+  return nullptr;
+}
+
+// The edit distance of two names, letter case aside (a swap of two
+// neighbours counts once, as typing slips make it).
+std::size_t distance(std::string_view a, std::string_view b) {
+  const std::string x = foldAsciiCase(a), y = foldAsciiCase(b);
+  std::vector<std::vector<std::size_t>> d(x.size() + 1, std::vector<std::size_t>(y.size() + 1));
+  for (std::size_t i = 0; i <= x.size(); ++i) d[i][0] = i;
+  for (std::size_t j = 0; j <= y.size(); ++j) d[0][j] = j;
+  for (std::size_t i = 1; i <= x.size(); ++i) {
+    for (std::size_t j = 1; j <= y.size(); ++j) {
+      d[i][j] = std::min(
+          {d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (x[i - 1] == y[j - 1] ? 0 : 1)});
+      if (i > 1 && j > 1 && x[i - 1] == y[j - 2] && x[i - 2] == y[j - 1])
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+    }
+  }
+  return d[x.size()][y.size()];
+}
+
+// The candidate closest to `name`, when it is close enough to be a slip.
+std::string closest(std::string_view name, const std::vector<std::string_view>& candidates) {
+  if (name.size() > 64) return {};  // no slip makes a name that long
+  const std::size_t most = name.size() <= 4 ? 1 : 2;
+  std::string best;
+  std::size_t bestDistance = most + 1;
+  for (std::string_view c : candidates)
+    if (const std::size_t d = distance(name, c); d < bestDistance) {
+      bestDistance = d;
+      best = c;
+    }
+  return best;
+}
+
+std::string unknownKeyMeant(Section section, std::string_view key) {
+  std::vector<std::string_view> candidates;
+  for (const FieldInfo& f : kFields)
+    if (f.section == section && !f.key.empty()) candidates.push_back(f.key);
+  std::string item;
+  if (isNumbered(section)) {
+    // "Item07" is Item7; "Itme3" a slip of Item3.
+    std::size_t digits = key.size();
+    while (digits > 0 && key[digits - 1] >= '0' && key[digits - 1] <= '9') --digits;
+    std::size_t n = 0;
+    std::from_chars(key.data() + digits, key.data() + key.size(), n);
+    item = itemKey(std::max<std::size_t>(n, 1));
+    if (SettingsFileReader::sameName(key.substr(0, digits), kItemKey)) return item;
+    candidates.push_back(item);
+  }
+  return closest(key, candidates);
+}
+
+// The codes a choice or a radio group takes, in order.
+std::vector<int> codesOf(const FieldInfo& info) {
+  std::vector<int> codes;
+  if (info.field.kind == FieldKind::Choice) {
+    for (const OptionInfo& o : kOptions)
+      if (o.choice == info.field.choice()) codes.push_back(o.code);
+    std::sort(codes.begin(), codes.end());
+  } else if (info.field.kind == FieldKind::Index) {
+    for (int i = 0; i < info.itemCount; ++i) codes.push_back(i);
+  }
+  return codes;
+}
+
+struct SectionCheck {
+  const SettingsFileReader& reader;
+  const SettingsFileReader::SectionAt& at;
+  std::vector<FileFinding>& out;
+  std::vector<SettingsFileReader::EntryAt> entries;
+
+  SectionCheck(const SettingsFileReader& r, const SettingsFileReader::SectionAt& a,
+               std::vector<FileFinding>& o)
+      : reader(r), at(a), out(o), entries(r.entries(a.name)) {}
+
+  void add(std::size_t line, Weight weight, std::string key, std::string text) const {
+    out.push_back({line, weight, shown(at.name), std::move(key), std::move(text)});
+  }
+
+  void keysAndCodes(Section section) const {
+    for (const SettingsFileReader::EntryAt& e : entries) {
+      if (isNumbered(section) && itemNumber(e.key)) continue;
+      const FieldInfo* field = knownKey(section, e.key);
+      if (!field) {
+        add(e.line, Weight::Warning, shown(e.key),
+            ship::unknownKey(shown(e.key), unknownKeyMeant(section, e.key)));
+        continue;
+      }
+      const std::vector<int> codes = codesOf(*field);
+      std::int32_t code = 0;
+      if (!codes.empty() && (!SettingsFileReader::parseNumber(e.value, code) ||
+                             std::find(codes.begin(), codes.end(), code) == codes.end()))
+        add(e.line, Weight::Error, shown(e.key),
+            ship::badCode(shown(e.key), shown(e.value), codes));
+    }
+  }
+
+  void numbering(Section section) const {
+    const std::size_t read = itemsRead(reader, at.name, section);
+    std::vector<bool> present(read + 1);
+    std::vector<std::string> hidden;
+    std::size_t firstHiddenLine = 0;
+    for (const auto& e : entries) {
+      const std::optional<std::size_t> n = itemNumber(e.key);
+      if (!n) continue;
+      if (*n <= read) {
+        present[*n] = true;
+      } else {
+        hidden.push_back(shown(e.key) + " = " + shown(e.value));
+        if (firstHiddenLine == 0) firstHiddenLine = e.line;
+      }
+    }
+    const std::size_t line = firstHiddenLine != 0 ? firstHiddenLine : at.line;
+    if (const auto missing = std::find(present.begin() + 1, present.end(), false);
+        missing != present.end()) {
+      add(line, Weight::Error, {},
+          ship::numberMissing(static_cast<int>(missing - present.begin()), hidden));
+    } else if (!hidden.empty()) {
+      add(line, Weight::Error, {}, ship::beforeFirstItem(hidden));
+    }
+  }
+};
+
+}  // namespace
+
+std::vector<FileFinding> checkFileForm(std::string_view bytes, FileEncoding encoding) {
+  const auto whole = [](std::string_view text, bool resave = true) {
+    std::string t(text);
+    if (resave) t += "\n" + std::string(ship::kFileResaveAsShiftJis);
+    return std::vector<FileFinding>{{0, Weight::Error, {}, {}, std::move(t)}};
+  };
+  switch (encoding) {
+    case FileEncoding::Utf8: return whole(ship::kFileUtf8);
+    case FileEncoding::Utf8WithMark:
+      return whole(std::all_of(bytes.begin() + 3, bytes.end(),
+                               [](char c) { return static_cast<unsigned char>(c) < 0x80; })
+                       ? ship::kFileMarkOnly
+                       : ship::kFileUtf8WithMark);
+    case FileEncoding::Utf16Le:
+    case FileEncoding::Utf16Be: return whole(ship::kFileUtf16);
+    case FileEncoding::ShiftJis: break;
+  }
+  if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
+    return whole(ship::kFileEmpty, false);
+  // Text holds no control characters but its blanks and line breaks (and the
+  // end-of-file mark some old editors leave).
+  const bool binary = std::any_of(bytes.begin(), bytes.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return (b < 0x20 && b != '\t' && b != '\r' && b != '\n' && b != 0x1A) || b == 0x7F;
+  });
+  if (binary) return whole(ship::kFileBinary, false);
+  return {};
+}
+
+std::vector<FileFinding> checkFileEntries(const SettingsFileReader& reader,
+                                          std::string_view engineFile, std::string_view iniFile) {
+  std::vector<FileFinding> out;
+  for (const SettingsFileReader::SectionAt& at : reader.sections()) {
+    const SectionCheck check(reader, at, out);
+    const SectionInfo* known = knownSection(at.name);
+    if (!known) {
+      std::vector<std::string_view> names;
+      for (const SectionInfo& s : kSections) names.push_back(s.name);
+      check.add(at.line, Weight::Warning, {},
+                ship::unknownSection(shown(at.name), closest(at.name, names)));
+      continue;
+    }
+    check.keysAndCodes(known->section);
+    if (isNumbered(known->section)) check.numbering(known->section);
+    if (known->section == Section::Files && !filesEndInAddedEntries(reader, engineFile, iniFile))
+      check.add(at.line, Weight::Warning, {},
+                ship::withoutAddedEntries(shown(engineFile) + ",2", shown(iniFile)));
+  }
+  std::stable_sort(out.begin(), out.end(),
+                   [](const FileFinding& a, const FileFinding& b) { return a.line < b.line; });
+  return out;
+}
+
+bool filesEndInAddedEntries(const SettingsFileReader& reader, std::string_view engineFile,
+                            std::string_view iniFile) {
+  const std::string_view files = kSections[static_cast<std::size_t>(Section::Files)].name;
+  const std::size_t read = itemsRead(reader, files, Section::Files);
+  if (read < kEntriesAddedToFiles) return false;
+  const std::string engine = reader.readText(files, itemKey(read - 1));
+  const std::string ini = reader.readText(files, itemKey(read));
+  const std::string_view engineName = std::string_view(engine).substr(0, engine.find(','));
+  return equalsIgnoringCase(engineName, engineFile) && equalsIgnoringCase(ini, iniFile);
+}
+
+FileFinding placeInFile(const Finding& f, const SettingsFileReader& reader) {
+  const FieldInfo& info = fieldInfo(f.field);
+  const std::string_view section = kSections[static_cast<std::size_t>(info.section)].name;
+  std::string key;
+  if (f.line) {
+    key = itemKey(*f.line + 1);
+  } else if (f.item > 0) {
+    key = itemKey(static_cast<std::size_t>(f.item));
+  } else {
+    key = info.key;
+  }
+  std::size_t line = key.empty() ? 0 : reader.lineOf(section, key);
+  if (line == 0) {
+    for (const auto& at : reader.sections())
+      if (SettingsFileReader::sameName(at.name, section)) line = at.line;
+  }
+  return {line, f.weight, std::string(section), std::move(key), f.text};
+}
+
+std::string checkReport(std::string_view path, std::vector<FileFinding> findings) {
+  std::stable_sort(findings.begin(), findings.end(),
+                   [](const FileFinding& a, const FileFinding& b) { return a.line < b.line; });
+  std::string text;
+  std::size_t errors = 0;
+  for (const FileFinding& f : findings) {
+    const bool error = f.weight == Weight::Error;
+    errors += error ? 1 : 0;
+    text += path;
+    text += ':';
+    if (f.line > 0) text += std::to_string(f.line) + ':';
+    text += ' ';
+    text += error ? ship::kError : ship::kWarning;
+    text += ": ";
+    if (!f.section.empty()) {
+      text += "[" + f.section + "]";
+      text += f.key.empty() ? ": " : " " + f.key + ": ";
+    }
+    for (char ch : f.text) {
+      if (ch == '\n') {
+        text += "\n  ";
+      } else {
+        text += ch;
+      }
+    }
+    text += '\n';
+  }
+  text += ship::counts(errors, findings.size() - errors) + "\n";
+  return text;
+}
+
+}  // namespace velquin

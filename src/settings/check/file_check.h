@@ -1,0 +1,68 @@
+#pragma once
+
+// The check of a settings file as it stands on disk, for `velquin --check`:
+// what the engine will misread in the file itself, beyond the settings it
+// holds (which the checker checks, checker.h), and where in the file each
+// finding stands.
+//
+// - The file's form: the engine reads Shift-JIS text. A file saved as UTF-8
+//   (with or without a byte-order mark) or UTF-16, an empty file and binary
+//   data are errors that say what the engine will make of them.
+// - Names: a section or key the engine does not know is a warning, naming
+//   the known name it was probably meant to be when one is close.
+// - Codes: a choice's or a radio group's number outside its values, or no
+//   number at all, is an error naming the values allowed.
+// - Numbering: the numbered entries are read as the loading reads them
+//   (itemsRead, settings_loader.h); a missing number is an error naming the
+//   entries that are then not read.
+// - [Files] ends in the two entries Create adds (the engine's file and the
+//   settings file); a file without them gets a warning.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/check/ship_check.h"
+#include "settings/format/file_encoding.h"
+#include "settings/format/settings_file_reader.h"
+
+namespace velquin {
+
+// A finding with its place in the file. Texts are UTF-8.
+struct FileFinding {
+  std::size_t line = 0;  // from 1; 0 for the file as a whole
+  Weight weight = Weight::Error;
+  std::string section;  // the section's name, without brackets; empty for the whole file
+  std::string key;      // "ItemN" or a key; empty for a section as a whole
+  std::string text;
+
+  bool operator==(const FileFinding&) const = default;
+};
+
+// The file's form, from its bytes and what reading them found.
+std::vector<FileFinding> checkFileForm(std::string_view fileBytes, FileEncoding encoding);
+
+// Names, codes, numbering and the end of [Files], in file order.
+// `engineFile` and `iniFile` as ShipCheckContext names them.
+std::vector<FileFinding> checkFileEntries(const SettingsFileReader& reader,
+                                          std::string_view engineFile, std::string_view iniFile);
+
+// True when [Files] ends in the two entries that Create adds, so that the
+// loading rightly leaves them out of the file list.
+bool filesEndInAddedEntries(const SettingsFileReader& reader, std::string_view engineFile,
+                            std::string_view iniFile);
+
+// A finding of the settings loaded from the file (the loading keeps Item i
+// of a list as its line i - 1), placed at the entry that holds it, or at its
+// section's header when the file has no such entry.
+FileFinding placeInFile(const Finding& finding, const SettingsFileReader& reader);
+
+// The report of `velquin --check`, findings in the order of their lines:
+//   PATH:LINE: エラー: [Section] ItemN: text
+// ("警告" for a warning; "PATH:" alone for the file as a whole; a text of
+// several lines continues on indented lines), then the count of errors and
+// warnings. Lines end in "\n".
+std::string checkReport(std::string_view pathUtf8, std::vector<FileFinding> findings);
+
+}  // namespace velquin

@@ -1,0 +1,95 @@
+#include "settings/check/file_check.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/test_support.h"
+#include "settings/text/messages.h"
+
+namespace velquin {
+namespace {
+
+namespace m = messages::ship;
+using Lines = std::vector<std::string>;
+
+// A finding as "LINE W|E [Section] key: text".
+Lines seen(const std::vector<FileFinding>& findings) {
+  Lines out;
+  for (const FileFinding& f : findings)
+    out.push_back(std::to_string(f.line) + (f.weight == Weight::Error ? " E [" : " W [") +
+                  f.section + "] " + f.key + ": " + f.text);
+  return out;
+}
+
+Lines entriesOf(const std::string& text) {
+  return seen(checkFileEntries(SettingsFileReader::fromBytes(text), "Rivo.exe", "Rivo.ini"));
+}
+
+const std::string kFilesEnd = "Item3 = Rivo.exe,2\r\nItem4 = Rivo.ini\r\n";
+
+TEST(FileCheck, NamesCodesAndNumbering) {
+  struct Case {
+    std::string text;
+    Lines expected;
+  };
+  const std::vector<Case> cases = {
+      // Known names in any letter case, codes in their range: nothing.
+      {"[install]\r\nallusers = 2\r\n[Uninstall]\r\nAllDelete = 0x2\r\n", {}},
+      {"[Desktpo]\r\nValue = -1\r\n",
+       {"1 W [Desktpo] : " + m::unknownSection("Desktpo", "Desktop")}},
+      {"[Extra]\r\n", {"1 W [Extra] : " + m::unknownSection("Extra", "")}},
+      {"[Install]\r\nTilte = T\r\n", {"2 W [Install] Tilte: " + m::unknownKey("Tilte", "Title")}},
+      {"[RmDir]\r\nItem01 = x\r\n",
+       {"1 E [RmDir] : " + m::numberMissing(1, {}),
+        "2 W [RmDir] Item01: " + m::unknownKey("Item01", "Item1")}},
+      {"[Install]\r\nAllUsers = 7\r\n",
+       {"2 E [Install] AllUsers: " + m::badCode("AllUsers", "7", {-1, 0, 1, 2})}},
+      {"[Group]\r\nValue = x\r\n", {"2 E [Group] Value: " + m::badCode("Value", "x", {-1, 0, 1})}},
+      {"[Uninstall]\r\nNotAdmin = 2\r\n",
+       {"2 E [Uninstall] NotAdmin: " + m::badCode("NotAdmin", "2", {0, 1})}},
+      // A gap: the loading reads Item1 to Item4 (four keys), so Item5 is lost.
+      {"[Files]\r\nItem1 = a\r\nItem3 = b\r\nItem4 = Rivo.exe,2\r\nItem5 = Rivo.ini\r\n",
+       {"1 W [Files] : " + m::withoutAddedEntries("Rivo.exe,2", "Rivo.ini"),
+        "5 E [Files] : " + m::numberMissing(2, {"Item5 = Rivo.ini"})}},
+      // Shortcuts are read from Item1 on.
+      {"[Startup]\r\nItem2 = b\r\nValue = 1\r\nItem1 = a\r\n",
+       {"2 E [Startup] : " + m::beforeFirstItem({"Item2 = b"})}},
+      {"[Files]\r\nItem1 = a\r\nItem2 = b\r\n",
+       {"1 W [Files] : " + m::withoutAddedEntries("Rivo.exe,2", "Rivo.ini")}},
+      {"[Files]\r\nItem1 = a\r\nItem2 = b\r\n" + kFilesEnd, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(entriesOf(c.text), c.expected) << c.text;
+}
+
+TEST(FileCheck, TheFilesForm) {
+  const auto form = [](std::string_view bytes) {
+    return seen(checkFileForm(bytes, settingsFileText(bytes).conversion.encoding));
+  };
+  const auto resave = [](std::string_view text) {
+    return "0 E [] : " + std::string(text) + "\n" + std::string(m::kFileResaveAsShiftJis);
+  };
+  EXPECT_EQ(form(test::readBytes(test::goldenFile("worked_example.ini"))), Lines{});
+  EXPECT_EQ(form(test::sj("[A]\r\nK = ソフト\x1A")), Lines{});
+  EXPECT_EQ(form("[A]\r\nK = \xE3\x82\xBD\r\n"), Lines{resave(m::kFileUtf8)});
+  EXPECT_EQ(form("\xEF\xBB\xBF[A]\r\nK = \xE3\x82\xBD\r\n"), Lines{resave(m::kFileUtf8WithMark)});
+  EXPECT_EQ(form("\xEF\xBB\xBF[A]\r\n"), Lines{resave(m::kFileMarkOnly)});
+  EXPECT_EQ(form(std::string("\xFF\xFE[\0A\0]\0", 8)), Lines{resave(m::kFileUtf16)});
+  EXPECT_EQ(form(" \r\n"), Lines{"0 E [] : " + std::string(m::kFileEmpty)});
+  EXPECT_EQ(form(std::string("[A]\r\nK = \x01\0\x02", 10)),
+            Lines{"0 E [] : " + std::string(m::kFileBinary)});
+}
+
+TEST(FileCheck, ReportInTheOrderOfTheLines) {
+  const std::vector<FileFinding> findings = {
+      {12, Weight::Error, "Files", "Item2", "gone"},
+      {0, Weight::Error, {}, {}, "whole\nfile"},
+      {3, Weight::Warning, "Desktpo", {}, "unknown"},
+  };
+  EXPECT_EQ(checkReport("dist/Rivo.ini", findings),
+            "dist/Rivo.ini: エラー: whole\n  file\n"
+            "dist/Rivo.ini:3: 警告: [Desktpo]: unknown\n"
+            "dist/Rivo.ini:12: エラー: [Files] Item2: gone\n" +
+                m::counts(2, 1) + "\n");
+}
+
+}  // namespace
+}  // namespace velquin
