@@ -23,7 +23,7 @@ find_file(VELQUIN_QT_JAPANESE qtbase_ja.qm PATHS /usr/share/qt6/translations
           NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 set(_velquin_styles $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>)
 
-install(TARGETS velquin RUNTIME DESTINATION .)
+install(TARGETS velquin velquin_console RUNTIME DESTINATION .)
 install(FILES ${_velquin_dlls} DESTINATION .)
 install(FILES ${_velquin_platforms} DESTINATION platforms)
 install(FILES ${_velquin_styles} DESTINATION styles)

@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QTimer>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app_icon.h"
+#include "command_line.h"
 #include "qt_prompts.h"
 #include "settings/record/install_settings.h"
 #include "start_up.h"
@@ -18,24 +20,13 @@
 #include "ui/main/form1.h"
 
 int main(int argc, char** argv) {
-  // --help and --version answer before any window (or display) is needed.
-  const velquin::app::CommandLine commandLine = velquin::app::readCommandLine(argc, argv);
-  switch (commandLine.action) {
-    case velquin::app::CommandLine::Action::Run: break;
-    case velquin::app::CommandLine::Action::PrintHelp:
-      velquin::app::printText(velquin::app::usageText());
-      return 0;
-    case velquin::app::CommandLine::Action::PrintVersion:
-      velquin::app::printText(velquin::app::versionText());
-      return 0;
-    case velquin::app::CommandLine::Action::Check:
-      return velquin::app::runCheckFromCommandLine(commandLine.checkPath);
-    case velquin::app::CommandLine::Action::Plan:
-      return velquin::app::runPlanFromCommandLine(commandLine.checkPath);
-    case velquin::app::CommandLine::Action::Misused:
-      velquin::app::printText(velquin::app::usageText(), true);
-      return 2;
-  }
+  // The actions of the command line (--help, --version, --check) answer
+  // before any window (or display) is needed.
+  const velquin::app::CommandLine commandLine =
+      velquin::app::readCommandLine(velquin::app::commandLineArguments(argc, argv));
+  if (const std::optional<int> exitCode =
+          velquin::app::runCommandLineAction(commandLine, velquin::app::printText))
+    return *exitCode;
 
   velquin::app::chooseFontEngine();
   QApplication app(argc, argv);

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/command_line.h"
 #include "settings/platform/paths.h"
 #include "settings/record/install_settings.h"
 #include "support/recording_prompts.h"

@@ -27,7 +27,7 @@ std::filesystem::path settingsFileOf(const std::filesystem::path& given) {
   return path;
 }
 
-CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
+CheckCommandResult runCheckCommand(const std::filesystem::path& given, CheckOptions options) {
   const std::filesystem::path path = settingsFileOf(given);
   // Findings name the file as the command line did.
   const std::string shownPath =
@@ -59,7 +59,8 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given) {
   for (const Finding& f : checker.findings()) findings.push_back(placeInFile(f, reader));
   const bool error = std::any_of(findings.begin(), findings.end(),
                                  [](const FileFinding& f) { return f.weight == Weight::Error; });
-  return {error ? 1 : 0, checkReport(shownPath, std::move(findings))};
+  const bool fails = error || (options.strict && !findings.empty());
+  return {fails ? 1 : 0, checkReport(shownPath, std::move(findings))};
 }
 
 }  // namespace velquin

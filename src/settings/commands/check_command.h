@@ -8,9 +8,14 @@
 
 namespace velquin {
 
+struct CheckOptions {
+  bool strict = false;  // a warning fails the check as an error does
+};
+
 struct CheckCommandResult {
-  // 0: no error (warnings may stand); 1: at least one error; 2: the settings
-  // file cannot be read (and `text` says so, for the error output).
+  // 0: no error (warnings may stand, unless strict); 1: at least one error
+  // (strict: at least one finding); 2: the settings file cannot be read (and
+  // `text` says so, for the error output).
   int exitCode = 0;
   std::string text;  // UTF-8, lines ending in "\n"
 };
@@ -23,6 +28,6 @@ std::filesystem::path settingsFileOf(const std::filesystem::path& path);
 // `path` as settingsFileOf takes it. The file is loaded as
 // Details loads it, its folder scanned, and the findings reported
 // (shipCheckReport).
-CheckCommandResult runCheckCommand(const std::filesystem::path& path);
+CheckCommandResult runCheckCommand(const std::filesystem::path& path, CheckOptions options = {});
 
 }  // namespace velquin

@@ -5,11 +5,20 @@
 // Not for use outside the module.
 
 #include <filesystem>
+#include <optional>
+#include <string_view>
 
 namespace velquin::file_replace_impl {
 
 // A name for the temporary file beside `target`, different for each attempt
 // (file_replace.cpp says how it is chosen).
 std::filesystem::path temporaryBeside(const std::filesystem::path& target, unsigned attempt);
+
+// Windows only (file_replace_win.cpp): where a symbolic link leads, from its
+// reparse data as the system gives it (FSCTL_GET_REPARSE_POINT); a relative
+// target is taken from the link's folder. Nothing for data of another kind
+// (a junction, a file the cloud keeps) or data that does not hold together.
+std::optional<std::filesystem::path> symbolicLinkTarget(const std::filesystem::path& link,
+                                                        std::string_view reparseData);
 
 }  // namespace velquin::file_replace_impl

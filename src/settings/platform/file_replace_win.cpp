@@ -2,13 +2,85 @@
 // is written, flushed, then moved over the old one.
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "settings/platform/file_replace.h"
 #include "settings/platform/file_replace_impl.h"
 #include "settings/platform/paths.h"
 #include "settings/platform/windows_api.h"
+// FSCTL_GET_REPARSE_POINT, which the wrapper leaves out.
+#include <winioctl.h>
 
 namespace velquin {
+
+namespace file_replace_impl {
+
+std::optional<std::filesystem::path> symbolicLinkTarget(const std::filesystem::path& link,
+                                                        std::string_view data) {
+  // The symbolic link's reparse data: its tag, the length of what follows
+  // and a reserved word, then the offsets and lengths (in bytes, within the
+  // names) of the name the system follows and of the name shown, the flags,
+  // and the names themselves in UTF-16.
+  constexpr std::size_t kNames = 20;
+  constexpr std::uint32_t kRelative = 1;
+  const auto number = [&](std::size_t at, auto zero) {
+    decltype(zero) n = zero;
+    std::memcpy(&n, data.data() + at, sizeof n);
+    return n;
+  };
+  if (data.size() < kNames || number(0, std::uint32_t{}) != IO_REPARSE_TAG_SYMLINK)
+    return std::nullopt;
+  const auto name = [&](std::size_t at) -> std::optional<std::wstring> {
+    const std::size_t offset = number(at, std::uint16_t{});
+    const std::size_t length = number(at + 2, std::uint16_t{});
+    if (length % 2 != 0 || kNames + offset + length > data.size()) return std::nullopt;
+    std::wstring text(length / 2, L'\0');
+    std::memcpy(text.data(), data.data() + kNames + offset, length);
+    return text;
+  };
+  const std::optional<std::wstring> followed = name(8);
+  const std::optional<std::wstring> shown = name(12);
+  if (!followed || !shown) return std::nullopt;
+  // The name shown is the one given when the link was made; the followed one
+  // may be in the system's inner form (\??\C:\..., \??\UNC\server\...).
+  std::wstring to = shown->empty() ? *followed : *shown;
+  if (to.starts_with(L"\\??\\UNC\\")) {
+    to.replace(0, 8, L"\\\\");
+  } else if (to.starts_with(L"\\??\\")) {
+    to.erase(0, 4);
+  }
+  if (to.empty()) return std::nullopt;
+  if (number(16, std::uint32_t{}) & kRelative) return (link.parent_path() / to).lexically_normal();
+  return std::filesystem::path(to);
+}
+
+}  // namespace file_replace_impl
+
+namespace {
+
+// Where a symbolic link that leads to no file yet leads; nothing for any
+// other path. (A link to an existing file is followed by resolvedPath.)
+std::optional<std::filesystem::path> danglingLinkTarget(const std::filesystem::path& path) {
+  const DWORD attrs = GetFileAttributesW(path.c_str());
+  if (attrs == INVALID_FILE_ATTRIBUTES || !(attrs & FILE_ATTRIBUTE_REPARSE_POINT))
+    return std::nullopt;
+  const HANDLE h = CreateFileW(
+      path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::vector<char> data(MAXIMUM_REPARSE_DATA_BUFFER_SIZE);
+  DWORD size = 0;
+  const bool read = DeviceIoControl(h, FSCTL_GET_REPARSE_POINT, nullptr, 0, data.data(),
+                                    static_cast<DWORD>(data.size()), &size, nullptr);
+  CloseHandle(h);
+  if (!read) return std::nullopt;
+  return file_replace_impl::symbolicLinkTarget(path, std::string_view(data.data(), size));
+}
+
+}  // namespace
 
 using file_replace_impl::temporaryBeside;
 
@@ -17,8 +89,15 @@ ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_vi
   // leads, so that the link stays: the file it names may be shared. The
   // final path of the file says where that is (every file has one, and a
   // link need not say it is one: Wine shows a Unix link to a file as the
-  // file).
-  const std::filesystem::path target = resolvedPath(link);
+  // file). A link to a file not there yet has no final path: its own data
+  // says where it leads, through every such link on the way.
+  std::filesystem::path target = resolvedPath(link);
+  for (int hops = 0;; ++hops) {
+    const std::optional<std::filesystem::path> next = danglingLinkTarget(target);
+    if (!next) break;
+    if (hops == 40) return ReplaceStatus::CannotCreate;  // a loop of links
+    target = resolvedPath(*next);
+  }
   const DWORD attrs = GetFileAttributesW(target.c_str());
   if (attrs != INVALID_FILE_ATTRIBUTES &&
       (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))

@@ -3,9 +3,13 @@
 // files that another program holds open.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string_view>
+
 #include "settings/commands/create_command.h"
 #include "settings/commands/file_drops.h"
 #include "settings/platform/file_replace.h"
+#include "settings/platform/file_replace_impl.h"
 #include "settings/platform/paths.h"
 #include "settings/platform/windows_api.h"
 #include "settings/test_support.h"
@@ -127,6 +131,40 @@ TEST(WindowsReplaceFile, WritesWhereALinkedFileLeads) {
   if (!link.made()) GTEST_SKIP() << "no symbolic links can be made here";
   EXPECT_EQ(replaceFileWhole(dir / L"dist" / L"Rivo.ini", "new"), ReplaceStatus::Replaced);
   EXPECT_EQ(test::readBytes(dir / L"shared" / L"Rivo.ini"), "new");
+}
+
+// A link to a shared settings file not written yet is written where it
+// leads, as its reparse data says. Wine shows a Unix link to no file as no
+// file at all and makes no Windows links, so the reading of that data is
+// tested here, on data as the system gives it: the tag, the length, the
+// offsets and lengths of the name followed and the name shown, the flags
+// (1: relative to the link's folder), then the two names.
+std::string linkData(std::uint32_t tag, std::wstring_view followed, std::wstring_view shown,
+                     std::uint32_t flags) {
+  using W = wchar_t;
+  const W f = W(followed.size() * 2), n = W(shown.size() * 2);
+  std::wstring units{W(tag), W(tag >> 16), W(12 + f + n), 0, 0, f, f, n, W(flags), 0};
+  units.append(followed).append(shown);
+  return {reinterpret_cast<const char*>(units.data()), units.size() * 2};
+}
+
+TEST(WindowsReplaceFile, ReadsWhereALinkLeadsFromItsData) {
+  using file_replace_impl::symbolicLinkTarget;
+  const std::filesystem::path link = L"C:\\dist\\Rivo.ini";
+  EXPECT_EQ(symbolicLinkTarget(link, linkData(IO_REPARSE_TAG_SYMLINK, L"..\\shared\\Rivo.ini",
+                                              L"..\\shared\\Rivo.ini", 1)),
+            std::filesystem::path(L"C:\\shared\\Rivo.ini"));
+  EXPECT_EQ(symbolicLinkTarget(link, linkData(IO_REPARSE_TAG_SYMLINK, L"\\??\\D:\\s\\Rivo.ini",
+                                              L"D:\\s\\Rivo.ini", 0)),
+            std::filesystem::path(L"D:\\s\\Rivo.ini"));
+  EXPECT_EQ(symbolicLinkTarget(link, linkData(IO_REPARSE_TAG_SYMLINK,
+                                              L"\\??\\UNC\\server\\share\\Rivo.ini", L"", 0)),
+            std::filesystem::path(L"\\\\server\\share\\Rivo.ini"));
+  // A junction is no link to a file; data cut short is nothing.
+  EXPECT_FALSE(
+      symbolicLinkTarget(link, linkData(IO_REPARSE_TAG_MOUNT_POINT, L"\\??\\D:\\s", L"D:\\s", 0)));
+  EXPECT_FALSE(symbolicLinkTarget(
+      link, linkData(IO_REPARSE_TAG_SYMLINK, L"..\\shared\\Rivo.ini", L"", 1).substr(0, 30)));
 }
 
 std::filesystem::path shortPathOf(const std::filesystem::path& p) {
