@@ -210,6 +210,7 @@ std::vector<FileFinding> checkFileEntries(const SettingsFileReader& reader,
     const SectionInfo* known = knownSection(at.name);
     if (!known) {
       std::vector<std::string_view> names;
+      names.reserve(kSections.size());
       for (const SectionInfo& s : kSections) names.push_back(s.name);
       check.add(at.line, Weight::Warning, {},
                 ship::unknownSection(shown(at.name), closest(at.name, names)));
