@@ -8,7 +8,7 @@
 #   bench/app/check_vs_find.sh [path/to/velquin]
 #
 # Build the tool in Release first:
-#   cmake --preset bench && cmake --build --preset bench --target velquin
+#   cmake --preset bench && cmake --build --preset bench --target velquin_front
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
 velquin="${1:-$repo/build/bench/src/app/velquin}"

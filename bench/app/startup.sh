@@ -13,7 +13,7 @@ cd "$(dirname "$0")/../.."
 build=build/bench
 runs=${RUNS:-40}
 cmake --preset bench >/dev/null
-cmake --build --preset bench --target velquin velquin_empty_window >/dev/null
+cmake --build --preset bench --target velquin_front velquin_empty_window >/dev/null
 
 velquin=$build/src/app/velquin
 empty=$build/bench/app/velquin_empty_window
