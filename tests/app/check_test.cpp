@@ -1,5 +1,5 @@
-// `velquin --check` on a distribution folder: the report and the exit code,
-// with no window and no display.
+// `velquin --check` and `velquin --plan` on a distribution folder: the text
+// and the exit code, with no window and no display.
 
 #include <gtest/gtest.h>
 
@@ -12,26 +12,27 @@
 
 namespace {
 
-struct CheckRun {
+struct Finished {
   int exitCode = -1;
   QString out;
   QString err;
 };
 
-CheckRun check(const QString& path) {
+Finished run(const QString& option, const QString& path) {
   QProcess velquin;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   env.remove(QStringLiteral("DISPLAY"));
   velquin.setProcessEnvironment(env);
-  velquin.start(QStringLiteral(VELQUIN_EXECUTABLE),
-                {QStringLiteral("--check"), QDir::toNativeSeparators(path)});
+  velquin.start(QStringLiteral(VELQUIN_EXECUTABLE), {option, QDir::toNativeSeparators(path)});
   if (!velquin.waitForFinished(20000)) return {};
   // Windows writes its line breaks as CR LF.
   return {velquin.exitCode(),
           QString::fromUtf8(velquin.readAllStandardOutput()).remove(QLatin1Char('\r')),
           QString::fromUtf8(velquin.readAllStandardError()).remove(QLatin1Char('\r'))};
 }
+
+Finished check(const QString& path) { return run(QStringLiteral("--check"), path); }
 
 void write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
   QFile file(dir.filePath(name));
@@ -49,7 +50,7 @@ TEST(CheckCommandLine, FindingsAsPathLineAndTheExitCode) {
         "Item3 = Rivo.exe,2\r\nItem4 = Rivo.ini\r\n[Group]\r\nValue = -1\r\n");
 
   const QString ini = dir.filePath(QStringLiteral("Rivo.ini"));
-  const CheckRun missing = check(ini);
+  const Finished missing = check(ini);
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.out,
             QDir::toNativeSeparators(ini) + QStringLiteral(":11: エラー: [Files] Item2: ") +
@@ -58,13 +59,36 @@ TEST(CheckCommandLine, FindingsAsPathLineAndTheExitCode) {
 
   // The folder, or the program in it, names its settings file Rivo.ini.
   write(dir, QStringLiteral("gone.txt"), "x");
-  const CheckRun clean = check(dir.path());
+  const Finished clean = check(dir.path());
   EXPECT_EQ(clean.exitCode, 0);
   EXPECT_EQ(clean.out.toStdString(), velquin::messages::ship::counts(0, 0) + "\n");
 
   QFile::remove(ini);
-  const CheckRun unreadable = check(dir.filePath(QStringLiteral("app.exe")));
+  const Finished unreadable = check(dir.filePath(QStringLiteral("app.exe")));
   EXPECT_EQ(unreadable.exitCode, 2);
+  EXPECT_TRUE(unreadable.err.contains(QStringLiteral("Rivo.ini"))) << unreadable.err.toStdString();
+}
+
+TEST(PlanCommandLine, PrintsThePlanOrSaysTheFileCannotBeRead) {
+  QTemporaryDir dir;
+  write(dir, QStringLiteral("app.exe"), QByteArray(2048, 'x'));
+  write(dir, QStringLiteral("Rivo.ini"),
+        "[Application]\r\nName = App\r\n[Install]\r\nTitle = T\r\nTextFile = \r\nProgram = \r\n"
+        "AllUsers = -1\r\nMessage = \r\n[Files]\r\nItem1 = app.exe\r\nItem2 = Rivo.exe,2\r\n"
+        "Item3 = Rivo.ini\r\n[Group]\r\nValue = -1\r\n");
+  const QString program = dir.filePath(QStringLiteral("app.exe"));
+
+  const Finished plan = run(QStringLiteral("--plan"), program);
+  EXPECT_EQ(plan.exitCode, 0) << plan.err.toStdString();
+  EXPECT_TRUE(plan.out.contains(QStringLiteral(
+      "\n  app.exe：〈インストール先〉\\app.exe、上書きする（省略時は 1）、2,048 バイト  ← [Files] "
+      "Item1\n")))
+      << plan.out.toStdString();
+
+  QFile::remove(dir.filePath(QStringLiteral("Rivo.ini")));
+  const Finished unreadable = run(QStringLiteral("--plan"), program);
+  EXPECT_EQ(unreadable.exitCode, 2);
+  EXPECT_TRUE(unreadable.out.isEmpty());
   EXPECT_TRUE(unreadable.err.contains(QStringLiteral("Rivo.ini"))) << unreadable.err.toStdString();
 }
 

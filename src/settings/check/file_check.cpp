@@ -181,9 +181,7 @@ std::vector<FileFinding> checkFileForm(std::string_view bytes, const FileConvers
   switch (conversion.encoding) {
     case FileEncoding::Utf8: return whole(ship::kFileUtf8);
     case FileEncoding::Utf8WithMark:
-      return whole(conversion.notShiftJis.empty() &&
-                           std::all_of(bytes.begin(), bytes.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; })
+      return whole(conversion.notShiftJis.empty() && sjis::isAscii(bytes)
                        ? ship::kFileMarkOnly
                        : ship::kFileUtf8WithMark);
     case FileEncoding::Utf16Le:

@@ -92,18 +92,13 @@ struct Place {
   void warning(std::string_view text) const { add(Weight::Warning, std::string(text)); }
 };
 
-bool isAscii(std::string_view v) {
-  return std::all_of(v.begin(), v.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // Blanks at the ends and quotes around the value, which the engine drops, and
 // bytes that are no character of the code page (a damaged file).
 void checkValue(std::string_view raw, const Place& at) {
   if (raw.empty()) return;
   if (isBlank(raw.front()) || isBlank(raw.back())) at.warning(messages::ship::kBlankAtEnds);
   if (inQuotes(trimmed(raw))) at.warning(messages::ship::kInQuotes);
-  if (!isAscii(raw) && !sjis::decode(raw)) at.error(messages::ship::kNotShiftJisBytes);
+  if (!sjis::isAscii(raw) && !sjis::decode(raw)) at.error(messages::ship::kNotShiftJisBytes);
 }
 
 // [Files]: a file name, optionally a comma and an overwrite mode.
@@ -160,8 +155,7 @@ bool isShortcutList(ListField list) {
 std::uint64_t nameHash(std::string_view s) {
   std::uint64_t h = 14695981039346656037ULL;
   const auto mix = [&h](char c) { h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL; };
-  if (std::all_of(s.begin(), s.end(),
-                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+  if (sjis::isAscii(s)) {
     for (char c : s) mix(c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c);
   } else {
     for (char c : foldCase(s)) mix(c);

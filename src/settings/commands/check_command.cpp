@@ -27,14 +27,19 @@ std::filesystem::path settingsFileOf(const std::filesystem::path& given) {
   return path;
 }
 
+std::optional<std::string> readableSettingsFileName(const std::filesystem::path& path) {
+  std::optional<std::string> name = lineName(pathToUtf8(path.filename()));
+  if (!name || !fileExists(path) || !std::ifstream(path, std::ios::binary)) return std::nullopt;
+  return name;
+}
+
 CheckCommandResult runCheckCommand(const std::filesystem::path& given, CheckOptions options) {
   const std::filesystem::path path = settingsFileOf(given);
   // Findings name the file as the command line did.
   const std::string shownPath =
       pathToUtf8(path.filename() == given.filename() ? given : given / path.filename());
-  const std::optional<std::string> iniFileName = lineName(pathToUtf8(path.filename()));
-  if (!iniFileName || !fileExists(path) || !std::ifstream(path, std::ios::binary))
-    return {2, messages::ship::cannotRead(pathToUtf8(path)) + "\n"};
+  const std::optional<std::string> iniFileName = readableSettingsFileName(path);
+  if (!iniFileName) return {2, messages::ship::cannotRead(pathToUtf8(path)) + "\n"};
 
   SettingsFileText text = settingsFileText(SettingsFileReader::fileBytes(path));
   std::vector<FileFinding> findings = checkFileForm(text.sjis, text.conversion);

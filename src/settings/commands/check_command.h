@@ -4,6 +4,7 @@
 // shipping of a settings file as it stands on disk.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace velquin {
@@ -24,6 +25,10 @@ struct CheckCommandResult {
 // folder or a program (.exe), the settings file under its usual name
 // (Rivo.ini) in that folder or beside that program. Made absolute.
 std::filesystem::path settingsFileOf(const std::filesystem::path& path);
+
+// The name of the settings file at `path` (Shift-JIS, as the engine names
+// it), when that file can be read; none otherwise.
+std::optional<std::string> readableSettingsFileName(const std::filesystem::path& path);
 
 // `path` as settingsFileOf takes it. The file is loaded as
 // Details loads it, its folder scanned, and the findings reported

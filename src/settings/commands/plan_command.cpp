@@ -1,12 +1,9 @@
 #include "settings/commands/plan_command.h"
 
-#include <fstream>
-
 #include "settings/check/checker.h"
 #include "settings/commands/check_command.h"
 #include "settings/format/settings_loader.h"
 #include "settings/plan/install_plan.h"
-#include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
 #include "settings/text/messages.h"
 
@@ -15,9 +12,8 @@ namespace velquin {
 PlanCommandResult runPlanCommand(const std::filesystem::path& given) {
   const std::filesystem::path path = settingsFileOf(given);
 
-  const std::optional<std::string> iniFileName = lineName(pathToUtf8(path.filename()));
-  if (!iniFileName || !fileExists(path) || !std::ifstream(path, std::ios::binary))
-    return {2, messages::ship::cannotRead(pathToUtf8(path)) + "\n"};
+  const std::optional<std::string> iniFileName = readableSettingsFileName(path);
+  if (!iniFileName) return {2, messages::ship::cannotRead(pathToUtf8(path)) + "\n"};
 
   InstallSettings settings;
   loadSettingsFile(settings, path);

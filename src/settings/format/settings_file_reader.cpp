@@ -35,21 +35,6 @@ std::uint64_t foldedHash(std::string_view s) {
   return h;
 }
 
-// Whether fold(a) == fold(b), without the copies. Equal folded bytes so far
-// put both names on the same character boundaries.
-bool sameFolded(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (sjis::isLeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
-      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
-      ++i;
-    } else if (foldByte(a[i]) != foldByte(b[i])) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // Offset of the last "]" that is not the second byte of a character.
 std::size_t closingBracket(std::string_view s) {
   std::size_t found = std::string_view::npos;
@@ -178,7 +163,8 @@ std::size_t SettingsFileReader::slotOf(std::size_t section, std::string_view key
   for (std::size_t i = (hash * 0x9E3779B97F4A7C15ULL) >> 32 & mask;; i = (i + 1) & mask) {
     if (table_[i] == 0) return i;
     const Entry& e = entries_[table_[i] - 1];
-    if (e.hash == hash && e.section == section && sameFolded(text(e.key), key)) return i;
+    if (e.hash == hash && e.section == section && equalsIgnoringAsciiCase(text(e.key), key))
+      return i;
   }
 }
 
@@ -218,7 +204,7 @@ std::vector<std::string> SettingsFileReader::readItems(std::string_view section,
     const auto end = std::to_chars(key + kItemKey.size(), key + sizeof key, i + 1).ptr;
     const std::string_view name(key, static_cast<std::size_t>(end - key));
     std::size_t found = next;
-    if (found >= s->first + s->count || !sameFolded(text(entries_[found].key), name)) {
+    if (found >= s->first + s->count || !equalsIgnoringAsciiCase(text(entries_[found].key), name)) {
       const std::uint32_t slot = table_[slotOf(index, name, hashOf(index, name))];
       if (slot == 0) continue;
       found = slot - 1;
@@ -281,7 +267,7 @@ std::size_t SettingsFileReader::lineOf(std::string_view section, std::string_vie
 }
 
 bool SettingsFileReader::sameName(std::string_view a, std::string_view b) {
-  return sameFolded(a, b);
+  return equalsIgnoringAsciiCase(a, b);
 }
 
 bool SettingsFileReader::parseNumber(std::string_view s, std::int32_t& out) {

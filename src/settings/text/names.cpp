@@ -64,6 +64,17 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   return same;
 }
 
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  bool same = true;
+  sjis::forEachChar(a, [&](std::size_t i, std::size_t length) {
+    same =
+        length == 1 ? lowerAscii(a[i]) == lowerAscii(b[i]) : a[i] == b[i] && a[i + 1] == b[i + 1];
+    return same;
+  });
+  return same;
+}
+
 bool isPlainFileName(std::string_view name) {
   bool plain = true;
   // A second byte may be 0x5C or 0x7C and is still part of its character.

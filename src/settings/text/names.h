@@ -26,4 +26,8 @@ bool isPlainFileName(std::string_view sjisName);
 // their letters (foldCase).
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
+// The same for ASCII letters alone (foldAsciiCase), as the profile reader
+// compares section and key names.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 }  // namespace velquin

@@ -53,6 +53,13 @@ std::string decodeForDisplay(std::string_view bytes);
 std::optional<Bytes> encodeEdit(std::string_view bytes, std::string_view shownNow,
                                 EncodeFailure* failure = nullptr);
 
+// True when every byte is ASCII: the same bytes in code page 932 and UTF-8.
+constexpr bool isAscii(std::string_view bytes) {
+  for (const char c : bytes)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 // True for a byte that starts a double-byte character (0x81-0x9F, 0xE0-0xFC).
 constexpr bool isLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
