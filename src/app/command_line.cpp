@@ -125,7 +125,7 @@ std::optional<int> runCommandLineAction(const CommandLine& commandLine, const Pr
     case CommandLine::Action::PrintVersion: print(versionText(), false); return 0;
     case CommandLine::Action::Check: {
       const CheckCommandResult result =
-          runCheckCommand(commandLine.path, CheckOptions{.strict = commandLine.strict});
+          runCheckCommand(commandLine.path, {.strict = commandLine.strict, .processEnds = true});
       print(result.text, result.exitCode == 2);
       return result.exitCode;
     }

@@ -25,14 +25,22 @@ void print(const std::string& utf8, bool toErrorOutput) {
   std::fflush(out);
 }
 
-// The check of a long list touches tens of megabytes for a moment; on a
-// system that makes large pages on request, one fault then brings in 2 MB
-// instead of 4 KB, which halves the time of a check of 100,000 files. The
-// C library takes the request from the environment when the program starts,
-// so the program starts once more with it (unless the caller set its own).
+// The check of a long list touches tens of megabytes for a moment, in
+// hundreds of thousands of small blocks, and on a virtual machine each first
+// touch of a 4 KB page costs as much as checking a hundred entries. The C
+// library can do better on request: large pages (one fault brings in 2 MB),
+// a heap that grows in steps of 64 MB (so that its large pages fill whole),
+// and large blocks from that heap too. That takes the check of 100,000 files
+// from 9,500 faults to a few hundred. The library takes the request from the
+// environment when the program starts, so the program starts once more with
+// it (unless the caller set its own).
 void askForLargePages(char** argv) {
   if (std::getenv("GLIBC_TUNABLES")) return;
-  if (setenv("GLIBC_TUNABLES", "glibc.malloc.hugetlb=1", 1) != 0) return;
+  if (setenv("GLIBC_TUNABLES",
+             "glibc.malloc.hugetlb=1:glibc.malloc.top_pad=67108864:"
+             "glibc.malloc.mmap_threshold=67108864",
+             1) != 0)
+    return;
   execv("/proc/self/exe", argv);
   unsetenv("GLIBC_TUNABLES");  // not started again: go on as it is
 }

@@ -20,6 +20,10 @@ void subtract(FindingCounts& from, const FindingCounts& c) {
 
 const std::vector<Finding> kNone;
 
+const std::vector<Finding>& held(const std::unique_ptr<std::vector<Finding>>& found) {
+  return found ? *found : kNone;
+}
+
 template <class E>
 constexpr std::size_t idx(E e) {
   return static_cast<std::size_t>(e);
@@ -39,9 +43,14 @@ void Checker::setFolderFiles(std::vector<std::string> files, std::string_view in
                              std::vector<FolderAlias> aliases) {
   context_.reset();
   checkAll();  // nothing to check against: no findings
-  pending_ = Pending{std::move(files), std::string(iniFileName), std::move(aliases)};
+  pending_ = Pending{nullptr, std::move(files), std::string(iniFileName), std::move(aliases)};
   const auto listeners = listeners_;
   for (CheckListener* l : listeners) l->findingsReset();
+}
+
+void Checker::setFolder(std::unique_ptr<ShipCheckContext> folder) {
+  setFolderFiles({}, {});
+  pending_->folder = std::move(folder);
 }
 
 void Checker::programChanged() {
@@ -62,9 +71,14 @@ void Checker::ensureChecked() const {
   auto& self = const_cast<Checker&>(*this);
   Pending pending = std::move(*self.pending_);
   self.pending_.reset();
-  self.context_ = std::make_unique<ShipCheckContext>(std::move(pending.files), pending.iniFileName,
-                                                     settings_.lines(ListField::MemoFiles),
-                                                     std::move(pending.aliases));
+  if (pending.folder) {
+    self.context_ = std::move(pending.folder);
+    self.context_->addFileLines(settings_.lines(ListField::MemoFiles));
+  } else {
+    self.context_ = std::make_unique<ShipCheckContext>(
+        std::move(pending.files), pending.iniFileName, settings_.lines(ListField::MemoFiles),
+        std::move(pending.aliases));
+  }
   self.checkAll();
 }
 
@@ -79,7 +93,11 @@ bool Checker::checkList(ListField list) {
   const std::size_t size = context_ ? settings_.lines(list).size() : 0;
   bool changed = l.lines.size() != size;
   l.lines.resize(size);
-  for (std::size_t i = 0; i < size; ++i) changed = checkLine(list, i) || changed;
+  for (std::size_t i = 0; i < size; ++i) {
+    if (list == ListField::MemoFiles && i + ShipCheckContext::kAhead < size)
+      context_->prefetch(settings_.lines(list)[i + ShipCheckContext::kAhead]);
+    changed = checkLine(list, i) || changed;
+  }
   return changed;
 }
 
@@ -87,11 +105,11 @@ bool Checker::checkLine(ListField list, std::size_t line) {
   List& l = lists_[idx(list)];
   std::vector<Finding> found;
   if (l.written) checkListLine(*context_, list, settings_.lines(list)[line], found);
-  std::vector<Finding>& held = l.lines[line];
-  if (found == held) return false;
-  subtract(l.counts, countOf(held));
+  std::unique_ptr<std::vector<Finding>>& had = l.lines[line];
+  if (found == held(had)) return false;
+  subtract(l.counts, countOf(held(had)));
   l.counts += countOf(found);
-  held = std::move(found);
+  had = found.empty() ? nullptr : std::make_unique<std::vector<Finding>>(std::move(found));
   return true;
 }
 
@@ -150,14 +168,15 @@ void Checker::moveLineFindings(const LinesChange& change) {
   const auto first = l.lines.begin() + static_cast<std::ptrdiff_t>(change.first);
   const auto end = first + static_cast<std::ptrdiff_t>(change.removed.size());
   for (auto it = first; it != end; ++it) {
-    subtract(l.counts, countOf(*it));
-    it->clear();
+    subtract(l.counts, countOf(held(*it)));
+    it->reset();
   }
   const std::size_t removed = change.removed.size();
   if (change.added < removed) {
     l.lines.erase(first + static_cast<std::ptrdiff_t>(change.added), end);
   } else if (change.added > removed) {
-    l.lines.insert(end, change.added - removed, {});
+    std::vector<std::unique_ptr<std::vector<Finding>>> none(change.added - removed);
+    l.lines.insert(end, std::make_move_iterator(none.begin()), std::make_move_iterator(none.end()));
   }
 }
 
@@ -193,7 +212,7 @@ const std::vector<Finding>& Checker::findingsOf(TextField field) const {
 const std::vector<Finding>& Checker::findingsOf(ListField list, std::size_t line) const {
   ensureChecked();
   const List& l = lists_[idx(list)];
-  return line < l.lines.size() ? l.lines[line] : kNone;
+  return line < l.lines.size() ? held(l.lines[line]) : kNone;
 }
 
 std::vector<Finding> Checker::listFindings(ListField list) const {
@@ -236,7 +255,7 @@ std::vector<Finding> Checker::findings() const {
       int item = 0;
       for (std::size_t i = 0; i < l.lines.size(); ++i) {
         if (!lines[i].empty()) ++item;
-        for (Finding f : l.lines[i]) {
+        for (Finding f : held(l.lines[i])) {
           f.line = i;
           f.item = item;
           out.push_back(std::move(f));

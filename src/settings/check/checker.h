@@ -67,6 +67,10 @@ class Checker : private SettingsListener {
   // The folder's `aliases` (folder_scan.h) name its files as well.
   void setFolderFiles(std::vector<std::string> files, std::string_view iniFileName,
                       std::vector<FolderAlias> aliases = {});
+  // The same with the folder's names already taken in: a context made of
+  // the folder alone, without file lines (made, say, on a thread of its own
+  // while the settings file loads).
+  void setFolder(std::unique_ptr<ShipCheckContext> folder);
   bool hasFolderFiles() const { return context_ || pending_; }
 
   // The findings of a single-line field, of the list's line `line`, and of
@@ -94,7 +98,8 @@ class Checker : private SettingsListener {
  private:
   struct List {
     bool written = false;
-    std::vector<std::vector<Finding>> lines;
+    // Each line's findings; none held for a line without any (most lines).
+    std::vector<std::unique_ptr<std::vector<Finding>>> lines;
     FindingCounts counts;  // of the lines
   };
 
@@ -128,6 +133,7 @@ class Checker : private SettingsListener {
   InstallSettings& settings_;
   std::unique_ptr<ShipCheckContext> context_;
   struct Pending {
+    std::unique_ptr<ShipCheckContext> folder;  // made already, or to be made of:
     std::vector<std::string> files;
     std::string iniFileName;
     std::vector<FolderAlias> aliases;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <utility>
 
 #include "settings/format/settings_file_reader.h"
@@ -148,19 +149,48 @@ bool isShortcutList(ListField list) {
          list == ListField::MemoDesktopItem;
 }
 
+// ASCII upper-case letters to lower case in each of the eight bytes of `w`
+// (bytes from 0x80 up stay as they are).
+std::uint64_t foldAsciiWord(std::uint64_t w) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  const std::uint64_t low7 = w & (0x7F * kOnes);
+  const std::uint64_t fromA = low7 + (0x80 - 'A') * kOnes;      // top bit: 'A' or above
+  const std::uint64_t pastZ = low7 + (0x80 - 'Z' - 1) * kOnes;  // top bit: above 'Z'
+  const std::uint64_t upper = fromA & ~pastZ & ~w & (0x80 * kOnes);
+  return w | upper >> 2;
+}
+
 // The hash of the name's folded text (foldCase), so that names that
-// equalsIgnoringCase holds equal hash alike. A name of ASCII bytes alone
-// (most are) folds to its ASCII lower case, hashed as it is read, without
-// the copy that foldCase makes.
+// equalsIgnoringCase holds equal hash alike; eight bytes at a time. A name of
+// ASCII bytes alone (most are) folds to its ASCII lower case as it is read,
+// without the copy that foldCase makes.
 std::uint64_t nameHash(std::string_view s) {
-  std::uint64_t h = 14695981039346656037ULL;
-  const auto mix = [&h](char c) { h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL; };
-  if (sjis::isAscii(s)) {
-    for (char c : s) mix(c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c);
-  } else {
-    for (char c : foldCase(s)) mix(c);
+  std::string folded;
+  if (!sjis::isAscii(s)) s = folded = foldCase(s);
+  std::uint64_t h = s.size() * 0x9E3779B97F4A7C15ULL;
+  const auto mix = [&h](std::uint64_t w) {
+    h = (h ^ foldAsciiWord(w)) * 0xBF58476D1CE4E5B9ULL;
+    h ^= h >> 31;
+  };
+  std::size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, s.data() + i, 8);
+    mix(w);
   }
-  return h;
+  if (i < s.size()) {
+    std::uint64_t w = 0;
+    std::memcpy(&w, s.data() + i, s.size() - i);
+    mix(w);
+  }
+  h ^= h >> 29;
+  h *= 0x94D049BB133111EBULL;
+  return h ^ h >> 32;
+}
+
+// A slot's tag: the hash's top half, which also places the name (tagHome).
+std::uint32_t tagOf(std::string_view name) {
+  return static_cast<std::uint32_t>(nameHash(name) >> 32);
 }
 
 }  // namespace
@@ -176,7 +206,7 @@ ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
   std::size_t slots = 16;
   while (slots < 2 * (folder_.size() + fileLines.size() / 8 + 1)) slots *= 2;
   slots_.resize(slots);
-  shift_ = 64 - std::countr_zero(slots);
+  bits_ = std::countr_zero(slots);
   entries_.reserve(folder_.size());
   for (const std::string& f : folder_) {
     Known& known = entry(f, false);
@@ -187,67 +217,72 @@ ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
         (equalsIgnoringCase(f, engine_) || equalsIgnoringCase(f, ini_) || isTemporaryName(f));
     if (!known.aside) ++unlisted_;
   }
-  for (const std::string& line : fileLines) addFileLine(line);
+  addFileLines(fileLines);
 }
 
-std::size_t ShipCheckContext::homeOf(std::uint64_t hash) const {
-  return (hash * 0x9E3779B97F4A7C15ULL) >> shift_;
-}
+std::size_t ShipCheckContext::homeOf(std::uint32_t tag) const { return tag >> (32 - bits_); }
 
-std::size_t ShipCheckContext::slotOf(std::string_view key, std::uint64_t hash) const {
+std::size_t ShipCheckContext::slotOf(std::string_view key, std::uint32_t tag) const {
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t i = homeOf(hash);; i = (i + 1) & mask) {
-    if (slots_[i] == 0) return i;
-    const Entry& e = entries_[slots_[i] - 1];
-    if (e.hash != hash || e.size != key.size()) continue;
+  for (std::size_t i = homeOf(tag);; i = (i + 1) & mask) {
+    const Slot slot = slots_[i];
+    if (slot.entry == 0) return i;
+    if (slot.tag != tag) continue;
+    const Entry& e = entries_[slot.entry - 1];
+    if (e.size != key.size()) continue;
     const std::string_view name(e.data, e.size);
     if (name == key || equalsIgnoringCase(name, key)) return i;
   }
 }
 
 ShipCheckContext::Known& ShipCheckContext::entry(std::string_view key, bool keep) {
-  const std::uint64_t hash = nameHash(key);
-  std::size_t i = slotOf(key, hash);
-  if (slots_[i] != 0) return entries_[slots_[i] - 1].known;
+  const std::uint32_t tag = tagOf(key);
+  std::size_t i = slotOf(key, tag);
+  if (slots_[i].entry != 0) return entries_[slots_[i].entry - 1].known;
   if (2 * (entries_.size() + 1) > slots_.size()) {
-    slots_.assign(slots_.size() * 2, 0);
-    --shift_;
-    for (std::size_t n = 0; n < entries_.size(); ++n) {
-      const Entry& e = entries_[n];
-      slots_[slotOf({e.data, e.size}, e.hash)] = static_cast<std::uint32_t>(n + 1);
+    // Twice the slots: each entry goes where its tag places it now.
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    ++bits_;
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& s : old) {
+      if (s.entry == 0) continue;
+      std::size_t j = homeOf(s.tag);
+      while (slots_[j].entry != 0) j = (j + 1) & mask;
+      slots_[j] = s;
     }
-    i = slotOf(key, hash);
+    i = slotOf(key, tag);
   }
   auto own = keep ? std::make_unique<std::string>(key) : nullptr;
   const char* data = own ? own->data() : key.data();
-  entries_.push_back({data, static_cast<std::uint32_t>(key.size()), hash, {}, std::move(own)});
-  slots_[i] = static_cast<std::uint32_t>(entries_.size());
+  entries_.push_back({data, static_cast<std::uint32_t>(key.size()), {}, std::move(own)});
+  slots_[i] = {static_cast<std::uint32_t>(entries_.size()), tag};
   return entries_.back().known;
 }
 
 void ShipCheckContext::forgetIfUnknown(std::string_view key) {
   if (key.empty()) return;
-  std::size_t i = slotOf(key, nameHash(key));
-  if (slots_[i] == 0) return;
-  const std::size_t n = slots_[i] - 1;
+  std::size_t i = slotOf(key, tagOf(key));
+  if (slots_[i].entry == 0) return;
+  const std::size_t n = slots_[i].entry - 1;
   const Known& k = entries_[n].known;
   if (k.inFolder || k.installedBy > 0) return;
   // Free the slot, moving back the entries after it that could not take
   // their home slot (so that every look-up still finds its entry).
   const std::size_t mask = slots_.size() - 1;
-  slots_[i] = 0;
-  for (std::size_t j = (i + 1) & mask; slots_[j] != 0; j = (j + 1) & mask) {
-    const std::size_t home = homeOf(entries_[slots_[j] - 1].hash);
+  slots_[i] = {};
+  for (std::size_t j = (i + 1) & mask; slots_[j].entry != 0; j = (j + 1) & mask) {
+    const std::size_t home = homeOf(slots_[j].tag);
     // Whether `home` lies cyclically in (i, j]: then the entry stays.
     if (i <= j ? (home > i && home <= j) : (home > i || home <= j)) continue;
-    slots_[i] = std::exchange(slots_[j], 0);
+    slots_[i] = std::exchange(slots_[j], {});
     i = j;
   }
   // The last entry takes the place of the one forgotten.
   const std::size_t last = entries_.size() - 1;
   if (n != last) {
-    const Entry& moved = entries_[last];
-    slots_[slotOf({moved.data, moved.size}, moved.hash)] = static_cast<std::uint32_t>(n + 1);
+    const std::string_view moved(entries_[last].data, entries_[last].size);
+    slots_[slotOf(moved, tagOf(moved))].entry = static_cast<std::uint32_t>(n + 1);
     entries_[n] = std::move(entries_[last]);
   }
   entries_.pop_back();
@@ -291,12 +326,25 @@ ShipCheckContext::FileLineChange ShipCheckContext::removeFileLine(std::string_vi
   return count(line, -1);
 }
 
+void ShipCheckContext::addFileLines(const std::vector<std::string>& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i + kAhead < lines.size()) prefetch(lines[i + kAhead]);
+    addFileLine(lines[i]);
+  }
+}
+
+void ShipCheckContext::prefetch(std::string_view line) const {
+  std::string buffer;
+  if (const std::string_view name = installedName(line, buffer); !name.empty())
+    __builtin_prefetch(&slots_[homeOf(tagOf(name))]);
+}
+
 ShipCheckContext::Known ShipCheckContext::about(std::string_view nameOrLine) const {
   std::string buffer, listed;
   const std::string_view key = listedName(nameKey(nameOrLine, buffer), listed);
   if (key.empty()) return {};
-  const std::uint32_t slot = slots_[slotOf(key, nameHash(key))];
-  return slot != 0 ? entries_[slot - 1].known : Known{};
+  const Slot slot = slots_[slotOf(key, tagOf(key))];
+  return slot.entry != 0 ? entries_[slot.entry - 1].known : Known{};
 }
 
 bool ShipCheckContext::installs(std::string_view name) const {

@@ -72,6 +72,13 @@ class ShipCheckContext {
   };
   FileLineChange addFileLine(std::string_view line);
   FileLineChange removeFileLine(std::string_view line);
+  // Every line of a list, as addFileLine each.
+  void addFileLines(const std::vector<std::string>& lines);
+  // Asks the memory early for where the line's name stands: a caller that
+  // goes through a long list does so kAhead lines ahead of counting or
+  // checking them, which then wait no more for the memory.
+  void prefetch(std::string_view line) const;
+  static constexpr std::size_t kAhead = 16;
 
   // The engine's file name (EngineBaseName followed by ".exe") and IniFileName.
   const std::string& engineFile() const { return engine_; }
@@ -101,20 +108,22 @@ class ShipCheckContext {
   // The names, each with what is known of it (a name is a view of one of
   // the folder's names, or of its own copy for a name the folder lacks),
   // found through a table of open addressing: a slot holds the entry's
-  // number from 1, or 0 when it is free. A name the folder lacks is
-  // forgotten once no line of the file list holds it.
-  // A check that goes through the list in the folder's order reads the
-  // entries in their order.
+  // number from 1 (0 when it is free) and the top half of the name's hash,
+  // which places it and is compared before the entry is read. A name the
+  // folder lacks is forgotten once no line of the file list holds it.
   struct Entry {
     const char* data;
     std::uint32_t size;
-    std::uint64_t hash;  // of the name's folded text; compared first
     Known known;
     std::unique_ptr<std::string> own;  // the name, when not the folder's
   };
+  struct Slot {
+    std::uint32_t entry = 0;
+    std::uint32_t tag = 0;
+  };
   // The slot that holds `key`, or the free one where it would go.
-  std::size_t slotOf(std::string_view key, std::uint64_t hash) const;
-  std::size_t homeOf(std::uint64_t hash) const;
+  std::size_t slotOf(std::string_view key, std::uint32_t tag) const;
+  std::size_t homeOf(std::uint32_t tag) const;
   // The entry of `key`, added when missing (which may move every other);
   // `keep`: a new key is copied (else it is one of the folder's).
   Known& entry(std::string_view key, bool keep);
@@ -130,8 +139,8 @@ class ShipCheckContext {
   std::string engine_;
   std::string ini_;
   std::vector<Entry> entries_;
-  std::vector<std::uint32_t> slots_;  // a power of two of them, at most half used
-  int shift_ = 64;
+  std::vector<Slot> slots_;  // 2^bits_ of them, at most half used
+  int bits_ = 0;
   std::size_t unlisted_ = 0;
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <future>
+#include <memory>
 #include <system_error>
 
 #include "settings/check/checker.h"
@@ -15,6 +17,16 @@
 #include "settings/text/names.h"
 
 namespace velquin {
+namespace {
+
+// Never freed, and reachable until the process ends (no leak).
+template <class T>
+void keepUntilProcessEnds(std::unique_ptr<T> part) {
+  static auto* const kept = new std::vector<const void*>;
+  kept->push_back(part.release());
+}
+
+}  // namespace
 
 std::filesystem::path settingsFileOf(const std::filesystem::path& given) {
   std::error_code ec;
@@ -41,30 +53,44 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given, CheckOpti
   const std::optional<std::string> iniFileName = readableSettingsFileName(path);
   if (!iniFileName) return {2, messages::ship::cannotRead(pathToUtf8(path)) + "\n"};
 
+  // The folder is read, and its names taken in, while the settings file is
+  // read and loaded: on a long list each takes about as long as the other.
+  std::future<std::unique_ptr<ShipCheckContext>> folder =
+      std::async(std::launch::async, [&path, &iniFileName] {
+        FolderScan scan = scanFolder(path.parent_path());
+        return std::make_unique<ShipCheckContext>(std::move(scan.lines), *iniFileName,
+                                                  std::vector<std::string>(),
+                                                  std::move(scan.aliases));
+      });
   SettingsFileText text = settingsFileText(SettingsFileReader::fileBytes(path));
   std::vector<FileFinding> findings = checkFileForm(text.sjis, text.conversion);
-  const SettingsFileReader reader = SettingsFileReader::fromBytes(std::move(text.sjis));
+  auto reader = std::make_unique<const SettingsFileReader>(
+      SettingsFileReader::fromBytes(std::move(text.sjis)));
   const std::string engineFile = engineFileName(*iniFileName);
 
-  InstallSettings settings;
-  loadSettings(settings, reader);
+  auto settings = std::make_unique<InstallSettings>();
+  loadSettings(*settings, *reader);
   // Without the two entries Create adds, every entry of [Files] is one of
   // the author's, and each is checked.
-  if (!filesEndInAddedEntries(reader, engineFile, *iniFileName)) {
+  if (!filesEndInAddedEntries(*reader, engineFile, *iniFileName)) {
     const std::string_view files = kSections[static_cast<std::size_t>(Section::Files)].name;
-    settings.setLines(ListField::MemoFiles,
-                      reader.readItems(files, itemsRead(reader, files, Section::Files)));
+    settings->setLines(ListField::MemoFiles,
+                       reader->readItems(files, itemsRead(*reader, files, Section::Files)));
   }
-  Checker checker(settings);
-  FolderScan scan = scanFolder(path.parent_path());
-  checker.setFolderFiles(std::move(scan.lines), *iniFileName, std::move(scan.aliases));
-
-  for (FileFinding& f : checkFileEntries(reader, engineFile, *iniFileName))
+  for (FileFinding& f : checkFileEntries(*reader, engineFile, *iniFileName))
     findings.push_back(std::move(f));
-  for (const Finding& f : checker.findings()) findings.push_back(placeInFile(f, reader));
+
+  auto checker = std::make_unique<Checker>(*settings);
+  checker->setFolder(folder.get());
+  for (const Finding& f : checker->findings()) findings.push_back(placeInFile(f, *reader));
   const bool error = std::any_of(findings.begin(), findings.end(),
                                  [](const FileFinding& f) { return f.weight == Weight::Error; });
   const bool fails = error || (options.strict && !findings.empty());
+  if (options.processEnds) {
+    keepUntilProcessEnds(std::move(checker));
+    keepUntilProcessEnds(std::move(settings));
+    keepUntilProcessEnds(std::move(reader));
+  }
   return {fails ? 1 : 0, checkReport(shownPath, std::move(findings))};
 }
 

@@ -11,6 +11,11 @@ namespace velquin {
 
 struct CheckOptions {
   bool strict = false;  // a warning fails the check as an error does
+  // The process ends after the check (the command line): what the check
+  // held (on a long list, hundreds of thousands of blocks) is left for the
+  // end of the process to take back whole instead of being freed block by
+  // block.
+  bool processEnds = false;
 };
 
 struct CheckCommandResult {

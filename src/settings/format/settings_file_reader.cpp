@@ -90,8 +90,10 @@ void SettingsFileReader::index() {
   Section* current = nullptr;  // null before the first header and in repeated sections
   std::size_t start = 0;
   std::size_t lineNumber = 0;
+  // A CR LF ends one line.
   std::size_t lines = 1;
-  for (char c : all) lines += c == '\n' || c == '\r' ? 1 : 0;
+  for (std::size_t i = 0; i < all.size(); ++i)
+    lines += all[i] == '\n' || (all[i] == '\r' && (i + 1 == all.size() || all[i + 1] != '\n'));
   std::size_t slots = 16;
   while (slots < 2 * lines) slots *= 2;
   table_.assign(slots, 0);

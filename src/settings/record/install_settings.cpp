@@ -98,16 +98,20 @@ void InstallSettings::replaceStretch(ListField f, std::size_t first, std::size_t
   const auto to = held.begin() + static_cast<std::ptrdiff_t>(first + count - keep);
   LinesChange change{f, first + skip, {}, with.size() - skip - keep};
   change.removed.assign(std::make_move_iterator(from), std::make_move_iterator(to));
-  // Overwrite what both have, then insert or erase the difference.
-  const auto newFrom = with.begin() + static_cast<std::ptrdiff_t>(skip);
-  const auto newTo = with.end() - static_cast<std::ptrdiff_t>(keep);
-  const std::size_t common = std::min(change.removed.size(), change.added);
-  const auto rest = std::move(newFrom, newFrom + static_cast<std::ptrdiff_t>(common), from);
-  if (change.added > common) {
-    held.insert(rest, std::make_move_iterator(newFrom + static_cast<std::ptrdiff_t>(common)),
-                std::make_move_iterator(newTo));
+  if (from == held.begin() && to == held.end() && change.added == with.size()) {
+    held = std::move(with);  // every line new (a file loaded): the list taken as it is
   } else {
-    held.erase(rest, to);
+    // Overwrite what both have, then insert or erase the difference.
+    const auto newFrom = with.begin() + static_cast<std::ptrdiff_t>(skip);
+    const auto newTo = with.end() - static_cast<std::ptrdiff_t>(keep);
+    const std::size_t common = std::min(change.removed.size(), change.added);
+    const auto rest = std::move(newFrom, newFrom + static_cast<std::ptrdiff_t>(common), from);
+    if (change.added > common) {
+      held.insert(rest, std::make_move_iterator(newFrom + static_cast<std::ptrdiff_t>(common)),
+                  std::make_move_iterator(newTo));
+    } else {
+      held.erase(rest, to);
+    }
   }
   notify([&change](SettingsListener& l) { l.linesChanged(change); });
 }
