@@ -24,3 +24,22 @@ best_of() {
   done
   awk -v us="$best" 'BEGIN { printf "%.1f", us / 1000 }'
 }
+
+# best_of_both RUNS VAR_A VAR_B -- COMMAND_A... -- COMMAND_B...: the best wall
+# times in ms of two commands over RUNS runs taken in turn (A, B, A, B ...),
+# so that both meet the same moments of a busy machine; into VAR_A and VAR_B.
+best_of_both() {
+  local runs=$1 var_a=$2 var_b=$3 a=() b=() best_a="" best_b="" start end us
+  shift 4
+  while [[ $1 != -- ]]; do a+=("$1"); shift; done
+  shift
+  b=("$@")
+  for _ in $(seq "$runs"); do
+    start=$(date +%s%N); "${a[@]}" >/dev/null; end=$(date +%s%N)
+    us=$(( (end - start) / 1000 )); if [[ -z "$best_a" || $us -lt $best_a ]]; then best_a=$us; fi
+    start=$(date +%s%N); "${b[@]}" >/dev/null; end=$(date +%s%N)
+    us=$(( (end - start) / 1000 )); if [[ -z "$best_b" || $us -lt $best_b ]]; then best_b=$us; fi
+  done
+  printf -v "$var_a" '%s' "$(awk -v us="$best_a" 'BEGIN { printf "%.1f", us / 1000 }')"
+  printf -v "$var_b" '%s' "$(awk -v us="$best_b" 'BEGIN { printf "%.1f", us / 1000 }')"
+}

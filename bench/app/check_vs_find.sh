@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # `velquin --check` as a release script runs it, beside its floor: a tree of
 # 100,000 files in 1,000 folders, every one listed in Rivo.ini, then the
-# whole check and `find DIR -type f` on it in the same run (best of five, each
-# timed as a whole process from outside, warm cache), and the ratio. Then a
-# settings file with 1 MB of bytes code page 932 cannot decode in one entry.
+# whole check and `find DIR -type f` on it in the same run (best of nine, the
+# two in turn, each timed as a whole process from outside, warm cache), and
+# the ratio. Then a settings file with 1 MB of bytes code page 932 cannot
+# decode in one entry.
 #
 #   bench/app/check_vs_find.sh [path/to/velquin]
 #
@@ -13,7 +14,7 @@ set -euo pipefail
 repo="$(cd "$(dirname "$0")/../.." && pwd)"
 velquin="${1:-$repo/build/bench/src/app/velquin}"
 [[ -x "$velquin" ]] || { echo "no velquin at $velquin (see the comment at the top)" >&2; exit 2; }
-runs=5
+runs=9
 
 source "$repo/bench/tree.sh"
 
@@ -30,8 +31,7 @@ touch "$tree/Rivo.exe"
 } >"$tree/Rivo.ini"
 
 "$velquin" --check "$tree" >/dev/null || { echo "the check found errors:" >&2; "$velquin" --check "$tree" | tail -3 >&2; exit 1; }
-find_ms=$(best_of "$runs" find "$tree" -type f)
-check_ms=$(best_of "$runs" "$velquin" --check "$tree")
+best_of_both "$runs" find_ms check_ms -- find "$tree" -type f -- "$velquin" --check "$tree"
 echo "tree: $(find "$tree" -type f | wc -l) files in $(find "$tree" -mindepth 1 -type d | wc -l) folders, $(grep -c '^Item' "$tree/Rivo.ini") entries"
 echo "find -type f:     $find_ms ms"
 echo "velquin --check:  $check_ms ms"

@@ -94,8 +94,7 @@ bool Checker::checkList(ListField list) {
   bool changed = l.lines.size() != size;
   l.lines.resize(size);
   for (std::size_t i = 0; i < size; ++i) {
-    if (list == ListField::MemoFiles && i + ShipCheckContext::kAhead < size)
-      context_->prefetch(settings_.lines(list)[i + ShipCheckContext::kAhead]);
+    if (list == ListField::MemoFiles) context_->prefetch(settings_.lines(list), i);
     changed = checkLine(list, i) || changed;
   }
   return changed;

@@ -74,11 +74,11 @@ class ShipCheckContext {
   FileLineChange removeFileLine(std::string_view line);
   // Every line of a list, as addFileLine each.
   void addFileLines(const std::vector<std::string>& lines);
-  // Asks the memory early for where the line's name stands: a caller that
-  // goes through a long list does so kAhead lines ahead of counting or
-  // checking them, which then wait no more for the memory.
-  void prefetch(std::string_view line) const;
-  static constexpr std::size_t kAhead = 16;
+  // Asks the memory early for what counting or checking the lines after
+  // `lines[i]` will read (their text, where their names stand), so that a
+  // caller that goes through a long list in order, calling this before each
+  // line, waits no more for the memory.
+  void prefetch(const std::vector<std::string>& lines, std::size_t i) const;
 
   // The engine's file name (EngineBaseName followed by ".exe") and IniFileName.
   const std::string& engineFile() const { return engine_; }
