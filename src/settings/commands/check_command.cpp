@@ -55,8 +55,9 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given, CheckOpti
 
   // The folder is read, and its names taken in, while the settings file is
   // read and loaded: on a long list each takes about as long as the other.
+  // (Where no thread can be started, the folder is read when it is needed.)
   std::future<std::unique_ptr<ShipCheckContext>> folder =
-      std::async(std::launch::async, [&path, &iniFileName] {
+      std::async(std::launch::async | std::launch::deferred, [&path, &iniFileName] {
         FolderScan scan = scanFolder(path.parent_path());
         return std::make_unique<ShipCheckContext>(std::move(scan.lines), *iniFileName,
                                                   std::vector<std::string>(),
