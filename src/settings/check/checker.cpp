@@ -1,6 +1,7 @@
 #include "settings/check/checker.h"
 
 #include <algorithm>
+#include <future>
 
 #include "settings/record/settings_rules.h"
 
@@ -19,6 +20,9 @@ void subtract(FindingCounts& from, const FindingCounts& c) {
 }
 
 const std::vector<Finding> kNone;
+
+// A list from this many lines on is checked in two halves at once.
+constexpr std::size_t kLongList = 20000;
 
 const std::vector<Finding>& held(const std::unique_ptr<std::vector<Finding>>& found) {
   return found ? *found : kNone;
@@ -93,23 +97,52 @@ bool Checker::checkList(ListField list) {
   const std::size_t size = context_ ? settings_.lines(list).size() : 0;
   bool changed = l.lines.size() != size;
   l.lines.resize(size);
-  for (std::size_t i = 0; i < size; ++i) {
-    if (list == ListField::MemoFiles) context_->prefetch(settings_.lines(list), i);
-    changed = checkLine(list, i) || changed;
+  // A long list is checked in two halves at once.
+  LinesCheck done;
+  if (size < kLongList) {
+    done = checkLines(list, 0, size);
+  } else {
+    std::future<LinesCheck> second =
+        std::async(std::launch::async | std::launch::deferred,
+                   [this, list, size] { return checkLines(list, size / 2, size); });
+    done = checkLines(list, 0, size / 2);
+    const LinesCheck rest = second.get();
+    done.changed = done.changed || rest.changed;
+    done.counts += rest.counts;
   }
-  return changed;
+  l.counts = done.counts;
+  return changed || done.changed;
+}
+
+Checker::LinesCheck Checker::checkLines(ListField list, std::size_t begin, std::size_t end) {
+  LinesCheck done;
+  const std::vector<std::string>& lines = settings_.lines(list);
+  for (std::size_t i = begin; i < end; ++i) {
+    if (list == ListField::MemoFiles) context_->prefetch(lines, i);
+    const LineCheck c = recheck(list, i);
+    done.changed = done.changed || c.changed;
+    done.counts += c.after;
+  }
+  return done;
 }
 
 bool Checker::checkLine(ListField list, std::size_t line) {
   List& l = lists_[idx(list)];
+  const LineCheck c = recheck(list, line);
+  subtract(l.counts, c.before);
+  l.counts += c.after;
+  return c.changed;
+}
+
+Checker::LineCheck Checker::recheck(ListField list, std::size_t line) {
+  List& l = lists_[idx(list)];
   std::vector<Finding> found;
   if (l.written) checkListLine(*context_, list, settings_.lines(list)[line], found);
   std::unique_ptr<std::vector<Finding>>& had = l.lines[line];
-  if (found == held(had)) return false;
-  subtract(l.counts, countOf(held(had)));
-  l.counts += countOf(found);
-  had = found.empty() ? nullptr : std::make_unique<std::vector<Finding>>(std::move(found));
-  return true;
+  LineCheck c{found != held(had), countOf(held(had)), countOf(found)};
+  if (c.changed)
+    had = found.empty() ? nullptr : std::make_unique<std::vector<Finding>>(std::move(found));
+  return c;
 }
 
 bool Checker::checkText(TextField field) {

@@ -127,6 +127,20 @@ class Checker : private SettingsListener {
   bool checkList(ListField list);
   // Checks one line again; true when its findings changed.
   bool checkLine(ListField list, std::size_t line);
+  // The same without the list's counts (lines apart may be checked at
+  // once): whether the line's findings changed, and their counts before
+  // and after.
+  struct LineCheck {
+    bool changed = false;
+    FindingCounts before, after;
+  };
+  LineCheck recheck(ListField list, std::size_t line);
+  // Lines [begin, end) checked again: whether any changed, and their counts.
+  struct LinesCheck {
+    bool changed = false;
+    FindingCounts counts;
+  };
+  LinesCheck checkLines(ListField list, std::size_t begin, std::size_t end);
   bool checkText(TextField field);
   void tell(FieldRef field);
 

@@ -103,5 +103,21 @@ TEST(Checker, TellsWhichFieldsAnEditReached) {
   checker.removeListener(&recorder);
 }
 
+// A long list is checked in two halves at once: the findings of both stand
+// at their lines, and the counts are of both.
+TEST(Checker, ChecksALongListWhole) {
+  InstallSettings s;
+  Lines lines(30000, "a.txt");
+  lines[3] = "gone.txt";
+  lines[29999] = "also gone.txt";
+  s.setLines(L::MemoFiles, lines);
+  Checker checker(s);
+  checker.setFolderFiles(kFolder, "Rivo.ini");
+  EXPECT_EQ(checker.findingsOf(L::MemoFiles, 3).size(), 1u);
+  EXPECT_EQ(checker.findingsOf(L::MemoFiles, 29999).size(), 1u);
+  const FindingCounts counts = checker.counts(L::MemoFiles);
+  EXPECT_EQ(counts.errors, 2u);
+}
+
 }  // namespace
 }  // namespace velquin
