@@ -12,34 +12,44 @@ make_tree() {
   done
 }
 
+# timed COMMAND...: runs COMMAND once as a whole process (its output
+# dropped) and keeps its wall time in microseconds in `timed_us`.
+timed() {
+  local start end
+  start=$(date +%s%N); "$@" >/dev/null; end=$(date +%s%N)
+  timed_us=$(( (end - start) / 1000 ))
+}
+
+# as_ms US: microseconds as milliseconds with one decimal.
+as_ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
+
 # best_of RUNS COMMAND...: the best wall time in ms of COMMAND over RUNS runs,
 # each timed as a whole process.
 best_of() {
-  local runs=$1 best="" start end us
+  local runs=$1 best=""
   shift
   for _ in $(seq "$runs"); do
-    start=$(date +%s%N); "$@" >/dev/null; end=$(date +%s%N)
-    us=$(( (end - start) / 1000 ))
-    if [[ -z "$best" || $us -lt $best ]]; then best=$us; fi
+    timed "$@"
+    if [[ -z "$best" || $timed_us -lt $best ]]; then best=$timed_us; fi
   done
-  awk -v us="$best" 'BEGIN { printf "%.1f", us / 1000 }'
+  as_ms "$best"
 }
 
 # best_of_both RUNS VAR_A VAR_B -- COMMAND_A... -- COMMAND_B...: the best wall
 # times in ms of two commands over RUNS runs taken in turn (A, B, A, B ...),
 # so that both meet the same moments of a busy machine; into VAR_A and VAR_B.
 best_of_both() {
-  local runs=$1 var_a=$2 var_b=$3 a=() b=() best_a="" best_b="" start end us
+  local runs=$1 var_a=$2 var_b=$3 a=() b=() best_a="" best_b=""
   shift 4
   while [[ $1 != -- ]]; do a+=("$1"); shift; done
   shift
   b=("$@")
   for _ in $(seq "$runs"); do
-    start=$(date +%s%N); "${a[@]}" >/dev/null; end=$(date +%s%N)
-    us=$(( (end - start) / 1000 )); if [[ -z "$best_a" || $us -lt $best_a ]]; then best_a=$us; fi
-    start=$(date +%s%N); "${b[@]}" >/dev/null; end=$(date +%s%N)
-    us=$(( (end - start) / 1000 )); if [[ -z "$best_b" || $us -lt $best_b ]]; then best_b=$us; fi
+    timed "${a[@]}"
+    if [[ -z "$best_a" || $timed_us -lt $best_a ]]; then best_a=$timed_us; fi
+    timed "${b[@]}"
+    if [[ -z "$best_b" || $timed_us -lt $best_b ]]; then best_b=$timed_us; fi
   done
-  printf -v "$var_a" '%s' "$(awk -v us="$best_a" 'BEGIN { printf "%.1f", us / 1000 }')"
-  printf -v "$var_b" '%s' "$(awk -v us="$best_b" 'BEGIN { printf "%.1f", us / 1000 }')"
+  printf -v "$var_a" '%s' "$(as_ms "$best_a")"
+  printf -v "$var_b" '%s' "$(as_ms "$best_b")"
 }

@@ -14,21 +14,14 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <cstdio>
 
 #include "app/qt_prompts.h"
 #include "app/start_up.h"
+#include "save_picture.h"
 #include "settings/platform/paths.h"
 #include "ui/detail/form2.h"
 
 namespace {
-
-bool save(const QPixmap& picture, const QDir& folder, const QString& name) {
-  const QString file = folder.filePath(name);
-  if (picture.save(file)) return true;
-  std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-  return false;
-}
 
 void touch(const QString& path) {
   QDir().mkpath(QFileInfo(path).path());
@@ -56,7 +49,7 @@ int main(int argc, char** argv) {
   dialog.resize(560, 360);
   dialog.show();
   QApplication::processEvents();
-  if (!save(dialog.grab(), folder, QStringLiteral("open-dialog.png"))) return 1;
+  if (!savePicture(dialog.grab(), folder, QStringLiteral("open-dialog.png"))) return 1;
   dialog.hide();
 
   velquin::InstallSettings settings;
@@ -76,5 +69,5 @@ int main(int argc, char** argv) {
   QDropEvent drop(QPointF(8, 8), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(memo, &drop);
   QApplication::processEvents();
-  return save(form.grab(), folder, QStringLiteral("file-drop.png")) ? 0 : 1;
+  return savePicture(form.grab(), folder, QStringLiteral("file-drop.png")) ? 0 : 1;
 }

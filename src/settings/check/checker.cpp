@@ -75,14 +75,11 @@ void Checker::ensureChecked() const {
   auto& self = const_cast<Checker&>(*this);
   Pending pending = std::move(*self.pending_);
   self.pending_.reset();
-  if (pending.folder) {
-    self.context_ = std::move(pending.folder);
-    self.context_->addFileLines(settings_.lines(ListField::MemoFiles));
-  } else {
-    self.context_ = std::make_unique<ShipCheckContext>(
-        std::move(pending.files), pending.iniFileName, settings_.lines(ListField::MemoFiles),
-        std::move(pending.aliases));
-  }
+  self.context_ = pending.folder ? std::move(pending.folder)
+                                 : std::make_unique<ShipCheckContext>(
+                                       std::move(pending.files), pending.iniFileName,
+                                       std::vector<std::string>(), std::move(pending.aliases));
+  self.context_->addFileLines(settings_.lines(ListField::MemoFiles));
   self.checkAll();
 }
 

@@ -188,7 +188,8 @@ std::uint64_t nameHash(std::string_view s) {
   return h ^ h >> 32;
 }
 
-// A slot's tag: the hash's top half, which also places the name (tagHome).
+// A slot's tag: the hash's top half, whose top bits also place the name
+// (homeOf).
 std::uint32_t tagOf(std::string_view name) {
   return static_cast<std::uint32_t>(nameHash(name) >> 32);
 }

@@ -17,9 +17,9 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolTip>
-#include <cstdio>
 #include <fstream>
 
+#include "save_picture.h"
 #include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
@@ -27,13 +27,6 @@
 #include "ui/detail/form_preview.h"
 
 namespace {
-
-bool save(const QPixmap& picture, const QDir& folder, const QString& name) {
-  const QString file = folder.filePath(name);
-  if (picture.save(file)) return true;
-  std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-  return false;
-}
 
 // The worked example's distribution folder, its settings loaded, and both
 // pages of the preview.
@@ -60,10 +53,10 @@ bool previewWorkedExample(const QDir& folder) {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
   auto* pages = preview.findChild<QTabWidget*>(QStringLiteral("PagePreview"));
   pages->setCurrentIndex(0);
-  if (!save(preview.grab(), folder, QStringLiteral("preview-file.png"))) return false;
+  if (!savePicture(preview.grab(), folder, QStringLiteral("preview-file.png"))) return false;
   pages->setCurrentIndex(1);
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
-  return save(preview.grab(), folder, QStringLiteral("preview-plan.png"));
+  return savePicture(preview.grab(), folder, QStringLiteral("preview-plan.png"));
 }
 
 }  // namespace
@@ -81,11 +74,7 @@ int main(int argc, char** argv) {
   auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
   for (int i = 0; i < pages->count(); ++i) {
     pages->setCurrentIndex(i);
-    const QString file = folder.filePath(QStringLiteral("detail-%1.png").arg(i + 1));
-    if (!form.grab().save(file)) {
-      std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-      return 1;
-    }
+    if (!savePicture(form.grab(), folder, QStringLiteral("detail-%1.png").arg(i + 1))) return 1;
   }
 
   // A list as an author may leave it: a file renamed since, an overwrite
@@ -115,6 +104,6 @@ int main(int argc, char** argv) {
     painter.drawPixmap(memo->viewport()->mapTo(&form, QPoint(at.x(), last.bottom() + 12)),
                        w->grab());
   }
-  if (!save(picture, folder, QStringLiteral("detail-marks.png"))) return 1;
+  if (!savePicture(picture, folder, QStringLiteral("detail-marks.png"))) return 1;
   return previewWorkedExample(folder) ? 0 : 1;
 }
