@@ -18,16 +18,17 @@ std::vector<std::string_view> sectionNames() {
   return names;
 }
 
-std::string loadAndCompose(const SettingsFileReader& reader) {
+std::string loadAndCompose(const SettingsFile& file) {
   InstallSettings s;
-  loadSettings(s, reader);
+  loadSettings(s, file);
   return composeSettingsFile(s, "Rivo.ini");
 }
 
 }  // namespace
 
 bool checkSettingsInput(std::string_view bytes, std::string& problem) {
-  const auto reader = SettingsFileReader::fromBytes(std::string(bytes));
+  const SettingsFile file = SettingsFile::fromText(std::string(bytes));
+  const SettingsFileReader& reader = file.reader();
 
   // Every key of every section the loading knows is readable, and no value
   // holds a byte that would break its line when written again.
@@ -61,7 +62,7 @@ bool checkSettingsInput(std::string_view bytes, std::string& problem) {
   {
     InstallSettings s;
     s.setSettingsSaved(true);
-    loadSettings(s, reader);
+    loadSettings(s, file);
     if (!s.settingsSaved() || s.text(TextField::EditIniName) != "Rivo.ini") {
       problem = "the loading changed a working value";
       return false;
@@ -72,9 +73,9 @@ bool checkSettingsInput(std::string_view bytes, std::string& problem) {
   // been through the tool, loading and writing it again changes nothing. (The
   // first pass may change a hand-made file: blanks, empty items and entries
   // the tool does not know are dropped.)
-  const std::string once = loadAndCompose(reader);
-  const std::string twice = loadAndCompose(SettingsFileReader::fromBytes(once));
-  const std::string thrice = loadAndCompose(SettingsFileReader::fromBytes(twice));
+  const std::string once = loadAndCompose(file);
+  const std::string twice = loadAndCompose(SettingsFile::fromText(once));
+  const std::string thrice = loadAndCompose(SettingsFile::fromText(twice));
   if (twice != thrice) {
     problem = "writing a loaded file again changed it";
     return false;

@@ -21,7 +21,7 @@ void BM_LoadSettingsFile(benchmark::State& state) {
   }
   for (auto _ : state) {
     InstallSettings s;
-    loadSettingsFile(s, file);
+    loadSettings(s, SettingsFile::read(file, "Rivo.ini"));
     benchmark::DoNotOptimize(s.lines(ListField::MemoFiles).data());
   }
   state.SetComplexityN(state.range(0));

@@ -157,8 +157,9 @@ void Checker::tell(FieldRef field) {
 
 // A value may put a part in or out of use, and with it what the file holds;
 // the single-line fields are few and cheap to check.
-void Checker::fieldChanged(FieldRef) {
+void Checker::fieldChanged(FieldRef field) {
   if (!context_) return;
+  if (field.kind == FieldKind::Index) tell(field);  // its findings are made when asked
   for (std::size_t i = 0; i < kListFieldCount; ++i) {
     const auto list = static_cast<ListField>(i);
     if (lists_[i].written != isWritten(settings_, list) && checkList(list)) tell(list);
@@ -258,6 +259,11 @@ std::vector<Finding> Checker::listFindings(ListField list) const {
 FindingCounts Checker::counts(FieldRef field) const {
   ensureChecked();
   if (field.kind == FieldKind::Text) return countOf(texts_[idx(field.text())]);
+  if (field.kind == FieldKind::Index) {
+    std::vector<Finding> found;
+    if (context_) checkIndexField(settings_, field.index(), found);
+    return countOf(found);
+  }
   if (field.kind != FieldKind::Lines) return {};
   FindingCounts c = lists_[idx(field.list())].counts;
   // Without naming the files, which may mean reading the whole folder.
@@ -277,6 +283,8 @@ std::vector<Finding> Checker::findings() const {
         const auto& found = texts_[idx(info->field.text())];
         out.insert(out.end(), found.begin(), found.end());
       }
+      if (info->field.kind == FieldKind::Index && context_)
+        checkIndexField(settings_, info->field.index(), out);
       if (info->field.kind != FieldKind::Lines) continue;
       const ListField list = info->field.list();
       const std::vector<std::string>& lines = settings_.lines(list);

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "settings/format/settings_format.h"
-#include "settings/format/settings_loader.h"
 #include "settings/record/fields.h"
 #include "settings/text/messages.h"
 #include "settings/text/names.h"
@@ -17,41 +16,6 @@ namespace {
 namespace ship = messages::ship;
 
 std::string shown(std::string_view sjisText) { return sjis::decodeForDisplay(sjisText); }
-
-std::string itemKey(std::size_t n) { return std::string(kItemKey) + std::to_string(n); }
-
-// The number of a numbered entry's key ("Item7": 7), or none for any other
-// key, "Item0" and "Item07" included (the engine asks for Item7 alone).
-std::optional<std::size_t> itemNumber(std::string_view key) {
-  if (key.size() <= kItemKey.size() ||
-      !SettingsFileReader::sameName(key.substr(0, kItemKey.size()), kItemKey))
-    return std::nullopt;
-  const std::string_view digits = key.substr(kItemKey.size());
-  std::size_t n = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-  if (ec != std::errc() || end != digits.data() + digits.size() || digits.front() == '0')
-    return std::nullopt;
-  return n;
-}
-
-bool isNumbered(Section section) {
-  return std::any_of(kFields.begin(), kFields.end(), [&](const FieldInfo& f) {
-    return f.section == section && f.field.kind == FieldKind::Lines;
-  });
-}
-
-const SectionInfo* knownSection(std::string_view name) {
-  for (const SectionInfo& s : kSections)
-    if (SettingsFileReader::sameName(s.name, name)) return &s;
-  return nullptr;
-}
-
-const FieldInfo* knownKey(Section section, std::string_view key) {
-  for (const FieldInfo& f : kFields)
-    if (f.section == section && !f.key.empty() && SettingsFileReader::sameName(f.key, key))
-      return &f;
-  return nullptr;
-}
 
 // The edit distance of two names, letter case aside (a swap of two
 // neighbours counts once, as typing slips make it).
@@ -103,20 +67,8 @@ std::string unknownKeyMeant(Section section, std::string_view key) {
   return closest(key, candidates);
 }
 
-// The codes a choice or a radio group takes, in order.
-std::vector<int> codesOf(const FieldInfo& info) {
-  std::vector<int> codes;
-  if (info.field.kind == FieldKind::Choice) {
-    for (const OptionInfo& o : kOptions)
-      if (o.choice == info.field.choice()) codes.push_back(o.code);
-    std::sort(codes.begin(), codes.end());
-  } else if (info.field.kind == FieldKind::Index) {
-    for (int i = 0; i < info.itemCount; ++i) codes.push_back(i);
-  }
-  return codes;
-}
-
 struct SectionCheck {
+  const SettingsFile& file;
   const SettingsFileReader& reader;
   const SettingsFileReader::SectionAt& at;
   std::vector<FileFinding>& out;
@@ -145,7 +97,7 @@ struct SectionCheck {
   }
 
   void numbering(Section section) const {
-    const std::size_t read = itemsRead(reader, at.name, section);
+    const std::size_t read = file.itemsRead(section);
     std::vector<bool> present(read + 1);
     std::vector<std::string> hidden;
     std::size_t firstHiddenLine = 0;
@@ -200,11 +152,11 @@ std::vector<FileFinding> checkFileForm(std::string_view bytes, const FileConvers
   return {};
 }
 
-std::vector<FileFinding> checkFileEntries(const SettingsFileReader& reader,
-                                          std::string_view engineFile, std::string_view iniFile) {
+std::vector<FileFinding> checkFileEntries(const SettingsFile& file) {
   std::vector<FileFinding> out;
+  const SettingsFileReader& reader = file.reader();
   for (const SettingsFileReader::SectionAt& at : reader.sections()) {
-    const SectionCheck check{reader, at, out};
+    const SectionCheck check{file, reader, at, out};
     const SectionInfo* known = knownSection(at.name);
     if (!known) {
       std::vector<std::string_view> names;
@@ -216,38 +168,35 @@ std::vector<FileFinding> checkFileEntries(const SettingsFileReader& reader,
     }
     check.keysAndCodes(known->section);
     if (isNumbered(known->section)) check.numbering(known->section);
-    if (known->section == Section::Files && !filesEndInAddedEntries(reader, engineFile, iniFile))
+    if (known->section == Section::Files && !file.filesEndInAddedEntries())
       check.add(at.line, Weight::Warning, {},
-                ship::withoutAddedEntries(shown(engineFile) + ",2", shown(iniFile)));
+                ship::withoutAddedEntries(shown(file.engineFile()) + ",2", shown(file.iniFile())));
   }
   std::stable_sort(out.begin(), out.end(),
                    [](const FileFinding& a, const FileFinding& b) { return a.line < b.line; });
   return out;
 }
 
-bool filesEndInAddedEntries(const SettingsFileReader& reader, std::string_view engineFile,
-                            std::string_view iniFile) {
-  const std::string_view files = kSections[static_cast<std::size_t>(Section::Files)].name;
-  const std::size_t read = itemsRead(reader, files, Section::Files);
-  if (read < kEntriesAddedToFiles) return false;
-  const std::string engine = reader.readText(files, itemKey(read - 1));
-  const std::string ini = reader.readText(files, itemKey(read));
-  const std::string_view engineName = std::string_view(engine).substr(0, engine.find(','));
-  return equalsIgnoringCase(engineName, engineFile) && equalsIgnoringCase(ini, iniFile);
-}
-
-FileFinding placeInFile(const Finding& f, const SettingsFileReader& reader) {
+FileFinding placeInFile(const Finding& f, const SettingsFile& file) {
+  const SettingsFileReader& reader = file.reader();
   const FieldInfo& info = fieldInfo(f.field);
   const std::string_view section = kSections[static_cast<std::size_t>(info.section)].name;
   std::string key;
+  std::size_t line = 0;
   if (f.line) {
     key = itemKey(*f.line + 1);
+  } else if (f.item > 0 && f.field == FieldRef(ListField::MemoFiles)) {
+    // The list's own finding with an Item number concerns the engine's entry
+    // that Create adds: in the file, the one after the author's entries,
+    // whatever empty entries these hold.
+    key = itemKey(file.authorFiles() + 1);
+    line = file.engineEntryLine();
   } else if (f.item > 0) {
     key = itemKey(static_cast<std::size_t>(f.item));
   } else {
     key = info.key;
   }
-  std::size_t line = key.empty() ? 0 : reader.lineOf(section, key);
+  if (line == 0 && !key.empty()) line = reader.lineOf(section, key);
   if (line == 0) {
     for (const auto& at : reader.sections())
       if (SettingsFileReader::sameName(at.name, section)) line = at.line;

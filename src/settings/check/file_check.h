@@ -13,7 +13,7 @@
 // - Codes: a choice's or a radio group's number outside its values, or no
 //   number at all, is an error naming the values allowed.
 // - Numbering: the numbered entries are read as the loading reads them
-//   (itemsRead, settings_loader.h); a missing number is an error naming the
+//   (SettingsFile::itemsRead); a missing number is an error naming the
 //   entries that are then not read.
 // - [Files] ends in the two entries Create adds (the engine's file and the
 //   settings file); a file without them gets a warning.
@@ -25,7 +25,7 @@
 
 #include "settings/check/ship_check.h"
 #include "settings/format/file_encoding.h"
-#include "settings/format/settings_file_reader.h"
+#include "settings/format/settings_file.h"
 
 namespace velquin {
 
@@ -45,19 +45,13 @@ struct FileFinding {
 std::vector<FileFinding> checkFileForm(std::string_view sjisText, const FileConversion& conversion);
 
 // Names, codes, numbering and the end of [Files], in file order.
-// `engineFile` and `iniFile` as ShipCheckContext names them.
-std::vector<FileFinding> checkFileEntries(const SettingsFileReader& reader,
-                                          std::string_view engineFile, std::string_view iniFile);
-
-// True when [Files] ends in the two entries that Create adds, so that the
-// loading rightly leaves them out of the file list.
-bool filesEndInAddedEntries(const SettingsFileReader& reader, std::string_view engineFile,
-                            std::string_view iniFile);
+std::vector<FileFinding> checkFileEntries(const SettingsFile& file);
 
 // A finding of the settings loaded from the file (the loading keeps Item i
-// of a list as its line i - 1), placed at the entry that holds it, or at its
+// of a list as its line i - 1), placed at the entry that holds it (the
+// engine's missing file at the engine's entry Create added), or at its
 // section's header when the file has no such entry.
-FileFinding placeInFile(const Finding& finding, const SettingsFileReader& reader);
+FileFinding placeInFile(const Finding& finding, const SettingsFile& file);
 
 // The report of `velquin --check`, findings in the order of their lines:
 //   PATH:LINE: エラー: [Section] ItemN: text

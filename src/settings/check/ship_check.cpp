@@ -430,6 +430,12 @@ void checkTextField(const InstallSettings& s, const ShipCheckContext& c, TextFie
   }
 }
 
+void checkIndexField(const InstallSettings& s, IndexField field, std::vector<Finding>& out) {
+  if (!isWritten(s, field) || s.index(field) >= 0) return;
+  out.push_back(
+      {field, std::nullopt, 0, Weight::Error, std::string(messages::ship::kNoItemChosen)});
+}
+
 void checkFileList(const ShipCheckContext& c, std::size_t writtenLines, std::vector<Finding>& out) {
   if (!c.inFolder(c.engineFile()))
     out.push_back({ListField::MemoFiles, std::nullopt, static_cast<int>(writtenLines) + 1,

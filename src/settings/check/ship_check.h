@@ -166,6 +166,10 @@ bool dependsOnInstalledNames(FieldRef field);
 void checkTextField(const InstallSettings& settings, const ShipCheckContext& context,
                     TextField field, std::vector<Finding>& out);
 
+// The findings of a radio group (none when the file leaves it out): no item
+// chosen, which Create writes as -1 and the engine cannot use.
+void checkIndexField(const InstallSettings& settings, IndexField field, std::vector<Finding>& out);
+
 // The findings of the file list as a whole, appended to `out`: the engine's
 // own file missing from the folder (an error on the entry that Create adds
 // for it after the list's `writtenLines` lines), and the folder's files that

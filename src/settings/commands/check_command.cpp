@@ -8,8 +8,7 @@
 
 #include "settings/check/checker.h"
 #include "settings/check/file_check.h"
-#include "settings/format/file_encoding.h"
-#include "settings/format/settings_file_reader.h"
+#include "settings/format/settings_file.h"
 #include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
@@ -24,6 +23,25 @@ template <class T>
 void keepUntilProcessEnds(std::unique_ptr<T> part) {
   static auto* const kept = new std::vector<const void*>;
   kept->push_back(part.release());
+}
+
+// The findings of the settings loaded from the file, placed in it. A radio
+// group's missing choice comes of an entry the file's own check has named
+// already, with the value as the file holds it.
+void addRecordFindings(const std::vector<Finding>& record, const SettingsFile& file,
+                       std::vector<FileFinding>& findings) {
+  const std::size_t own = findings.size();
+  for (const Finding& f : record) {
+    FileFinding placed = placeInFile(f, file);
+    if (f.field.kind == FieldKind::Index &&
+        std::any_of(findings.begin(), findings.begin() + static_cast<std::ptrdiff_t>(own),
+                    [&](const FileFinding& o) {
+                      return o.line == placed.line &&
+                             SettingsFileReader::sameName(o.key, placed.key);
+                    }))
+      continue;
+    findings.push_back(std::move(placed));
+  }
 }
 
 }  // namespace
@@ -45,11 +63,17 @@ std::optional<std::string> readableSettingsFileName(const std::filesystem::path&
   return name;
 }
 
+std::string shownSettingsPath(const std::filesystem::path& given,
+                              const std::filesystem::path& path) {
+  if (path.filename() == given.filename()) return pathToUtf8(given);
+  // A folder, or a program beside which the file stands.
+  std::error_code ec;
+  const bool folder = std::filesystem::is_directory(given, ec);
+  return pathToUtf8((folder ? given : given.parent_path()) / path.filename());
+}
+
 CheckCommandResult runCheckCommand(const std::filesystem::path& given, CheckOptions options) {
   const std::filesystem::path path = settingsFileOf(given);
-  // Findings name the file as the command line did.
-  const std::string shownPath =
-      pathToUtf8(path.filename() == given.filename() ? given : given / path.filename());
   const std::optional<std::string> iniFileName = readableSettingsFileName(path);
   if (!iniFileName) return {2, messages::ship::cannotRead(pathToUtf8(path)) + "\n"};
 
@@ -63,36 +87,24 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given, CheckOpti
                                                   std::vector<std::string>(),
                                                   std::move(scan.aliases));
       });
-  SettingsFileText text = settingsFileText(SettingsFileReader::fileBytes(path));
-  std::vector<FileFinding> findings = checkFileForm(text.sjis, text.conversion);
-  auto reader = std::make_unique<const SettingsFileReader>(
-      SettingsFileReader::fromBytes(std::move(text.sjis)));
-  const std::string engineFile = engineFileName(*iniFileName);
-
+  auto file = std::make_unique<const SettingsFile>(SettingsFile::read(path, *iniFileName));
+  std::vector<FileFinding> findings = checkFileForm(file->reader().text(), file->conversion());
   auto settings = std::make_unique<InstallSettings>();
-  loadSettings(*settings, *reader);
-  // Without the two entries Create adds, every entry of [Files] is one of
-  // the author's, and each is checked.
-  if (!filesEndInAddedEntries(*reader, engineFile, *iniFileName)) {
-    const std::string_view files = kSections[static_cast<std::size_t>(Section::Files)].name;
-    settings->setLines(ListField::MemoFiles,
-                       reader->readItems(files, itemsRead(*reader, files, Section::Files)));
-  }
-  for (FileFinding& f : checkFileEntries(*reader, engineFile, *iniFileName))
-    findings.push_back(std::move(f));
+  loadSettings(*settings, *file);
+  for (FileFinding& f : checkFileEntries(*file)) findings.push_back(std::move(f));
 
   auto checker = std::make_unique<Checker>(*settings);
   checker->setFolder(folder.get());
-  for (const Finding& f : checker->findings()) findings.push_back(placeInFile(f, *reader));
+  addRecordFindings(checker->findings(), *file, findings);
   const bool error = std::any_of(findings.begin(), findings.end(),
                                  [](const FileFinding& f) { return f.weight == Weight::Error; });
   const bool fails = error || (options.strict && !findings.empty());
   if (options.processEnds) {
     keepUntilProcessEnds(std::move(checker));
     keepUntilProcessEnds(std::move(settings));
-    keepUntilProcessEnds(std::move(reader));
+    keepUntilProcessEnds(std::move(file));
   }
-  return {fails ? 1 : 0, checkReport(shownPath, std::move(findings))};
+  return {fails ? 1 : 0, checkReport(shownSettingsPath(given, path), std::move(findings))};
 }
 
 }  // namespace velquin

@@ -4,7 +4,7 @@
 
 #include "settings/commands/create_command.h"
 #include "settings/format/file_encoding.h"
-#include "settings/format/settings_file_reader.h"
+#include "settings/format/settings_file.h"
 #include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
@@ -13,6 +13,29 @@
 #include "settings/text/sjis.h"
 
 namespace velquin {
+namespace {
+
+// Said once, when the file is read: another editor's encoding, and what the
+// settings could not take.
+void tellWhatWasRead(const SettingsFile& file, UserPrompts& prompts) {
+  const FileConversion& conversion = file.conversion();
+  if (conversion.encoding != FileEncoding::ShiftJis)
+    prompts.showInformation(
+        messages::settingsFileConverted(encodingName(conversion.encoding), conversion.notShiftJis));
+  const std::vector<SettingsFile::NotLoaded> notLoaded = file.notLoaded();
+  if (notLoaded.empty()) return;
+  std::vector<messages::LineEntry> entries;
+  entries.reserve(notLoaded.size());
+  for (const SettingsFile::NotLoaded& n : notLoaded) {
+    std::string entry = "[" + n.section + "]";
+    if (!n.entry.empty()) entry += " " + n.entry;
+    entries.push_back({n.line, sjis::decodeForDisplay(entry)});
+  }
+  prompts.showInformation(messages::entriesNotLoaded(entries));
+}
+
+}  // namespace
+
 DetailsResult runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
   DetailsResult result;
   if (s.program().empty()) {
@@ -27,16 +50,13 @@ DetailsResult runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
     // Read again only when it is new to the tool, or changed since the tool
     // last read or wrote it: else the settings as they stand hold edits that
     // reading would throw away.
-    std::string bytes = SettingsFileReader::fileBytes(path);
+    const SettingsFile file = SettingsFile::read(path, *iniFileName);
     const auto& seen = s.fileSeen();
-    if (!seen || seen->path != path || seen->bytes != bytes) {
-      const FileConversion conversion = loadSettingsBytes(s, bytes);
-      s.fileRead(path, std::move(bytes));
+    if (!seen || seen->path != path || seen->bytes != file.bytes()) {
+      loadSettings(s, file);
+      s.fileRead(path, std::string(file.bytes()));
       result.loaded = true;
-      // Another editor's file: said once, when it is read.
-      if (conversion.encoding != FileEncoding::ShiftJis)
-        prompts.showInformation(messages::settingsFileConverted(encodingName(conversion.encoding),
-                                                                conversion.notShiftJis));
+      tellWhatWasRead(file, prompts);
     }
   } else if (s.lines(ListField::MemoFiles).empty()) {
     // The engine installs itself through the entry Create adds, so its own

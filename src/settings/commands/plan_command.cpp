@@ -16,7 +16,7 @@ PlanCommandResult runPlanCommand(const std::filesystem::path& given) {
   if (!iniFileName) return {2, messages::ship::cannotRead(pathToUtf8(path)) + "\n"};
 
   InstallSettings settings;
-  loadSettingsFile(settings, path);
+  loadSettings(settings, SettingsFile::read(path, *iniFileName));
   const PlanFolder folder = readPlanFolder(path.parent_path());
   Checker checker(settings);
   checker.setFolderFiles(folder.files, *iniFileName, folder.aliases);

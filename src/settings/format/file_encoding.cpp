@@ -104,7 +104,11 @@ SettingsFileText toShiftJis(std::string_view utf8, FileEncoding encoding) {
 
 }  // namespace
 
-SettingsFileText settingsFileText(std::string bytes) {
+namespace {
+
+// The text of a file in another encoding than code page 932; nothing but
+// the encoding for a code page 932 file.
+SettingsFileText converted(std::string_view bytes) {
   if (startsWith(bytes, kUtf8Mark))
     return toShiftJis(bytes.substr(kUtf8Mark.size()), FileEncoding::Utf8WithMark);
   if (startsWith(bytes, kUtf16LeMark))
@@ -112,7 +116,19 @@ SettingsFileText settingsFileText(std::string bytes) {
   if (startsWith(bytes, kUtf16BeMark))
     return toShiftJis(utf16ToUtf8(bytes.substr(kUtf16BeMark.size()), true), FileEncoding::Utf16Be);
   if (isUtf8BeyondAscii(bytes)) return toShiftJis(bytes, FileEncoding::Utf8);
-  return {std::move(bytes), {}};
+  return {};
+}
+
+}  // namespace
+
+SettingsFileText settingsFileText(std::string bytes) {
+  SettingsFileText text = converted(bytes);
+  if (text.conversion.encoding == FileEncoding::ShiftJis) {
+    text.sjis = std::move(bytes);
+  } else {
+    text.original = std::move(bytes);
+  }
+  return text;
 }
 
 std::string_view encodingName(FileEncoding encoding) {

@@ -41,6 +41,7 @@ struct FileConversion {
 struct SettingsFileText {
   std::string sjis;  // in code page 932: the file's own bytes when it was ShiftJis
   FileConversion conversion;
+  std::string original;  // the file's bytes when it was not ShiftJis
 };
 
 // The bytes are taken, so that a Shift-JIS file's text is never copied.

@@ -87,9 +87,6 @@ SettingsFileReader SettingsFileReader::fromBytes(std::string bytes) {
 
 void SettingsFileReader::index() {
   const std::string_view all(bytes_);
-  Section* current = nullptr;  // null before the first header and in repeated sections
-  std::size_t start = 0;
-  std::size_t lineNumber = 0;
   // A CR LF ends one line.
   std::size_t lines = 1;
   for (std::size_t i = 0; i < all.size(); ++i)
@@ -98,11 +95,10 @@ void SettingsFileReader::index() {
   while (slots < 2 * lines) slots *= 2;
   table_.assign(slots, 0);
   entries_.reserve(lines);
-  const auto offsetOf = [&](std::string_view part) {
-    return part.empty() ? std::size_t{0} : static_cast<std::size_t>(part.data() - all.data());
-  };
+  Indexing at;
+  std::size_t start = 0;
   while (start < all.size()) {
-    ++lineNumber;
+    ++at.lineNumber;
     // One pass to the line's end, noting a NUL on the way.
     std::size_t end = start, nul = std::string_view::npos;
     for (; end < all.size(); ++end) {
@@ -112,42 +108,54 @@ void SettingsFileReader::index() {
     }
     std::size_t next = end + 1;
     if (end < all.size() && all[end] == '\r' && next < all.size() && all[next] == '\n') ++next;
-    const std::string_view line = all.substr(start, std::min(end, nul) - start);
+    indexLine(all.substr(start, std::min(end, nul) - start), at);
     start = next;
-
-    std::size_t lead = 0;
-    while (lead < line.size() && isBlank(line[lead])) ++lead;
-    if (lead == line.size() || line[lead] == ';') continue;
-
-    if (const std::size_t close =
-            line[lead] == '[' ? closingBracket(line.substr(lead + 1)) : std::string_view::npos;
-        close != std::string_view::npos) {
-      const std::string_view name = trim(line.substr(lead + 1, close));
-      auto [it, added] = byName_.try_emplace(fold(name), sections_.size());
-      if (added) {
-        sections_.push_back({{offsetOf(name), name.size()}, lineNumber, entries_.size(), 0});
-        current = &sections_.back();
-      } else {
-        current = nullptr;
-      }
-      continue;
-    }
-
-    if (!current) continue;
-    const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos) continue;
-    const std::string_view key = trim(line.substr(0, eq));
-    if (key.empty()) continue;
-    const std::string_view value = trim(line.substr(eq + 1));
-    const std::size_t section = sections_.size() - 1;
-    const std::uint64_t hash = hashOf(section, key);
-    const std::size_t slot = slotOf(section, key, hash);
-    if (table_[slot] != 0) continue;  // a key counts once, where it first stands
-    entries_.push_back(
-        {{offsetOf(key), key.size()}, {offsetOf(value), value.size()}, lineNumber, hash, section});
-    table_[slot] = static_cast<std::uint32_t>(entries_.size());
-    ++current->count;
   }
+}
+
+void SettingsFileReader::indexLine(std::string_view line, Indexing& at) {
+  const auto offsetOf = [this](std::string_view part) {
+    return part.empty() ? std::size_t{0} : static_cast<std::size_t>(part.data() - bytes_.data());
+  };
+  std::size_t lead = 0;
+  while (lead < line.size() && isBlank(line[lead])) ++lead;
+  if (lead == line.size() || line[lead] == ';') return;
+
+  if (const std::size_t close =
+          line[lead] == '[' ? closingBracket(line.substr(lead + 1)) : std::string_view::npos;
+      close != std::string_view::npos) {
+    const std::string_view name = trim(line.substr(lead + 1, close));
+    auto [it, added] = byName_.try_emplace(fold(name), sections_.size());
+    at.current = it->second;
+    at.repeated = !added;
+    if (added) {
+      sections_.push_back({{offsetOf(name), name.size()}, at.lineNumber, entries_.size(), 0});
+    } else {
+      repeats_.push_back({it->second, {}, {}, at.lineNumber, sections_[it->second].line});
+    }
+    return;
+  }
+
+  if (at.current == SIZE_MAX) return;
+  const std::size_t eq = line.find('=');
+  if (eq == std::string_view::npos) return;
+  const std::string_view key = trim(line.substr(0, eq));
+  if (key.empty()) return;
+  const std::string_view value = trim(line.substr(eq + 1));
+  const Span keySpan{offsetOf(key), key.size()}, valueSpan{offsetOf(value), value.size()};
+  const std::size_t section = at.current;
+  const std::uint64_t hash = hashOf(section, key);
+  const std::size_t slot = slotOf(section, key, hash);
+  if (at.repeated || table_[slot] != 0) {
+    // A key counts once, where it first stands; a section likewise.
+    const std::size_t first =
+        table_[slot] != 0 ? entries_[table_[slot] - 1].line : sections_[section].line;
+    repeats_.push_back({section, keySpan, valueSpan, at.lineNumber, first});
+    return;
+  }
+  entries_.push_back({keySpan, valueSpan, at.lineNumber, hash, section});
+  table_[slot] = static_cast<std::uint32_t>(entries_.size());
+  ++sections_[section].count;
 }
 
 const SettingsFileReader::Section* SettingsFileReader::find(std::string_view section) const {
@@ -260,6 +268,14 @@ std::vector<SettingsFileReader::EntryAt> SettingsFileReader::entries(
     for (std::size_t i = s->first; i < s->first + s->count; ++i)
       out.push_back({text(entries_[i].key), text(entries_[i].value), entries_[i].line});
   }
+  return out;
+}
+
+std::vector<SettingsFileReader::RepeatAt> SettingsFileReader::repeats() const {
+  std::vector<RepeatAt> out;
+  out.reserve(repeats_.size());
+  for (const Repeat& r : repeats_)
+    out.push_back({text(sections_[r.section].name), text(r.key), text(r.value), r.line, r.first});
   return out;
 }
 

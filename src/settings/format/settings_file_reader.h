@@ -32,6 +32,8 @@
 // - A key that stands twice in one section counts once, where it first
 //   stands, with its first value: the key list names it once, and it is the
 //   value that a look-up of that key finds.
+// - What is ignored for standing twice is kept, with its line (repeats()),
+//   so that the author can be told.
 // - Nothing is cut: values and key lists are as long as the file makes them.
 
 #include <cstdint>
@@ -105,6 +107,23 @@ class SettingsFileReader {
       for (std::size_t i = s->first; i < s->first + s->count; ++i)
         f(EntryAt{text(entries_[i].key), text(entries_[i].value), entries_[i].line});
   }
+  // What the look-ups never find, in file order: a section's header that
+  // stands again (its key empty) and each entry under it, and an entry whose
+  // key stands before in its section. `first` is the line of what the
+  // look-ups find instead: the section's first header, or the key's first
+  // entry.
+  struct RepeatAt {
+    std::string_view section;  // as spelled where it first stands
+    std::string_view key;
+    std::string_view value;
+    std::size_t line = 0;
+    std::size_t first = 0;
+  };
+  std::vector<RepeatAt> repeats() const;
+
+  // The text the reader reads (the bytes it was made of).
+  const std::string& text() const { return bytes_; }
+
   // The line of the key's entry; 0 when the section or key is missing.
   std::size_t lineOf(std::string_view section, std::string_view key) const;
 
@@ -146,8 +165,25 @@ class SettingsFileReader {
     std::size_t count = 0;
   };
 
+  struct Repeat {
+    std::size_t section = 0;
+    Span key;
+    Span value;
+    std::size_t line = 0;
+    std::size_t first = 0;
+  };
+  // Where the indexing stands: the line's number and the section its
+  // entries go to (SIZE_MAX before the first header), or whether that
+  // section's header stood before.
+  struct Indexing {
+    std::size_t lineNumber = 0;
+    std::size_t current = SIZE_MAX;
+    bool repeated = false;
+  };
+
   SettingsFileReader() = default;
   void index();
+  void indexLine(std::string_view line, Indexing& at);
   const Section* find(std::string_view section) const;
   const Entry* find(std::string_view section, std::string_view key) const;
   // The slot of the section's `key` in the table, or the free one where it
@@ -159,6 +195,7 @@ class SettingsFileReader {
   std::string bytes_;
   std::vector<Section> sections_;
   std::vector<Entry> entries_;
+  std::vector<Repeat> repeats_;
   // Every entry is found through one table of open addressing, made once
   // for as many entries as the file has lines: a slot holds an entry's index
   // from 1, or 0 when free. No allocation per entry.

@@ -11,18 +11,19 @@ namespace {
 
 // One section of the file, read once into its key list.
 struct SectionReading {
+  const SettingsFile& file;
   const SettingsFileReader& reader;
   std::string_view name;
-  std::size_t read;  // itemsRead
+  std::size_t read;  // SettingsFile::itemsRead
   // The last entry is the uninstall shortcut that Create adds for CheckBox1
   // (the application's name followed by "のアンインストール"): that entry is
   // the check box, not a shortcut of the author's.
   bool endsInUninstallShortcut = false;
 
-  SectionReading(const InstallSettings& s, const SettingsFileReader& r, const SectionInfo& section)
-      : reader(r), name(section.name), read(itemsRead(r, section.name, section.section)) {
+  SectionReading(const InstallSettings& s, const SettingsFile& f, const SectionInfo& section)
+      : file(f), reader(f.reader()), name(section.name), read(f.itemsRead(section.section)) {
     if (section.section != fieldInfo(CheckField::CheckBox1).section) return;
-    const std::vector<SettingsFileReader::EntryAt> entries = r.entries(name);
+    const std::vector<SettingsFileReader::EntryAt> entries = reader.entries(name);
     if (entries.empty()) return;
     // EditName is loaded before: [Application] comes first.
     const std::string marker = s.text(TextField::EditName) + std::string(kUninstallShortcutSuffix);
@@ -44,12 +45,10 @@ void loadShortcuts(InstallSettings& s, const SectionReading& sec, const FieldInf
 void loadList(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
   const std::size_t read = sec.read;
   if (info.section == Section::Files) {
-    // [Files] ends in the entries that Create adds after the author's lines;
-    // they are not the author's and are left out. The list is replaced in
-    // one go, so that the windows hear of it once.
-    s.setLines(info.field.list(),
-               sec.reader.readItems(sec.name,
-                                    read > kEntriesAddedToFiles ? read - kEntriesAddedToFiles : 0));
+    // The entries that Create adds after the author's lines, when [Files]
+    // ends in them, are not the author's and are left out. The list is
+    // replaced in one go, so that the windows hear of it once.
+    s.setLines(info.field.list(), sec.reader.readItems(sec.name, sec.file.authorFiles()));
   } else if (kSections[static_cast<std::size_t>(info.section)].presence ==
              SectionPresence::WhileListHasLines) {
     s.setLines(info.field.list(), sec.reader.readItems(sec.name, read));
@@ -68,31 +67,13 @@ void loadChoice(InstallSettings& s, const SectionReading& sec, const FieldInfo& 
 
 }  // namespace
 
-std::size_t itemsRead(const SettingsFileReader& reader, std::string_view name, Section section) {
-  const std::size_t keys = reader.keyCount(name);
-  const bool shortcuts =
-      section == Section::Group || section == Section::Startup || section == Section::Desktop;
-  if (!shortcuts) return keys;
-  const std::optional<std::size_t> first = reader.keyIndex(name, std::string(kItemKey) + "1");
-  return first ? keys - *first : 0;
-}
-
-FileConversion loadSettingsFile(InstallSettings& settings, const std::filesystem::path& path) {
-  return loadSettingsBytes(settings, SettingsFileReader::fileBytes(path));
-}
-
-FileConversion loadSettingsBytes(InstallSettings& settings, std::string_view fileBytes) {
-  SettingsFileText text = settingsFileText(std::string(fileBytes));
-  loadSettings(settings, SettingsFileReader::fromBytes(std::move(text.sjis)));
-  return std::move(text.conversion);
-}
-
-void loadSettings(InstallSettings& s, const SettingsFileReader& r) {
+void loadSettings(InstallSettings& s, const SettingsFile& file) {
+  const SettingsFileReader& r = file.reader();
   for (const SectionInfo& section : kSections) {
     // Create leaves the optional sections out when they are not in use; their
     // absence then says nothing, and the fields keep what they hold.
     if (section.presence != SectionPresence::Always && !r.hasSection(section.name)) continue;
-    const SectionReading sec(s, r, section);
+    const SectionReading sec(s, file, section);
     for (const FieldInfo& info : kFields) {
       if (info.section != section.section) continue;
       const FieldRef field = info.field;

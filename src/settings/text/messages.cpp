@@ -24,6 +24,17 @@ std::string createdWithErrors(const std::vector<std::string>& firstErrors, std::
   return text + "\n「詳細設定」で確認してください。";
 }
 
+std::string entriesNotLoaded(const std::vector<LineEntry>& entries) {
+  std::string text =
+      "設定ファイルの次の行は、番号の抜け、重複、使えない値または不明な名前のため、"
+      "読み込めませんでした。\n「作成」ボタンを押すと、これらの行は書き込まれません。";
+  const std::size_t shown = std::min(entries.size(), kMaxNamesShown);
+  for (std::size_t i = 0; i < shown; ++i)
+    text += "\n" + std::to_string(entries[i].line) + " 行目：" + entries[i].entry;
+  if (entries.size() > shown) text += "\nほか " + std::to_string(entries.size() - shown) + " 件";
+  return text;
+}
+
 std::string programNotFound(std::string_view path) {
   return "ファイル「" + std::string(path) + "」が見つかりません。";
 }

@@ -66,6 +66,15 @@ std::string settingsFileConverted(std::string_view encodingName,
                                   const std::vector<char32_t>& notShiftJis);
 
 // The check before shipping (ship_check.h). Names and values are UTF-8.
+// Details, when the settings file holds what the loading could not take
+// into the settings: its entries ("[Section] Key = value", UTF-8) with
+// their lines, one a line (at most `kMaxNamesShown`, then how many more).
+struct LineEntry {
+  std::size_t line = 0;
+  std::string entry;
+};
+std::string entriesNotLoaded(const std::vector<LineEntry>& entries);
+
 namespace ship {
 std::string notInFolder(std::string_view nameUtf8);
 std::string notInstalled(std::string_view nameUtf8);
@@ -78,6 +87,8 @@ inline constexpr std::string_view kCommaInFileName =
 inline constexpr std::string_view kAddedByTheTool =
     "インストーラ本体とiniファイルは自動で追加されるため、入力しないでください。";
 inline constexpr std::string_view kListedTwice = "同じファイルが一覧に複数あります。";
+inline constexpr std::string_view kNoItemChosen =
+    "どれも選ばれていません。「作成」では -1 と書き込まれ、インストーラはこの値を使えません。";
 inline constexpr std::string_view kShortcutNeedsNameAndFile =
     "ショートカットの名前とファイル名を、カンマで区切って入力してください。";
 inline constexpr std::string_view kShortcutNameCharacter =

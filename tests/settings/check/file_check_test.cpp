@@ -21,7 +21,7 @@ Lines seen(const std::vector<FileFinding>& findings) {
 }
 
 Lines entriesOf(const std::string& text) {
-  return seen(checkFileEntries(SettingsFileReader::fromBytes(text), "Rivo.exe", "Rivo.ini"));
+  return seen(checkFileEntries(SettingsFile::fromText(text)));
 }
 
 const std::string kFilesEnd = "Item3 = Rivo.exe,2\r\nItem4 = Rivo.ini\r\n";

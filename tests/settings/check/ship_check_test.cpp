@@ -192,12 +192,27 @@ TEST(ShipCheck, WholeCheckInTheOrderOfTheFile) {
 
 TEST(ShipCheck, WorkedExampleHasNoFinding) {
   InstallSettings s;
-  loadSettings(
-      s, SettingsFileReader::fromBytes(test::readBytes(test::goldenFile("worked_example.ini"))));
+  loadSettings(s, SettingsFile::fromText(test::readBytes(test::goldenFile("worked_example.ini"))));
   Checker checker(s);
   checker.setFolderFiles({"Tessaly.exe", "ReadMe.txt", "help\\Tessaly.hlp", "Rivo.exe", "Rivo.ini"},
                          "Rivo.ini");
   EXPECT_EQ(seen(checker.findings()), Lines{});
+}
+
+// A radio group without a choice (a code out of range in a loaded file) is
+// written as -1, which the engine cannot use; one the file leaves out is not
+// checked.
+TEST(ShipCheck, RadioGroupWithoutAChoice) {
+  InstallSettings s;
+  s.setText(T::EditInstallDir, "App");
+  s.setIndex(IndexField::RadioGroupFileDel, -1);
+  s.setIndex(IndexField::RadioGroupNotAdmin, -1);  // no uninstall registration: not written
+  Checker checker(s);
+  checker.setFolderFiles({"Rivo.exe"}, "Rivo.ini");
+  const std::vector<Finding> findings = checker.findings();
+  ASSERT_EQ(seen(findings), Lines{E(m::kNoItemChosen)});
+  EXPECT_EQ(findings[0].field, FieldRef(IndexField::RadioGroupFileDel));
+  EXPECT_EQ(checker.counts(IndexField::RadioGroupFileDel), (FindingCounts{1, 0}));
 }
 
 }  // namespace

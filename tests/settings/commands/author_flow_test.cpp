@@ -164,7 +164,8 @@ class AuthorFlow {
     for (const auto& [program, edits] : edits_) {
       if (program.empty()) continue;
       InstallSettings onDisk;
-      if (fs::exists(iniOf(program))) loadSettingsFile(onDisk, iniOf(program));
+      if (fs::exists(iniOf(program)))
+        loadSettings(onDisk, SettingsFile::read(iniOf(program), "Rivo.ini"));
       for (const auto& [field, value] : edits) {
         const bool inRecord = s_->program() == program && s_->text(field) == value;
         if (inRecord || onDisk.text(field) == value) continue;

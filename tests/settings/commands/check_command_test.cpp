@@ -8,6 +8,7 @@
 #include <random>
 
 #include "settings/format/settings_writer.h"
+#include "settings/platform/paths.h"
 #include "settings/test_support.h"
 #include "settings/text/messages.h"
 
@@ -159,6 +160,28 @@ TEST(CheckCommand, StrictFailsOnAWarningAlone) {
   EXPECT_EQ(plain.exitCode, 0);
   EXPECT_NE(plain.text.find(m::counts(0, 1)), std::string::npos) << plain.text;
   EXPECT_EQ(runCheckCommand(dir.path(), {.strict = true}).exitCode, 1);
+}
+
+// The findings name the file as the command line reached it, and a radio
+// group without a choice is named once, with the value the file holds.
+TEST(CheckCommand, NamesTheFileAsGivenAndEachEntryOnce) {
+  test::TempDir dir;
+  test::writeBytes(dir / "app.exe", "x");
+  test::writeBytes(dir / "Rivo.exe", "x");
+  test::writeBytes(
+      dir / "Rivo.ini",
+      "[Application]\r\nName = App\r\n[Install]\r\nTitle = T\r\n"
+      "InstallDir = App\r\nIsFileDelAfterInst = -5\r\n[Files]\r\nItem1 = app.exe\r\nItem2 = \r\n"
+      "Item3 = Rivo.exe,2\r\nItem4 = Rivo.ini\r\n[Group]\r\nValue = -1\r\n");
+  const CheckCommandResult result = runCheckCommand(dir / "app.exe");
+  const std::string shown = pathToUtf8(dir / "Rivo.ini");
+  EXPECT_EQ(result.text,
+            shown + ":6: " + std::string(m::kError) + ": [Install] IsFileDelAfterInst: " +
+                m::badCode("IsFileDelAfterInst", "-5", {0, 1}) + "\n" + m::counts(1, 0) + "\n");
+  // The engine missing stands on the engine's entry, not on the empty one.
+  fs::remove(dir / "Rivo.exe");
+  EXPECT_NE(runCheckCommand(dir / "app.exe").text.find(shown + ":10: " + std::string(m::kError)),
+            std::string::npos);
 }
 
 }  // namespace

@@ -82,11 +82,12 @@ TEST_F(DetailsCommand, EngineNameFollowsTheSettingsFileName) {
   EXPECT_EQ(std::multiset<std::string>(lines.begin(), lines.end()),
             (std::multiset<std::string>{"app.exe", "Rivo.exe"}));
 
-  // Once written, the Japanese settings file is the one that loads.
+  // Once written, the Japanese settings file is the one that loads; the
+  // entries Create adds for another name are the author's.
   fs::copy_file(test::goldenFile("minimal.ini"), dir / pathFromUtf8("設定.cfg"));
   s.setLines(L::MemoFiles, {});
   details();
-  EXPECT_EQ(s.lines(L::MemoFiles), Lines{"a.txt"});
+  EXPECT_EQ(s.lines(L::MemoFiles), (Lines{"a.txt", "Rivo.exe,2", "Rivo.ini"}));
 }
 
 TEST_F(DetailsCommand, ListWithAnyLineIsNotScanned) {
@@ -179,6 +180,25 @@ TEST(NamesNotShiftJisMessage, ListsEveryNameUpToTwenty) {
   EXPECT_EQ(messages::namesNotShiftJis(twenty).find("ほか"), std::string::npos);
   twenty.push_back("n");
   EXPECT_TRUE(messages::namesNotShiftJis(twenty).ends_with("\nn\nほか 1 件"));
+}
+
+// What the settings cannot take is named in one box when the file is read,
+// and not again while it stays as read.
+TEST_F(DetailsCommand, SaysOnceWhatTheFileHoldsThatTheSettingsCannotTake) {
+  touch(dir / "Rivo.ini",
+        "[Files]\r\nItem1 = a.txt\r\nItem2 = b.txt\r\nItem4 = d.txt\r\n"
+        "[Group]\r\nValue = -1\r\nValue = 1\r\n");
+  details();
+  EXPECT_EQ(s.lines(L::MemoFiles), (Lines{"a.txt", "b.txt", ""}));
+  EXPECT_EQ(
+      prompts.shown,
+      Lines{messages::entriesNotLoaded({{4, "[Files] Item4 = d.txt"}, {7, "[Group] Value = 1"}})});
+  EXPECT_EQ(prompts.shown.back(),
+            "設定ファイルの次の行は、番号の抜け、重複、使えない値または不明な名前のため、"
+            "読み込めませんでした。\n「作成」ボタンを押すと、これらの行は書き込まれません。"
+            "\n4 行目：[Files] Item4 = d.txt\n7 行目：[Group] Value = 1");
+  details();
+  EXPECT_EQ(prompts.shown.size(), 1u);
 }
 
 }  // namespace

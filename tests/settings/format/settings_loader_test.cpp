@@ -23,7 +23,7 @@ struct Changes : SettingsListener {
 class Loading : public ::testing::Test {
  protected:
   void SetUp() override { s.addListener(&events); }
-  void load(std::string text) { loadSettings(s, SettingsFileReader::fromBytes(std::move(text))); }
+  void load(std::string text) { loadSettings(s, SettingsFile::fromText(std::move(text))); }
 
   InstallSettings s;
   Changes events;
@@ -37,11 +37,9 @@ TEST(LoadingRoundTrip, WhatCreateWritesComesBackWhole) {
        {"worked_example.ini", "minimal.ini", "setup_variant.ini", "startup_in_use.ini"}) {
     InstallSettings s;
     const std::string golden = test::readBytes(test::goldenFile(name));
-    loadSettings(s, SettingsFileReader::fromBytes(golden));
-    EXPECT_EQ(
-        composeSettingsFile(s, name == std::string("setup_variant.ini") ? "setup.ini" : "Rivo.ini"),
-        golden)
-        << name;
+    const std::string ini = name == std::string("setup_variant.ini") ? "setup.ini" : "Rivo.ini";
+    loadSettings(s, SettingsFile::fromText(golden, ini));
+    EXPECT_EQ(composeSettingsFile(s, ini), golden) << name;
   }
 
   InstallSettings s;
@@ -59,7 +57,7 @@ TEST(LoadingRoundTrip, WhatCreateWritesComesBackWhole) {
   s.setIndex(IndexField::RadioGroupNotAdmin, 1);
   const std::string written = composeSettingsFile(s, "Rivo.ini");
   InstallSettings loaded;
-  loadSettings(loaded, SettingsFileReader::fromBytes(written));
+  loadSettings(loaded, SettingsFile::fromText(written));
   EXPECT_EQ(composeSettingsFile(loaded, "Rivo.ini"), written);
 }
 
@@ -70,9 +68,10 @@ TEST(LoadingRoundTrip, FileInUtf8ComesBackAsShiftJis) {
   const std::string golden = test::readBytes(test::goldenFile("worked_example.ini"));
   test::writeBytes(dir / "Rivo.ini", sjis::decode(golden).value());
   InstallSettings s;
-  const FileConversion conversion = loadSettingsFile(s, dir / "Rivo.ini");
-  EXPECT_EQ(conversion.encoding, FileEncoding::Utf8);
-  EXPECT_TRUE(conversion.notShiftJis.empty());
+  const SettingsFile file = SettingsFile::read(dir / "Rivo.ini", "Rivo.ini");
+  loadSettings(s, file);
+  EXPECT_EQ(file.conversion().encoding, FileEncoding::Utf8);
+  EXPECT_TRUE(file.conversion().notShiftJis.empty());
   EXPECT_EQ(s.text(T::EditInstallTitle), test::sj("Velquinのインストール"));
   EXPECT_EQ(composeSettingsFile(s, "Rivo.ini"), golden);
 }
@@ -119,9 +118,9 @@ TEST_F(Loading, FileListLeavesOutTheTwoEntriesCreateAdds) {
 
 TEST_F(Loading, LargeFileListArrivesInOneChange) {
   std::string text = "[Files]\r\n";
-  for (int i = 1; i <= 3002; ++i)
+  for (int i = 1; i <= 3000; ++i)
     text += "Item" + std::to_string(i) + " = file" + std::to_string(i) + "\r\n";
-  load(text);
+  load(text + "Item3001 = Rivo.exe,2\r\nItem3002 = Rivo.ini\r\n");
   ASSERT_EQ(s.lines(L::MemoFiles).size(), 3000u);
   EXPECT_EQ(s.lines(L::MemoFiles).back(), "file3000");
   EXPECT_EQ(events.count(L::MemoFiles), 1);
@@ -141,7 +140,7 @@ TEST_F(Loading, UninstallShortcutBecomesTheCheckBox) {
   // As the only item: the list is emptied.
   InstallSettings other;
   other.setLines(L::MemoGroupItem, {"typed"});
-  loadSettings(other, SettingsFileReader::fromBytes(group("Item1 = " + shortcut + "\r\n")));
+  loadSettings(other, SettingsFile::fromText(group("Item1 = " + shortcut + "\r\n")));
   EXPECT_TRUE(other.checked(CheckField::CheckBox1));
   EXPECT_TRUE(other.lines(L::MemoGroupItem).empty());
 }
@@ -154,7 +153,7 @@ TEST_F(Loading, OnlyThisApplicationsUninstallShortcutIsTheCheckBox) {
        {group("Item1 = Other" + marker),
         "[Application]\r\nName = A\r\n[Group]\r\nValue = 1\r\nItem1 = \x83" + ("A" + marker)}) {
     InstallSettings t;
-    loadSettings(t, SettingsFileReader::fromBytes(file));
+    loadSettings(t, SettingsFile::fromText(file));
     EXPECT_FALSE(t.checked(CheckField::CheckBox1)) << file;
     EXPECT_EQ(t.lines(L::MemoGroupItem).size(), 1u) << file;
   }

@@ -39,8 +39,7 @@ std::string planOf(InstallSettings& s) {
 }
 
 void loadWorkedExample(InstallSettings& s) {
-  loadSettings(
-      s, SettingsFileReader::fromBytes(test::readBytes(test::goldenFile("worked_example.ini"))));
+  loadSettings(s, SettingsFile::fromText(test::readBytes(test::goldenFile("worked_example.ini"))));
 }
 
 TEST(InstallPlan, WorkedExampleAsText) {

@@ -46,7 +46,8 @@ bool previewWorkedExample(const QDir& folder) {
   velquin::Checker checker(settings);
   settings.setProgram(
       velquin::pathFromUtf8(dist.filePath(QStringLiteral("Tessaly.exe")).toStdString()));
-  velquin::loadSettingsFile(settings, settings.settingsFilePath("Rivo.ini"));
+  velquin::loadSettings(
+      settings, velquin::SettingsFile::read(settings.settingsFilePath("Rivo.ini"), "Rivo.ini"));
   checker.setFolderFiles(velquin::scanFolder(settings.distDir()).lines, "Rivo.ini");
   velquin::ui::TFormPreview preview(settings, checker);
   preview.show();

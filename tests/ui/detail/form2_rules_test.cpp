@@ -73,7 +73,7 @@ TEST_F(Form2Test, ControlsOfAPartAreEnabledWhileItIsInUse) {
 
   form->hide();
   settings.setText(TextField::EditUninstallKey, "Tessaly");
-  loadSettings(settings, SettingsFileReader::fromBytes("[Group]\r\nValue = -1\r\n"));
+  loadSettings(settings, SettingsFile::fromText("[Group]\r\nValue = -1\r\n"));
   EXPECT_EQ(dependent(), (Names{"EditInstallDir", "EditUninstallKey", "EditUninstallName",
                                 "RadioGroupNotAdmin", "MemoRmDir"}));
 
