@@ -15,6 +15,9 @@
 //    unless the tool has read or written it since the program was chosen and
 //    its bytes are still those: then the settings stay as they stand, with
 //    every edit since (closing the dialog, or a Details before, keeps them).
+//    When it is read, one information box names what the settings could
+//    not take from it (SettingsFile::notLoaded), after the box that names
+//    another editor's encoding.
 // 5. Otherwise, and only while MemoFiles holds no line at all (one empty line
 //    counts as a line), the distribution folder is scanned into MemoFiles and
 //    the first line that names the engine's own file (EngineBaseName + ".exe",
