@@ -183,7 +183,7 @@ void Checker::linesChanged(const LinesChange& change) {
       for (std::size_t i = 0; i < lines.size(); ++i)
         if ((i < change.first || i >= end) &&
             std::any_of(reach.copies.begin(), reach.copies.end(),
-                        [&](std::string_view c) { return installSameFile(lines[i], c); }))
+                        [&](std::string_view c) { return context_->installSameFile(lines[i], c); }))
           checkLine(list, i);
   }
   tell(list);  // its lines moved, and the unlisted files may be others

@@ -14,6 +14,8 @@ using T = TextField;
 using Lines = std::vector<std::string>;
 
 const Lines kFolder = {"a.txt", "b.txt", "B.TXT", "sub\\c.txt", "Rivo.exe", "Rivo.ini"};
+// A link in the folder to its folder sub: lnk\c.txt is sub\c.txt.
+const std::vector<FolderAlias> kAliases = {{"lnk\\", "sub\\"}};
 
 std::vector<FieldRef> changedFields;
 struct Recorder : CheckListener {
@@ -23,13 +25,14 @@ struct Recorder : CheckListener {
 // Random edits as the author and the commands make them (typing, pasting,
 // removing lines, a whole new list, Create's removal of empty lines, parts
 // going in and out of use) from a few names, so that lines come and go
-// twice, names become installed and no longer are, and lists start and end.
+// twice (also under a folder link's name), names become installed and no
+// longer are, and lists start and end.
 // After each, what the checker kept is what a checker that starts afresh
 // finds (given the folder either way), and the counts are those of the
 // findings.
 TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
   Lines names = {"a.txt",   "A.TXT", "b.txt,2", "sub/c.txt", "gone.txt",
-                 "a.txt,9", "",      " b.txt",  "Rivo.exe"};
+                 "a.txt,9", "",      " b.txt",  "Rivo.exe",  "LNK\\c.txt"};
   for (int i = 0; i < 24; ++i) names.push_back("n" + std::to_string(i));  // for the name table
   const Lines shortcuts = {"S,a.txt", "S,gone.txt", "S,b.txt,,sub\\c.txt,0", "S", ""};
   std::mt19937 random(20261209);
@@ -44,7 +47,7 @@ TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
   Checker kept(s);
   Recorder recorder;
   kept.addListener(&recorder);
-  kept.setFolderFiles(kFolder, "Rivo.ini");
+  kept.setFolderFiles(kFolder, "Rivo.ini", kAliases);
   for (int step = 0; step < 600; ++step) {
     const auto list = random() % 3 == 0 ? L::MemoGroupItem : L::MemoFiles;
     const Lines& from = list == L::MemoFiles ? names : shortcuts;
@@ -64,9 +67,9 @@ TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
     }
     Checker fresh(s);
     if (step % 2 == 0) {
-      fresh.setFolderFiles(kFolder, "Rivo.ini");
+      fresh.setFolderFiles(kFolder, "Rivo.ini", kAliases);
     } else {  // the folder's names taken in apart, as the check command does
-      fresh.setFolder(std::make_unique<ShipCheckContext>(kFolder, "Rivo.ini", Lines()));
+      fresh.setFolder(std::make_unique<ShipCheckContext>(kFolder, "Rivo.ini", Lines(), kAliases));
     }
     const std::vector<Finding> now = fresh.findings();
     ASSERT_EQ(kept.findings(), now) << "step " << step;
