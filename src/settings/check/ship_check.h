@@ -109,6 +109,10 @@ class ShipCheckContext {
   // whatever their overwrite modes.
   bool installSameFile(std::string_view a, std::string_view b) const;
 
+  // What it was made of.
+  const std::vector<std::string>& folderFiles() const { return folder_; }
+  const std::vector<FolderAlias>& aliases() const { return aliases_; }
+
  private:
   // The names, each with what is known of it (a name is a view of one of
   // the folder's names, or of its own copy for a name the folder lacks),

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "settings/record/settings_rules.h"
+#include "settings/test_support.h"
 
 namespace velquin {
 namespace {
@@ -81,6 +82,28 @@ TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
     ASSERT_EQ(keptCounts, counts) << "step " << step;
   }
   kept.removeListener(&recorder);
+}
+
+// The folder read again is given to the checker only when its files or
+// aliases differ from those it holds, and not before it holds a folder.
+TEST(Checker, TakesTheFolderReadAgainWhenItChanged) {
+  test::TempDir dir;
+  test::writeBytes(dir / "a.txt", "x");
+  InstallSettings s;
+  s.setLines(L::MemoFiles, {"a.txt", "b.txt"});
+  Checker checker(s);
+  EXPECT_FALSE(readFolderAgain(checker, dir.path()));
+  EXPECT_FALSE(checker.hasFolderFiles());
+  checker.setFolderFiles({"a.txt"}, "Rivo.ini");
+  EXPECT_FALSE(readFolderAgain(checker, dir.path()));
+  EXPECT_EQ(checker.counts(L::MemoFiles), (FindingCounts{2, 0}));  // b.txt, the engine's file
+
+  test::writeBytes(dir / "b.txt", "x");
+  EXPECT_TRUE(readFolderAgain(checker, dir.path()));
+  EXPECT_EQ(checker.counts(L::MemoFiles), (FindingCounts{1, 0}));
+  EXPECT_FALSE(readFolderAgain(checker, dir.path()));
+  EXPECT_TRUE(readFolderAgain(checker, dir.path(), "setup.ini"));
+  EXPECT_EQ(checker.folderIniFileName(), "setup.ini");
 }
 
 // A key press in one line checks that line and tells of its list alone; a
