@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <future>
 
+#include "settings/platform/folder_scan.h"
 #include "settings/record/settings_rules.h"
 
 namespace velquin {
@@ -55,6 +56,33 @@ void Checker::setFolderFiles(std::vector<std::string> files, std::string_view in
 void Checker::setFolder(std::unique_ptr<ShipCheckContext> folder) {
   setFolderFiles({}, {});
   pending_->folder = std::move(folder);
+}
+
+bool Checker::holdsFolder(const std::vector<std::string>& files,
+                          const std::vector<FolderAlias>& aliases,
+                          std::string_view iniFileName) const {
+  if (pending_ && !pending_->folder)
+    return pending_->files == files && pending_->aliases == aliases &&
+           pending_->iniFileName == iniFileName;
+  const ShipCheckContext* held = pending_ ? pending_->folder.get() : context_.get();
+  return held && held->folderFiles() == files && held->aliases() == aliases &&
+         held->iniFile() == iniFileName;
+}
+
+std::string_view Checker::folderIniFileName() const {
+  if (pending_ && !pending_->folder) return pending_->iniFileName;
+  const ShipCheckContext* held = pending_ ? pending_->folder.get() : context_.get();
+  return held ? std::string_view(held->iniFile()) : std::string_view();
+}
+
+bool readFolderAgain(Checker& checker, const std::filesystem::path& folder,
+                     std::optional<std::string_view> iniFileName) {
+  if (!checker.hasFolderFiles()) return false;
+  const std::string ini(iniFileName ? *iniFileName : checker.folderIniFileName());
+  FolderScan scan = scanFolder(folder);
+  if (checker.holdsFolder(scan.lines, scan.aliases, ini)) return false;
+  checker.setFolderFiles(std::move(scan.lines), ini, std::move(scan.aliases));
+  return true;
 }
 
 void Checker::programChanged() {
@@ -184,7 +212,7 @@ void Checker::linesChanged(const LinesChange& change) {
       for (std::size_t i = 0; i < lines.size(); ++i)
         if ((i < change.first || i >= end) &&
             std::any_of(reach.copies.begin(), reach.copies.end(),
-                        [&](std::string_view c) { return installSameFile(lines[i], c); }))
+                        [&](std::string_view c) { return context_->installSameFile(lines[i], c); }))
           checkLine(list, i);
   }
   tell(list);  // its lines moved, and the unlisted files may be others

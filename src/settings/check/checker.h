@@ -12,12 +12,14 @@
 // The dialog's marks and `velquin --check` read the same checker.
 //
 // Until it is given the folder's files, and again after a new program is
-// chosen, it finds nothing. The files are checked against when they are
-// first asked about, so that a window can show itself before the check of a
-// long list.
+// chosen, it finds nothing. readFolderAgain gives it the folder as it is now,
+// when that differs from what it holds. The files are checked against when
+// they are first asked about, so that a window can show itself before the
+// check of a long list.
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,6 +74,12 @@ class Checker : private SettingsListener {
   // while the settings file loads).
   void setFolder(std::unique_ptr<ShipCheckContext> folder);
   bool hasFolderFiles() const { return context_ || pending_; }
+  // Whether the checker holds these folder's files and aliases, given with
+  // this settings file's name (false while it holds none).
+  bool holdsFolder(const std::vector<std::string>& files, const std::vector<FolderAlias>& aliases,
+                   std::string_view iniFileName) const;
+  // The settings file's name the folder's files were given with.
+  std::string_view folderIniFileName() const;
 
   // The findings of a single-line field, of the list's line `line`, and of
   // the list as a whole (checkFileList). A stored finding carries no line and
@@ -157,5 +165,13 @@ class Checker : private SettingsListener {
   std::array<List, kListFieldCount> lists_;
   std::vector<CheckListener*> listeners_;
 };
+
+// Reads the distribution folder again and gives the checker its files, when
+// they or the folder's aliases differ from those it holds (so that an
+// unchanged folder costs one scan and no check): true when it did. Nothing
+// happens while the checker holds no folder. The files are taken with
+// `iniFileName`, or with the name they were last given with.
+bool readFolderAgain(Checker& checker, const std::filesystem::path& folder,
+                     std::optional<std::string_view> iniFileName = std::nullopt);
 
 }  // namespace velquin

@@ -451,9 +451,10 @@ std::string_view installedName(std::string_view line, std::string& buffer) {
   return nameKey(splitAtComma(engineValue(line)).head, buffer);
 }
 
-bool installSameFile(std::string_view a, std::string_view b) {
-  std::string x, y;
-  const std::string_view nameA = installedName(a, x), nameB = installedName(b, y);
+bool ShipCheckContext::installSameFile(std::string_view a, std::string_view b) const {
+  std::string x, y, listedA, listedB;
+  const std::string_view nameA = listedName(installedName(a, x), listedA);
+  const std::string_view nameB = listedName(installedName(b, y), listedB);
   return nameA.size() == nameB.size() && equalsIgnoringCase(nameA, nameB);
 }
 

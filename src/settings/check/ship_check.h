@@ -104,6 +104,15 @@ class ShipCheckContext {
   std::size_t unlistedCount() const { return unlisted_; }
   std::vector<std::string> unlistedFiles(std::size_t limit = SIZE_MAX) const;
 
+  // True when two lines of the file list install the same file: their
+  // names, taken through the aliases, equal as Windows compares names,
+  // whatever their overwrite modes.
+  bool installSameFile(std::string_view a, std::string_view b) const;
+
+  // What it was made of.
+  const std::vector<std::string>& folderFiles() const { return folder_; }
+  const std::vector<FolderAlias>& aliases() const { return aliases_; }
+
  private:
   // The names, each with what is known of it (a name is a view of one of
   // the folder's names, or of its own copy for a name the folder lacks),
@@ -148,9 +157,6 @@ class ShipCheckContext {
 // compares it (a slash taken for a backslash; `buffer` may hold it), without
 // the overwrite mode.
 std::string_view installedName(std::string_view line, std::string& buffer);
-// True when two lines of the file list install the same file: their names
-// equal but for letter case, whatever their overwrite modes.
-bool installSameFile(std::string_view a, std::string_view b);
 
 // The findings of one line of `list` (without its place: no line, item 0),
 // appended to `out`. An empty line, which the file leaves out, has none; the

@@ -31,8 +31,11 @@ std::string placed(const Finding& f) {
   return text;
 }
 
-// The errors of the file just written, when the check finds any.
-void reportErrors(const Checker& checker, UserPrompts& prompts) {
+// The errors of the file just written, when the check finds any: the check
+// of the distribution folder as it is now, as `velquin --check` would make it.
+void reportErrors(Checker& checker, const InstallSettings& s, std::string_view iniFileName,
+                  UserPrompts& prompts) {
+  readFolderAgain(checker, s.distDir(), iniFileName);
   std::vector<std::string> first;
   std::size_t errors = 0;
   for (const Finding& f : checker.findings()) {
@@ -60,7 +63,7 @@ std::optional<std::string> takeIniFileName(const InstallSettings& s, UserPrompts
   return name;
 }
 
-CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts, const Checker* checker) {
+CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts, Checker* checker) {
   using T = TextField;
   constexpr CreateResult refused = CreateResult::Refused;
 
@@ -102,7 +105,7 @@ CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts, const Ch
   s.setSettingsSaved(true);
   if (!fileExists(s.enginePath(*iniFileName)))
     prompts.showInformation(std::string(messages::kEngineMissing));
-  if (checker) reportErrors(*checker, prompts);
+  if (checker) reportErrors(*checker, s, *iniFileName, prompts);
   return CreateResult::Written;
 }
 

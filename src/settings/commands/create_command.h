@@ -25,9 +25,11 @@ enum class CreateResult {
 // Given the check (the button's Create, not the save question's: there the
 // author is leaving these settings), a written file that holds errors by it
 // is followed by one information box that says how many and names the first
-// few. Nothing is asked: the file is written.
+// few. Nothing is asked: the file is written. The check is of the
+// distribution folder as it is then (the checker reads it again), once the
+// checker holds a folder (after Details).
 CreateResult runCreateCommand(InstallSettings& settings, UserPrompts& prompts,
-                              const Checker* checker = nullptr);
+                              Checker* checker = nullptr);
 
 // The check of EditIniName that Create and Details share: it must be given,
 // and be a plain file name (a folder part or a drive would reach outside the

@@ -3,6 +3,7 @@
 #include <system_error>
 #include <unordered_set>
 
+#include "settings/check/ship_check.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
 #include "settings/text/messages.h"
@@ -113,11 +114,14 @@ DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::pa
 std::vector<std::string> linesToAdd(const InstallSettings& s, std::vector<std::string> lines) {
   // The engine installs itself and the settings file through the entries
   // Create adds: their copies at the top of the folder are not the author's.
-  // A file the list already names, in any letter case, is not named again,
+  // A file the list already installs (a line without its overwrite mode,
+  // as the engine reads it), named in any letter case, is not named again,
   // nor one given twice.
   const std::string& iniName = s.text(TextField::EditIniName);
   std::unordered_set<std::string> listed{foldCase(engineFileName(iniName)), foldCase(iniName)};
-  for (const std::string& line : s.lines(ListField::MemoFiles)) listed.insert(foldCase(line));
+  std::string buffer;
+  for (const std::string& line : s.lines(ListField::MemoFiles))
+    listed.insert(foldCase(installedName(line, buffer)));
   std::erase_if(lines,
                 [&](const std::string& line) { return !listed.insert(foldCase(line)).second; });
   return lines;

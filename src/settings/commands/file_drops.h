@@ -24,8 +24,9 @@ struct DroppedFiles {
   // the name it has there (a link by its own name, not its target's); a
   // folder gives every file under it, in the scan's order. The engine's own
   // file and the settings file, at the top of the distribution folder, are
-  // left out, and so is a file that MemoFiles already names (letter case
-  // aside, as Windows compares names) or that the drop gives once before.
+  // left out, and so is a file that a line of MemoFiles already installs
+  // (its overwrite mode aside; names compared as Windows compares them) or
+  // that the drop gives once before.
   std::vector<std::string> lines;
   // Files whose names code page 932 cannot hold (UTF-8, relative), left out.
   std::vector<std::string> unwritable;
@@ -39,8 +40,8 @@ DroppedFiles listDroppedFiles(const InstallSettings& settings,
 
 // Of `lines` (as the folder scan writes them), those a drop adds to
 // MemoFiles: not the engine's own file or the settings file at the top of the
-// distribution folder, not a file MemoFiles already names (letter case aside,
-// as Windows compares names), nor one given once before.
+// distribution folder, not a file a line of MemoFiles already installs, nor
+// one given once before.
 std::vector<std::string> linesToAdd(const InstallSettings& settings,
                                     std::vector<std::string> lines);
 

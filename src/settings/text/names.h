@@ -1,7 +1,10 @@
 #pragma once
 
 // File names as Windows compares them: two names that differ only in the
-// case of their letters name the same file.
+// case of their letters name the same file, and so do two names whose
+// Shift-JIS bytes differ only in the code of a character that code page 932
+// holds under two codes (Windows keeps names in UTF-16: 髙 is EE E0 and
+// FB FC, ∵ is 81 E6, 87 9A and FA 5B).
 
 #include <string>
 #include <string_view>
@@ -10,8 +13,11 @@ namespace velquin {
 
 // The Shift-JIS text with every upper-case letter turned to lower case: ASCII
 // letters and the full-width Latin, Greek and Cyrillic letters of code page
-// 932. Two names are the same file when their folded texts are equal, so the
-// folded text serves as a key in a set; its length in bytes stays the same.
+// 932; and every character of two codes under the one the conversion from
+// Unicode gives (the IBM extensions for the NEC-selected ones, row 2 for the
+// symbols of NEC row 13 it also holds). Two names are the same file when
+// their folded texts are equal, so the folded text serves as a key in a set;
+// its length in bytes stays the same.
 std::string foldCase(std::string_view sjis);
 
 // The same for ASCII letters alone, as the profile reader folds section and

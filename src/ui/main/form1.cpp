@@ -26,6 +26,7 @@ TForm1::TForm1(InstallSettings& settings, UserPrompts& prompts, Checker& checker
       prompts_(prompts),
       checker_(checker),
       binder_(settings, prompts),
+      folderWatch_(checker, settings),
       ui_(std::make_unique<Ui::TForm1>()) {
   ui_->setupUi(this);
   applyWindowLook(this);
@@ -42,6 +43,7 @@ TForm1::TForm1(InstallSettings& settings, UserPrompts& prompts, Checker& checker
   connect(ui_->ButtonShosai, &QPushButton::clicked, this, &TForm1::ButtonShosaiClick);
   connect(ui_->ButtonSakusei, &QPushButton::clicked, this, &TForm1::ButtonSakuseiClick);
   ui_->EditProgram->setFocus();
+  folderWatch_.followActivationOf(this);
 
   FormCreate();
 }
@@ -69,8 +71,12 @@ void TForm1::ButtonShosaiClick() {
   if (details.outcome != DetailsOutcome::ShowDialog) return;
   checker_.setFolderFiles(std::move(details.folderFiles), details.iniFileName,
                           std::move(details.folderAliases));
+  folderWatch_.rearm();
   // The dialog's result is not used: its controls are the settings.
-  if (QDialog* form2 = form2_ ? form2_() : nullptr) form2->exec();
+  if (QDialog* form2 = form2_ ? form2_() : nullptr) {
+    folderWatch_.followActivationOf(form2);
+    form2->exec();
+  }
 }
 
 bool TForm1::FormCloseQuery() { return runCloseQuery(settings_, prompts_); }

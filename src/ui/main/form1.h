@@ -16,6 +16,7 @@
 #include "settings/commands/user_prompts.h"
 #include "settings/record/install_settings.h"
 #include "ui/common/field_binder.h"
+#include "ui/common/folder_watch.h"
 
 class QDialog;
 class QSessionManager;
@@ -30,7 +31,9 @@ namespace velquin::ui {
 class TForm1 : public QWidget, private SettingsListener {
   Q_OBJECT
  public:
-  // `checker` is given the folder's files that Details reads.
+  // `checker` is given the folder's files that Details reads, and the folder
+  // as it is whenever it changes while the windows are open, or this window
+  // or the dialog is activated again.
   TForm1(InstallSettings& settings, UserPrompts& prompts, Checker& checker,
          QWidget* parent = nullptr);
   ~TForm1() override;
@@ -65,6 +68,7 @@ class TForm1 : public QWidget, private SettingsListener {
   Checker& checker_;
   FieldBinder binder_;
   DetailsDialog form2_;
+  FolderWatch folderWatch_;
   // The controls of form1.ui.
   std::unique_ptr<Ui::TForm1> ui_;
 };

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "settings/record/settings_rules.h"
+#include "settings/test_support.h"
 
 namespace velquin {
 namespace {
@@ -14,6 +15,8 @@ using T = TextField;
 using Lines = std::vector<std::string>;
 
 const Lines kFolder = {"a.txt", "b.txt", "B.TXT", "sub\\c.txt", "Rivo.exe", "Rivo.ini"};
+// A link in the folder to its folder sub: lnk\c.txt is sub\c.txt.
+const std::vector<FolderAlias> kAliases = {{"lnk\\", "sub\\"}};
 
 std::vector<FieldRef> changedFields;
 struct Recorder : CheckListener {
@@ -23,13 +26,14 @@ struct Recorder : CheckListener {
 // Random edits as the author and the commands make them (typing, pasting,
 // removing lines, a whole new list, Create's removal of empty lines, parts
 // going in and out of use) from a few names, so that lines come and go
-// twice, names become installed and no longer are, and lists start and end.
+// twice (also under a folder link's name), names become installed and no
+// longer are, and lists start and end.
 // After each, what the checker kept is what a checker that starts afresh
 // finds (given the folder either way), and the counts are those of the
 // findings.
 TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
   Lines names = {"a.txt",   "A.TXT", "b.txt,2", "sub/c.txt", "gone.txt",
-                 "a.txt,9", "",      " b.txt",  "Rivo.exe"};
+                 "a.txt,9", "",      " b.txt",  "Rivo.exe",  "LNK\\c.txt"};
   for (int i = 0; i < 24; ++i) names.push_back("n" + std::to_string(i));  // for the name table
   const Lines shortcuts = {"S,a.txt", "S,gone.txt", "S,b.txt,,sub\\c.txt,0", "S", ""};
   std::mt19937 random(20261209);
@@ -44,7 +48,7 @@ TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
   Checker kept(s);
   Recorder recorder;
   kept.addListener(&recorder);
-  kept.setFolderFiles(kFolder, "Rivo.ini");
+  kept.setFolderFiles(kFolder, "Rivo.ini", kAliases);
   for (int step = 0; step < 600; ++step) {
     const auto list = random() % 3 == 0 ? L::MemoGroupItem : L::MemoFiles;
     const Lines& from = list == L::MemoFiles ? names : shortcuts;
@@ -64,9 +68,9 @@ TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
     }
     Checker fresh(s);
     if (step % 2 == 0) {
-      fresh.setFolderFiles(kFolder, "Rivo.ini");
+      fresh.setFolderFiles(kFolder, "Rivo.ini", kAliases);
     } else {  // the folder's names taken in apart, as the check command does
-      fresh.setFolder(std::make_unique<ShipCheckContext>(kFolder, "Rivo.ini", Lines()));
+      fresh.setFolder(std::make_unique<ShipCheckContext>(kFolder, "Rivo.ini", Lines(), kAliases));
     }
     const std::vector<Finding> now = fresh.findings();
     ASSERT_EQ(kept.findings(), now) << "step " << step;
@@ -78,6 +82,28 @@ TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
     ASSERT_EQ(keptCounts, counts) << "step " << step;
   }
   kept.removeListener(&recorder);
+}
+
+// The folder read again is given to the checker only when its files or
+// aliases differ from those it holds, and not before it holds a folder.
+TEST(Checker, TakesTheFolderReadAgainWhenItChanged) {
+  test::TempDir dir;
+  test::writeBytes(dir / "a.txt", "x");
+  InstallSettings s;
+  s.setLines(L::MemoFiles, {"a.txt", "b.txt"});
+  Checker checker(s);
+  EXPECT_FALSE(readFolderAgain(checker, dir.path()));
+  EXPECT_FALSE(checker.hasFolderFiles());
+  checker.setFolderFiles({"a.txt"}, "Rivo.ini");
+  EXPECT_FALSE(readFolderAgain(checker, dir.path()));
+  EXPECT_EQ(checker.counts(L::MemoFiles), (FindingCounts{2, 0}));  // b.txt, the engine's file
+
+  test::writeBytes(dir / "b.txt", "x");
+  EXPECT_TRUE(readFolderAgain(checker, dir.path()));
+  EXPECT_EQ(checker.counts(L::MemoFiles), (FindingCounts{1, 0}));
+  EXPECT_FALSE(readFolderAgain(checker, dir.path()));
+  EXPECT_TRUE(readFolderAgain(checker, dir.path(), "setup.ini"));
+  EXPECT_EQ(checker.folderIniFileName(), "setup.ini");
 }
 
 // A key press in one line checks that line and tells of its list alone; a

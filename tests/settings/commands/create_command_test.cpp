@@ -118,6 +118,24 @@ TEST_F(CreateCommand, ErrorsOfTheWrittenFileFollowTheConfirmation) {
   EXPECT_EQ(prompts.shown.size(), 2u);
 }
 
+// The report is of the folder as it is at Create, whatever Details found:
+// a listed file copied in since is there, one deleted since is missing.
+TEST_F(CreateCommand, ErrorsAreThoseOfTheFolderAtCreate) {
+  for (const char* f : {"app.exe", "a.txt"}) test::writeBytes(dir / f, "x");
+  s.setLines(L::MemoFiles, {"a.txt", "b.txt", "c.txt", "app.exe"});
+  Checker checker(s);
+  checker.setFolderFiles(scanFolder(dir.path()).lines, "Rivo.ini");
+  test::writeBytes(dir / "b.txt", "x");
+  std::filesystem::remove(dir / "a.txt");
+  EXPECT_EQ(runCreateCommand(s, prompts, &checker), CreateResult::Written);
+  const auto missing = [](int item, const char* name) {
+    return "[Files] Item" + std::to_string(item) + ": " + messages::ship::notInFolder(name);
+  };
+  ASSERT_EQ(prompts.shown.size(), 3u);
+  EXPECT_EQ(prompts.shown[2],
+            messages::createdWithErrors({missing(1, "a.txt"), missing(3, "c.txt")}, 2));
+}
+
 TEST_F(CreateCommand, EngineFolderIsNoEngine) {
   std::filesystem::create_directory(dir / "Rivo.exe");
   s.setLines(L::MemoFiles, {"a.txt"});

@@ -92,10 +92,12 @@ TEST_F(FileDrops, OutsideOrBeforeAProgramIsRefusedWhole) {
   EXPECT_EQ(none.refusal, messages::dropBeforeProgram(pathToUtf8(dir / "readme.txt")));
 }
 
-// A file the list names already, in any letter case, or that the drop gives
-// twice, is added once; the others are added.
+// A file a line installs already (its overwrite mode, quotes and blanks
+// aside, named in any letter case), or that the drop gives twice, is added
+// once; the others are added.
 TEST_F(FileDrops, FilesTheListHoldsAreNotAddedAgain) {
-  s.setLines(ListField::MemoFiles, {"README.TXT", "Sub\\A.txt"});
+  s.setLines(ListField::MemoFiles, {"README.TXT,2", " \"Sub/A.txt\"", "\xFB\xFC.txt"});
+  EXPECT_EQ(linesToAdd(s, {"\xEE\xE0.txt", "readme.txt,2"}), Lines{"readme.txt,2"});
   Lines expected{"sub\\c.txt"};
   for (const auto& l : scanFolder(dir / "sub", std::string("sub\\")).lines)
     if (l != "sub\\a.txt" && l != "sub\\c.txt") expected.push_back(l);
