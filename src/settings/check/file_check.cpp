@@ -236,11 +236,12 @@ bool filesEndInAddedEntries(const SettingsFileReader& reader, std::string_view e
   return equalsIgnoringCase(engineName, engineFile) && equalsIgnoringCase(ini, iniFile);
 }
 
-FileFinding placeInFile(const Finding& f, const SettingsFileReader& reader) {
+FileFinding placeInFile(const Finding& f, const SettingsFileReader& reader,
+                        ItemNumbering numbering) {
   const FieldInfo& info = fieldInfo(f.field);
   const std::string_view section = kSections[static_cast<std::size_t>(info.section)].name;
   std::string key;
-  if (f.line) {
+  if (f.line && numbering == ItemNumbering::AsLoaded) {
     key = itemKey(*f.line + 1);
   } else if (f.item > 0) {
     key = itemKey(static_cast<std::size_t>(f.item));
