@@ -177,15 +177,15 @@ std::vector<FileFinding> checkFileEntries(const SettingsFile& file) {
   return out;
 }
 
-FileFinding placeInFile(const Finding& f, const SettingsFile& file) {
+FileFinding placeInFile(const Finding& f, const SettingsFile& file, ItemNumbering numbering) {
   const SettingsFileReader& reader = file.reader();
   const FieldInfo& info = fieldInfo(f.field);
   const std::string_view section = kSections[static_cast<std::size_t>(info.section)].name;
   std::string key;
   std::size_t line = 0;
-  if (f.line) {
+  if (f.line && numbering == ItemNumbering::AsLoaded) {
     key = itemKey(*f.line + 1);
-  } else if (f.item > 0 && f.field == FieldRef(ListField::MemoFiles)) {
+  } else if (!f.line && f.item > 0 && f.field == FieldRef(ListField::MemoFiles)) {
     // The list's own finding with an Item number concerns the engine's entry
     // that Create adds: in the file, the one after the author's entries,
     // whatever empty entries these hold.

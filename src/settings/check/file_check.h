@@ -47,11 +47,19 @@ std::vector<FileFinding> checkFileForm(std::string_view sjisText, const FileConv
 // Names, codes, numbering and the end of [Files], in file order.
 std::vector<FileFinding> checkFileEntries(const SettingsFile& file);
 
-// A finding of the settings loaded from the file (the loading keeps Item i
-// of a list as its line i - 1), placed at the entry that holds it (the
-// engine's missing file at the engine's entry Create added), or at its
-// section's header when the file has no such entry.
-FileFinding placeInFile(const Finding& finding, const SettingsFile& file);
+// How the file numbers a list's lines: as the loading reads a file (its
+// Item i is the list's line i - 1, empty lines counted: `velquin --check`
+// places the findings of the settings loaded from the file), or as Create
+// writes one (empty lines left out: Item n is the finding's item, as the
+// preview shows the file Create would write).
+enum class ItemNumbering { AsLoaded, AsWritten };
+
+// A finding of the settings placed at the entry that holds it (the engine's
+// missing file at the engine's entry Create added), or at its section's
+// header when the file has no such entry (line 0 when it has no such
+// section either).
+FileFinding placeInFile(const Finding& finding, const SettingsFile& file,
+                        ItemNumbering numbering = ItemNumbering::AsLoaded);
 
 // The report of `velquin --check`, findings in the order of their lines:
 //   PATH:LINE: エラー: [Section] ItemN: text

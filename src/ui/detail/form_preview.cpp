@@ -4,11 +4,13 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <chrono>
 
 #include "numbered_text.h"
+#include "plan_model.h"
+#include "settings/check/file_check.h"
 #include "settings/format/settings_file_reader.h"
-#include "settings/format/settings_format.h"
 #include "settings/format/settings_writer.h"
 #include "settings/plan/install_plan.h"
 #include "settings/text/messages.h"
@@ -18,24 +20,6 @@
 
 namespace velquin::ui {
 namespace {
-
-QColor colourOf(bool error) { return error ? QColor(Qt::red) : QColor(208, 128, 0); }
-
-QString weightOf(const Finding& f) {
-  return fromUtf8(f.weight == Weight::Error ? messages::ship::kError : messages::ship::kWarning);
-}
-
-// The line of the file that holds what the finding concerns: the entry of
-// its Item number or key, or its section's header (the list as a whole).
-std::size_t lineOf(const SettingsFileReader& file, const Finding& f) {
-  const FieldInfo& info = fieldInfo(f.field);
-  const std::string_view section = kSections[static_cast<std::size_t>(info.section)].name;
-  if (f.item > 0) return file.lineOf(section, std::string(kItemKey) + std::to_string(f.item));
-  if (!info.key.empty()) return file.lineOf(section, info.key);
-  for (const SettingsFileReader::SectionAt& at : file.sections())
-    if (SettingsFileReader::sameName(at.name, section)) return at.line;
-  return 0;
-}
 
 // Rows as high as their values wrapped at the width of their column (the
 // tree asks for a row's height without the width, and unwrapped).
@@ -58,27 +42,11 @@ class WrappingDelegate : public QStyledItemDelegate {
   QTreeView* tree_;
 };
 
-void addItem(QTreeWidgetItem* parent, const PlanItem& item, const QStyle* style) {
-  auto* row = new QTreeWidgetItem(parent);
-  row->setText(0, fromUtf8(item.label));
-  row->setText(1, fromUtf8(item.value));
-  row->setToolTip(1, fromUtf8(item.value));
-  if (item.size) row->setText(2, fromUtf8(sizeText(*item.size)));
-  row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-  row->setText(3, fromUtf8(item.source));
-  bool error = false;
-  for (const Finding& f : item.findings) {
-    error = error || f.weight == Weight::Error;
-    auto* finding = new QTreeWidgetItem(row);
-    finding->setText(0, weightOf(f));
-    finding->setForeground(0, colourOf(f.weight == Weight::Error));
-    finding->setText(1, fromUtf8(f.text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    finding->setToolTip(1, fromUtf8(f.text));
-  }
-  if (!item.findings.empty())
-    row->setIcon(0, style->standardIcon(error ? QStyle::SP_MessageBoxCritical
-                                              : QStyle::SP_MessageBoxWarning));
-  for (const PlanItem& child : item.children) addItem(row, child, style);
+// The installation plan of the settings, as `velquin --plan` makes it, with
+// the distribution folder read as it stands.
+InstallPlan planOf(const InstallSettings& settings, const std::string& iniFileName,
+                   const std::vector<Finding>& findings) {
+  return makeInstallPlan(settings, iniFileName, readPlanFolder(settings.distDir()), findings);
 }
 
 }  // namespace
@@ -91,51 +59,74 @@ TFormPreview::TFormPreview(const InstallSettings& settings, const Checker& check
   applyWindowLook(this);
   connect(ui_->ButtonClose, &QPushButton::clicked, this, &QDialog::accept);
 
-  const std::string& iniFileName = settings.text(TextField::EditIniName);
+  const std::string iniFileName = settings.text(TextField::EditIniName);
   const std::vector<Finding> findings = checker.findings();
-  showSettingsFile(composeSettingsFile(settings, iniFileName), findings);
-  showPlan(settings, iniFileName, findings);
+  const std::string text = composeSettingsFile(settings, iniFileName);
+  showSettingsFile(SettingsFile::fromText(text, iniFileName), findings);
+  setUpTree();
+  makePlan_ = [&settings, iniFileName, findings] {
+    return planOf(settings, iniFileName, findings);
+  };
 }
 
-TFormPreview::~TFormPreview() = default;
+TFormPreview::~TFormPreview() {
+  // The plan's thread reads the record and calls back: it ends first.
+  if (plan_.valid() && plan_.wait_for(std::chrono::seconds(0)) != std::future_status::deferred)
+    plan_.wait();
+}
 
-void TFormPreview::showSettingsFile(const std::string& text, const std::vector<Finding>& findings) {
-  // Lines as the file holds them, each of which ends in CR LF.
-  QString shown = fromSjis(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  if (shown.endsWith(QLatin1Char('\n'))) shown.chop(1);
+// The plan reads the folder and the size of every file it installs: on a
+// long list that takes longer than the text. It is made once the window has
+// been painted, on a thread of its own, so the text can be read meanwhile
+// (where no thread can be started, at once); the tree takes it when it is
+// ready. The window is modal: nothing changes the record while it is open.
+bool TFormPreview::event(QEvent* event) {
+  if (event->type() == QEvent::Paint && !planStarted_) {
+    planStarted_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { startPlan(); }, Qt::QueuedConnection);
+  }
+  return QDialog::event(event);
+}
+
+void TFormPreview::startPlan() {
+  plan_ = std::async(std::launch::async | std::launch::deferred, [this] {
+    InstallPlan plan = makePlan_();
+    QMetaObject::invokeMethod(
+        this, [this] { showPlan(); }, Qt::QueuedConnection);
+    return plan;
+  });
+  if (plan_.wait_for(std::chrono::seconds(0)) == std::future_status::deferred) showPlan();
+}
+
+void TFormPreview::showSettingsFile(const SettingsFile& file, const std::vector<Finding>& findings) {
+  // Lines as the file holds them, each of which ends in CR LF (the text
+  // takes a CR LF as one break), in one fill.
+  QString shown = fromSjis(file.reader().text());
+  if (shown.endsWith(QStringLiteral("\r\n"))) shown.chop(2);
   ui_->MemoSettingsFile->setPlainText(shown);
 
-  const SettingsFileReader file = SettingsFileReader::fromBytes(text);
+  // Each finding on the line where the check of the file, once written,
+  // places it.
   QMap<int, NumberedText::Mark> marks;
   std::size_t errors = 0;
   for (const Finding& f : findings) {
     const bool error = f.weight == Weight::Error;
     errors += error ? 1 : 0;
-    const std::size_t line = lineOf(file, f);
+    const std::size_t line = placeInFile(f, file, ItemNumbering::AsWritten).line;
     if (line == 0) continue;
     NumberedText::Mark& mark = marks[static_cast<int>(line)];
     mark.error = mark.error || error;
     if (!mark.text.isEmpty()) mark.text += QLatin1Char('\n');
-    mark.text += weightOf(f) + QStringLiteral("：") + fromUtf8(f.text);
+    mark.text += weightText(f.weight) + QStringLiteral("：") + fromUtf8(f.text);
   }
   ui_->MemoSettingsFile->setMarks(marks);
   ui_->LabelCounts->setText(fromUtf8(messages::ship::counts(errors, findings.size() - errors)));
 }
 
-void TFormPreview::showPlan(const InstallSettings& settings, const std::string& iniFileName,
-                            const std::vector<Finding>& findings) {
-  const PlanFolder folder = readPlanFolder(settings.distDir());
-  const InstallPlan plan = makeInstallPlan(settings, iniFileName, folder, findings);
-  QTreeWidget* tree = ui_->TreePlan;
-  for (const PlanItem& group : plan.groups) {
-    addItem(tree->invisibleRootItem(), group, style());
-    QTreeWidgetItem* top = tree->topLevelItem(tree->topLevelItemCount() - 1);
-    QFont bold = tree->font();
-    bold.setBold(true);
-    top->setFont(0, bold);
-  }
-  tree->expandAll();
+void TFormPreview::setUpTree() {
+  QTreeView* tree = ui_->TreePlan;
+  tree->setModel(new PlanModel(tree->font(), *style(), tree));
   // The values take what the other columns leave, and wrap where they need
   // more; the items keep a width of their own that the author may change.
   QHeaderView* header = tree->header();
@@ -155,6 +146,13 @@ void TFormPreview::showPlan(const InstallSettings& settings, const std::string& 
   // Rows take the height of their wrapped values anew when a column's width
   // changes.
   connect(header, &QHeaderView::sectionResized, tree, [tree] { tree->doItemsLayout(); });
+}
+
+void TFormPreview::showPlan() {
+  if (!plan_.valid()) return;  // taken already
+  QTreeView* tree = ui_->TreePlan;
+  static_cast<PlanModel*>(tree->model())->setPlan(plan_.get());
+  tree->expandAll();
 }
 
 }  // namespace velquin::ui

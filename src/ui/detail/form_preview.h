@@ -11,9 +11,13 @@
 // item with its target or state, its size and the entry it comes from.
 
 #include <QDialog>
+#include <functional>
+#include <future>
 #include <memory>
 
 #include "settings/check/checker.h"
+#include "settings/format/settings_file.h"
+#include "settings/plan/install_plan.h"
 #include "settings/record/install_settings.h"
 
 namespace Ui {
@@ -27,12 +31,19 @@ class TFormPreview : public QDialog {
   TFormPreview(const InstallSettings& settings, const Checker& checker, QWidget* parent = nullptr);
   ~TFormPreview() override;
 
+ protected:
+  bool event(QEvent* event) override;
+
  private:
-  void showSettingsFile(const std::string& text, const std::vector<Finding>& findings);
-  void showPlan(const InstallSettings& settings, const std::string& iniFileName,
-                const std::vector<Finding>& findings);
+  void showSettingsFile(const SettingsFile& file, const std::vector<Finding>& findings);
+  void setUpTree();
+  void startPlan();
+  void showPlan();  // once the plan is ready
 
   std::unique_ptr<Ui::TFormPreview> ui_;
+  std::function<InstallPlan()> makePlan_;
+  bool planStarted_ = false;
+  std::future<InstallPlan> plan_;
 };
 
 }  // namespace velquin::ui

@@ -79,6 +79,29 @@ TEST(FileCheck, TheFilesForm) {
             Lines{"0 E [] : " + std::string(m::kFileBinary)});
 }
 
+// A finding stands at its entry: a field at its key, a list's line at the
+// Item the file numbers it by, the list as a whole or an entry the file lacks
+// at the section's header; a section the file lacks places it nowhere.
+TEST(FileCheck, PlacesAFindingAtItsEntry) {
+  // The list's lines were {"a", "", "b", "c"}: Create writes them without the
+  // empty one, the loading reads a file with it as Item2.
+  const SettingsFile file = SettingsFile::fromText(
+      "[Install]\r\nTitle = T\r\n[Files]\r\nItem1 = a\r\nItem2 = b\r\nItem3 = c\r\n");
+  const auto at = [&](FieldRef field, std::optional<std::size_t> line, int item,
+                      ItemNumbering numbering) {
+    const FileFinding f = placeInFile({field, line, item, Weight::Error, "x"}, file, numbering);
+    return std::to_string(f.line) + " [" + f.section + "] " + f.key;
+  };
+  using enum ItemNumbering;
+  EXPECT_EQ(at(ListField::MemoFiles, 2, 2, AsLoaded), "6 [Files] Item3");
+  EXPECT_EQ(at(ListField::MemoFiles, 2, 2, AsWritten), "5 [Files] Item2");
+  EXPECT_EQ(at(ListField::MemoFiles, 7, 5, AsWritten), "3 [Files] Item5");
+  EXPECT_EQ(at(ListField::MemoFiles, std::nullopt, 0, AsWritten), "3 [Files] ");
+  EXPECT_EQ(at(TextField::EditInstallTitle, std::nullopt, 0, AsLoaded), "2 [Install] Title");
+  EXPECT_EQ(at(TextField::EditInstallTextFail, std::nullopt, 0, AsWritten), "1 [Install] TextFile");
+  EXPECT_EQ(at(ListField::MemoRmDir, 0, 1, AsWritten), "0 [RmDir] Item1");
+}
+
 TEST(FileCheck, ReportInTheOrderOfTheLines) {
   const std::vector<FileFinding> findings = {
       {12, Weight::Error, "Files", "Item2", "gone"},

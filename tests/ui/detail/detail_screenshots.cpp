@@ -7,7 +7,9 @@
 //   velquin_detail_screenshots <folder>
 //
 // Runs on Qt's offscreen platform unless a display is asked for.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QHelpEvent>
 #include <QPainter>
@@ -51,7 +53,10 @@ bool previewWorkedExample(const QDir& folder) {
   checker.setFolderFiles(velquin::scanFolder(settings.distDir()).lines, "Rivo.ini");
   velquin::ui::TFormPreview preview(settings, checker);
   preview.show();
-  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  // The tree takes the plan once the window has been painted.
+  const auto* tree = preview.findChild<QAbstractItemView*>(QStringLiteral("TreePlan"));
+  for (QDeadlineTimer deadline(10000); tree->model()->rowCount() == 0 && !deadline.hasExpired();)
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
   auto* pages = preview.findChild<QTabWidget*>(QStringLiteral("PagePreview"));
   pages->setCurrentIndex(0);
   if (!savePicture(preview.grab(), folder, QStringLiteral("preview-file.png"))) return false;

@@ -9,13 +9,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
+#include <fstream>
 
 #include "form2_fixture.h"
 #include "layout_checks.h"
 #include "settings/commands/create_command.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/platform/paths.h"
+#include "settings/text/messages.h"
 #include "settings/text/sjis.h"
+#include "ui/detail/numbered_text.h"
 
 namespace velquin::ui::test {
 namespace {
@@ -66,6 +70,41 @@ TEST_F(Form2Test, PreviewedFileIsWhatCreateWrites) {
   shown += QLatin1Char('\n');
   shown.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
   EXPECT_EQ(sjis::encode(shown.toStdString()), written);
+}
+
+// A finding stands on the line where the check of the written file places
+// it, tinted in its colour; the tree shows the plan once the window has been
+// painted, each finding open below its item.
+TEST_F(Form2Test, PreviewMarksTheLinesOfFindingsAndShowsThePlan) {
+  QTemporaryDir dir;
+  std::ofstream(dir.filePath(QStringLiteral("app.exe")).toStdString()) << "x";
+  settings.setProgram(pathFromUtf8(dir.filePath(QStringLiteral("app.exe")).toStdString()));
+  settings.setLines(ListField::MemoFiles, {"app.exe", "", "gone.dll"});
+  checker.setFolderFiles({"app.exe", "Rivo.exe"}, "Rivo.ini");
+
+  TFormPreview preview(settings, checker, form.get());
+  auto* memo = preview.findChild<NumberedText*>(QStringLiteral("MemoSettingsFile"));
+  const int gone =
+      int(memo->toPlainText().split(QLatin1Char('\n')).indexOf("Item2 = gone.dll")) + 1;
+  ASSERT_GT(gone, 0);
+  QMap<int, QColor> tinted;
+  for (const QTextEdit::ExtraSelection& line : memo->extraSelections())
+    tinted[line.cursor.blockNumber() + 1] = line.format.background().color();
+  EXPECT_EQ(tinted.value(gone), QColor(255, 228, 228));
+  EXPECT_TRUE(memo->marks().value(gone).text.contains(
+      QString::fromStdString(messages::ship::notInFolder("gone.dll"))));
+
+  preview.show();
+  auto* tree = preview.findChild<QTreeView*>(QStringLiteral("TreePlan"));
+  QTRY_VERIFY_WITH_TIMEOUT(tree->model()->rowCount() > 0, 10000);
+  const QAbstractItemModel& plan = *tree->model();
+  const QModelIndex files =
+      plan.match(plan.index(0, 0), Qt::DisplayRole, QStringLiteral("インストールするファイル"))
+          .value(0);
+  const QModelIndex goneRow = plan.index(1, 0, files);
+  EXPECT_EQ(goneRow.data().toString(), QStringLiteral("gone.dll"));
+  EXPECT_TRUE(tree->isExpanded(goneRow));
+  EXPECT_EQ(plan.index(0, 0, goneRow).data().toString(), QStringLiteral("エラー"));
 }
 
 }  // namespace
