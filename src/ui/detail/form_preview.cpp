@@ -125,8 +125,8 @@ void TFormPreview::showSettingsFile(const std::string& text, const std::vector<F
 
 void TFormPreview::showPlan(const InstallSettings& settings, const std::string& iniFileName,
                             const std::vector<Finding>& findings) {
-  const PlanFolder folder = readPlanFolder(settings.distDir());
-  const InstallPlan plan = makeInstallPlan(settings, iniFileName, folder, findings);
+  const ScannedPlanFolder scanned = scanPlanFolder(settings.distDir(), iniFileName);
+  const InstallPlan plan = makeInstallPlan(settings, iniFileName, scanned.folder, findings);
   QTreeWidget* tree = ui_->TreePlan;
   for (const PlanItem& group : plan.groups) {
     addItem(tree->invisibleRootItem(), group, style());
