@@ -14,17 +14,28 @@ namespace {
 
 namespace words = messages::plan;
 
-std::string shown(std::string_view sjisText) { return sjis::decodeForDisplay(sjisText); }
+// ASCII bytes (most names) are the same text in code page 932 and UTF-8.
+std::string shown(std::string_view sjisText) {
+  if (sjis::isAscii(sjisText)) return std::string(sjisText);
+  return sjis::decodeForDisplay(sjisText);
+}
 
-std::string sectionSource(Section section) {
-  return "[" + std::string(kSections[static_cast<std::size_t>(section)].name) + "]";
+// "[Section]", "[Section] Item3", "[Section] Key", appended rather than
+// concatenated (which sets off a false warning of GCC 12 at -O3).
+std::string source(Section section, std::string_view key = {}, int number = 0) {
+  const std::string_view name = kSections[static_cast<std::size_t>(section)].name;
+  const std::string digits = number > 0 ? std::to_string(number) : std::string();
+  std::string text;
+  text.reserve(name.size() + key.size() + digits.size() + 3);
+  text.append("[").append(name).append("]");
+  if (!key.empty()) text.append(" ").append(key).append(digits);
+  return text;
 }
-std::string itemSource(Section section, int number) {
-  return sectionSource(section) + " " + std::string(kItemKey) + std::to_string(number);
-}
+std::string sectionSource(Section section) { return source(section); }
+std::string itemSource(Section section, int number) { return source(section, kItemKey, number); }
 std::string fieldSource(FieldRef field) {
   const FieldInfo& info = fieldInfo(field);
-  return sectionSource(info.section) + " " + std::string(info.key);
+  return source(info.section, info.key);
 }
 
 // Where a name of [Files], [RmDir] or a shortcut lands: below the
