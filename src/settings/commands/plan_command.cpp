@@ -1,6 +1,8 @@
 #include "settings/commands/plan_command.h"
 
 #include <future>
+#include <memory>
+#include <optional>
 #include <utility>
 
 #include "settings/check/checker.h"
@@ -12,7 +14,7 @@
 
 namespace velquin {
 
-PlanCommandResult runPlanCommand(const std::filesystem::path& given) {
+PlanCommandResult runPlanCommand(const std::filesystem::path& given, bool processEnds) {
   const std::filesystem::path path = settingsFileOf(given);
 
   const std::optional<std::string> iniFileName = readableSettingsFileName(path);
@@ -23,15 +25,28 @@ PlanCommandResult runPlanCommand(const std::filesystem::path& given) {
   std::future<ScannedPlanFolder> scanned = std::async(
       std::launch::async | std::launch::deferred,
       [&path, &iniFileName] { return scanPlanFolder(path.parent_path(), *iniFileName); });
-  InstallSettings settings;
-  loadSettingsFile(settings, path);
-  ScannedPlanFolder folder = scanned.get();
-  folder.folder.settingsFileInFolder = true;
+  struct Held {
+    InstallSettings settings;
+    std::optional<Checker> checker;  // made once the settings are loaded
+    ScannedPlanFolder folder;
+    InstallPlan plan;
+  };
+  auto held = std::make_unique<Held>();
+  loadSettingsFile(held->settings, path);
+  held->folder = scanned.get();
+  held->folder.folder.settingsFileInFolder = true;
   // The checker keeps the context, and the plan finds the names in it.
-  Checker checker(settings);
-  checker.setFolder(std::move(folder.names));
-  const std::vector<Finding> findings = checker.findings();
-  return {0, planText(makeInstallPlan(settings, *iniFileName, folder.folder, findings))};
+  held->checker.emplace(held->settings);
+  held->checker->setFolder(std::move(held->folder.names));
+  held->plan =
+      makeInstallPlan(held->settings, *iniFileName, held->folder.folder, held->checker->findings());
+  PlanCommandResult result{0, planText(held->plan)};
+  if (processEnds) {
+    // Never freed, and reachable until the process ends (no leak).
+    static auto* const kept = new std::vector<std::unique_ptr<Held>>;
+    kept->push_back(std::move(held));
+  }
+  return result;
 }
 
 }  // namespace velquin
