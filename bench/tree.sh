@@ -53,3 +53,40 @@ best_of_both() {
   printf -v "$var_a" '%s' "$(as_ms "$best_a")"
   printf -v "$var_b" '%s' "$(as_ms "$best_b")"
 }
+
+# make_listed_settings DIR: the engine's file and a Rivo.ini in DIR that
+# lists every .dat file under it, as Create writes it.
+make_listed_settings() {
+  local tree=$1
+  touch "$tree/Rivo.exe"
+  {
+    printf '[Application]\r\nName = Bench\r\n[Install]\r\nTitle = Bench\r\nTextFile = \r\n'
+    printf 'Program = \r\nAllUsers = -1\r\nMessage = \r\n[Files]\r\n'
+    (cd "$tree" && find . -type f -name '*.dat' | sed 's|^\./||; s|/|\\|g') |
+      awk '{ printf "Item%d = %s\r\n", NR, $0 } END { printf "Item%d = Rivo.exe,2\r\nItem%d = Rivo.ini\r\n", NR + 1, NR + 2 }'
+    printf '[Group]\r\nValue = -1\r\n[Startup]\r\nValue = -1\r\n[Desktop]\r\nValue = -1\r\n'
+  } >"$tree/Rivo.ini"
+}
+
+# times_of_both RUNS NAME_A -- COMMAND_A... -- NAME_B -- COMMAND_B...: two
+# commands timed RUNS times in turn (A, B, A, B ...), each as a whole process;
+# their best and median wall times in ms into NAME_A_best, NAME_A_median,
+# NAME_B_best and NAME_B_median.
+times_of_both() {
+  local runs=$1 name_a=$2 name_b a=() b=() times_a=() times_b=() name sorted
+  shift 3
+  while [[ $1 != -- ]]; do a+=("$1"); shift; done
+  shift
+  name_b=$1
+  shift 2
+  b=("$@")
+  for _ in $(seq "$runs"); do
+    timed "${a[@]}"; times_a+=("$timed_us")
+    timed "${b[@]}"; times_b+=("$timed_us")
+  done
+  for name in "$name_a" "$name_b"; do
+    if [[ $name == "$name_a" ]]; then sorted=$(printf '%s\n' "${times_a[@]}" | sort -n); else sorted=$(printf '%s\n' "${times_b[@]}" | sort -n); fi
+    printf -v "${name}_best" '%s' "$(as_ms "$(head -1 <<<"$sorted")")"
+    printf -v "${name}_median" '%s' "$(as_ms "$(sed -n "$(( (runs + 1) / 2 ))p" <<<"$sorted")")"
+  done
+}

@@ -130,7 +130,7 @@ std::optional<int> runCommandLineAction(const CommandLine& commandLine, const Pr
       return result.exitCode;
     }
     case CommandLine::Action::Plan: {
-      const PlanCommandResult result = runPlanCommand(commandLine.path);
+      const PlanCommandResult result = runPlanCommand(commandLine.path, true);
       print(result.text, result.exitCode != 0);
       return result.exitCode;
     }

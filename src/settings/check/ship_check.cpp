@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "settings/check/entry_parts.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/platform/file_replace.h"
 #include "settings/record/settings_rules.h"
@@ -18,39 +19,6 @@ namespace {
 constexpr auto isBlank = SettingsFileReader::isBlank;
 
 std::string_view trimmed(std::string_view v) { return SettingsFileReader::trimBlanks(v); }
-
-bool inQuotes(std::string_view v) {
-  return v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
-}
-
-// The value as the engine's profile reader gives it.
-std::string_view engineValue(std::string_view v) {
-  v = trimmed(v);
-  if (inQuotes(v)) v = v.substr(1, v.size() - 2);
-  return v;
-}
-
-// Up to the first comma, and what follows it (nothing when there is no
-// comma). A comma is never the second byte of a double-byte character.
-struct Split {
-  std::string_view head;
-  std::optional<std::string_view> rest;
-};
-Split splitAtComma(std::string_view v) {
-  const std::size_t comma = v.find(',');
-  if (comma == std::string_view::npos) return {v, std::nullopt};
-  return {v.substr(0, comma), v.substr(comma + 1)};
-}
-
-// A name that the engine takes from the distribution folder or the install
-// folder: not a placeholder (%WINDIR%\..., any %VARIABLE%), not absolute
-// (\dir, \\server, C:\dir).
-bool isRelative(std::string_view name) {
-  if (name.empty() || name.front() == '%' || name.front() == '\\' || name.front() == '/')
-    return false;
-  const auto c = static_cast<unsigned char>(name.front() | 0x20);
-  return !(name.size() >= 2 && name[1] == ':' && c >= 'a' && c <= 'z');
-}
 
 bool isOneOf(std::string_view mode, std::string_view digits) {
   return mode.size() == 1 && digits.find(mode.front()) != std::string_view::npos;
@@ -104,13 +72,13 @@ void checkValue(std::string_view raw, const Place& at) {
 
 // [Files]: a file name, optionally a comma and an overwrite mode.
 void checkFileEntry(const ShipCheckContext& c, std::string_view raw, const Place& at) {
-  const std::string_view v = engineValue(raw);
-  const auto [name, mode] = splitAtComma(v);
+  const auto [name, mode] = fileEntry(raw);
   if (mode && !mode->empty() && !isOneOf(*mode, "012")) {
     // The engine reads everything after the first comma as the mode. When
     // another comma follows, or the folder holds the whole text as a file,
     // the comma is part of the file's name.
-    const bool commaInName = mode->find(',') != std::string_view::npos || c.inFolder(v);
+    const bool commaInName =
+        mode->find(',') != std::string_view::npos || c.inFolder(engineValue(raw));
     if (commaInName) {
       at.error(messages::ship::kCommaInFileName);
       return;
@@ -126,15 +94,7 @@ void checkFileEntry(const ShipCheckContext& c, std::string_view raw, const Place
 
 // Shortcuts: name, file, parameters, icon file, icon number.
 void checkShortcut(const ShipCheckContext& c, std::string_view raw, const Place& at) {
-  std::string_view parts[5];
-  std::optional<std::string_view> rest = engineValue(raw);
-  for (std::string_view& part : parts) {
-    if (!rest) break;
-    const Split s = splitAtComma(*rest);
-    part = s.head;
-    rest = s.rest;
-  }
-  const auto [name, file, parameters, iconFile, iconNumber] = parts;
+  const auto [name, file, parameters, iconFile, iconNumber] = shortcutEntry(raw);
   if (name.empty() || file.empty()) at.error(messages::ship::kShortcutNeedsNameAndFile);
   if (!isPlainFileName(name)) at.error(messages::ship::kShortcutNameCharacter);
   if (isRelative(file) && !c.installs(file)) at.warning(messages::ship::notInstalled(shown(file)));
@@ -209,10 +169,13 @@ ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
   slots_.resize(slots);
   bits_ = std::countr_zero(slots);
   entries_.reserve(folder_.size());
-  for (const std::string& f : folder_) {
-    Known& known = entry(f, false);
+  for (std::size_t i = 0; i < folder_.size(); ++i) {
+    const std::string& f = folder_[i];
+    Entry& e = entry(f, false);
+    Known& known = e.known;
     if (known.inFolder) continue;  // a name twice (which no folder gives)
     known.inFolder = true;
+    e.folderFile = static_cast<std::uint32_t>(i + 1);
     known.aside =
         f.find('\\') == std::string::npos &&
         (equalsIgnoringCase(f, engine_) || equalsIgnoringCase(f, ini_) || isTemporaryName(f));
@@ -236,10 +199,10 @@ std::size_t ShipCheckContext::slotOf(std::string_view key, std::uint32_t tag) co
   }
 }
 
-ShipCheckContext::Known& ShipCheckContext::entry(std::string_view key, bool keep) {
+ShipCheckContext::Entry& ShipCheckContext::entry(std::string_view key, bool keep) {
   const std::uint32_t tag = tagOf(key);
   std::size_t i = slotOf(key, tag);
-  if (slots_[i].entry != 0) return entries_[slots_[i].entry - 1].known;
+  if (slots_[i].entry != 0) return entries_[slots_[i].entry - 1];
   if (2 * (entries_.size() + 1) > slots_.size()) {
     // Twice the slots: each entry goes where its tag places it now.
     std::vector<Slot> old(slots_.size() * 2);
@@ -256,9 +219,9 @@ ShipCheckContext::Known& ShipCheckContext::entry(std::string_view key, bool keep
   }
   auto own = keep ? std::make_unique<std::string>(key) : nullptr;
   const char* data = own ? own->data() : key.data();
-  entries_.push_back({data, static_cast<std::uint32_t>(key.size()), {}, std::move(own)});
+  entries_.push_back({data, static_cast<std::uint32_t>(key.size()), {}, 0, std::move(own)});
   slots_[i] = {static_cast<std::uint32_t>(entries_.size()), tag};
-  return entries_.back().known;
+  return entries_.back();
 }
 
 void ShipCheckContext::forgetIfUnknown(std::string_view key) {
@@ -308,7 +271,7 @@ ShipCheckContext::FileLineChange ShipCheckContext::count(std::string_view line, 
   std::string buffer, listed;
   const std::string_view name = listedName(installedName(line, buffer), listed);
   if (name.empty()) return change;  // the file leaves it out, or it names nothing
-  Known& known = entry(name, true);
+  Known& known = entry(name, true).known;
   const bool before = known.installedBy > 0, twiceBefore = known.installedBy > 1;
   known.installedBy = by > 0 ? known.installedBy + 1 : known.installedBy - (before ? 1 : 0);
   change.copies = twiceBefore != (known.installedBy > 1);
@@ -345,12 +308,23 @@ void ShipCheckContext::prefetch(const std::vector<std::string>& lines, std::size
     __builtin_prefetch(&slots_[homeOf(tagOf(name))]);
 }
 
-ShipCheckContext::Known ShipCheckContext::about(std::string_view nameOrLine) const {
+const ShipCheckContext::Entry* ShipCheckContext::find(std::string_view name) const {
   std::string buffer, listed;
-  const std::string_view key = listedName(nameKey(nameOrLine, buffer), listed);
-  if (key.empty()) return {};
+  const std::string_view key = listedName(nameKey(name, buffer), listed);
+  if (key.empty()) return nullptr;
   const Slot slot = slots_[slotOf(key, tagOf(key))];
-  return slot.entry != 0 ? entries_[slot.entry - 1].known : Known{};
+  return slot.entry != 0 ? &entries_[slot.entry - 1] : nullptr;
+}
+
+ShipCheckContext::Known ShipCheckContext::about(std::string_view nameOrLine) const {
+  const Entry* e = find(nameOrLine);
+  return e ? e->known : Known{};
+}
+
+std::optional<std::size_t> ShipCheckContext::folderFileOf(std::string_view name) const {
+  const Entry* e = find(name);
+  if (!e || e->folderFile == 0) return std::nullopt;
+  return e->folderFile - 1;
 }
 
 bool ShipCheckContext::installs(std::string_view name) const {
@@ -373,16 +347,17 @@ void checkListLine(const ShipCheckContext& c, ListField list, std::string_view l
   if (line.empty()) return;
   const Place at{list, std::nullopt, 0, out};
   checkValue(line, at);
-  const std::string_view v = engineValue(line);
   if (list == ListField::MemoFiles) {
     checkFileEntry(c, line, at);
   } else if (isShortcutList(list)) {
     checkShortcut(c, line, at);
   } else if (list == ListField::MemoRmDir) {
-    if (const auto mode = splitAtComma(v).rest; mode && !mode->empty() && !isOneOf(*mode, "01"))
+    if (const auto mode = rmDirEntry(line).subfolders;
+        mode && !mode->empty() && !isOneOf(*mode, "01"))
       at.error(messages::ship::badSubfolderMode(shown(*mode)));
   } else if (list == ListField::MemoUninstallRegKey) {
-    if (!isUnder(v, {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_CLASSES_ROOT"}))
+    if (!isUnder(engineValue(line),
+                 {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_CLASSES_ROOT"}))
       at.error(messages::ship::kRegKeyRoot);
   }
 }
@@ -405,7 +380,8 @@ void checkTextField(const InstallSettings& s, const ShipCheckContext& c, TextFie
       break;
     case TextField::EditInstallProgram:
       // The file, then after a comma its start parameters.
-      if (const std::string_view file = splitAtComma(v).head; isRelative(file) && !c.installs(file))
+      if (const std::string_view file = programEntry(raw).file;
+          isRelative(file) && !c.installs(file))
         at.warning(messages::ship::notInstalled(shown(file)));
       break;
     case TextField::EditInstallDirReg:
@@ -448,7 +424,7 @@ void checkFileList(const ShipCheckContext& c, std::size_t writtenLines, std::vec
 }
 
 std::string_view installedName(std::string_view line, std::string& buffer) {
-  return nameKey(splitAtComma(engineValue(line)).head, buffer);
+  return nameKey(fileEntry(line).name, buffer);
 }
 
 bool ShipCheckContext::installSameFile(std::string_view a, std::string_view b) const {

@@ -93,6 +93,10 @@ class ShipCheckContext {
   };
   Known about(std::string_view nameOrLine) const;
   bool inFolder(std::string_view name) const { return about(name).inFolder; }
+  // The file of the distribution folder that a name reaches, found as
+  // about() finds it: its place among the folder's files as they were given;
+  // none for a name that is no file of the folder.
+  std::optional<std::size_t> folderFileOf(std::string_view name) const;
   // A file that the engine installs: a name of the file list, the engine's
   // file or the settings file, relative to the install folder.
   bool installs(std::string_view name) const;
@@ -124,6 +128,7 @@ class ShipCheckContext {
     const char* data;
     std::uint32_t size;
     Known known;
+    std::uint32_t folderFile = 0;      // for a file of the folder: its place, from 1
     std::unique_ptr<std::string> own;  // the name, when not the folder's
   };
   struct Slot {
@@ -135,13 +140,15 @@ class ShipCheckContext {
   std::size_t homeOf(std::uint32_t tag) const;
   // The entry of `key`, added when missing (which may move every other);
   // `keep`: a new key is copied (else it is one of the folder's).
-  Known& entry(std::string_view key, bool keep);
+  Entry& entry(std::string_view key, bool keep);
   // Forgets `key` when nothing is known of it any more.
   void forgetIfUnknown(std::string_view key);
   FileLineChange count(std::string_view line, int by);
   // The name under which the folder scan lists the file that `name` reaches
   // through the aliases (`buffer` may hold it).
   std::string_view listedName(std::string_view name, std::string& buffer) const;
+  // The entry that a name reaches, or null.
+  const Entry* find(std::string_view name) const;
 
   std::vector<std::string> folder_;
   std::vector<FolderAlias> aliases_;

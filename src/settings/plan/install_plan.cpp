@@ -1,79 +1,41 @@
 #include "settings/plan/install_plan.h"
 
-#include <algorithm>
-#include <array>
-#include <system_error>
-#include <unordered_map>
 #include <utility>
 
-#include "settings/format/settings_file_reader.h"
+#include "settings/check/entry_parts.h"
 #include "settings/format/settings_format.h"
 #include "settings/format/settings_writer.h"
-#include "settings/platform/folder_scan.h"
-#include "settings/platform/paths.h"
 #include "settings/record/settings_rules.h"
 #include "settings/text/messages.h"
-#include "settings/text/names.h"
 #include "settings/text/sjis.h"
 
 namespace velquin {
 namespace {
 
-// What the plan says where the meanings of the entries say nothing.
-constexpr std::string_view kNotDescribed = "説明のない指定です（インストーラの扱いは不明）";
-constexpr std::string_view kNone = "なし";
-constexpr std::string_view kAddedByCreate = "（作成時に追加）";
-constexpr std::string_view kInstallFolder = "〈インストール先〉";
+namespace words = messages::plan;
 
-std::string shown(std::string_view sjisText) { return sjis::decodeForDisplay(sjisText); }
-
-// The value as the engine's profile reader gives it: blanks at its ends and
-// one pair of quotes around it dropped.
-std::string_view engineValue(std::string_view v) {
-  v = SettingsFileReader::trimBlanks(v);
-  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-    v = v.substr(1, v.size() - 2);
-  return v;
+// ASCII bytes (most names) are the same text in code page 932 and UTF-8.
+std::string shown(std::string_view sjisText) {
+  if (sjis::isAscii(sjisText)) return std::string(sjisText);
+  return sjis::decodeForDisplay(sjisText);
 }
 
-// The comma-separated parts of a value (a comma is never the second byte of
-// a double-byte character); missing parts are empty, further ones ignored.
-template <std::size_t N>
-std::array<std::optional<std::string_view>, N> splitParts(std::string_view v) {
-  std::array<std::optional<std::string_view>, N> parts;
-  std::optional<std::string_view> rest = v;
-  for (auto& part : parts) {
-    if (!rest) break;
-    const std::size_t comma = rest->find(',');
-    part = rest->substr(0, comma);
-    rest = comma == std::string_view::npos ? std::nullopt : std::optional(rest->substr(comma + 1));
-  }
-  return parts;
+// "[Section]", "[Section] Item3", "[Section] Key", appended rather than
+// concatenated (which sets off a false warning of GCC 12 at -O3).
+std::string source(Section section, std::string_view key = {}, int number = 0) {
+  const std::string_view name = kSections[static_cast<std::size_t>(section)].name;
+  const std::string digits = number > 0 ? std::to_string(number) : std::string();
+  std::string text;
+  text.reserve(name.size() + key.size() + digits.size() + 3);
+  text.append("[").append(name).append("]");
+  if (!key.empty()) text.append(" ").append(key).append(digits);
+  return text;
 }
-
-std::string sectionSource(Section section) {
-  return "[" + std::string(kSections[static_cast<std::size_t>(section)].name) + "]";
-}
-std::string keySource(Section section, std::string_view key) {
-  return sectionSource(section) + " " + std::string(key);
-}
-std::string itemSource(Section section, int number) {
-  return keySource(section, std::string(kItemKey) + std::to_string(number));
-}
+std::string sectionSource(Section section) { return source(section); }
+std::string itemSource(Section section, int number) { return source(section, kItemKey, number); }
 std::string fieldSource(FieldRef field) {
   const FieldInfo& info = fieldInfo(field);
-  return keySource(info.section, info.key);
-}
-
-bool isDriveAbsolute(std::string_view name) {
-  if (name.size() < 2) return false;
-  const auto c = static_cast<unsigned char>(name.front() | 0x20);
-  return name.size() >= 2 && name[1] == ':' && c >= 'a' && c <= 'z';
-}
-
-bool isRelative(std::string_view name) {
-  return !name.empty() && name.front() != '%' && name.front() != '\\' && name.front() != '/' &&
-         !isDriveAbsolute(name);
+  return source(info.section, info.key);
 }
 
 // Where a name of [Files], [RmDir] or a shortcut lands: below the
@@ -83,76 +45,36 @@ std::string targetOf(std::string_view name) {
   if (name.empty()) return "";
   if (name.front() == '%') {
     const std::size_t close = name.find('%', 1);
-    if (close == std::string_view::npos || close == 1)
-      return shown(name) + "（" + std::string(kNotDescribed) + "）";
-    const std::string_view variable = name.substr(1, close - 1);
-    std::string folder;
-    if (variable == "WINDIR") {
-      folder = "Windowsディレクトリ";
-    } else if (variable == "SYSTEMDIR") {
-      folder = "Windowsのシステムディレクトリ";
-    } else if (variable == "COMMONPROG") {
-      folder = "Common Filesディレクトリ";
-    } else if (variable == "MYDOCUMENTS") {
-      folder = "マイ ドキュメント";
-    } else if (variable == "TEMPLATES") {
-      folder = "テンプレート";
-    } else {
-      folder = "環境変数 " + shown(variable);
-    }
-    return "〈" + folder + "〉" + shown(name.substr(close + 1));
+    if (close == std::string_view::npos || close == 1) return words::notDescribed(shown(name));
+    return words::belowPlaceholder(shown(name.substr(1, close - 1)), shown(name.substr(close + 1)));
   }
   if (!isRelative(name)) return shown(name);
-  return std::string(kInstallFolder) + "\\" + shown(name);
+  return words::belowInstallFolder(shown(name));
 }
 
-std::string digitText(std::string_view digit) { return "「" + shown(digit) + "」"; }
+void addPart(std::string& value, std::string_view part) { value.append(words::kAnd).append(part); }
 
-// A radio group's index in words, or the plan's note for one the meanings
-// do not know.
-std::string indexText(int index, std::initializer_list<std::string_view> words) {
-  if (index < 0 || static_cast<std::size_t>(index) >= words.size())
-    return std::to_string(index) + "：" + std::string(kNotDescribed);
-  return std::string(words.begin()[index]);
-}
-
-// A check box of the engine in words, by its code.
-std::string boxState(int code) {
-  switch (code) {
-    case -1: return "表示しない";
-    case 0: return "チェックなしで表示";
-    case 1: return "チェック付きで表示";
-    case 2: return "チェック付きで固定（はずせない）";
-    default: return std::to_string(code) + "：" + std::string(kNotDescribed);
+// The items of a list's lines that the file holds (empty ones left out),
+// numbered from Item1 in `section`: `describe` gives each item its label and
+// value; the source, field and line are the list's.
+template <class Describe>
+int addListItems(PlanItem& place, const std::vector<std::string>& lines, ListField list,
+                 Section section, Describe describe) {
+  int number = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].empty()) continue;
+    PlanItem& item = place.children.emplace_back(describe(lines[i]));
+    item.source = itemSource(section, ++number);
+    item.field = list;
+    item.line = i;
   }
-}
-
-std::string overwriteText(std::optional<std::string_view> mode) {
-  if (!mode || mode->empty()) return "上書きする（省略時は 1）";
-  if (*mode == "0") return "上書きしない";
-  if (*mode == "1") return "上書きする";
-  if (*mode == "2") return "コピー元が新しいときのみ上書き";
-  return "上書き" + digitText(*mode) + "：" + std::string(kNotDescribed);
-}
-
-std::string groupingDigits(std::uintmax_t n) {
-  const std::string digits = std::to_string(n);
-  // Appended, not inserted: an insertion sets off a false warning of GCC 12
-  // at -O3.
-  const std::size_t lead = digits.size() % 3 == 0 ? 3 : digits.size() % 3;
-  std::string grouped = digits.substr(0, lead);
-  for (std::size_t i = lead; i < digits.size(); i += 3) grouped.append(",").append(digits, i, 3);
-  return grouped;
+  return number;
 }
 
 class PlanMaker {
  public:
   PlanMaker(const InstallSettings& settings, std::string_view iniFileName, const PlanFolder& folder)
-      : s_(settings), ini_(iniFileName), engine_(engineFileName(iniFileName)), folder_(folder) {
-    byName_.reserve(folder.files.size());
-    for (std::size_t i = 0; i < folder.files.size(); ++i)
-      byName_.emplace(nameKey(folder.files[i]), i);
-  }
+      : s_(settings), ini_(iniFileName), engine_(engineFileName(iniFileName)), folder_(folder) {}
 
   InstallPlan make() {
     InstallPlan plan;
@@ -169,83 +91,84 @@ class PlanMaker {
  private:
   using T = TextField;
 
-  // A name as Windows finds it in the folder: any letter case, a slash for
-  // a backslash.
-  static std::string nameKey(std::string_view name) {
-    std::string key = foldCase(name);
-    std::replace(key.begin(), key.end(), '/', '\\');
-    return key;
+  std::string text(T field) const { return shown(engineValue(s_.text(field))); }
+  std::string textOrNone(T field) const {
+    std::string value = text(field);
+    return value.empty() ? std::string(words::kNone) : value;
   }
 
-  std::string text(T field) const { return shown(engineValue(s_.text(field))); }
-
-  PlanItem textItem(std::string label, T field, std::string value) const {
-    PlanItem item{std::move(label), std::move(value)};
+  static PlanItem fieldItem(std::string_view label, FieldRef field, std::string value) {
+    PlanItem item{std::string(label), std::move(value)};
     item.source = fieldSource(field);
     item.field = field;
     return item;
   }
+  PlanItem textItem(std::string_view label, T field) const {
+    return fieldItem(label, field, text(field));
+  }
+  PlanItem indexItem(std::string_view label, IndexField field,
+                     std::span<const std::string_view> choices) const {
+    return fieldItem(label, field, words::indexWords(s_.index(field), choices));
+  }
 
   PlanItem application() const {
-    PlanItem group{"アプリケーション"};
-    group.children.push_back(textItem("名前", T::EditName, text(T::EditName)));
-    group.children.push_back(textItem("インストール時のウィンドウタイトル", T::EditInstallTitle,
-                                      text(T::EditInstallTitle)));
+    PlanItem group{std::string(words::kApplication)};
+    group.children.push_back(textItem(words::kName, T::EditName));
+    group.children.push_back(textItem(words::kInstallTitle, T::EditInstallTitle));
     return group;
   }
 
-  PlanItem installFolder() const {
-    PlanItem group{"インストール先"};
-    if (!inUse(s_, OptionalPart::InstallDir)) {
-      group.children.push_back({"初期値",
-                                "指定なし：インストール先を指定しない方のダイアログを表示し、"
-                                "インストール先はユーザーが選びます"});
-      return group;
-    }
+  // The installation folder's start value, as the meanings describe it.
+  std::string installDirText() const {
     const std::string_view dir = engineValue(s_.text(T::EditInstallDir));
-    std::string where;
     // A backslash may be the second byte of a character (ソ is 83 5C).
     const bool plain = !dir.empty() && dir.find_first_of("/:%") == std::string_view::npos &&
                        !sjis::containsAtCharBoundary(dir, "\\");
     const bool atRoot = !dir.empty() && dir.front() == '\\' && dir.size() > 1 &&
                         dir.find_first_of(":%/", 1) == std::string_view::npos && dir[1] != '\\';
-    if (plain) {
-      where = "〈Program Files〉\\" + shown(dir) + "（例：C:\\Program Files\\" + shown(dir) + "）";
-    } else if (atRoot) {
-      where = "〈システムドライブのルート〉" + shown(dir) + "（例：C:" + shown(dir) + "）";
-    } else {
-      where = shown(dir) + "（" + std::string(kNotDescribed) + "）";
+    if (plain) return words::underProgramFiles(shown(dir));
+    if (atRoot) return words::atSystemDriveRoot(shown(dir));
+    return words::notDescribed(shown(dir));
+  }
+
+  PlanItem installFolder() const {
+    PlanItem group{std::string(words::kInstallFolder)};
+    if (!inUse(s_, OptionalPart::InstallDir)) {
+      group.children.push_back(
+          {std::string(words::kStartValue), std::string(words::kNoInstallDir)});
+      return group;
     }
-    group.children.push_back(textItem("初期値", T::EditInstallDir, where));
-
-    const std::string reg = text(T::EditInstallDirReg);
+    group.children.push_back(fieldItem(words::kStartValue, T::EditInstallDir, installDirText()));
+    group.children.push_back(fieldItem(words::kDirReg, T::EditInstallDirReg,
+                                       words::dirRegValue(text(T::EditInstallDirReg))));
     group.children.push_back(
-        textItem("選ばれたフォルダの保存先", T::EditInstallDirReg,
-                 reg.empty() ? std::string(kNone)
-                             : reg + " の値 InstallDir（次回はここから初期値を読みます）"));
-
-    PlanItem del{"インストール後のインストール元ファイル",
-                 indexText(s_.index(IndexField::RadioGroupFileDel), {"削除しない", "削除する"})};
-    del.source = fieldSource(IndexField::RadioGroupFileDel);
-    group.children.push_back(std::move(del));
+        indexItem(words::kSourceFiles, IndexField::RadioGroupFileDel, words::kSourceFilesWords));
     return group;
   }
 
+  // The size of a file of the folder, found as the check finds it.
+  std::optional<std::uint64_t> folderSize(std::string_view name) const {
+    if (!folder_.names) return std::nullopt;
+    const std::optional<std::size_t> file = folder_.names->folderFileOf(name);
+    if (!file || *file >= folder_.sizes.size()) return std::nullopt;
+    return folder_.sizes[*file];
+  }
+
   // One entry of [Files]: its target, overwrite rule and size.
-  PlanItem fileItem(std::string_view raw, int number, std::string_view note,
+  PlanItem fileItem(std::string_view raw, std::string_view note = {},
                     std::optional<std::uintmax_t> knownSize = std::nullopt) {
-    const auto [name, mode] = splitParts<2>(engineValue(raw));
-    PlanItem item{shown(*name), targetOf(*name) + "、" + overwriteText(mode)};
-    item.source = itemSource(Section::Files, number);
-    if (!note.empty()) item.value += "、" + std::string(note);
+    const auto [name, overwrite] = fileEntry(raw);
+    PlanItem item{shown(name), targetOf(name)};
+    addPart(item.value, words::overwrite(overwrite));
+    if (!note.empty()) addPart(item.value, note);
     if (knownSize) {
       item.size = knownSize;
-    } else if (!isRelative(*name)) {
-      item.value += "、コピー元：" + std::string(kNotDescribed);
-    } else if (const auto it = byName_.find(nameKey(*name)); it != byName_.end()) {
-      item.size = folder_.sizeOf ? folder_.sizeOf(folder_.files[it->second]) : std::nullopt;
+    } else if (!isRelative(name)) {
+      addPart(item.value, words::kSourceNotDescribed);
+    } else if (const std::optional<std::uint64_t> size = folderSize(name)) {
+      item.size = *size;
     } else {
-      item.value += "、配布フォルダにありません";
+      addPart(item.value, words::kNotInFolder);
     }
     if (item.size) {
       total_ += *item.size;
@@ -255,230 +178,169 @@ class PlanMaker {
     return item;
   }
 
+  // The entry Create adds for the settings file itself.
+  PlanItem settingsFileItem() {
+    if (folder_.settingsFileInFolder) return fileItem(ini_, words::kSettingsFile);
+    return fileItem(ini_, words::kSettingsFile, composeSettingsFile(s_, ini_).size());
+  }
+
   PlanItem files() {
-    PlanItem group{"インストールするファイル"};
+    PlanItem group{std::string(words::kFiles)};
     group.field = ListField::MemoFiles;
     group.source = sectionSource(Section::Files);
     const std::vector<std::string>& lines = s_.lines(ListField::MemoFiles);
-    int number = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i].empty()) continue;
-      PlanItem item = fileItem(lines[i], ++number, {});
-      item.field = ListField::MemoFiles;
-      item.line = i;
-      group.children.push_back(std::move(item));
-    }
-    group.children.push_back(
-        fileItem(engine_ + ",2", ++number, "インストーラ本体" + std::string(kAddedByCreate)));
-    group.children.push_back(fileItem(ini_, ++number,
-                                      "この設定ファイル" + std::string(kAddedByCreate),
-                                      composeSettingsFile(s_, ini_).size()));
-    filesListed_ = number;
-    group.value = std::to_string(number) + " 個";
-    if (unknownSizes_ > 0) group.value += "、サイズ不明 " + std::to_string(unknownSizes_) + " 個";
+    group.children.reserve(lines.size() + 2);
+    int number = addListItems(group, lines, ListField::MemoFiles, Section::Files,
+                              [this](std::string_view line) { return fileItem(line); });
+    group.children.push_back(fileItem(engine_ + ",2", words::kEngineFile));
+    group.children.back().source = itemSource(Section::Files, ++number);
+    group.children.push_back(settingsFileItem());
+    group.children.back().source = itemSource(Section::Files, ++number);
+    group.children.back().field = TextField::EditIniName;
+    filesListed_ = static_cast<std::size_t>(number);
+    group.value = words::fileCount(filesListed_);
+    if (unknownSizes_ > 0) addPart(group.value, words::unknownSizes(unknownSizes_));
     group.size = total_;
     return group;
   }
 
   PlanItem beforeAndAfter() const {
-    PlanItem group{"インストールの前後"};
-    const std::string textFile = text(T::EditInstallTextFail);
-    group.children.push_back(textItem("最初に表示するテキストファイル", T::EditInstallTextFail,
-                                      textFile.empty() ? std::string(kNone) : textFile));
+    PlanItem group{std::string(words::kBeforeAndAfter)};
+    group.children.push_back(
+        fieldItem(words::kTextFile, T::EditInstallTextFail, textOrNone(T::EditInstallTextFail)));
 
-    const auto [file, parameters] = splitParts<2>(engineValue(s_.text(T::EditInstallProgram)));
-    std::string run(kNone);
-    if (!file->empty()) {
-      run = isRelative(*file) ? std::string(kInstallFolder) + "\\" + shown(*file)
-                              : shown(*file) + "（" + std::string(kNotDescribed) + "）";
-      run += " を関連付けで開く";
-      if (parameters) run += "、パラメータ " + shown(*parameters);
+    const auto [file, parameters] = programEntry(s_.text(T::EditInstallProgram));
+    std::string run(words::kNone);
+    if (!file.empty()) {
+      run =
+          words::opened(isRelative(file) ? words::belowInstallFolder(shown(file))
+                                         : words::notDescribed(shown(file)),
+                        parameters ? std::optional<std::string>(shown(*parameters)) : std::nullopt);
     }
-    group.children.push_back(textItem("完了後に開くファイル", T::EditInstallProgram, run));
+    group.children.push_back(fieldItem(words::kProgram, T::EditInstallProgram, std::move(run)));
 
     const std::string message = text(T::EditInstallMessage);
     group.children.push_back(
-        textItem("完了メッセージ", T::EditInstallMessage,
-                 message.empty() ? "インストールが完了しました。（既定）" : message));
+        fieldItem(words::kMessage, T::EditInstallMessage,
+                  message.empty() ? std::string(words::kDefaultMessage) : message));
     return group;
   }
 
   PlanItem checkBoxes() const {
-    PlanItem group{"ユーザーに見えるチェックボックス"};
+    PlanItem group{std::string(words::kCheckBoxes)};
     struct Box {
       std::string_view caption;
       ChoiceField choice;
       std::optional<TextField> info;
     };
-    for (const Box& box : {Box{"スタートメニューにプログラムグループを登録",
-                               ChoiceField::RadioButtonStart, T::EditGroupInfo},
-                           Box{"スタートアップにプログラムを登録", ChoiceField::RadioButtonStartup,
-                               T::EditStartupInfo},
-                           Box{"デスクトップにショートカットを登録",
-                               ChoiceField::RadioButtonDesktop, T::EditDesktopInfo},
-                           Box{"All Users にショートカットを登録", ChoiceField::RBAllUsers, {}}}) {
+    for (const Box& box :
+         {Box{words::kStartMenuBox, ChoiceField::RadioButtonStart, T::EditGroupInfo},
+          Box{words::kStartupBox, ChoiceField::RadioButtonStartup, T::EditStartupInfo},
+          Box{words::kDesktopBox, ChoiceField::RadioButtonDesktop, T::EditDesktopInfo},
+          Box{words::kAllUsersBox, ChoiceField::RBAllUsers, {}}}) {
       const int code = s_.code(box.choice);
-      PlanItem item{std::string(box.caption), boxState(code)};
-      item.source = fieldSource(box.choice);
-      if (!box.info && code != kNotUsedCode)
-        item.value += "（Windows 2000/XP 以降のみ。Windows 9x では無視）";
-      if (box.info && code != kNotUsedCode) {
-        const std::string info = text(*box.info);
-        item.children.push_back(
-            textItem("ポップアップヘルプ", *box.info, info.empty() ? std::string(kNone) : info));
+      PlanItem& item =
+          group.children.emplace_back(fieldItem(box.caption, box.choice, words::boxState(code)));
+      if (code == kNotUsedCode) continue;
+      if (box.info) {
+        item.children.push_back(fieldItem(words::kPopupHelp, *box.info, textOrNone(*box.info)));
+      } else {
+        item.value += words::kAllUsersOnly;
       }
-      group.children.push_back(std::move(item));
     }
     return group;
   }
 
-  PlanItem shortcut(std::string_view raw, Section section, int number) const {
-    const auto [name, file, parameters, iconFile, iconNumber] = splitParts<5>(engineValue(raw));
-    PlanItem item{name->empty() ? "（名前なし）" : shown(*name)};
-    item.value = file && !file->empty() ? targetOf(*file) : "（ファイルなし）";
-    item.value += "、パラメータ ";
-    item.value += parameters && !parameters->empty() ? shown(*parameters) : std::string(kNone);
-    item.value += "、アイコン ";
-    const bool hasFile = iconFile && !iconFile->empty();
-    const bool hasNumber = iconNumber && !iconNumber->empty();
-    if (hasFile && hasNumber) {
-      item.value += targetOf(*iconFile) + " の " + shown(*iconNumber) + " 番";
-    } else if (hasFile) {
-      item.value += targetOf(*iconFile) + "（番号の指定なし）";
-    } else if (hasNumber) {
-      item.value += "ファイル自身の " + shown(*iconNumber) + " 番";
-    } else {
-      item.value += "指定なし";
-    }
-    item.source = itemSource(section, number);
-    return item;
+  static PlanItem shortcut(std::string_view raw) {
+    const auto [name, file, parameters, iconFile, iconNumber] = shortcutEntry(raw);
+    return {
+        name.empty() ? std::string(words::kNoShortcutName) : shown(name),
+        words::shortcut(targetOf(file), shown(parameters), targetOf(iconFile), shown(iconNumber))};
   }
 
-  // The shortcut lines of `list`, numbered from Item1 in `section`.
-  int addShortcuts(PlanItem& place, ListField list, Section section) const {
-    const std::vector<std::string>& lines = s_.lines(list);
-    int number = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i].empty()) continue;
-      PlanItem item = shortcut(lines[i], section, ++number);
-      item.field = list;
-      item.line = i;
-      place.children.push_back(std::move(item));
+  PlanItem startMenu() const {
+    PlanItem start = fieldItem(words::kStartMenu, T::EditGroupName,
+                               words::programsGroup(text(T::EditGroupName)));
+    const int count = addListItems(start, s_.lines(ListField::MemoGroupItem),
+                                   ListField::MemoGroupItem, Section::Group, shortcut);
+    if (s_.checked(CheckField::CheckBox1)) {
+      PlanItem& uninstaller = start.children.emplace_back(shortcut(
+          s_.text(T::EditName) + std::string(kUninstallShortcutSuffix) + "," + engine_ + ",/r"));
+      uninstaller.value += words::kAddedByCreate;
+      uninstaller.source = itemSource(Section::Group, count + 1);
+      uninstaller.field = CheckField::CheckBox1;
     }
-    return number;
+    return start;
   }
 
   PlanItem shortcuts() const {
-    PlanItem group{"ショートカット（チェックボックスにチェックがあるとき作成）"};
-    if (inUse(s_, OptionalPart::StartMenu)) {
-      const std::string name = text(T::EditGroupName);
-      PlanItem start = textItem("スタートメニュー", T::EditGroupName,
-                                "〈プログラム〉\\" + (name.empty() ? "（グループ名なし）" : name));
-      const int count = addShortcuts(start, ListField::MemoGroupItem, Section::Group);
-      if (s_.checked(CheckField::CheckBox1)) {
-        PlanItem uninstaller = shortcut(
-            s_.text(T::EditName) + std::string(kUninstallShortcutSuffix) + "," + engine_ + ",/r",
-            Section::Group, count + 1);
-        uninstaller.value += std::string(kAddedByCreate);
-        uninstaller.field = CheckField::CheckBox1;
-        start.children.push_back(std::move(uninstaller));
-      }
-      group.children.push_back(std::move(start));
-    }
+    PlanItem group{std::string(words::kShortcuts)};
+    if (inUse(s_, OptionalPart::StartMenu)) group.children.push_back(startMenu());
     struct Place {
       OptionalPart part;
       std::string_view label;
       ListField list;
       Section section;
     };
-    for (const Place& p : {Place{OptionalPart::Startup, "スタートアップ",
-                                 ListField::MemoStartupItem, Section::Startup},
-                           Place{OptionalPart::Desktop, "デスクトップ", ListField::MemoDesktopItem,
+    for (const Place& p : {Place{OptionalPart::Startup, words::kStartup, ListField::MemoStartupItem,
+                                 Section::Startup},
+                           Place{OptionalPart::Desktop, words::kDesktop, ListField::MemoDesktopItem,
                                  Section::Desktop}}) {
       if (!inUse(s_, p.part)) continue;
-      PlanItem place{std::string(p.label)};
+      PlanItem& place = group.children.emplace_back(std::string(p.label));
       place.source = sectionSource(p.section);
-      addShortcuts(place, p.list, p.section);
-      if (place.children.empty()) place.value = std::string(kNone);
-      group.children.push_back(std::move(place));
+      place.field = p.list;
+      addListItems(place, s_.lines(p.list), p.list, p.section, shortcut);
+      if (place.children.empty()) place.value = std::string(words::kNone);
     }
-    if (group.children.empty()) group.value = std::string(kNone);
+    if (group.children.empty()) group.value = std::string(words::kNone);
     return group;
   }
 
+  // What uninstalling removes: the installed files, the installation folder
+  // as the registration says, the folders of [RmDir], the keys of [RegKey].
+  PlanItem removed(bool registered) const {
+    PlanItem removed{std::string(words::kRemoved)};
+    PlanItem& listed = removed.children.emplace_back(std::string(words::kInstalledFiles),
+                                                     words::fileCount(filesListed_));
+    listed.source = sectionSource(Section::Files);
+    if (registered)
+      removed.children.push_back(indexItem(words::kInstallFolderRemoved,
+                                           IndexField::RadioGroupUninstallAll,
+                                           words::kInstallFolderRemovedWords));
+    addListItems(removed, s_.lines(ListField::MemoRmDir), ListField::MemoRmDir, Section::RmDir,
+                 [](std::string_view line) {
+                   const auto [folder, subfolders] = rmDirEntry(line);
+                   PlanItem item{words::removedFolder(shown(folder)), targetOf(folder)};
+                   addPart(item.value, words::subfolders(subfolders));
+                   return item;
+                 });
+    addListItems(
+        removed, s_.lines(ListField::MemoUninstallRegKey), ListField::MemoUninstallRegKey,
+        Section::RegKey, [](std::string_view line) {
+          return PlanItem{std::string(words::kRegKey), words::removedKey(shown(engineValue(line)))};
+        });
+    return removed;
+  }
+
   PlanItem uninstall() const {
-    PlanItem group{"アンインストール"};
+    PlanItem group{std::string(words::kUninstall)};
     const bool registered = inUse(s_, OptionalPart::Uninstall);
     if (registered) {
-      group.children.push_back(textItem("「アプリケーションの追加と削除」のキー",
-                                        T::EditUninstallKey, text(T::EditUninstallKey)));
-      group.children.push_back(
-          textItem("一覧に表示される名前", T::EditUninstallName, text(T::EditUninstallName)));
-      group.children.push_back(
-          textItem("ダイアログのタイトル", T::EditUninstallTitle, text(T::EditUninstallTitle)));
+      group.children.push_back(textItem(words::kUninstallKey, T::EditUninstallKey));
+      group.children.push_back(textItem(words::kUninstallName, T::EditUninstallName));
+      group.children.push_back(textItem(words::kUninstallTitle, T::EditUninstallTitle));
     } else {
       group.children.push_back(
-          {"「アプリケーションの追加と削除」", "登録しない（キーの指定なし）"});
+          {std::string(words::kNotRegistered), std::string(words::kNotRegisteredValue)});
     }
-
-    PlanItem removed{"削除するもの"};
-    PlanItem listed{"インストールしたファイル", std::to_string(filesListed_) + " 個"};
-    listed.source = sectionSource(Section::Files);
-    removed.children.push_back(std::move(listed));
+    group.children.push_back(removed(registered));
     if (registered) {
-      PlanItem folder{
-          "インストール先フォルダ",
-          indexText(s_.index(IndexField::RadioGroupUninstallAll),
-                    {"ファイルのみ削除", "すべて削除", "サブフォルダも含めてすべて削除"})};
-      folder.source = fieldSource(IndexField::RadioGroupUninstallAll);
-      removed.children.push_back(std::move(folder));
-    }
-    const std::vector<std::string>& dirs = s_.lines(ListField::MemoRmDir);
-    int number = 0;
-    for (std::size_t i = 0; i < dirs.size(); ++i) {
-      if (dirs[i].empty()) continue;
-      const auto [dir, mode] = splitParts<2>(engineValue(dirs[i]));
-      PlanItem item{"フォルダ " + shown(*dir), targetOf(*dir)};
-      if (!mode || mode->empty()) {
-        item.value += "、サブフォルダは探索しない（省略時は 0）";
-      } else if (*mode == "0") {
-        item.value += "、サブフォルダは探索しない";
-      } else if (*mode == "1") {
-        item.value += "、サブフォルダも削除";
-      } else {
-        item.value += "、" + digitText(*mode) + "：" + std::string(kNotDescribed);
-      }
-      item.source = itemSource(Section::RmDir, ++number);
-      item.field = ListField::MemoRmDir;
-      item.line = i;
-      removed.children.push_back(std::move(item));
-    }
-    const std::vector<std::string>& keys = s_.lines(ListField::MemoUninstallRegKey);
-    number = 0;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-      if (keys[i].empty()) continue;
-      PlanItem item{"レジストリキー", shown(engineValue(keys[i])) + "（サブキーも含めて削除）"};
-      item.source = itemSource(Section::RegKey, ++number);
-      item.field = ListField::MemoUninstallRegKey;
-      item.line = i;
-      removed.children.push_back(std::move(item));
-    }
-    group.children.push_back(std::move(removed));
-
-    if (registered) {
-      PlanItem reboot{
-          "完了後のダイアログ",
-          indexText(s_.index(IndexField::RadioGroupUninstallRebootDlg),
-                    {"「完了しました」のダイアログのみ", "Windows を再起動するか確認する"})};
-      reboot.source = fieldSource(IndexField::RadioGroupUninstallRebootDlg);
-      group.children.push_back(std::move(reboot));
-      PlanItem admin{"管理者以外のユーザー（Windows 2000/XP）",
-                     indexText(s_.index(IndexField::RadioGroupNotAdmin),
-                               {"アンインストーラを実行できない",
-                                "実行できる（ユーザー個別のショートカットと、インストール先を"
-                                "保存した HKEY_CURRENT_USER のキーだけを削除）"})};
-      admin.source = fieldSource(IndexField::RadioGroupNotAdmin);
-      group.children.push_back(std::move(admin));
+      group.children.push_back(indexItem(words::kRebootDialog,
+                                         IndexField::RadioGroupUninstallRebootDlg,
+                                         words::kRebootDialogWords));
+      group.children.push_back(
+          indexItem(words::kNotAdmin, IndexField::RadioGroupNotAdmin, words::kNotAdminWords));
     }
     return group;
   }
@@ -487,10 +349,9 @@ class PlanMaker {
   std::string ini_;
   std::string engine_;
   const PlanFolder& folder_;
-  std::unordered_map<std::string, std::size_t> byName_;
   std::uintmax_t total_ = 0;
-  int unknownSizes_ = 0;
-  int filesListed_ = 0;
+  std::size_t unknownSizes_ = 0;
+  std::size_t filesListed_ = 0;
 };
 
 // The item that `finding` concerns, at any depth.
@@ -502,52 +363,64 @@ PlanItem* itemOf(std::vector<PlanItem>& items, const Finding& finding) {
   return nullptr;
 }
 
-void addLines(std::string& out, std::string_view text, const std::string& indent) {
+void addIndent(std::string& out, std::size_t depth) { out.append(2 * depth, ' '); }
+
+void addItemText(std::string& out, const PlanItem& item) {
+  out += item.label;
+  if (!item.value.empty()) out.append("：").append(item.value);
+  if (item.size) out.append(words::kAnd).append(words::size(*item.size));
+  if (!item.source.empty()) out.append("  ← ").append(item.source);
+}
+
+// A finding's text, its further lines indented below its first.
+void addFinding(std::string& out, const Finding& f, std::size_t depth) {
+  addIndent(out, depth + 1);
+  out.append("※ ");
+  out += f.weight == Weight::Error ? messages::ship::kError : messages::ship::kWarning;
+  out.append("：");
+  const std::string_view text = f.text;
   for (std::size_t start = 0;;) {
     const std::size_t end = text.find('\n', start);
-    out += text.substr(start, end - start);
-    out += '\n';
+    out.append(text.substr(start, end - start)).append("\n");
     if (end == std::string_view::npos) return;
-    out += indent;
+    addIndent(out, depth + 2);
     start = end + 1;
   }
 }
 
 void addItem(std::string& out, const PlanItem& item, std::size_t depth) {
-  const std::string indent(2 * depth, ' ');
-  out += indent + itemText(item) + "\n";
-  for (const Finding& f : item.findings) {
-    out += indent + "  ※ ";
-    out += f.weight == Weight::Error ? messages::ship::kError : messages::ship::kWarning;
-    out += "：";
-    addLines(out, f.text, indent + "    ");
-  }
+  addIndent(out, depth);
+  addItemText(out, item);
+  out += '\n';
+  for (const Finding& f : item.findings) addFinding(out, f, depth);
   for (const PlanItem& child : item.children) addItem(out, child, depth + 1);
+}
+
+// A generous guess of the text's length, so that it is made in one block.
+std::size_t textSize(const PlanItem& item, std::size_t depth) {
+  std::size_t size = 2 * depth + item.label.size() + item.value.size() + item.source.size() + 48;
+  for (const Finding& f : item.findings) size += f.text.size() + 16 + 4 * depth;
+  for (const PlanItem& child : item.children) size += textSize(child, depth + 1);
+  return size;
 }
 
 }  // namespace
 
-PlanFolder readPlanFolder(const std::filesystem::path& distDir) {
-  PlanFolder folder;
-  FolderScan scan = scanFolder(distDir);
-  folder.files = std::move(scan.lines);
-  folder.aliases = std::move(scan.aliases);
-  folder.sizeOf = [distDir](std::string_view file) -> std::optional<std::uintmax_t> {
-    std::optional<std::string> utf8 = sjis::decode(file);
-    if (!utf8) return std::nullopt;
-    std::replace(utf8->begin(), utf8->end(), '\\', '/');
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(distDir / pathFromUtf8(*utf8), ec);
-    if (ec) return std::nullopt;
-    return size;
-  };
-  return folder;
+ScannedPlanFolder scanPlanFolder(const std::filesystem::path& distDir,
+                                 std::string_view iniFileName) {
+  FolderScan scan = scanFolderWithSizes(distDir);
+  ScannedPlanFolder scanned;
+  scanned.names = std::make_unique<ShipCheckContext>(
+      std::move(scan.lines), iniFileName, std::vector<std::string>(), std::move(scan.aliases));
+  scanned.folder.names = scanned.names.get();
+  scanned.folder.sizes = std::move(scan.sizes);
+  return scanned;
 }
 
 InstallPlan makeInstallPlan(const InstallSettings& settings, std::string_view iniFileName,
                             const PlanFolder& folder, const std::vector<Finding>& findings) {
   InstallPlan plan = PlanMaker(settings, iniFileName, folder).make();
-  PlanItem others{"その他の指摘"};
+  PlanItem others{std::string(words::kOtherFindings)};
   for (const Finding& f : findings) {
     if (PlanItem* place = itemOf(plan.groups, f)) {
       place->findings.push_back(f);
@@ -564,18 +437,19 @@ InstallPlan makeInstallPlan(const InstallSettings& settings, std::string_view in
   return plan;
 }
 
-std::string sizeText(std::uintmax_t bytes) { return groupingDigits(bytes) + " バイト"; }
+std::string sizeText(std::uintmax_t bytes) { return words::size(bytes); }
 
 std::string itemText(const PlanItem& item) {
-  std::string text = item.label;
-  if (!item.value.empty()) text += "：" + item.value;
-  if (item.size) text += "、" + sizeText(*item.size);
-  if (!item.source.empty()) text += "  ← " + item.source;
+  std::string text;
+  addItemText(text, item);
   return text;
 }
 
 std::string planText(const InstallPlan& plan) {
+  std::size_t size = 0;
+  for (const PlanItem& group : plan.groups) size += textSize(group, 0);
   std::string text;
+  text.reserve(size);
   for (const PlanItem& group : plan.groups) addItem(text, group, 0);
   return text;
 }

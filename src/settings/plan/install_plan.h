@@ -14,7 +14,7 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,17 +49,30 @@ struct InstallPlan {
   std::vector<PlanItem> groups;
 };
 
-// The distribution folder as the plan reads it: its files as the folder
-// scan writes them (relative, backslashes, Shift-JIS), and their sizes, asked
-// only of the files that the plan needs.
+// The distribution folder as the plan reads it: the check's own view of its
+// names (ship_check.h), which takes a name through the folder's links and
+// compares names as Windows does, and the size of each of its files.
 struct PlanFolder {
-  std::vector<std::string> files;
-  std::vector<FolderAlias> aliases;  // for the check (folder_scan.h)
-  std::function<std::optional<std::uintmax_t>(std::string_view file)> sizeOf;
+  // The context the findings were made with, or one of the same folder;
+  // none: no folder is known.
+  const ShipCheckContext* names = nullptr;
+  // The files' sizes in bytes, in the order the context was given the files
+  // (the folder scan's).
+  std::vector<std::uint64_t> sizes;
+  // Where the settings file is: in the folder (velquin --plan, whose size is
+  // that file's), or still the record (the preview, whose size is that of the
+  // file Create would write).
+  bool settingsFileInFolder = false;
 };
 
-// The folder scan of `distDir`, with sizes read from the disk.
-PlanFolder readPlanFolder(const std::filesystem::path& distDir);
+// The folder scan of `distDir` with each file's size, its names taken into a
+// context of the check that `folder` is a view of.
+struct ScannedPlanFolder {
+  std::unique_ptr<ShipCheckContext> names;
+  PlanFolder folder;
+};
+ScannedPlanFolder scanPlanFolder(const std::filesystem::path& distDir,
+                                 std::string_view iniFileName);
 
 // The plan of the settings for a settings file named `iniFileName`, with the
 // check's `findings` (Checker::findings()) beside the items they concern;
@@ -67,7 +80,7 @@ PlanFolder readPlanFolder(const std::filesystem::path& distDir);
 InstallPlan makeInstallPlan(const InstallSettings& settings, std::string_view iniFileName,
                             const PlanFolder& folder, const std::vector<Finding>& findings);
 
-// "40,960 バイト".
+// A size as the plan writes it: "40,960 バイト".
 std::string sizeText(std::uintmax_t bytes);
 
 // The label, value, size and source of an item on one line, as planText

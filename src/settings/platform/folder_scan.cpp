@@ -45,14 +45,15 @@ std::string displayName(std::string_view s) {
   return out;
 }
 
-void addFile(FolderScan& scan, const std::optional<std::string>& sjisPrefix,
+bool addFile(FolderScan& scan, const std::optional<std::string>& sjisPrefix,
              const std::string& shownPrefix, std::string_view utf8Name) {
   std::optional<std::string> name = sjisPrefix ? lineName(utf8Name) : std::nullopt;
-  if (name) {
-    scan.lines.push_back(*sjisPrefix + *name);
-  } else {
+  if (!name) {
     scan.unwritable.push_back(shownPrefix + displayName(utf8Name));
+    return false;
   }
+  scan.lines.push_back(*sjisPrefix + *name);
+  return true;
 }
 
 std::optional<std::string> childPrefix(const std::optional<std::string>& sjisPrefix,

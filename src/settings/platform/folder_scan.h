@@ -13,12 +13,16 @@
 //   up (or any cycle) cannot make the scan loop; links are followed otherwise.
 //   A folder reached again under another name is an alias of the first:
 //   its files are the same files, and a list may name them either way.
+// - Only files and folders count: a link whose target is missing, and
+//   anything that is neither a file nor a folder (a pipe, a device), directly
+//   or through a link, is no file of the folder and is not listed.
 // - A folder that cannot be read adds nothing, and the scan goes on.
 // - A file whose name code page 932 cannot hold (or that holds a control
 //   character, which no Windows name may) is not listed: the engine could not
 //   find it under any substitute. Those names are returned instead, so that
 //   the user can be told.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -37,6 +41,7 @@ struct FolderAlias {
 
 struct FolderScan {
   std::vector<std::string> lines;       // Shift-JIS, in the order found
+  std::vector<std::uint64_t> sizes;     // beside `lines`, by scanFolderWithSizes alone
   std::vector<std::string> unwritable;  // UTF-8 relative paths of the files left out
   std::vector<FolderAlias> aliases;
 };
@@ -49,6 +54,10 @@ struct FolderScan {
 FolderScan scanFolder(const std::filesystem::path& folder,
                       const std::optional<std::string>& sjisPrefix = std::string(),
                       const std::string& shownPrefix = {});
+
+// The scan of `folder` with each listed file's size in bytes, taken as the
+// folder is read (a link's size is its target's).
+FolderScan scanFolderWithSizes(const std::filesystem::path& folder);
 
 // The Shift-JIS bytes of a file name (UTF-8) as the engine will look for it,
 // or nothing when it cannot be written. Plain ASCII names (the bulk of most

@@ -21,9 +21,9 @@ namespace velquin::folder_scan_impl {
 // shown as U+FFFD, control characters as "?".
 std::string displayName(std::string_view s);
 
-// Adds a file of the folder to the scan: its line, or its name to those left
-// out.
-void addFile(FolderScan& scan, const std::optional<std::string>& sjisPrefix,
+// Adds a file of the folder to the scan: its line (true), or its name to
+// those left out.
+bool addFile(FolderScan& scan, const std::optional<std::string>& sjisPrefix,
              const std::string& shownPrefix, std::string_view utf8Name);
 
 // The `sjisPrefix` of a sub-folder of the folder.

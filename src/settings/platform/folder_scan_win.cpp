@@ -1,13 +1,13 @@
 // The folder scan's walk on Windows: names are UTF-16, and each real folder
 // is known by its volume and file index.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -47,9 +47,71 @@ std::string nameToUtf8(std::wstring_view name) {
   return out;
 }
 
+// An entry of a folder as the listing gives it: a folder, or a file and its
+// size.
+struct Listed {
+  std::wstring name;
+  bool isFolder;
+  std::uint64_t size;
+};
+
+std::uint64_t sizeOf(DWORD high, DWORD low) {
+  return (static_cast<std::uint64_t>(high) << 32) | low;
+}
+
+// A reparse point (a symbolic link, a junction) is followed: whether its
+// target is a folder or a file, and the target's size. A target that is
+// missing, or is neither a file nor a folder, makes it no entry at all.
+// (Where the target cannot be opened for another reason, the entry stays
+// as the listing gives it.)
+bool followLink(const std::filesystem::path& path, Listed& entry) {
+  const HANDLE h = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND &&
+           error != ERROR_CANT_RESOLVE_FILENAME && error != ERROR_INVALID_NAME &&
+           error != ERROR_BAD_NETPATH;
+  }
+  BY_HANDLE_FILE_INFORMATION info;
+  const bool disk = GetFileType(h) == FILE_TYPE_DISK;
+  const bool known = GetFileInformationByHandle(h, &info);
+  CloseHandle(h);
+  if (!disk) return false;
+  if (known) {
+    entry.isFolder = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    entry.size = sizeOf(info.nFileSizeHigh, info.nFileSizeLow);
+  }
+  return true;
+}
+
+// The entries of a folder, "." and ".." aside, in the order the file system
+// gives them.
+std::vector<Listed> listing(const std::filesystem::path& path) {
+  std::vector<Listed> entries;
+  WIN32_FIND_DATAW data;
+  const HANDLE find = FindFirstFileExW((path / L"*").c_str(), FindExInfoBasic, &data,
+                                       FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+  if (find == INVALID_HANDLE_VALUE) return entries;
+  do {
+    const std::wstring_view name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    Listed entry{std::wstring(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                 sizeOf(data.nFileSizeHigh, data.nFileSizeLow)};
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && !followLink(path / name, entry))
+      continue;
+    entries.push_back(std::move(entry));
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return entries;
+}
+
 // The running state of one scan.
 class Scanner {
  public:
+  explicit Scanner(bool withSizes) : withSizes_(withSizes) {}
+
   FolderScan result;
 
   void folder(const std::filesystem::path& path, const std::optional<std::string>& sjisPrefix,
@@ -58,19 +120,12 @@ class Scanner {
       if (sjisPrefix && *first) result.aliases.push_back({*sjisPrefix, **first});
       return;
     }
-    std::error_code ec;
-    std::vector<std::pair<std::filesystem::path, bool>> entries;
-    std::filesystem::directory_iterator it(path, ec), end;
-    for (; !ec && it != end; it.increment(ec)) {
-      std::error_code typeError;
-      entries.emplace_back(it->path().filename(), it->is_directory(typeError));
-    }
-    for (const auto& [name, isFolder] : entries) {
-      const std::string utf8 = nameToUtf8(name.native());
+    for (const auto& [name, isFolder, size] : listing(path)) {
+      const std::string utf8 = nameToUtf8(name);
       if (isFolder) {
         folder(path / name, childPrefix(sjisPrefix, utf8), shownPrefix + displayName(utf8) + "\\");
-      } else {
-        addFile(result, sjisPrefix, shownPrefix, utf8);
+      } else if (addFile(result, sjisPrefix, shownPrefix, utf8) && withSizes_) {
+        result.sizes.push_back(size);
       }
     }
   }
@@ -117,17 +172,27 @@ class Scanner {
   // Each folder seen, with the prefix its files are listed under.
   std::unordered_map<FolderId, std::optional<std::string>, FolderIdHash> seenIds_;
   std::map<std::filesystem::path::string_type, std::optional<std::string>> seenPaths_;
+  bool withSizes_;
 };
+
+FolderScan scan(const std::filesystem::path& folder, const std::optional<std::string>& sjisPrefix,
+                const std::string& shownPrefix, bool withSizes) {
+  Scanner scanner(withSizes);
+  if (folder.empty()) return {};
+  scanner.folder(folder, sjisPrefix, shownPrefix);
+  return std::move(scanner.result);
+}
 
 }  // namespace
 
 FolderScan scanFolder(const std::filesystem::path& folder,
                       const std::optional<std::string>& sjisPrefix,
                       const std::string& shownPrefix) {
-  Scanner scanner;
-  if (folder.empty()) return {};
-  scanner.folder(folder, sjisPrefix, shownPrefix);
-  return std::move(scanner.result);
+  return scan(folder, sjisPrefix, shownPrefix, false);
+}
+
+FolderScan scanFolderWithSizes(const std::filesystem::path& folder) {
+  return scan(folder, std::string(), {}, true);
 }
 
 }  // namespace velquin

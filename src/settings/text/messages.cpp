@@ -195,3 +195,138 @@ std::string cannotRead(std::string_view path) {
 }  // namespace ship
 
 }  // namespace velquin::messages
+
+namespace velquin::messages::plan {
+namespace {
+
+std::string joined(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (std::string_view p : parts) size += p.size();
+  std::string text;
+  text.reserve(size);
+  for (std::string_view p : parts) text.append(p);
+  return text;
+}
+
+}  // namespace
+
+std::string notDescribed(std::string_view value) {
+  return joined({value, "（", kNotDescribed, "）"});
+}
+
+std::string unknownCode(int code) { return joined({std::to_string(code), "：", kNotDescribed}); }
+
+std::string unknownDigit(std::string_view digit) {
+  return joined({"「", digit, "」：", kNotDescribed});
+}
+
+std::string indexWords(int index, std::span<const std::string_view> words) {
+  if (index < 0 || static_cast<std::size_t>(index) >= words.size()) return unknownCode(index);
+  return std::string(words[static_cast<std::size_t>(index)]);
+}
+
+std::string belowInstallFolder(std::string_view name) {
+  return joined({kInstallFolderMark, "\\", name});
+}
+
+std::string belowPlaceholder(std::string_view variable, std::string_view rest) {
+  struct Known {
+    std::string_view variable, folder;
+  };
+  static constexpr Known kKnown[] = {{"WINDIR", "Windowsディレクトリ"},
+                                     {"SYSTEMDIR", "Windowsのシステムディレクトリ"},
+                                     {"COMMONPROG", "Common Filesディレクトリ"},
+                                     {"MYDOCUMENTS", "マイ ドキュメント"},
+                                     {"TEMPLATES", "テンプレート"}};
+  for (const Known& k : kKnown)
+    if (k.variable == variable) return joined({"〈", k.folder, "〉", rest});
+  return joined({"〈環境変数 ", variable, "〉", rest});
+}
+
+std::string underProgramFiles(std::string_view dir) {
+  return joined({"〈Program Files〉\\", dir, "（例：C:\\Program Files\\", dir, "）"});
+}
+
+std::string atSystemDriveRoot(std::string_view dir) {
+  return joined({"〈システムドライブのルート〉", dir, "（例：C:", dir, "）"});
+}
+
+std::string dirRegValue(std::string_view key) {
+  if (key.empty()) return std::string(kNone);
+  return joined({key, " の値 InstallDir（次回はここから初期値を読みます）"});
+}
+
+std::string overwrite(std::optional<std::string_view> digit) {
+  if (!digit || digit->empty()) return "上書きする（省略時は 1）";
+  if (*digit == "0") return "上書きしない";
+  if (*digit == "1") return "上書きする";
+  if (*digit == "2") return "コピー元が新しいときのみ上書き";
+  return joined({"上書き", unknownDigit(*digit)});
+}
+
+std::string fileCount(std::size_t files) { return std::to_string(files) + " 個"; }
+
+std::string unknownSizes(std::size_t files) {
+  return "サイズ不明 " + std::to_string(files) + " 個";
+}
+
+std::string size(std::uintmax_t bytes) {
+  char digits[24];
+  const int n = std::snprintf(digits, sizeof digits, "%ju", bytes);
+  std::string text;
+  text.reserve(static_cast<std::size_t>(n) + n / 3 + 10);
+  for (int i = 0; i < n; ++i) {
+    if (i > 0 && (n - i) % 3 == 0) text += ',';
+    text += digits[i];
+  }
+  return text.append(" バイト");
+}
+
+std::string opened(std::string_view target, std::optional<std::string_view> parameters) {
+  std::string text = joined({target, " を関連付けで開く"});
+  if (parameters) text.append("、パラメータ ").append(*parameters);
+  return text;
+}
+
+std::string boxState(int code) {
+  switch (code) {
+    case -1: return "表示しない";
+    case 0: return "チェックなしで表示";
+    case 1: return "チェック付きで表示";
+    case 2: return "チェック付きで固定（はずせない）";
+    default: return unknownCode(code);
+  }
+}
+
+std::string programsGroup(std::string_view groupName) {
+  return joined({"〈プログラム〉\\", groupName.empty() ? "（グループ名なし）" : groupName});
+}
+
+std::string shortcut(std::string_view target, std::string_view parameters,
+                     std::string_view iconTarget, std::string_view iconNumber) {
+  std::string text = joined({target.empty() ? "（ファイルなし）" : target, "、パラメータ ",
+                             parameters.empty() ? kNone : parameters, "、アイコン "});
+  if (!iconTarget.empty() && !iconNumber.empty()) {
+    text.append(joined({iconTarget, " の ", iconNumber, " 番"}));
+  } else if (!iconTarget.empty()) {
+    text.append(joined({iconTarget, "（番号の指定なし）"}));
+  } else if (!iconNumber.empty()) {
+    text.append(joined({"ファイル自身の ", iconNumber, " 番"}));
+  } else {
+    text.append("指定なし");
+  }
+  return text;
+}
+
+std::string removedFolder(std::string_view folder) { return joined({"フォルダ ", folder}); }
+
+std::string subfolders(std::optional<std::string_view> digit) {
+  if (!digit || digit->empty()) return "サブフォルダは探索しない（省略時は 0）";
+  if (*digit == "0") return "サブフォルダは探索しない";
+  if (*digit == "1") return "サブフォルダも削除";
+  return unknownDigit(*digit);
+}
+
+std::string removedKey(std::string_view key) { return joined({key, "（サブキーも含めて削除）"}); }
+
+}  // namespace velquin::messages::plan

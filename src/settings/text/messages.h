@@ -2,6 +2,9 @@
 
 // The tool's own texts (UTF-8). Lines of one message are joined with a single line feed.
 
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -152,5 +155,116 @@ inline constexpr std::string_view kWarning = "警告";
 std::string counts(std::size_t errors, std::size_t warnings);
 std::string cannotRead(std::string_view pathUtf8);
 }  // namespace ship
+
+// The installation plan (install_plan.h): its groups, the labels of its items
+// and the words of their values. Names and values are UTF-8.
+namespace plan {
+inline constexpr std::string_view kApplication = "アプリケーション";
+inline constexpr std::string_view kInstallFolder = "インストール先";
+inline constexpr std::string_view kFiles = "インストールするファイル";
+inline constexpr std::string_view kBeforeAndAfter = "インストールの前後";
+inline constexpr std::string_view kCheckBoxes = "ユーザーに見えるチェックボックス";
+inline constexpr std::string_view kShortcuts =
+    "ショートカット（チェックボックスにチェックがあるとき作成）";
+inline constexpr std::string_view kUninstall = "アンインストール";
+inline constexpr std::string_view kOtherFindings = "その他の指摘";
+
+// Between the parts of a value.
+inline constexpr std::string_view kAnd = "、";
+// Where the meanings of the entries say nothing.
+inline constexpr std::string_view kNotDescribed = "説明のない指定です（インストーラの扱いは不明）";
+inline constexpr std::string_view kNone = "なし";
+inline constexpr std::string_view kAddedByCreate = "（作成時に追加）";
+// A value the meanings do not describe, with the plan's note.
+std::string notDescribed(std::string_view value);
+// A code or a digit the meanings do not know.
+std::string unknownCode(int code);
+std::string unknownDigit(std::string_view digit);
+// A radio group's item in words, or unknownCode for one it lacks.
+std::string indexWords(int index, std::span<const std::string_view> words);
+
+// Where a name lands: below the installation folder, below a placeholder's
+// folder (its name without the percent signs), or a name of its own.
+inline constexpr std::string_view kInstallFolderMark = "〈インストール先〉";
+std::string belowInstallFolder(std::string_view name);
+std::string belowPlaceholder(std::string_view variable, std::string_view rest);
+
+inline constexpr std::string_view kName = "名前";
+inline constexpr std::string_view kInstallTitle = "インストール時のウィンドウタイトル";
+
+inline constexpr std::string_view kStartValue = "初期値";
+inline constexpr std::string_view kNoInstallDir =
+    "指定なし：インストール先を指定しない方のダイアログを表示し、インストール先はユーザーが選びま"
+    "す";
+std::string underProgramFiles(std::string_view dir);
+std::string atSystemDriveRoot(std::string_view dir);
+inline constexpr std::string_view kDirReg = "選ばれたフォルダの保存先";
+std::string dirRegValue(std::string_view key);
+inline constexpr std::string_view kSourceFiles = "インストール後のインストール元ファイル";
+inline constexpr std::string_view kSourceFilesWords[] = {"削除しない", "削除する"};
+
+// [Files].
+std::string overwrite(std::optional<std::string_view> digit);
+inline constexpr std::string_view kEngineFile = "インストーラ本体（作成時に追加）";
+inline constexpr std::string_view kSettingsFile = "この設定ファイル（作成時に追加）";
+inline constexpr std::string_view kSourceNotDescribed =
+    "コピー元：説明のない指定です（インストーラの扱いは不明）";
+inline constexpr std::string_view kNotInFolder = "配布フォルダにありません";
+std::string fileCount(std::size_t files);
+std::string unknownSizes(std::size_t files);
+// "40,960 バイト".
+std::string size(std::uintmax_t bytes);
+
+inline constexpr std::string_view kTextFile = "最初に表示するテキストファイル";
+inline constexpr std::string_view kProgram = "完了後に開くファイル";
+// The program opened at the end (where it lands) and its parameters.
+std::string opened(std::string_view target, std::optional<std::string_view> parameters);
+inline constexpr std::string_view kMessage = "完了メッセージ";
+inline constexpr std::string_view kDefaultMessage = "インストールが完了しました。（既定）";
+
+inline constexpr std::string_view kStartMenuBox = "スタートメニューにプログラムグループを登録";
+inline constexpr std::string_view kStartupBox = "スタートアップにプログラムを登録";
+inline constexpr std::string_view kDesktopBox = "デスクトップにショートカットを登録";
+inline constexpr std::string_view kAllUsersBox = "All Users にショートカットを登録";
+// A check box of the engine by its code.
+std::string boxState(int code);
+inline constexpr std::string_view kAllUsersOnly =
+    "（Windows 2000/XP 以降のみ。Windows 9x では無視）";
+inline constexpr std::string_view kPopupHelp = "ポップアップヘルプ";
+
+inline constexpr std::string_view kStartMenu = "スタートメニュー";
+std::string programsGroup(std::string_view groupName);
+inline constexpr std::string_view kStartup = "スタートアップ";
+inline constexpr std::string_view kDesktop = "デスクトップ";
+inline constexpr std::string_view kNoShortcutName = "（名前なし）";
+// A shortcut's target (where its file lands, or empty for none), parameters
+// and icon (where its file lands or empty, its number or empty).
+std::string shortcut(std::string_view target, std::string_view parameters,
+                     std::string_view iconTarget, std::string_view iconNumber);
+
+inline constexpr std::string_view kUninstallKey = "「アプリケーションの追加と削除」のキー";
+inline constexpr std::string_view kUninstallName = "一覧に表示される名前";
+inline constexpr std::string_view kUninstallTitle = "ダイアログのタイトル";
+inline constexpr std::string_view kNotRegistered = "「アプリケーションの追加と削除」";
+inline constexpr std::string_view kNotRegisteredValue = "登録しない（キーの指定なし）";
+inline constexpr std::string_view kRemoved = "削除するもの";
+inline constexpr std::string_view kInstalledFiles = "インストールしたファイル";
+inline constexpr std::string_view kInstallFolderRemoved = "インストール先フォルダ";
+inline constexpr std::string_view kInstallFolderRemovedWords[] = {"ファイルのみ削除", "すべて削除",
+                                                                  "サブフォルダも含めてすべて削除"};
+std::string removedFolder(std::string_view folder);
+// What becomes of a removed folder's sub-folders, by its digit.
+std::string subfolders(std::optional<std::string_view> digit);
+inline constexpr std::string_view kRegKey = "レジストリキー";
+std::string removedKey(std::string_view key);
+inline constexpr std::string_view kRebootDialog = "完了後のダイアログ";
+inline constexpr std::string_view kRebootDialogWords[] = {"「完了しました」のダイアログのみ",
+                                                          "Windows を再起動するか確認する"};
+inline constexpr std::string_view kNotAdmin = "管理者以外のユーザー（Windows 2000/XP）";
+inline constexpr std::string_view kNotAdminWords[] = {
+    "アンインストーラを実行できない",
+    "実行できる（ユーザー個別のショートカットと、インストール先を保存した HKEY_CURRENT_USER "
+    "のキーだけを削除）"};
+}  // namespace plan
 
 }  // namespace velquin::messages

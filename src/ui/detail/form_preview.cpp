@@ -46,7 +46,8 @@ class WrappingDelegate : public QStyledItemDelegate {
 // the distribution folder read as it stands.
 InstallPlan planOf(const InstallSettings& settings, const std::string& iniFileName,
                    const std::vector<Finding>& findings) {
-  return makeInstallPlan(settings, iniFileName, readPlanFolder(settings.distDir()), findings);
+  const ScannedPlanFolder scanned = scanPlanFolder(settings.distDir(), iniFileName);
+  return makeInstallPlan(settings, iniFileName, scanned.folder, findings);
 }
 
 }  // namespace

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <algorithm>
 
 #include "settings/check/checker.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_loader.h"
+#include "settings/record/settings_rules.h"
 #include "settings/test_support.h"
 
 namespace velquin {
@@ -14,28 +15,24 @@ namespace {
 
 using test::sj;
 
-// The worked example's folder, with sizes of its own.
-PlanFolder workedExampleFolder() {
-  static const std::map<std::string, std::uintmax_t> sizes = {{"Tessaly.exe", 1843200},
-                                                              {"ReadMe.txt", 4210},
-                                                              {"help\\Tessaly.hlp", 96512},
-                                                              {"Rivo.exe", 61440},
-                                                              {"Rivo.ini", 17}};
+// The worked example's folder, with sizes of its own, as the check sees it.
+struct WorkedExampleFolder {
+  WorkedExampleFolder()
+      : names({"Tessaly.exe", "ReadMe.txt", "help\\Tessaly.hlp", "Rivo.exe", "Rivo.ini"},
+              "Rivo.ini", {}) {
+    folder.names = &names;
+    folder.sizes = {1843200, 4210, 96512, 61440, 17};
+  }
+  ShipCheckContext names;
   PlanFolder folder;
-  for (const auto& [name, size] : sizes) folder.files.push_back(name);
-  folder.sizeOf = [](std::string_view name) -> std::optional<std::uintmax_t> {
-    const auto it = sizes.find(std::string(name));
-    if (it == sizes.end()) return std::nullopt;
-    return it->second;
-  };
-  return folder;
-}
+};
 
 std::string planOf(InstallSettings& s) {
-  const PlanFolder folder = workedExampleFolder();
+  const WorkedExampleFolder example;
   Checker checker(s);
-  checker.setFolderFiles(folder.files, "Rivo.ini");
-  return planText(makeInstallPlan(s, "Rivo.ini", folder, checker.findings()));
+  checker.setFolderFiles({"Tessaly.exe", "ReadMe.txt", "help\\Tessaly.hlp", "Rivo.exe", "Rivo.ini"},
+                         "Rivo.ini");
+  return planText(makeInstallPlan(s, "Rivo.ini", example.folder, checker.findings()));
 }
 
 void loadWorkedExample(InstallSettings& s) {
@@ -50,6 +47,34 @@ TEST(InstallPlan, WorkedExampleAsText) {
 
 // Where the meanings leave the installation folder open, the plan says so;
 // a placeholder and an icon from the target are read as they describe.
+// Every field that the file holds has its item in the plan, under its entry's
+// name, with every optional part in use: a field added to the table without
+// one fails here.
+TEST(InstallPlan, EveryFieldTheFileHoldsHasAnItem) {
+  InstallSettings s;
+  loadWorkedExample(s);
+  s.select(Option::RadioButtonStartupCheck);
+  s.setLines(ListField::MemoStartupItem, {"Velquin,Tessaly.exe"});
+  const WorkedExampleFolder example;
+  const InstallPlan plan = makeInstallPlan(s, "Rivo.ini", example.folder, {});
+  std::vector<const PlanItem*> items;
+  const auto walk = [&items](const auto& self, const std::vector<PlanItem>& level) -> void {
+    for (const PlanItem& item : level) {
+      items.push_back(&item);
+      self(self, item.children);
+    }
+  };
+  walk(walk, plan.groups);
+  for (const SectionInfo* section : writtenSections(s)) {
+    for (const FieldInfo* f : writtenFields(s, section->section)) {
+      const std::string source = "[" + std::string(section->name) + "] " + std::string(f->key);
+      EXPECT_TRUE(std::any_of(items.begin(), items.end(), [&](const PlanItem* item) {
+        return item->field == f->field && (f->key.empty() || item->source == source);
+      })) << f->control;
+    }
+  }
+}
+
 TEST(InstallPlan, SaysWhatTheMeaningsSayAndNoMore) {
   struct Row {
     std::string_view installDir;

@@ -9,6 +9,7 @@
 #include "settings/test_support.h"
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -146,15 +147,40 @@ TEST(FolderScan, LinkCyclesEndAndEachFolderIsListedOnce) {
   fs::create_directory_symlink("..", dir / "sub" / "up");
   fs::create_directory_symlink(dir / "sub", dir / "sub" / "self");
   fs::create_symlink(dir / "top.txt", dir / "sub" / "linked.txt");
-  fs::create_symlink(dir / "missing", dir / "broken");
 
   const FolderScan scan = scanFolder(dir.path());
   EXPECT_EQ(asSet(scan.lines),
-            (std::multiset<std::string>{"top.txt", "sub\\in.txt", "sub\\linked.txt", "broken"}));
+            (std::multiset<std::string>{"top.txt", "sub\\in.txt", "sub\\linked.txt"}));
   // The links to folders seen are aliases: their files are those folders' own.
   std::multiset<std::string> aliases;
   for (const FolderAlias& a : scan.aliases) aliases.insert(a.alias + " = " + a.folder);
   EXPECT_EQ(aliases, (std::multiset<std::string>{"sub\\up\\ = ", "sub\\self\\ = sub\\"}));
+}
+
+// A link names a file of the folder only when its target is one: a link to
+// nothing (or to a link to nothing) is none, and neither is a pipe, directly
+// or through a link. The sizes stand beside the lines, a link's being its
+// target's.
+TEST(FolderScan, OnlyFilesAndLinksToFilesAreListed) {
+  test::TempDir dir;
+  test::writeBytes(dir / "app.exe", "12345");
+  fs::create_symlink(dir / "missing", dir / "help.chm");
+  fs::create_symlink(dir / "help.chm", dir / "via_broken.chm");
+  ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+  fs::create_symlink(dir / "pipe", dir / "to_pipe");
+  fs::create_directory(dir / "sub");
+  test::writeBytes(dir / "sub" / "in.txt", "123");
+  fs::create_symlink(dir / "app.exe", dir / "sub" / "linked.exe");
+
+  const FolderScan scan = scanFolderWithSizes(dir.path());
+  std::multiset<std::string> listed;
+  ASSERT_EQ(scan.sizes.size(), scan.lines.size());
+  for (std::size_t i = 0; i < scan.lines.size(); ++i)
+    listed.insert(scan.lines[i] + " " + std::to_string(scan.sizes[i]));
+  EXPECT_EQ(listed,
+            (std::multiset<std::string>{"app.exe 5", "sub\\in.txt 3", "sub\\linked.exe 5"}));
+  EXPECT_EQ(asSet(scanFolder(dir.path()).lines),
+            (std::multiset<std::string>{"app.exe", "sub\\in.txt", "sub\\linked.exe"}));
 }
 
 TEST(FolderScan, NamesShiftJisCannotHoldAreReportedNotListed) {

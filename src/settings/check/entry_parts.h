@@ -1,0 +1,56 @@
+#pragma once
+
+// An entry of the settings file taken into its parts as the engine reads
+// them. The check (ship_check.h) validates these parts and the installation
+// plan (install_plan.h) describes them; neither reads a value otherwise.
+//
+// Every part is a view of the value given. A comma is never the second byte
+// of a double-byte character, so values are cut at commas byte by byte.
+
+#include <optional>
+#include <string_view>
+
+namespace velquin {
+
+// The value as the engine's profile reader gives it: blanks at its ends and
+// one pair of quotes around it dropped.
+std::string_view engineValue(std::string_view raw);
+// Whether a value (its blanks dropped) stands in a pair of quotes.
+bool inQuotes(std::string_view value);
+
+// A name that the engine takes from the distribution folder or the install
+// folder: not a placeholder (%WINDIR%\..., any %VARIABLE%), not absolute
+// (\dir, \\server, C:\dir).
+bool isRelative(std::string_view name);
+
+// [Files]: the file's name, and after the first comma the overwrite digit
+// (all that follows the comma, as the engine reads it; none without one).
+struct FileEntry {
+  std::string_view name;
+  std::optional<std::string_view> overwrite;
+};
+FileEntry fileEntry(std::string_view raw);
+
+// A shortcut of [Group], [Startup] or [Desktop]: five parts between commas,
+// each empty when missing; further parts are not read.
+struct ShortcutEntry {
+  std::string_view name, file, parameters, iconFile, iconNumber;
+};
+ShortcutEntry shortcutEntry(std::string_view raw);
+
+// [RmDir]: the folder, and after the first comma the sub-folder digit.
+struct RmDirEntry {
+  std::string_view folder;
+  std::optional<std::string_view> subfolders;
+};
+RmDirEntry rmDirEntry(std::string_view raw);
+
+// [Install] Program: the file to open at the end, and after the first comma
+// its parameters.
+struct ProgramEntry {
+  std::string_view file;
+  std::optional<std::string_view> parameters;
+};
+ProgramEntry programEntry(std::string_view raw);
+
+}  // namespace velquin
