@@ -100,7 +100,8 @@ void TFormPreview::startPlan() {
   if (plan_.wait_for(std::chrono::seconds(0)) == std::future_status::deferred) showPlan();
 }
 
-void TFormPreview::showSettingsFile(const SettingsFile& file, const std::vector<Finding>& findings) {
+void TFormPreview::showSettingsFile(const SettingsFile& file,
+                                    const std::vector<Finding>& findings) {
   // Lines as the file holds them, each of which ends in CR LF (the text
   // takes a CR LF as one break), in one fill.
   QString shown = fromSjis(file.reader().text());
