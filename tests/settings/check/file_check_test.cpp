@@ -98,6 +98,12 @@ TEST(FileCheck, PlacesAFindingAtItsEntry) {
   EXPECT_EQ(at(ListField::MemoFiles, 7, 5, AsWritten), "3 [Files] Item5");
   EXPECT_EQ(at(ListField::MemoFiles, std::nullopt, 0, AsWritten), "3 [Files] ");
   EXPECT_EQ(at(TextField::EditInstallTitle, std::nullopt, 0, AsLoaded), "2 [Install] Title");
+  // The engine missing stands on the engine's entry that Create added, the
+  // one after the author's entries, whatever empty ones these hold.
+  const SettingsFile created = SettingsFile::fromText(
+      "[Files]\r\nItem1 = a\r\nItem2 = \r\nItem3 = Rivo.exe,2\r\nItem4 = Rivo.ini\r\n");
+  EXPECT_EQ(placeInFile({ListField::MemoFiles, std::nullopt, 2, Weight::Error, "x"}, created).line,
+            4u);
   EXPECT_EQ(at(TextField::EditInstallTextFail, std::nullopt, 0, AsWritten), "1 [Install] TextFile");
   EXPECT_EQ(at(ListField::MemoRmDir, 0, 1, AsWritten), "0 [RmDir] Item1");
 }

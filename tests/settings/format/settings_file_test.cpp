@@ -60,15 +60,5 @@ TEST(SettingsFile, FileListLosesOnlyTheEntriesCreateAdds) {
   EXPECT_EQ(load("Item1 = Rivo.ini\r\nItem2 = Rivo.exe,2\r\n"), (Lines{"Rivo.ini", "Rivo.exe,2"}));
 }
 
-// The engine's entry is the one after the author's, whatever empty entries
-// these hold: a finding about the engine stands on its line.
-TEST(SettingsFile, EngineEntryIsTheOneCreateAdded) {
-  const SettingsFile file = SettingsFile::fromText(
-      "[Files]\r\nItem1 = a\r\nItem2 = \r\nItem3 = Rivo.exe,2\r\nItem4 = Rivo.ini\r\n");
-  EXPECT_EQ(file.authorFiles(), 2u);
-  EXPECT_EQ(file.engineEntryLine(), 4u);
-  EXPECT_EQ(SettingsFile::fromText("[Files]\r\nItem1 = a\r\n").engineEntryLine(), 0u);
-}
-
 }  // namespace
 }  // namespace velquin
