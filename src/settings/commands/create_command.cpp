@@ -1,5 +1,6 @@
 #include "settings/commands/create_command.h"
 
+#include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_writer.h"
 #include "settings/platform/file_replace.h"
 #include "settings/platform/paths.h"
@@ -48,6 +49,16 @@ void reportErrors(Checker& checker, const InstallSettings& s, std::string_view i
   if (errors > 0) prompts.showInformation(messages::createdWithErrors(first, errors));
 }
 
+// True when the settings file on disk is not what the tool last read or
+// wrote there: another program changed it, or made it where Details found
+// none. A file the tool has not looked at since the program was chosen is
+// replaced as always.
+bool changedOnDisk(const InstallSettings& s, const std::filesystem::path& target) {
+  const auto& seen = s.fileSeen();
+  if (!seen || seen->path != target || !fileExists(target)) return false;
+  return !seen->existed || SettingsFileReader::fileBytes(target) != seen->bytes;
+}
+
 }  // namespace
 
 std::optional<std::string> takeIniFileName(const InstallSettings& s, UserPrompts& prompts) {
@@ -79,6 +90,13 @@ CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts, Checker*
     return refused;
   }
 
+  // Another program's version of the file is replaced only when the author
+  // says so; otherwise nothing changes, and the settings stay unsaved.
+  const std::filesystem::path target = s.settingsFilePath(*iniFileName);
+  if (changedOnDisk(s, target) &&
+      prompts.confirm(messages::fileChangedReplace(pathToUtf8(target))) != UserPrompts::Answer::Yes)
+    return refused;
+
   // The text is composed before the lists lose their empty lines: a folder or
   // registry list of nothing but empty lines still gives its section header.
   const std::string text = composeSettingsFile(s, *iniFileName);
@@ -89,7 +107,6 @@ CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts, Checker*
     if (f.field.kind == FieldKind::Lines && isWritten(s, f.field))
       s.removeEmptyLines(f.field.list());
 
-  const std::filesystem::path target = s.settingsFilePath(*iniFileName);
   switch (replaceFileWhole(target, text)) {
     case ReplaceStatus::Replaced: break;
     case ReplaceStatus::CannotCreate:

@@ -145,7 +145,15 @@ void InstallSettings::setSettingsSaved(bool saved) {
 }
 
 void InstallSettings::fileRead(std::filesystem::path path, std::string bytes) {
-  fileSeen_ = FileSeen{std::move(path), std::move(bytes)};
+  fileSeen_ = FileSeen{std::move(path), std::move(bytes), true, std::nullopt};
+}
+
+void InstallSettings::fileAbsent(std::filesystem::path path) {
+  fileSeen_ = FileSeen{std::move(path), {}, false, std::nullopt};
+}
+
+void InstallSettings::fileKeptOver(std::string bytes) {
+  if (fileSeen_) fileSeen_->keptOver = std::move(bytes);
 }
 
 void InstallSettings::fileWritten(std::filesystem::path path, std::string bytes) {

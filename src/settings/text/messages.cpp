@@ -24,6 +24,29 @@ std::string createdWithErrors(const std::vector<std::string>& firstErrors, std::
   return text + "\n「詳細設定」で確認してください。";
 }
 
+std::string fileChangedLoad(std::string_view pathUtf8) {
+  return "設定ファイル " + std::string(pathUtf8) +
+         " は、最後に読み込むか作成したあとで、ほかのプログラムによって変更されています。\n"
+         "変更されたファイルを読み込みますか？\n"
+         "「はい」: ファイルを読み込みます。そのあとの編集は破棄されます。\n"
+         "「いいえ」: 編集中の設定をそのまま残します。";
+}
+
+std::string fileChangedReplace(std::string_view pathUtf8) {
+  return "設定ファイル " + std::string(pathUtf8) +
+         " は、最後に読み込むか作成したあとで、ほかのプログラムによって変更されています。\n"
+         "上書きしますか？";
+}
+
+std::string typedOrFile(std::string_view pathUtf8, const std::vector<TypedValue>& values) {
+  std::string text = "入力した値と、設定ファイル " + std::string(pathUtf8) + " の値が違います。";
+  for (const TypedValue& v : values)
+    text += "\n「" + v.caption + "」\n  入力した値: " + v.typed + "\n  ファイルの値: " + v.inFile;
+  return text +
+         "\n入力した値を使いますか？\n「はい」: 入力した値を使います。\n"
+         "「いいえ」: 設定ファイルの値を使います。";
+}
+
 std::string entriesNotLoaded(const std::vector<LineEntry>& entries) {
   std::string text =
       "設定ファイルの次の行は、番号の抜け、重複、使えない値または不明な名前のため、"

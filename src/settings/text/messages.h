@@ -69,6 +69,23 @@ std::string settingsFileConverted(std::string_view encodingName,
                                   const std::vector<char32_t>& notShiftJis);
 
 // The check before shipping (ship_check.h). Names and values are UTF-8.
+// Details with unsaved settings, when another program changed the settings
+// file since the tool last read or wrote it: はい loads it, いいえ keeps the
+// settings, キャンセル does nothing.
+std::string fileChangedLoad(std::string_view pathUtf8);
+// Create, when the settings file on disk changed since the tool last read or
+// wrote it (or stands where Details found none): はい replaces it.
+std::string fileChangedReplace(std::string_view pathUtf8);
+// Details loading a settings file into a name or title the author typed
+// since choosing the program: each field's caption with the value typed and
+// the file's (UTF-8); はい keeps the typed values, いいえ takes the file's.
+struct TypedValue {
+  std::string caption;
+  std::string typed;
+  std::string inFile;
+};
+std::string typedOrFile(std::string_view pathUtf8, const std::vector<TypedValue>& values);
+
 // Details, when the settings file holds what the loading could not take
 // into the settings: its entries ("[Section] Key = value", UTF-8) with
 // their lines, one a line (at most `kMaxNamesShown`, then how many more).

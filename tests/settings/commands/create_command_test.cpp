@@ -200,5 +200,33 @@ TEST_F(CreateCommand, LongestSettingsFileNameIsWrittenAndOneMoreNamedInTheFailur
   EXPECT_EQ(entries, 1);
 }
 
+// Another program's version of the file is replaced only when the author
+// says so: after the tool wrote the file, and where Details found none.
+TEST_F(CreateCommand, AsksBeforeReplacingAnotherProgramsChange) {
+  using A = UserPrompts::Answer;
+  const std::filesystem::path ini = dir / "Rivo.ini";
+  s.setLines(L::MemoFiles, {"a", ""});
+  ASSERT_EQ(create(), CreateResult::Written);
+  test::writeBytes(ini, "changed elsewhere");
+  s.setSettingsSaved(false);
+  prompts = {};
+  prompts.answers = {A::No, A::Cancel};
+  EXPECT_EQ(create(), CreateResult::Refused);
+  EXPECT_EQ(create(), CreateResult::Refused);
+  EXPECT_EQ(prompts.log, (Lines{"confirm: " + messages::fileChangedReplace(pathToUtf8(ini)),
+                                "confirm: " + messages::fileChangedReplace(pathToUtf8(ini))}));
+  EXPECT_EQ(written(), "changed elsewhere");
+  EXPECT_FALSE(s.settingsSaved());
+
+  prompts.answers = {A::Yes};
+  EXPECT_EQ(create(), CreateResult::Written);
+  EXPECT_TRUE(written().starts_with("[Application]"));
+
+  s.fileAbsent(ini);  // as Details leaves it when it finds no file
+  prompts.answers = {A::No};
+  EXPECT_EQ(create(), CreateResult::Refused);
+  EXPECT_TRUE(prompts.answers.empty());
+}
+
 }  // namespace
 }  // namespace velquin

@@ -86,6 +86,7 @@ TEST_F(DetailsCommand, EngineNameFollowsTheSettingsFileName) {
   // entries Create adds for another name are the author's.
   fs::copy_file(test::goldenFile("minimal.ini"), dir / pathFromUtf8("設定.cfg"));
   s.setLines(L::MemoFiles, {});
+  prompts.answers = {UserPrompts::Answer::Yes};  // load the file that came
   details();
   EXPECT_EQ(s.lines(L::MemoFiles), (Lines{"a.txt", "Rivo.exe,2", "Rivo.ini"}));
 }
@@ -125,26 +126,67 @@ TEST_F(DetailsCommand, SaysWhatItDidAndGivesTheFolderFiles) {
   EXPECT_EQ(s.lines(L::MemoFiles), Lines{"app.exe"});
   EXPECT_EQ(run(), std::pair(std::string("kept"), both));
   fs::copy_file(test::goldenFile("minimal.ini"), dir / "Rivo.ini");
+  prompts.answers = {UserPrompts::Answer::Yes};
   EXPECT_EQ(run(), std::pair(std::string("loaded"),
                              std::multiset<std::string>{"app.exe", "Rivo.exe", "Rivo.ini"}));
 }
 
 // The file is read again only when the tool has not read or written it since
-// the program was chosen, or when another program changed it since: the
-// author's edits between two Details stay.
-TEST_F(DetailsCommand, KeepsTheEditsUntilTheFileChangesOnDisk) {
+// the program was chosen, or when another program changed it since: while
+// settings are unsaved, only when the author says so, and once for each
+// version another program left.
+TEST_F(DetailsCommand, AsksBeforeAnotherProgramsChangeTakesTheEdits) {
+  using A = UserPrompts::Answer;
   const fs::path ini = dir / "Rivo.ini";
   test::writeBytes(ini, "[Install]\r\nMessage=from the file\r\n");
   EXPECT_TRUE(runDetailsCommand(s, prompts).loaded);
   s.setText(T::EditInstallMessage, "typed");
-  s.setText(T::EditName, "named");
   EXPECT_FALSE(runDetailsCommand(s, prompts).loaded);
   EXPECT_EQ(s.text(T::EditInstallMessage), "typed");
-  EXPECT_EQ(s.text(T::EditName), "named");
 
   test::writeBytes(ini, "[Install]\r\nMessage=changed elsewhere\r\n");
+  prompts.answers = {A::Cancel, A::No};
+  EXPECT_EQ(runDetailsCommand(s, prompts).outcome, DetailsOutcome::Refused);
+  EXPECT_EQ(prompts.log.back(), "confirm: " + messages::fileChangedLoad(pathToUtf8(ini)));
+  EXPECT_FALSE(runDetailsCommand(s, prompts).loaded);
+  EXPECT_FALSE(runDetailsCommand(s, prompts).loaded);  // not asked again for that version
+  EXPECT_EQ(s.text(T::EditInstallMessage), "typed");
+
+  test::writeBytes(ini, "[Install]\r\nMessage=and again\r\n");
+  prompts.answers = {A::Yes};
   EXPECT_TRUE(runDetailsCommand(s, prompts).loaded);
-  EXPECT_EQ(s.text(T::EditInstallMessage), "changed elsewhere");
+  EXPECT_EQ(s.text(T::EditInstallMessage), "and again");
+
+  // With every setting saved, a change is read without a question.
+  s.setSettingsSaved(true);
+  test::writeBytes(ini, "[Install]\r\nMessage=saved\r\n");
+  EXPECT_TRUE(runDetailsCommand(s, prompts).loaded);
+  EXPECT_EQ(s.text(T::EditInstallMessage), "saved");
+  EXPECT_TRUE(prompts.answers.empty());
+}
+
+// A name and title typed before the first Details meet the file's in one
+// question that names both; the typed ones kept are unsaved.
+TEST_F(DetailsCommand, AsksWhetherTypedValuesOrTheFilesStay) {
+  using A = UserPrompts::Answer;
+  const fs::path ini = dir / "Rivo.ini";
+  test::writeBytes(ini, "[Application]\r\nName = App 1.2\r\n[Install]\r\nTitle = T\r\n");
+  s.setText(T::EditName, "App 1.3");
+  prompts.answers = {A::Yes};
+  runDetailsCommand(s, prompts);
+  EXPECT_EQ(prompts.log.front(),
+            "confirm: " + messages::typedOrFile(
+                              pathToUtf8(ini), {{"アプリケーションの名前", "App 1.3", "App 1.2"}}));
+  EXPECT_EQ(s.text(T::EditName), "App 1.3");
+  EXPECT_EQ(s.text(T::EditInstallTitle), "T");
+  EXPECT_FALSE(s.settingsSaved());
+
+  InstallSettings other;
+  other.setProgram(dir / "app.exe");
+  other.setText(T::EditName, "App 1.3");
+  prompts.answers = {A::No};
+  runDetailsCommand(other, prompts);
+  EXPECT_EQ(other.text(T::EditName), "App 1.2");
 }
 
 // A file another editor saved as UTF-8 is read as such, and the author is
