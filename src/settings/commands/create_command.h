@@ -20,7 +20,10 @@ enum class CreateResult {
 };
 
 // 作成: the checks, the file, the confirmation and the engine's warning. A
-// failed write is the error report, its text ended with a full stop.
+// failed write is the error report, its text ended with a full stop. When
+// another program changed the file on disk since the tool last read or wrote
+// it, or made it where Details found none, Create asks before it replaces
+// it; any answer but はい writes nothing (Refused).
 //
 // Given the check (the button's Create, not the save question's: there the
 // author is leaving these settings), a written file that holds errors by it

@@ -15,9 +15,15 @@
 //    unless the tool has read or written it since the program was chosen and
 //    its bytes are still those: then the settings stay as they stand, with
 //    every edit since (closing the dialog, or a Details before, keeps them).
-//    When it is read, one information box names what the settings could
-//    not take from it (SettingsFile::notLoaded), after the box that names
-//    another editor's encoding.
+//    When another program changed it (or made it where Details found none)
+//    and settings are unsaved, the author is asked first: はい loads it,
+//    いいえ keeps the settings (not asked again for that version of the
+//    file), キャンセル ends Details. A file new to the tool that would
+//    replace a name or title typed since the program was chosen asks once
+//    which to keep (はい the typed ones). When it is read, one information
+//    box names what the settings could not take from it
+//    (SettingsFile::notLoaded), after the box that names another editor's
+//    encoding.
 // 5. Otherwise, and only while MemoFiles holds no line at all (one empty line
 //    counts as a line), the distribution folder is scanned into MemoFiles and
 //    the first line that names the engine's own file (EngineBaseName + ".exe",
