@@ -59,6 +59,20 @@ bool changedOnDisk(const InstallSettings& s, const std::filesystem::path& target
   return !seen->existed || SettingsFileReader::fileBytes(target) != seen->bytes;
 }
 
+// Create's own text of a failed write, then the system's reason.
+std::string writeFailure(std::string text, ReplaceFailure why) {
+  std::string_view reason = messages::kWriteRefused;
+  switch (why) {
+    case ReplaceFailure::NoPermission: reason = messages::kNoWritePermission; break;
+    case ReplaceFailure::NoFolder: reason = messages::kFolderMissing; break;
+    case ReplaceFailure::DiskFull: reason = messages::kDiskFull; break;
+    case ReplaceFailure::InUse: reason = messages::kFileInUse; break;
+    case ReplaceFailure::None:
+    case ReplaceFailure::Other: break;
+  }
+  return text.append("\n").append(reason);
+}
+
 }  // namespace
 
 std::optional<std::string> takeIniFileName(const InstallSettings& s, UserPrompts& prompts) {
@@ -107,13 +121,14 @@ CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts, Checker*
     if (f.field.kind == FieldKind::Lines && isWritten(s, f.field))
       s.removeEmptyLines(f.field.list());
 
-  switch (replaceFileWhole(target, text)) {
+  ReplaceFailure why = ReplaceFailure::None;
+  switch (replaceFileWhole(target, text, &why)) {
     case ReplaceStatus::Replaced: break;
     case ReplaceStatus::CannotCreate:
-      prompts.showError(messages::cannotCreate(pathToUtf8(target)) + '.');
+      prompts.showError(writeFailure(messages::cannotCreate(pathToUtf8(target)) + '.', why));
       return CreateResult::Failed;
     case ReplaceStatus::WriteFailed:
-      prompts.showError(std::string(messages::kWriteError) + '.');
+      prompts.showError(writeFailure(std::string(messages::kWriteError) + '.', why));
       return CreateResult::Failed;
   }
 

@@ -1,5 +1,8 @@
 #include "settings/format/file_encoding.h"
 
+#include <algorithm>
+#include <bitset>
+#include <cstdint>
 #include <optional>
 #include <unordered_map>
 
@@ -36,17 +39,14 @@ void forEachUtf8Char(std::string_view s, F&& f) {
   }
 }
 
-bool isUtf8BeyondAscii(std::string_view s) {
-  bool beyondAscii = false;
+// True when the bytes are UTF-8 throughout.
+bool isUtf8(std::string_view s) {
   for (std::size_t i = 0; i < s.size();) {
     const auto b = static_cast<unsigned char>(s[i]);
-    if (b >= 0x80) {
-      if (malformedAt(s, i, sjis::utf8CharAt(s, i))) return false;
-      beyondAscii = true;
-    }
+    if (b >= 0x80 && malformedAt(s, i, sjis::utf8CharAt(s, i))) return false;
     i += sjis::utf8SequenceLength(b);
   }
-  return beyondAscii;
+  return true;
 }
 
 // UTF-16 code units to UTF-8; a surrogate without its partner, and an odd last
@@ -102,6 +102,131 @@ SettingsFileText toShiftJis(std::string_view utf8, FileEncoding encoding) {
   return result;
 }
 
+// Which reading spells Japanese text, for a file without a mark whose bytes
+// are valid both as UTF-8 and as code page 932 (about half of short Japanese
+// UTF-8 texts are). Each reading is scored by its characters beyond ASCII,
+// and UTF-8 is taken only when it scores higher:
+//
+// - A UTF-8 character that Japanese text is written in (kana, the ideographic
+//   punctuation, the full-width and half-width forms, a kanji of JIS levels 1
+//   and 2) scores 9; any other (the Latin-1 supplement, Latin Extended, other
+//   scripts and symbols, kanji outside those levels, the private use area)
+//   scores -30.
+// - A Shift-JIS character scores 0 to 4 by how common it is in Japanese text
+//   (shiftJisScore); half-width katakana score 2 each in a run of two or more
+//   and nothing alone, as UTF-8 read as Shift-JIS leaves them between kanji.
+//
+// The three bytes of a UTF-8 Japanese character start at most two Shift-JIS
+// characters, so a file whose UTF-8 reading is Japanese text throughout is
+// read as UTF-8 (9 against at most 8). That includes the one kind of file
+// the two readings cannot tell apart, Shift-JIS that spells Japanese in UTF-8
+// too (the Shift-JIS of "譌･譛ｬ" is the UTF-8 of "日本"). A UTF-8 reading
+// with a character Japanese text is not written in needs more than three
+// Japanese ones for each such character to score above zero, which any
+// Shift-JIS reading scores at least.
+constexpr int kJapaneseUtf8 = 9;
+constexpr int kOtherUtf8 = -30;
+
+// The kanji of JIS levels 1 and 2 by their Unicode, as the code page's own
+// conversion gives them.
+class JisKanji {
+ public:
+  JisKanji() {
+    add(0x889F, 0x9872);  // level 1
+    add(0x989F, 0xEAA4);  // level 2
+  }
+  bool contains(char32_t c) const {
+    return c >= kFirst && c - kFirst < kCount && held_[c - kFirst];
+  }
+
+ private:
+  static constexpr char32_t kFirst = 0x4E00;  // the CJK unified ideographs
+  static constexpr char32_t kCount = 0xA000 - kFirst;
+
+  void add(unsigned first, unsigned last) {
+    std::string codes;
+    for (unsigned code = first; code <= last; ++code)
+      if (sjis::isLeadByte(static_cast<unsigned char>(code >> 8)) &&
+          sjis::isTrailByte(static_cast<unsigned char>(code & 0xFF))) {
+        codes += static_cast<char>(code >> 8);
+        codes += static_cast<char>(code & 0xFF);
+      }
+    forEachUtf8Char(sjis::decodeForDisplay(codes), [&](char32_t c) {
+      if (c >= kFirst && c - kFirst < kCount) held_[c - kFirst] = true;
+    });
+  }
+
+  std::bitset<kCount> held_;
+};
+
+bool isJapaneseUtf8(char32_t c) {
+  static const JisKanji kanji;
+  return (c >= 0x3000 && c <= 0x303F) ||  // ideographic space and punctuation
+         (c >= 0x3041 && c <= 0x3096) || (c >= 0x309B && c <= 0x309E) ||  // hiragana
+         (c >= 0x30A1 && c <= 0x30FE) ||                                  // katakana, ・ and ー
+         (c >= 0xFF01 && c <= 0xFF9F) ||  // full-width forms, half-width katakana
+         (c >= 0xFFE0 && c <= 0xFFE5) || kanji.contains(c);
+}
+
+std::int64_t utf8Score(std::string_view utf8) {
+  std::int64_t score = 0;
+  forEachUtf8Char(utf8, [&](char32_t c) {
+    if (c >= 0x80) score += isJapaneseUtf8(c) ? kJapaneseUtf8 : kOtherUtf8;
+  });
+  return score;
+}
+
+// A double-byte character of code page 932 by its code (lead byte times 256
+// plus the second byte), as it stands in Japanese text.
+int shiftJisScore(unsigned code) {
+  const auto in = [code](unsigned first, unsigned last) { return code >= first && code <= last; };
+  if (in(0x829F, 0x82F1) || in(0x8340, 0x8396) ||                    // hiragana, katakana
+      in(0x8140, 0x8149) || code == 0x815B || in(0x8175, 0x817A) ||  // 、。ー「」『』【】
+      in(0x889F, 0x9872))                                            // level-1 kanji
+    return 4;
+  if (in(0x824F, 0x829A)) return 3;  // full-width digits and letters
+  if (in(0x8140, 0x81FC)) return 2;  // other symbols
+  if (in(0x839F, 0x84BE) || in(0x8740, 0x879C) || in(0x989F, 0xEAA4))
+    return 1;  // Greek, Cyrillic, box drawing, NEC's specials, level-2 kanji
+  return 0;    // the NEC and IBM extensions, user-defined characters
+}
+
+// `bytes` must be valid code page 932.
+std::int64_t shiftJisScore(std::string_view bytes) {
+  std::int64_t score = 0;
+  std::int64_t halfWidthRun = 0;
+  const auto endRun = [&] {
+    if (halfWidthRun >= 2) score += 2 * halfWidthRun;
+    halfWidthRun = 0;
+  };
+  sjis::forEachChar(bytes, [&](std::size_t i, std::size_t length) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (length == 1 && b >= 0xA1 && b <= 0xDF) {
+      ++halfWidthRun;
+      return;
+    }
+    endRun();
+    if (length == 2) score += shiftJisScore(b << 8 | static_cast<unsigned char>(bytes[i + 1]));
+  });
+  endRun();
+  return score;
+}
+
+// The encoding of a file without a mark: UTF-8 when its bytes are UTF-8
+// beyond ASCII and spell Japanese text better so than as code page 932.
+FileEncoding unmarkedEncoding(std::string_view bytes) {
+  const std::size_t first = static_cast<std::size_t>(
+      std::find_if(bytes.begin(), bytes.end(),
+                   [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) -
+      bytes.begin());
+  // Both readings agree on ASCII, and the first byte beyond it starts a
+  // character in both.
+  const std::string_view rest = bytes.substr(first);
+  if (rest.empty() || !isUtf8(rest)) return FileEncoding::ShiftJis;
+  if (!sjis::decode(rest)) return FileEncoding::Utf8;
+  return utf8Score(rest) > shiftJisScore(rest) ? FileEncoding::Utf8 : FileEncoding::ShiftJis;
+}
+
 }  // namespace
 
 namespace {
@@ -115,7 +240,7 @@ SettingsFileText converted(std::string_view bytes) {
     return toShiftJis(utf16ToUtf8(bytes.substr(kUtf16LeMark.size()), false), FileEncoding::Utf16Le);
   if (startsWith(bytes, kUtf16BeMark))
     return toShiftJis(utf16ToUtf8(bytes.substr(kUtf16BeMark.size()), true), FileEncoding::Utf16Be);
-  if (isUtf8BeyondAscii(bytes)) return toShiftJis(bytes, FileEncoding::Utf8);
+  if (unmarkedEncoding(bytes) == FileEncoding::Utf8) return toShiftJis(bytes, FileEncoding::Utf8);
   return {};
 }
 

@@ -10,10 +10,17 @@
 //
 // - A byte-order mark says it: EF BB BF is UTF-8, FF FE UTF-16
 //   little-endian, FE FF UTF-16 big-endian. The mark is no part of the text.
-// - Without a mark, a file that is valid UTF-8 and holds a byte above 0x7F is
-//   UTF-8 (Shift-JIS text outside ASCII is as good as never valid UTF-8).
-// - Anything else is code page 932, its bytes taken as they are: plain ASCII,
-//   a file that is not valid UTF-8, an empty file.
+// - Without a mark, the file is read as what makes it Japanese text. Plain
+//   ASCII, an empty file and a file that is not valid UTF-8 are code page
+//   932; a file beyond ASCII that is valid UTF-8 but not code page 932 is
+//   UTF-8. Many byte strings are both (half-width katakana are also UTF-8's
+//   lead and continuation bytes): then each reading is scored by how
+//   plausible its characters are in Japanese text, and UTF-8 is taken only
+//   when it scores higher (the .cpp gives the scores). Every file Create
+//   writes is read as code page 932, but for one kind that spells Japanese
+//   in UTF-8 too, the Shift-JIS of mojibake such as "譌･譛ｬ" ("日本" in
+//   UTF-8), which is read as UTF-8.
+// - Code page 932 is taken as its bytes are.
 //
 // Line breaks and every character code page 932 holds come through as they
 // are. A character it cannot hold stands as "?" in the text and is named in

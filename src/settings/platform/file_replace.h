@@ -19,7 +19,20 @@ enum class ReplaceStatus {
   WriteFailed,   // the temporary file was created but not every byte reached the disk
 };
 
-ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_view bytes);
+// Why a replace failed, as the system told it.
+enum class ReplaceFailure {
+  None,          // it did not fail
+  NoPermission,  // no right to write there, a read-only file or medium
+  NoFolder,      // the folder is missing (moved away, deleted), or is a file
+  DiskFull,      // no room left on the disk, or over the user's quota
+  InUse,         // another program holds the file open or locked
+  Other,         // anything else (a name too long, a failing device, ...)
+};
+
+// `why`, when given, says why a replace that did not happen failed (None
+// when it did happen).
+ReplaceStatus replaceFileWhole(const std::filesystem::path& target, std::string_view bytes,
+                               ReplaceFailure* why = nullptr);
 
 // True for a name the temporary file of a replace may have: "~" and one to
 // eight upper-case hexadecimal digits. Such a file is the tool's own.

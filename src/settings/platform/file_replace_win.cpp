@@ -84,53 +84,109 @@ std::optional<std::filesystem::path> danglingLinkTarget(const std::filesystem::p
 
 using file_replace_impl::temporaryBeside;
 
-ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_view bytes) {
+namespace {
+
+// Why a step failed, by the system's error code.
+ReplaceFailure failureOf(DWORD error) {
+  switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: return ReplaceFailure::NoPermission;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_DIRECTORY: return ReplaceFailure::NoFolder;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_DISK_QUOTA_EXCEEDED: return ReplaceFailure::DiskFull;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE: return ReplaceFailure::InUse;
+    default: return ReplaceFailure::Other;
+  }
+}
+
+// Writes every byte to `h`, flushes and closes it: the error of the first
+// step that failed, ERROR_SUCCESS when none did.
+DWORD writeWhole(HANDLE h, std::string_view bytes) {
+  DWORD error = ERROR_SUCCESS;
+  std::size_t done = 0;
+  while (error == ERROR_SUCCESS && done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(h, bytes.data() + done, chunk, &written, nullptr)) {
+      error = GetLastError();
+    } else if (written == 0) {
+      error = ERROR_HANDLE_DISK_FULL;  // nothing written and no error: no room
+    }
+    done += written;
+  }
+  if (error == ERROR_SUCCESS && !FlushFileBuffers(h)) error = GetLastError();
+  CloseHandle(h);
+  return error;
+}
+
+// The file a settings file that is a symbolic link leads to: its final path,
+// or through every link on the way to a file not there yet; nothing for a
+// loop of links.
+std::optional<std::filesystem::path> linkedFile(const std::filesystem::path& link) {
+  std::filesystem::path target = resolvedPath(link);
+  for (int hops = 0;; ++hops) {
+    const std::optional<std::filesystem::path> next = danglingLinkTarget(target);
+    if (!next) return target;
+    if (hops == 40) return std::nullopt;
+    target = resolvedPath(*next);
+  }
+}
+
+}  // namespace
+
+ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_view bytes,
+                               ReplaceFailure* why) {
+  ReplaceFailure unasked = ReplaceFailure::None;
+  ReplaceFailure& reason = why ? *why : unasked;
+  reason = ReplaceFailure::None;
+  const auto fail = [&](ReplaceStatus status, ReplaceFailure failure) {
+    reason = failure;
+    return status;
+  };
   // A settings file that is a symbolic link is replaced where the link
   // leads, so that the link stays: the file it names may be shared. The
   // final path of the file says where that is (every file has one, and a
   // link need not say it is one: Wine shows a Unix link to a file as the
   // file). A link to a file not there yet has no final path: its own data
-  // says where it leads, through every such link on the way.
-  std::filesystem::path target = resolvedPath(link);
-  for (int hops = 0;; ++hops) {
-    const std::optional<std::filesystem::path> next = danglingLinkTarget(target);
-    if (!next) break;
-    if (hops == 40) return ReplaceStatus::CannotCreate;  // a loop of links
-    target = resolvedPath(*next);
-  }
+  // says where it leads.
+  const std::optional<std::filesystem::path> linked = linkedFile(link);
+  if (!linked) return fail(ReplaceStatus::CannotCreate, ReplaceFailure::Other);
+  const std::filesystem::path& target = *linked;
   const DWORD attrs = GetFileAttributesW(target.c_str());
-  if (attrs != INVALID_FILE_ATTRIBUTES &&
-      (attrs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-    return ReplaceStatus::CannotCreate;
+  if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY))
+    return fail(ReplaceStatus::CannotCreate, ReplaceFailure::Other);
+  if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY))
+    return fail(ReplaceStatus::CannotCreate, ReplaceFailure::NoPermission);
 
   std::filesystem::path tmp;
   HANDLE h = INVALID_HANDLE_VALUE;
+  DWORD error = ERROR_SUCCESS;
   for (unsigned attempt = 0; attempt < 16 && h == INVALID_HANDLE_VALUE; ++attempt) {
     tmp = temporaryBeside(target, attempt);
     h = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                     nullptr);
-    if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
+    error = h == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+    if (h == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS) break;
   }
-  if (h == INVALID_HANDLE_VALUE) return ReplaceStatus::CannotCreate;
+  if (h == INVALID_HANDLE_VALUE) return fail(ReplaceStatus::CannotCreate, failureOf(error));
 
-  bool ok = true;
-  std::size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
-    DWORD written = 0;
-    ok = WriteFile(h, bytes.data() + done, chunk, &written, nullptr) && written > 0;
-    done += written;
-  }
-  ok = ok && FlushFileBuffers(h);
-  CloseHandle(h);
-  if (!ok) {
+  if ((error = writeWhole(h, bytes)) != ERROR_SUCCESS) {
     DeleteFileW(tmp.c_str());
-    return ReplaceStatus::WriteFailed;
+    return fail(ReplaceStatus::WriteFailed, failureOf(error));
   }
   if (!MoveFileExW(tmp.c_str(), target.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error = GetLastError();
     DeleteFileW(tmp.c_str());
-    return ReplaceStatus::CannotCreate;
+    return fail(ReplaceStatus::CannotCreate, failureOf(error));
   }
   return ReplaceStatus::Replaced;
 }

@@ -44,6 +44,13 @@ std::string dropOutside(std::string_view pathUtf8, std::string_view distDirUtf8)
 std::string created(std::string_view iniFileNameUtf8);
 // "ファイル PATH を作成できません"
 std::string cannotCreate(std::string_view pathUtf8);
+// Why the system would not let Create write the settings file, on the line
+// after Create's own text.
+inline constexpr std::string_view kNoWritePermission = "書き込む権限がありません。";
+inline constexpr std::string_view kFolderMissing = "保存先のフォルダが見つかりません。";
+inline constexpr std::string_view kDiskFull = "ディスクの空き容量が足りません。";
+inline constexpr std::string_view kFileInUse = "ファイルがほかのプログラムで使用中です。";
+inline constexpr std::string_view kWriteRefused = "システムが書き込みを受け付けませんでした。";
 // The errors the check finds in the settings file Create has just written:
 // how many, the first of them one a line (each as given: where it stands and
 // its text), then how many more of `total` there were.

@@ -191,8 +191,8 @@ TEST_F(CreateCommand, LongestSettingsFileNameIsWrittenAndOneMoreNamedInTheFailur
   s.setText(T::EditIniName, tooLong);
   prompts.clear();
   EXPECT_EQ(create(), CreateResult::Failed);
-  EXPECT_EQ(prompts.log,
-            Lines{"error: ファイル " + pathToUtf8(dir / tooLong) + " を作成できません."});
+  EXPECT_EQ(prompts.log, Lines{"error: ファイル " + pathToUtf8(dir / tooLong) +
+                               " を作成できません.\nシステムが書き込みを受け付けませんでした。"});
   EXPECT_FALSE(s.settingsSaved());
   // Only the file written first is in the folder: no temporary file stays.
   int entries = 0;
@@ -226,6 +226,21 @@ TEST_F(CreateCommand, AsksBeforeReplacingAnotherProgramsChange) {
   prompts.answers = {A::No};
   EXPECT_EQ(create(), CreateResult::Refused);
   EXPECT_TRUE(prompts.answers.empty());
+}
+
+// The box says why after Create's own text: here the folder was moved away
+// after the program was chosen.
+TEST_F(CreateCommand, FailureSaysWhy) {
+  std::filesystem::create_directory(dir / "gone");
+  s.setProgram(dir / "gone" / "app.exe");  // a new program starts the settings again
+  s.setText(T::EditName, "Velquin");
+  s.setText(T::EditInstallTitle, "Title");
+  s.setLines(L::MemoFiles, {"a.txt"});
+  std::filesystem::remove(dir / "gone");
+  EXPECT_EQ(create(), CreateResult::Failed);
+  EXPECT_EQ(prompts.log, Lines{"error: ファイル " + pathToUtf8(dir / "gone" / "Rivo.ini") +
+                               " を作成できません.\n保存先のフォルダが見つかりません。"});
+  EXPECT_FALSE(s.settingsSaved());
 }
 
 }  // namespace

@@ -43,6 +43,10 @@ TEST(SettingsFileEncoding, ReadAsWhatTheFileIs) {
        {0x301C, 0x1F600}},
       {"plain ASCII", "[A]\r\nk=v\\~\r\n", "[A]\r\nk=v\\~\r\n", E::ShiftJis, {}},
       {"Shift-JIS", sj("表示ソｱ"), sj("表示ソｱ"), E::ShiftJis, {}},
+      {"Shift-JIS half-width katakana, also valid UTF-8", sj("ﾊｲﾃｸ"), sj("ﾊｲﾃｸ"), E::ShiftJis, {}},
+      // The one kind of text that spells Japanese both ways: the Shift-JIS of
+      // "譌･譛ｬ" is the UTF-8 of "日本", and UTF-8 it is taken for.
+      {"UTF-8 that is also Shift-JIS mojibake", sj("譌･譛ｬ"), sj("日本"), E::Utf8, {}},
       {"invalid UTF-8 after valid", "表 = \xC0\xAF", "表 = \xC0\xAF", E::ShiftJis, {}},
       {"empty", "", "", E::ShiftJis, {}},
   };

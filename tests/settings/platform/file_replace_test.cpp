@@ -6,6 +6,7 @@
 
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #endif
@@ -31,13 +32,30 @@ TEST(ReplaceFileWhole, CreatesAndReplacesLeavingNoTemporaryFile) {
 // author's way of keeping it.
 TEST(ReplaceFileWhole, FolderOrReadOnlyFileIsNotReplaced) {
   test::TempDir dir;
+  ReplaceFailure why = ReplaceFailure::None;
   std::filesystem::create_directory(dir / "Rivo.ini");
-  EXPECT_EQ(replaceFileWhole(dir / "Rivo.ini", "x"), ReplaceStatus::CannotCreate);
+  EXPECT_EQ(replaceFileWhole(dir / "Rivo.ini", "x", &why), ReplaceStatus::CannotCreate);
+  EXPECT_EQ(why, ReplaceFailure::Other);
   EXPECT_TRUE(std::filesystem::is_directory(dir / "Rivo.ini"));
   test::writeBytes(dir / "Setup.ini", "old");
   std::filesystem::permissions(dir / "Setup.ini", std::filesystem::perms::owner_read);
-  EXPECT_EQ(replaceFileWhole(dir / "Setup.ini", "x"), ReplaceStatus::CannotCreate);
+  EXPECT_EQ(replaceFileWhole(dir / "Setup.ini", "x", &why), ReplaceStatus::CannotCreate);
+  EXPECT_EQ(why, ReplaceFailure::NoPermission);
   EXPECT_EQ(test::readBytes(dir / "Setup.ini"), "old");
+}
+
+// A folder moved away, or a file where the folder should be, is a missing
+// folder; nothing is left behind.
+TEST(ReplaceFileWhole, MissingFolderIsSaidSo) {
+  test::TempDir dir;
+  test::writeBytes(dir / "file", "");
+  for (const auto& target : {dir / "gone" / "Rivo.ini", dir / "file" / "Rivo.ini"}) {
+    ReplaceFailure why = ReplaceFailure::None;
+    EXPECT_EQ(replaceFileWhole(target, "x", &why), ReplaceStatus::CannotCreate) << target;
+    EXPECT_EQ(why, ReplaceFailure::NoFolder) << target;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "gone"));
+  EXPECT_EQ(test::readBytes(dir / "file"), "");
 }
 
 #ifndef _WIN32
@@ -61,6 +79,18 @@ TEST(ReplaceFileWhole, FailedWriteKeepsOldFileAndRemovesTemporary) {
   int entries = 0;
   for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
   EXPECT_EQ(entries, 1);
+}
+
+// Permissions do not bind the superuser, who can write into any folder.
+TEST(ReplaceFileWhole, ReadOnlyFolderIsNoPermission) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  test::TempDir dir;
+  std::filesystem::permissions(
+      dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  ReplaceFailure why = ReplaceFailure::None;
+  EXPECT_EQ(replaceFileWhole(dir / "Rivo.ini", "x", &why), ReplaceStatus::CannotCreate);
+  EXPECT_EQ(why, ReplaceFailure::NoPermission);
+  EXPECT_FALSE(std::filesystem::exists(dir / "Rivo.ini"));
 }
 
 TEST(ReplaceFileWhole, KeepsPermissionsOfOldFile) {
