@@ -33,10 +33,22 @@ std::string textOfBlocks(const std::vector<std::string>& held, std::size_t first
   return text;
 }
 
+// The texts from `from` to `to`, separated by LF.
+std::string joinBlocks(const std::vector<std::string>& texts, std::size_t from, std::size_t to) {
+  std::string text;
+  for (std::size_t i = from; i < to; ++i) {
+    if (i > from) text += '\n';
+    text += texts[i];
+  }
+  return text;
+}
+
 }  // namespace
 
 std::variant<LinesEdit, RefusedEdit> editLines(const std::vector<std::string>& held,
-                                               bool lastBlockEmpty, const MemoStretch& stretch) {
+                                               bool lastBlockEmpty, const MemoStretch& stretch,
+                                               std::optional<std::string>* shown) {
+  if (shown) shown->reset();
   // The memo's blocks before the edit: the lines, and the empty last block.
   const bool emptyBlockBefore = lastBlockEmpty || held.empty();
   const std::size_t blocks = held.size() + (emptyBlockBefore ? 1 : 0);
@@ -63,16 +75,27 @@ std::variant<LinesEdit, RefusedEdit> editLines(const std::vector<std::string>& h
     ++tail;
 
   LinesEdit edit{first + head, oldCount - head - tail, {}, emptyBlockNow};
-  edit.lines.reserve(newCount - head - tail);
-  for (std::size_t i = head; i < newCount - tail; ++i) {
-    // Within a line, what the author did not touch keeps its bytes: each line
-    // is read against the old line in its place (or the stretch's last).
-    const std::string_view old =
-        oldCount == 0 ? std::string_view() : held[first + std::min(i, oldCount - 1)];
-    sjis::EncodeFailure failure;
-    auto bytes = sjis::encodeEdit(old, texts[i], &failure);
-    if (!bytes) return RefusedEdit{failure.character, textOfBlocks(held, first, blocks - after)};
-    edit.lines.push_back(std::move(*bytes));
+  if (newCount - head - tail == 0) return edit;
+  // The changed lines are read as one text, as they were and as they are
+  // now, so that what the author did not touch keeps its bytes, also when
+  // lines are joined or split: a line feed is a byte of its own in code page
+  // 932, never part of a character.
+  const std::string now = joinBlocks(texts, head, newCount - tail);
+  sjis::EncodeFailure failure;
+  std::optional<std::size_t> dropped;
+  std::optional<sjis::Bytes> bytes =
+      sjis::encodeEdit(joinBlocks(held, first + head, end - tail), now, &failure, &dropped);
+  if (!bytes) return RefusedEdit{failure.character, textOfBlocks(held, first, blocks - after)};
+  for (std::size_t from = 0;;) {
+    const std::size_t to = std::min(bytes->find('\n', from), bytes->size());
+    edit.lines.push_back(bytes->substr(from, to - from));
+    if (to == bytes->size()) break;
+    from = to + 1;
+  }
+  if (dropped && shown) {
+    *shown = joinBlocks(texts, 0, texts.size());
+    (*shown)->erase(joinBlocks(texts, 0, head).size() + (head > 0 ? 1 : 0) + *dropped,
+                    sjis::kNoCharacter.size());
   }
   return edit;
 }

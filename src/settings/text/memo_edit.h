@@ -15,6 +15,7 @@
 // it changes.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -57,7 +58,11 @@ struct RefusedEdit {
 //   old line in its place (the stretch's last old line past the end) so
 //   that the characters the author did not touch keep their bytes, even
 //   bytes that are no character of the code page; the first character the
-//   code page lacks in what the author changed refuses the whole edit.
+//   code page lacks in what the author changed refuses the whole edit. A
+//   lone lead byte that would read as one character with what the edit put
+//   after it goes: then `*shown` is the stretch's text as the list now shows
+//   it (its blocks as UTF-8, separated by LF), for the memo to show in place
+//   of what it holds; otherwise it is left empty.
 // - The empty last block is no line. Text typed into it makes it the last
 //   line, which is then the memo's last block; a break typed after that line
 //   leaves an empty last block again, the list the same. Deleting the last
@@ -70,6 +75,7 @@ struct RefusedEdit {
 //   than follow `first` as those that do, no texts as one empty block, and
 //   an empty `held` as a memo of one empty block.
 std::variant<LinesEdit, RefusedEdit> editLines(const std::vector<std::string>& held,
-                                               bool lastBlockEmpty, const MemoStretch& stretch);
+                                               bool lastBlockEmpty, const MemoStretch& stretch,
+                                               std::optional<std::string>* shown = nullptr);
 
 }  // namespace velquin

@@ -89,6 +89,13 @@ std::string notShiftJis(std::string_view fieldCaption, char32_t character) {
          "」が入力されました。\nこの文字は設定ファイルに書き込めないため、入力を取り消しました。";
 }
 
+std::string loneByteDropped(std::string_view fieldCaption) {
+  return "「" + std::string(fieldCaption) + "」の文字として読めないバイト「" +
+         std::string(sjis::kNoCharacter) +
+         "」を取り除きました。\nすぐ後ろが変わると、後ろの文字と合わせて別の文字として読まれる"
+         "ためです。";
+}
+
 std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8) {
   std::string text = "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。";
   const std::size_t shown = std::min(namesUtf8.size(), kMaxNamesShown);

@@ -62,6 +62,10 @@ inline constexpr std::size_t kMaxNamesShown = 20;
 std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8);
 // Names the field that holds a character code page 932 cannot hold.
 std::string notShiftJis(std::string_view fieldCaption, char32_t character);
+// Names the field whose byte that was no character (shown as U+FFFD) went:
+// the author's edit put a byte after it that the engine would have read
+// with it as another character.
+std::string loneByteDropped(std::string_view fieldCaption);
 
 // A settings file saved in another encoding than Shift-JIS, named as below:
 // Create will write Shift-JIS, and the characters that Shift-JIS cannot hold

@@ -1,5 +1,6 @@
 #include "settings/text/sjis.h"
 
+#include <utility>
 #include <vector>
 
 namespace velquin::sjis {
@@ -140,44 +141,77 @@ std::string decodeForDisplay(std::string_view bytes) {
   return out;
 }
 
-std::optional<Bytes> encodeEdit(std::string_view bytes, std::string_view shownNow,
-                                EncodeFailure* failure) {
-  // Where each character of the value starts, in its bytes and in its shown
-  // text; the end closes the list.
+namespace {
+
+// A value's characters as decodeForDisplay shows them: where each starts, in
+// the bytes and in the shown text; the end closes the list.
+struct ShownValue {
   struct Start {
     std::size_t byte, shown;
   };
   std::vector<Start> starts;
-  std::string before;
-  forEachShownChar(bytes, [&](std::size_t offset, std::size_t, std::string_view c) {
-    starts.push_back({offset, before.size()});
-    before += c;
-  });
-  starts.push_back({bytes.size(), before.size()});
-  const std::size_t chars = starts.size() - 1;
-  const auto shownOf = [&](std::size_t k) {
-    return std::string_view(before).substr(starts[k].shown, starts[k + 1].shown - starts[k].shown);
-  };
-  // The characters at either end that show as they did keep their bytes.
+  std::string text;
+
+  explicit ShownValue(std::string_view bytes) {
+    forEachShownChar(bytes, [&](std::size_t offset, std::size_t, std::string_view c) {
+      starts.push_back({offset, text.size()});
+      text += c;
+    });
+    starts.push_back({bytes.size(), text.size()});
+  }
+  std::size_t chars() const { return starts.size() - 1; }
+  std::string_view shownOf(std::size_t k) const {
+    return std::string_view(text).substr(starts[k].shown, starts[k + 1].shown - starts[k].shown);
+  }
+  // The length of the shown text from character k on.
+  std::size_t shownFrom(std::size_t k) const { return text.size() - starts[k].shown; }
+};
+
+// How many characters at the start (the first) and at the end (the second)
+// of `before` show in `now` as they did, the two never overlapping.
+std::pair<std::size_t, std::size_t> keptEnds(const ShownValue& before, std::string_view now) {
+  const std::size_t chars = before.chars();
   std::size_t head = 0;
-  while (head < chars && shownNow.substr(starts[head].shown).starts_with(shownOf(head))) ++head;
-  const auto nowOffset = [&](std::size_t k) {  // of character k from the end, in shownNow
-    return shownNow.size() - (before.size() - starts[k].shown);
-  };
+  while (head < chars && now.substr(before.starts[head].shown).starts_with(before.shownOf(head)))
+    ++head;
   std::size_t tail = 0;
-  while (tail < chars - head && before.size() - starts[chars - 1 - tail].shown <= shownNow.size() &&
-         nowOffset(chars - 1 - tail) >= starts[head].shown &&
-         shownNow.substr(nowOffset(chars - 1 - tail)).starts_with(shownOf(chars - 1 - tail)))
+  while (tail < chars - head) {
+    const std::size_t k = chars - 1 - tail;
+    const std::size_t length = before.shownFrom(k);
+    if (length > now.size() || now.size() - length < before.starts[head].shown ||
+        !now.substr(now.size() - length).starts_with(before.shownOf(k)))
+      break;
     ++tail;
-  const std::size_t from = starts[head].shown;
-  const std::size_t to = shownNow.size() - (before.size() - starts[chars - tail].shown);
+  }
+  return {head, tail};
+}
+
+}  // namespace
+
+std::optional<Bytes> encodeEdit(std::string_view bytes, std::string_view shownNow,
+                                EncodeFailure* failure, std::optional<std::size_t>* dropped) {
+  if (dropped) dropped->reset();
+  const ShownValue before(bytes);
+  const auto [head, tail] = keptEnds(before, shownNow);
+  const std::size_t chars = before.chars();
+  const std::size_t from = before.starts[head].shown;
+  const std::size_t to = shownNow.size() - before.shownFrom(chars - tail);
   std::optional<Bytes> middle = encode(shownNow.substr(from, to - from), failure);
   if (!middle) {
     if (failure) failure->offset += from;
     return std::nullopt;
   }
-  return std::string(bytes.substr(0, starts[head].byte)) + *middle +
-         std::string(bytes.substr(starts[chars - tail].byte));
+  // A lead byte alone at the end of the kept start would read as one
+  // character with a byte that now follows it and did not.
+  std::size_t headEnd = before.starts[head].byte;
+  const bool newNeighbour = !middle->empty() || (tail > 0 && head < chars - tail);
+  if (head > 0 && newNeighbour && headEnd - before.starts[head - 1].byte == 1 &&
+      isLeadByte(static_cast<unsigned char>(bytes[headEnd - 1]))) {
+    --headEnd;
+    if (dropped) *dropped = before.starts[head - 1].shown;
+  }
+  return std::string(bytes.substr(0, headEnd)) + *middle +
+         std::string(bytes.substr(before.starts[chars - tail].byte));
 }
 
 }  // namespace velquin::sjis

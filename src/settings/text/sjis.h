@@ -50,8 +50,20 @@ std::string decodeForDisplay(std::string_view bytes);
 // character of the code page (shown as U+FFFD); only the stretch between is
 // encoded. Fails as encode() does on a character of that stretch that the
 // code page lacks (`failure->offset` into `shownNow`).
+//
+// One kept byte goes: a lead byte that stands alone (cut off from its second
+// byte) just before the stretch, when the edit puts a byte after it that was
+// not there. The engine would read the two as one character, which is
+// neither the U+FFFD shown nor what the author typed; without that byte the
+// value shows as the engine reads it. `*dropped` then tells where its U+FFFD
+// stood in `shownNow` (a byte offset): the value shows as `shownNow` without
+// that character. Otherwise the value shows as `shownNow`.
 std::optional<Bytes> encodeEdit(std::string_view bytes, std::string_view shownNow,
-                                EncodeFailure* failure = nullptr);
+                                EncodeFailure* failure = nullptr,
+                                std::optional<std::size_t>* dropped = nullptr);
+
+// The UTF-8 text of U+FFFD, as decodeForDisplay shows what is no character.
+inline constexpr std::string_view kNoCharacter = "\xEF\xBF\xBD";
 
 // True when every byte is ASCII: the same bytes in code page 932 and UTF-8.
 constexpr bool isAscii(std::string_view bytes) {

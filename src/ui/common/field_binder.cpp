@@ -55,9 +55,19 @@ class LineValidator : public QValidator {
       kept += input[i];
     }
     sjis::EncodeFailure failure;
-    if (!sjis::encodeEdit(held_(), kept.toStdString(), &failure)) {
+    std::optional<std::size_t> dropped;
+    const std::string text = kept.toStdString();
+    const std::optional<sjis::Bytes> bytes = sjis::encodeEdit(held_(), text, &failure, &dropped);
+    if (!bytes) {
       refused = failure.character;
       return Invalid;
+    }
+    if (dropped) {
+      // A byte of the value went with the change: the field shows the value
+      // as it is now, the caret where it was among the characters that stay.
+      if (QString::fromUtf8(text.data(), qsizetype(*dropped)).size() < keptPos) --keptPos;
+      kept = fromSjis(*bytes);
+      droppedByte = true;
     }
     input = kept;
     pos = keptPos;
@@ -66,6 +76,8 @@ class LineValidator : public QValidator {
 
   // The character of the input refused last, until it is told.
   mutable std::optional<char32_t> refused;
+  // Whether the change taken last took away a byte of the value, until it is told.
+  mutable bool droppedByte = false;
 
  private:
   std::function<const std::string&()> held_;
@@ -96,23 +108,56 @@ void pasteIntoLine(QLineEdit* edit, QClipboard::Mode mode) {
   endUndoStep(edit);
 }
 
-// The paste action of a line edit's standard context menu: named
-// "edit-paste" by newer Qt versions, and captioned by Qt's own text in all
-// (its shortcut may follow after a tab).
+// A paste into a memo, by any way: every line break of the text (CR LF, CR,
+// LF, the line and paragraph separators) a plain one, which starts a block,
+// so that the binder sees a break only between blocks; inserted as one edit,
+// which undo takes back whole.
+void pasteIntoMemo(QPlainTextEdit* memo, QClipboard::Mode mode) {
+  QString text = QGuiApplication::clipboard()->text(mode);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  std::replace_if(
+      text.begin(), text.end(), [](QChar c) { return isLineBreak(c.unicode()); }, u'\n');
+  if (memo->isReadOnly() || text.isEmpty()) return;
+  QTextCursor cursor = memo->textCursor();
+  cursor.beginEditBlock();
+  cursor.insertText(text);
+  cursor.endEditBlock();
+  memo->setTextCursor(cursor);
+  memo->ensureCursorVisible();
+}
+
+// The paste action of a standard context menu (a line edit's or a memo's):
+// named "edit-paste" by newer Qt versions, and captioned by Qt's own text in
+// all (its shortcut may follow after a tab).
 QAction* pasteActionOf(const QMenu* menu) {
-  const QString caption = QCoreApplication::translate("QLineEdit", "&Paste");
-  for (QAction* a : menu->actions())
-    if (a->objectName() == QLatin1String("edit-paste") || a->text().section(u'\t', 0, 0) == caption)
+  const QString captions[] = {QCoreApplication::translate("QLineEdit", "&Paste"),
+                              QCoreApplication::translate("QWidgetTextControl", "&Paste")};
+  for (QAction* a : menu->actions()) {
+    const QString caption = a->text().section(u'\t', 0, 0);
+    if (a->objectName() == QLatin1String("edit-paste") || caption == captions[0] ||
+        caption == captions[1])
       return a;
+  }
   return nullptr;
+}
+
+// A control's standard context menu, whose 貼り付け runs `paste`; it goes
+// once closed.
+QMenu* withPaste(QMenu* menu, QWidget* control, std::function<void()> paste) {
+  if (QAction* action = pasteActionOf(menu)) {
+    QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+    QObject::connect(action, &QAction::triggered, control, std::move(paste));
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  return menu;
 }
 
 // Keys and pastes that would leave an edit the undo history cannot take back
 // whole, made into the edits they mean: Shift+Enter in a memo (a line
-// separator the binder would then turn into a block) is Enter, and a paste
-// into a memo breaks lines with plain breaks; a paste into a line edit, by
-// key, by its context menu or by the middle button (the selection, where the
-// system has one), takes the text without its line breaks.
+// separator the binder would then turn into a block) is Enter; every paste,
+// by key, by the context menu or by the middle button (the selection, where
+// the system has one), into a line edit takes the text without its line
+// breaks, and into a memo with plain breaks.
 class PlainKeys : public QObject {
  public:
   explicit PlainKeys(QObject* parent) : QObject(parent) {}
@@ -120,26 +165,10 @@ class PlainKeys : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (auto* edit = qobject_cast<QLineEdit*>(watched)) return lineEvent(edit, event);
-    if (event->type() != QEvent::KeyPress) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (auto* memo = qobject_cast<QPlainTextEdit*>(watched);
-        memo && key->matches(QKeySequence::Paste)) {
-      QString text = QGuiApplication::clipboard()->text();
-      text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-      const auto oddBreak = [](QChar c) { return c != u'\n' && isLineBreak(c.unicode()); };
-      if (std::none_of(text.begin(), text.end(), oddBreak)) return false;  // Qt's own paste
-      std::replace_if(text.begin(), text.end(), oddBreak, u'\n');
-      if (!memo->isReadOnly()) memo->insertPlainText(text);
-      return true;
-    }
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (!qobject_cast<QPlainTextEdit*>(watched) || !enter ||
-        !(key->modifiers() & Qt::ShiftModifier))
-      return false;
-    QKeyEvent plain(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ShiftModifier,
-                    QStringLiteral("\r"));
-    QCoreApplication::sendEvent(watched, &plain);
-    return true;
+    // A memo's mouse events come to its viewport.
+    auto* memo = qobject_cast<QPlainTextEdit*>(watched);
+    if (!memo) memo = qobject_cast<QPlainTextEdit*>(watched->parent());
+    return memo && memoEvent(memo, event);
   }
 
  private:
@@ -152,28 +181,71 @@ class PlainKeys : public QObject {
       case QEvent::MouseButtonRelease:
         // Qt's own release pastes the selection; the press has already put
         // the caret where the author clicked.
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton ||
-            !QGuiApplication::clipboard()->supportsSelection() || edit->isReadOnly())
-          return false;
+        if (!middleButtonPastes(event, edit->isReadOnly())) return false;
         edit->deselect();
         pasteIntoLine(edit, QClipboard::Selection);
         return true;
+      case QEvent::ContextMenu:
+        withPaste(edit->createStandardContextMenu(), edit, [edit] {
+          pasteIntoLine(edit, QClipboard::Clipboard);
+        })->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+      default: return false;
+    }
+  }
+
+  static bool memoEvent(QPlainTextEdit* memo, QEvent* event) {
+    switch (event->type()) {
+      case QEvent::KeyPress: return memoKey(memo, static_cast<QKeyEvent*>(event));
+      case QEvent::MouseButtonRelease: {
+        // Qt's own release puts the caret where the author clicked and
+        // pastes the selection there.
+        if (!middleButtonPastes(event, memo->isReadOnly())) return false;
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        memo->setTextCursor(memo->cursorForPosition(at));
+        pasteIntoMemo(memo, QClipboard::Selection);
+        return true;
+      }
       case QEvent::ContextMenu: {
-        // Qt's own menu, whose 貼り付け pastes as the key does.
-        QMenu* menu = edit->createStandardContextMenu();
-        if (QAction* paste = pasteActionOf(menu)) {
-          QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
-          QObject::connect(paste, &QAction::triggered, edit,
-                           [edit] { pasteIntoLine(edit, QClipboard::Clipboard); });
-        }
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        // A window that asks for a menu of its own builds it from memoContextMenu.
+        if (memo->contextMenuPolicy() != Qt::DefaultContextMenu) return false;
+        auto* menu = static_cast<QContextMenuEvent*>(event);
+        memoContextMenu(memo, menu->pos())->popup(menu->globalPos());
         return true;
       }
       default: return false;
     }
   }
+
+  static bool memoKey(QPlainTextEdit* memo, QKeyEvent* key) {
+    if (key->matches(QKeySequence::Paste)) {
+      pasteIntoMemo(memo, QClipboard::Clipboard);
+      return true;
+    }
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || !(key->modifiers() & Qt::ShiftModifier)) return false;
+    QKeyEvent plain(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ShiftModifier,
+                    QStringLiteral("\r"));
+    QCoreApplication::sendEvent(memo, &plain);
+    return true;
+  }
+
+  // Whether `event` is the release of the middle button that pastes the
+  // selection into an editable control.
+  static bool middleButtonPastes(QEvent* event, bool readOnly) {
+    return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+           QGuiApplication::clipboard()->supportsSelection() && !readOnly;
+  }
 };
+
+}  // namespace
+
+QMenu* memoContextMenu(QPlainTextEdit* memo, const QPoint& pos) {
+  return withPaste(memo->createStandardContextMenu(pos), memo,
+                   [memo] { pasteIntoMemo(memo, QClipboard::Clipboard); });
+}
+
+namespace {
 
 // The positions of the line breaks inside the blocks from `from` to `to`:
 // characters that a block holds but that break a line.
@@ -254,6 +326,11 @@ class FieldBinder::Bound {
   void refuse(char32_t character) const {
     binder_.prompts_.showInformation(messages::notShiftJis(fieldCaption(field_), character));
   }
+  // Tells the author that a byte of the value that was no character went
+  // with the edit.
+  void tellDropped() const {
+    binder_.prompts_.showInformation(messages::loneByteDropped(fieldCaption(field_)));
+  }
 
   FieldBinder& binder_;
   const FieldRef field_;
@@ -277,17 +354,17 @@ class FieldBinder::BoundText final : public Bound {
     // The field checks its text also while the window goes (a focus moving
     // away), after the binder has gone: it reads the record, which outlives
     // every window.
-    auto* validator = new LineValidator(
+    validator_ = new LineValidator(
         edit_, [&settings = settings(), field = field_.text()]() -> const std::string& {
           return settings.text(field);
         });
-    edit_->setValidator(validator);
+    edit_->setValidator(validator_);
     edit_->installEventFilter(new PlainKeys(edit_));
     QObject::connect(edit_, &QLineEdit::textChanged, &binder, [this](const QString& text) {
       if (!echo()) edited(text);
     });
-    QObject::connect(edit_, &QLineEdit::inputRejected, &binder, [this, validator] {
-      if (const auto character = std::exchange(validator->refused, std::nullopt))
+    QObject::connect(edit_, &QLineEdit::inputRejected, &binder, [this] {
+      if (const auto character = std::exchange(validator_->refused, std::nullopt))
         refuse(*character);
     });
   }
@@ -307,9 +384,11 @@ class FieldBinder::BoundText final : public Bound {
       return refuse(failure.character);
     }
     transit([&] { settings().setText(field_.text(), std::move(*bytes)); });
+    if (std::exchange(validator_->droppedByte, false)) tellDropped();
   }
 
   QLineEdit* edit_;
+  LineValidator* validator_;
 };
 
 // A list in a memo, a line of the list in each block.
@@ -324,7 +403,9 @@ class FieldBinder::BoundMemo final : public Bound {
   BoundMemo(FieldBinder& binder, const FieldInfo& info, QPlainTextEdit* memo)
       : Bound(binder, info.field), memo_(memo) {
     nameAsMessagesDo(memo_, info);
-    memo_->installEventFilter(new PlainKeys(memo_));
+    auto* keys = new PlainKeys(memo_);
+    memo_->installEventFilter(keys);
+    memo_->viewport()->installEventFilter(keys);
     QObject::connect(memo_->document(), &QTextDocument::contentsChange, &binder,
                      [this](int position, int, int added) {
                        if (!echo()) edited(position, added);
@@ -349,9 +430,10 @@ class FieldBinder::BoundMemo final : public Bound {
   // of its block, joined to the edit that brought it; the stretch keeps its
   // length, one character for one.
   void breakBlocks(int position, int added);
-  // Puts the memo's blocks from `start` on back to `before`, as they were,
-  // changing only the characters that differ, within the edit just made (so
-  // that undo takes back both at once).
+  // Puts the memo's blocks from `start` on, which read `now`, back to
+  // `before` (as they were, or as the list shows them), changing only the
+  // characters that differ, within the edit just made (so that undo takes
+  // back both at once).
   void restoreStretch(const QTextBlock& start, const QString& now, const QString& before);
 
   QPlainTextEdit* memo_;
@@ -379,7 +461,8 @@ void FieldBinder::BoundMemo::edited(int position, int added) {
     stretch.texts.push_back(block.text().toStdString());
 
   const ListField list = field_.list();
-  auto result = editLines(settings().lines(list), lastBlockEmpty_, stretch);
+  std::optional<std::string> shown;
+  auto result = editLines(settings().lines(list), lastBlockEmpty_, stretch, &shown);
   if (const auto* refused = std::get_if<RefusedEdit>(&result)) {
     restoreStretch(start, joinBlocks(stretch.texts), fromUtf8(refused->before));
     return refuse(refused->character);
@@ -387,6 +470,11 @@ void FieldBinder::BoundMemo::edited(int position, int added) {
   auto& edit = std::get<LinesEdit>(result);
   lastBlockEmpty_ = edit.lastBlockEmpty;
   transit([&] { settings().replaceLines(list, edit.first, edit.count, std::move(edit.lines)); });
+  if (shown) {
+    // A byte of a line went with the edit: the memo shows the lines as they are now.
+    restoreStretch(start, joinBlocks(stretch.texts), fromUtf8(*shown));
+    tellDropped();
+  }
 }
 
 void FieldBinder::BoundMemo::breakBlocks(int position, int added) {

@@ -42,6 +42,9 @@
 #include "settings/record/install_settings.h"
 
 class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPoint;
 class QWidget;
 
 namespace velquin::ui {
@@ -89,5 +92,12 @@ class FieldBinder : public QObject, private SettingsListener {
   std::vector<std::unique_ptr<Bound>> bound_;
   std::optional<FieldRef> transit_;
 };
+
+// A memo's standard context menu, whose 貼り付け pastes as Ctrl+V does (every
+// line break a line, one undo step); it goes once closed. `pos` is in the
+// memo's viewport, as a context menu request gives it. The binder shows it
+// for every memo; a window that gives a memo a menu of its own (a custom
+// context menu policy) starts from it.
+QMenu* memoContextMenu(QPlainTextEdit* memo, const QPoint& pos);
 
 }  // namespace velquin::ui

@@ -127,11 +127,10 @@ void TForm2::applyEnablingRules() {
 
 void TForm2::showFilesMenu(const QPoint& pos) {
   QPlainTextEdit* memo = ui_->MemoFiles;
-  QMenu* menu = memo->createStandardContextMenu(pos);
+  QMenu* menu = memoContextMenu(memo, pos);
   menu->addSeparator();
   addUnlisted_->setEnabled(!checker_.unlistedFiles(1).empty());
   menu->addAction(addUnlisted_);
-  menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(memo->viewport()->mapToGlobal(pos));
 }
 

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <ostream>
 
+#include "settings/text/damaged_text.h"
+#include "settings/text/sjis.h"
+
 namespace velquin {
 
 void PrintTo(const LinesEdit& e, std::ostream* os) {
@@ -78,6 +81,59 @@ TEST(MemoEdit, EditsOfTheMemoBecomeChangesOfTheList) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.edit);
     EXPECT_EQ(editLines(row.held, row.lastBlockEmpty, row.stretch), row.change);
+  }
+}
+
+// The memo's text: the lines as the memo shows them, after each its break,
+// the last one only when the memo ends in the empty block.
+std::string shownText(const Lines& held, bool lastBlockEmpty) {
+  std::string text;
+  for (std::size_t i = 0; i < held.size(); ++i)
+    text += sjis::decodeForDisplay(held[i]) + (i + 1 < held.size() || lastBlockEmpty ? "\n" : "");
+  return text;
+}
+
+// Edits of a memo of damaged lines, typed and deleted across lines and
+// reported as the memo reports them: the list reads as the memo shows it,
+// once the memo shows the stretch as the edit gives it.
+TEST(MemoEdit, EditedDamagedLinesReadAsTheMemoShows) {
+  std::mt19937 random(1252);
+  for (int memo = 0; memo < 200; ++memo) {
+    Lines held(random() % 3 + 1);
+    for (std::string& line : held) line = test::randomDamagedBytes(random);
+    bool lastBlockEmpty = true;
+    for (int step = 0; step < 6; ++step) {
+      const std::string before = shownText(held, lastBlockEmpty);
+      std::string now = test::randomEdit(random, before, true);
+      // The stretch runs from the block where the texts first differ to the
+      // block where they last do, in the memo's text now.
+      std::size_t head = 0;
+      while (head < before.size() && head < now.size() && before[head] == now[head]) ++head;
+      std::size_t tail = 0;
+      while (tail < std::min(before.size(), now.size()) - head &&
+             before[before.size() - 1 - tail] == now[now.size() - 1 - tail])
+        ++tail;
+      const auto blockAt = [&](std::size_t at) {
+        return std::count(now.begin(), now.begin() + long(at), '\n');
+      };
+      const std::size_t first = std::size_t(blockAt(head));
+      const std::size_t last = std::size_t(blockAt(now.size() - tail));
+      const std::size_t begin = now.rfind('\n', head == 0 ? std::string::npos : head - 1);
+      const std::size_t from = head == 0 || begin == std::string::npos ? 0 : begin + 1;
+      const std::size_t end = std::min(now.find('\n', now.size() - tail), now.size());
+      MemoStretch stretch{first, {}, std::size_t(blockAt(now.size())) - last};
+      for (std::size_t at = from; stretch.texts.size() <= last - first; at = now.find('\n', at) + 1)
+        stretch.texts.push_back(now.substr(at, now.find('\n', at) - at));
+      std::optional<std::string> shown;
+      const auto result = editLines(held, lastBlockEmpty, stretch, &shown);
+      ASSERT_TRUE(std::holds_alternative<LinesEdit>(result)) << before << " to " << now;
+      const LinesEdit& edit = std::get<LinesEdit>(result);
+      held.erase(held.begin() + long(edit.first), held.begin() + long(edit.first + edit.count));
+      held.insert(held.begin() + long(edit.first), edit.lines.begin(), edit.lines.end());
+      lastBlockEmpty = edit.lastBlockEmpty;
+      if (shown) now.replace(from, end - from, *shown);
+      ASSERT_EQ(shownText(held, lastBlockEmpty), now) << before << " to " << now;
+    }
   }
 }
 

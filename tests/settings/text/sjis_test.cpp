@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/text/damaged_text.h"
+
 namespace velquin::sjis {
 namespace {
 
@@ -118,6 +120,36 @@ TEST(ShiftJis, EditKeepsTheBytesOfWhatTheAuthorDidNotTouch) {
   EXPECT_FALSE(encodeEdit("\x85\x40", bad + "😀", &failure));
   EXPECT_EQ(failure.character, U'😀');
   EXPECT_FALSE(encodeEdit("a", "a" + bad));
+}
+
+// Whatever the author types or deletes beside bytes that are no character,
+// the value's bytes read as the field shows them: a lone lead byte that the
+// edit would join to another byte goes, and the field loses its U+FFFD.
+TEST(ShiftJis, EditedDamagedValueReadsAsTheFieldShows) {
+  std::mt19937 random(932);
+  for (int value = 0; value < 400; ++value) {
+    std::string bytes = test::randomDamagedBytes(random);
+    for (int step = 0; step < 6; ++step) {
+      const std::string typed = test::randomEdit(random, decodeForDisplay(bytes), false);
+      std::optional<std::size_t> dropped;
+      const std::optional<Bytes> now = encodeEdit(bytes, typed, nullptr, &dropped);
+      ASSERT_TRUE(now) << testing::PrintToString(bytes) << " to " << typed;
+      std::string field = typed;
+      if (dropped) {
+        ASSERT_EQ(field.substr(*dropped, kNoCharacter.size()), kNoCharacter);
+        field.erase(*dropped, kNoCharacter.size());
+      }
+      ASSERT_EQ(decodeForDisplay(*now), field) << testing::PrintToString(bytes) << " to " << typed;
+      bytes = *now;
+    }
+  }
+  // The two faults a lone lead byte brought: 81 41 reads as "、", 81 5C
+  // swallows the backslash.
+  std::optional<std::size_t> dropped;
+  EXPECT_EQ(encodeEdit("App\x81", "App" + std::string(kNoCharacter) + "A", nullptr, &dropped),
+            "AppA");
+  EXPECT_EQ(dropped, 3u);
+  EXPECT_EQ(encodeEdit("dir\x81", "dir" + std::string(kNoCharacter) + "\\"), "dir\\");
 }
 
 TEST(ShiftJis, ContainmentNeverStartsOnSecondByte) {

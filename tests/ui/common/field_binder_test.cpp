@@ -116,6 +116,43 @@ TEST_F(FieldBinderTest, DamagedBytesStayEditable) {
   EXPECT_TRUE(told.empty());
 }
 
+// Typed right after a lone lead byte (a character cut off from its second
+// byte), a key or an input method's text would read as one character with
+// it: the byte goes, once told, and the field shows what the record holds.
+TEST_F(FieldBinderTest, TypingAfterALoneLeadByteTakesItAway) {
+  auto* name = add<QLineEdit>("EditName");
+  auto* memo = add<QPlainTextEdit>("MemoFiles");
+  binder.bind(&window);
+  const std::string dropped = messages::loneByteDropped("アプリケーションの名前");
+  settings.setText(TextField::EditName, "App\x81");
+  name->end(false);
+  test::typeText(name, QStringLiteral("A"));
+  EXPECT_EQ(name->text(), QStringLiteral("AppA"));
+  EXPECT_EQ(name->cursorPosition(), 4);
+  EXPECT_EQ(settings.text(TextField::EditName), "AppA");
+  settings.setText(TextField::EditName, "dir\x81");
+  name->end(false);
+  test::commitText(name, QStringLiteral("\\"));
+  EXPECT_EQ(name->text(), QStringLiteral("dir\\"));
+  EXPECT_EQ(settings.text(TextField::EditName), "dir\\");
+  EXPECT_EQ(told, (Lines{dropped, dropped}));
+
+  settings.setLines(ListField::MemoFiles, {"App\x81", "dir\x81"});
+  QTextCursor c(memo->document()->firstBlock());
+  c.movePosition(QTextCursor::EndOfBlock);
+  memo->setTextCursor(c);
+  test::typeText(memo, QStringLiteral("A"));
+  memo->moveCursor(QTextCursor::Down);
+  memo->moveCursor(QTextCursor::EndOfBlock);
+  test::commitText(memo, QStringLiteral("\\"));
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("AppA\ndir\\\n"));
+  EXPECT_EQ(memo->textCursor().blockNumber(), 1);
+  EXPECT_EQ(memo->textCursor().positionInBlock(), 4);
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), (Lines{"AppA", "dir\\"}));
+  EXPECT_EQ(told.size(), 4u);
+  EXPECT_EQ(told.back(), messages::loneByteDropped("インストールするファイル"));
+}
+
 // A window that goes after its binder (as a dialog's own base does) may still
 // have a field check its text, when the focus leaves it: the check reads the
 // record, not the binder.
@@ -204,6 +241,33 @@ TEST_F(FieldBinderTest, MenuPasteIntoALineEditUndoesAlone) {
   QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(edit->text(), QStringLiteral("ab"));
   EXPECT_EQ(settings.text(TextField::EditName), "ab");
+}
+
+// The memo's context menu pastes as Ctrl+V does: each break of the text
+// (CR LF, a line separator, CR, a paragraph separator) starts a line, and
+// one undo takes it all back.
+TEST_F(FieldBinderTest, MenuPasteIntoAMemoMakesLinesAndUndoesAlone) {
+  auto* memo = add<QPlainTextEdit>("MemoFiles");
+  binder.bind(&window);
+  window.show();
+  settings.setLines(ListField::MemoFiles, {"a.txt"});
+  memo->moveCursor(QTextCursor::End);
+  QGuiApplication::clipboard()->setText(QStringLiteral("b.txt\r\nc.txt\u2028d.txt\re.txt\u2029"));
+  QContextMenuEvent event(QContextMenuEvent::Keyboard, {2, 2}, memo->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(memo, &event);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  for (QAction* a : menu->actions())
+    if (a->objectName() == QLatin1String("edit-paste")) a->trigger();
+  menu->close();
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("a.txt\nb.txt\nc.txt\nd.txt\ne.txt\n"));
+  EXPECT_EQ(memo->textCursor().blockNumber(), 5);
+  EXPECT_EQ(settings.lines(ListField::MemoFiles),
+            (Lines{"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"}));
+  QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("a.txt\n"));
+  EXPECT_EQ(settings.lines(ListField::MemoFiles), Lines{"a.txt"});
+  EXPECT_TRUE(told.empty());
 }
 
 TEST_F(FieldBinderTest, MemoEmptyLineAndEmptyListDiffer) {
