@@ -33,6 +33,13 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target, unsig
 
 }  // namespace file_replace_impl
 
+ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_view bytes,
+                               ReplaceFailure* why) {
+  const file_replace_impl::Replaced done = file_replace_impl::replaceWhole(link, bytes);
+  if (why) *why = done.failure;
+  return done.status;
+}
+
 bool isTemporaryName(std::string_view name) {
   return name.size() >= 2 && name.size() <= 9 && name.front() == '~' &&
          std::all_of(name.begin() + 1, name.end(),

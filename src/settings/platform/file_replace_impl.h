@@ -8,7 +8,17 @@
 #include <optional>
 #include <string_view>
 
+#include "settings/platform/file_replace.h"
+
 namespace velquin::file_replace_impl {
+
+// The platform's replace (file_replace.h says what it does), with why it
+// failed.
+struct Replaced {
+  ReplaceStatus status;
+  ReplaceFailure failure;
+};
+Replaced replaceWhole(const std::filesystem::path& link, std::string_view bytes);
 
 // A name for the temporary file beside `target`, different for each attempt
 // (file_replace.cpp says how it is chosen).

@@ -68,30 +68,24 @@ int writeWhole(int fd, std::string_view bytes) {
 
 }  // namespace
 
-ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_view bytes,
-                               ReplaceFailure* why) {
-  ReplaceFailure unasked = ReplaceFailure::None;
-  ReplaceFailure& reason = why ? *why : unasked;
-  reason = ReplaceFailure::None;
-  const auto fail = [&](ReplaceStatus status, ReplaceFailure failure) {
-    reason = failure;
-    return status;
-  };
+namespace file_replace_impl {
+
+Replaced replaceWhole(const std::filesystem::path& link, std::string_view bytes) {
+  constexpr auto cannot = ReplaceStatus::CannotCreate;
   // A settings file that is a link is replaced where the link leads, so that
   // the link stays: the file it names may be shared. The temporary file then
   // stands beside that file, for the rename.
   const std::optional<std::filesystem::path> linked = linkedFile(link);
-  if (!linked) return fail(ReplaceStatus::CannotCreate, ReplaceFailure::Other);
+  if (!linked) return Replaced{cannot, ReplaceFailure::Other};
   const std::filesystem::path& target = *linked;
   // A read-only settings file is the author's way of keeping it; rename()
   // would replace it regardless, so it is refused as the engine's own
   // platform would refuse it. A folder of that name cannot be replaced either.
   struct stat old {};
   const bool existed = ::stat(target.c_str(), &old) == 0;
-  if (existed && S_ISDIR(old.st_mode))
-    return fail(ReplaceStatus::CannotCreate, ReplaceFailure::Other);
+  if (existed && S_ISDIR(old.st_mode)) return Replaced{cannot, ReplaceFailure::Other};
   if (existed && (old.st_mode & S_IWUSR) == 0)
-    return fail(ReplaceStatus::CannotCreate, ReplaceFailure::NoPermission);
+    return Replaced{cannot, ReplaceFailure::NoPermission};
 
   std::filesystem::path tmp;
   int fd = -1;
@@ -102,20 +96,22 @@ ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_vi
     error = fd < 0 ? errno : 0;
     if (fd < 0 && error != EEXIST) break;
   }
-  if (fd < 0) return fail(ReplaceStatus::CannotCreate, failureOf(error));
+  if (fd < 0) return Replaced{cannot, failureOf(error)};
   // The new file keeps the old one's permissions.
   if (existed) (void)::fchmod(fd, old.st_mode & 07777);
 
   if ((error = writeWhole(fd, bytes)) != 0) {
     ::unlink(tmp.c_str());
-    return fail(ReplaceStatus::WriteFailed, failureOf(error));
+    return Replaced{ReplaceStatus::WriteFailed, failureOf(error)};
   }
   if (::rename(tmp.c_str(), target.c_str()) != 0) {
     error = errno;
     ::unlink(tmp.c_str());
-    return fail(ReplaceStatus::CannotCreate, failureOf(error));
+    return Replaced{cannot, failureOf(error)};
   }
-  return ReplaceStatus::Replaced;
+  return {ReplaceStatus::Replaced, ReplaceFailure::None};
 }
+
+}  // namespace file_replace_impl
 
 }  // namespace velquin

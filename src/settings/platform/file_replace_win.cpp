@@ -87,6 +87,9 @@ using file_replace_impl::temporaryBeside;
 namespace {
 
 // Why a step failed, by the system's error code.
+// ERROR_DISK_QUOTA_EXCEEDED, which MinGW's headers do not name.
+constexpr DWORD kDiskQuotaExceeded = 1295;
+
 ReplaceFailure failureOf(DWORD error) {
   switch (error) {
     case ERROR_ACCESS_DENIED:
@@ -99,7 +102,7 @@ ReplaceFailure failureOf(DWORD error) {
     case ERROR_DIRECTORY: return ReplaceFailure::NoFolder;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED: return ReplaceFailure::DiskFull;
+    case kDiskQuotaExceeded: return ReplaceFailure::DiskFull;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_USER_MAPPED_FILE: return ReplaceFailure::InUse;
@@ -142,15 +145,10 @@ std::optional<std::filesystem::path> linkedFile(const std::filesystem::path& lin
 
 }  // namespace
 
-ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_view bytes,
-                               ReplaceFailure* why) {
-  ReplaceFailure unasked = ReplaceFailure::None;
-  ReplaceFailure& reason = why ? *why : unasked;
-  reason = ReplaceFailure::None;
-  const auto fail = [&](ReplaceStatus status, ReplaceFailure failure) {
-    reason = failure;
-    return status;
-  };
+namespace file_replace_impl {
+
+Replaced replaceWhole(const std::filesystem::path& link, std::string_view bytes) {
+  constexpr auto cannot = ReplaceStatus::CannotCreate;
   // A settings file that is a symbolic link is replaced where the link
   // leads, so that the link stays: the file it names may be shared. The
   // final path of the file says where that is (every file has one, and a
@@ -158,13 +156,13 @@ ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_vi
   // file). A link to a file not there yet has no final path: its own data
   // says where it leads.
   const std::optional<std::filesystem::path> linked = linkedFile(link);
-  if (!linked) return fail(ReplaceStatus::CannotCreate, ReplaceFailure::Other);
+  if (!linked) return Replaced{cannot, ReplaceFailure::Other};
   const std::filesystem::path& target = *linked;
   const DWORD attrs = GetFileAttributesW(target.c_str());
   if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY))
-    return fail(ReplaceStatus::CannotCreate, ReplaceFailure::Other);
+    return Replaced{cannot, ReplaceFailure::Other};
   if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY))
-    return fail(ReplaceStatus::CannotCreate, ReplaceFailure::NoPermission);
+    return Replaced{cannot, ReplaceFailure::NoPermission};
 
   std::filesystem::path tmp;
   HANDLE h = INVALID_HANDLE_VALUE;
@@ -176,19 +174,21 @@ ReplaceStatus replaceFileWhole(const std::filesystem::path& link, std::string_vi
     error = h == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
     if (h == INVALID_HANDLE_VALUE && error != ERROR_FILE_EXISTS) break;
   }
-  if (h == INVALID_HANDLE_VALUE) return fail(ReplaceStatus::CannotCreate, failureOf(error));
+  if (h == INVALID_HANDLE_VALUE) return Replaced{cannot, failureOf(error)};
 
   if ((error = writeWhole(h, bytes)) != ERROR_SUCCESS) {
     DeleteFileW(tmp.c_str());
-    return fail(ReplaceStatus::WriteFailed, failureOf(error));
+    return Replaced{ReplaceStatus::WriteFailed, failureOf(error)};
   }
   if (!MoveFileExW(tmp.c_str(), target.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = GetLastError();
     DeleteFileW(tmp.c_str());
-    return fail(ReplaceStatus::CannotCreate, failureOf(error));
+    return Replaced{cannot, failureOf(error)};
   }
-  return ReplaceStatus::Replaced;
+  return {ReplaceStatus::Replaced, ReplaceFailure::None};
 }
+
+}  // namespace file_replace_impl
 
 }  // namespace velquin

@@ -66,4 +66,14 @@ std::optional<std::string> childPrefix(const std::optional<std::string>& sjisPre
 
 }  // namespace folder_scan_impl
 
+FolderScan scanFolder(const std::filesystem::path& folder,
+                      const std::optional<std::string>& sjisPrefix,
+                      const std::string& shownPrefix) {
+  return folder_scan_impl::scanPlatform(folder, sjisPrefix, shownPrefix, false);
+}
+
+FolderScan scanFolderWithSizes(const std::filesystem::path& folder) {
+  return folder_scan_impl::scanPlatform(folder, std::string(), {}, true);
+}
+
 }  // namespace velquin

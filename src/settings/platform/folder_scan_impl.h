@@ -9,6 +9,7 @@
 // backslash (empty at the top), or nothing when a folder on the way has a name
 // that cannot be written; `shownPrefix` is the same folder for messages.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,5 +30,11 @@ bool addFile(FolderScan& scan, const std::optional<std::string>& sjisPrefix,
 // The `sjisPrefix` of a sub-folder of the folder.
 std::optional<std::string> childPrefix(const std::optional<std::string>& sjisPrefix,
                                        std::string_view utf8Name);
+
+// The platform's walk of `folder` (folder_scan.h says what it lists), with
+// each file's size when `withSizes`.
+FolderScan scanPlatform(const std::filesystem::path& folder,
+                        const std::optional<std::string>& sjisPrefix,
+                        const std::string& shownPrefix, bool withSizes);
 
 }  // namespace velquin::folder_scan_impl

@@ -175,24 +175,19 @@ class Scanner {
   bool withSizes_;
 };
 
-FolderScan scan(const std::filesystem::path& folder, const std::optional<std::string>& sjisPrefix,
-                const std::string& shownPrefix, bool withSizes) {
+}  // namespace
+
+namespace folder_scan_impl {
+
+FolderScan scanPlatform(const std::filesystem::path& folder,
+                        const std::optional<std::string>& sjisPrefix,
+                        const std::string& shownPrefix, bool withSizes) {
   Scanner scanner(withSizes);
   if (folder.empty()) return {};
   scanner.folder(folder, sjisPrefix, shownPrefix);
   return std::move(scanner.result);
 }
 
-}  // namespace
-
-FolderScan scanFolder(const std::filesystem::path& folder,
-                      const std::optional<std::string>& sjisPrefix,
-                      const std::string& shownPrefix) {
-  return scan(folder, sjisPrefix, shownPrefix, false);
-}
-
-FolderScan scanFolderWithSizes(const std::filesystem::path& folder) {
-  return scan(folder, std::string(), {}, true);
-}
+}  // namespace folder_scan_impl
 
 }  // namespace velquin
