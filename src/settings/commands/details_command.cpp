@@ -65,6 +65,7 @@ bool loadAskingAboutTyped(InstallSettings& s, const std::filesystem::path& path,
   UserPrompts::Answer answer = UserPrompts::Answer::No;
   if (!typed.empty()) {
     std::vector<messages::TypedValue> shown;
+    shown.reserve(typed.size());
     for (const Typed& t : typed) shown.push_back(t.shown);
     answer = prompts.confirm(messages::typedOrFile(pathToUtf8(path), shown));
   }

@@ -82,10 +82,10 @@ int PlanModel::columnCount(const QModelIndex&) const { return Columns; }
 QVariant PlanModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   if (const Finding* f = findingAt(index)) return findingData(*f, index.column(), role);
-  return itemData(*itemAt(index), among(index) == &root_, index.column(), role);
+  return rowData(*itemAt(index), among(index) == &root_, index.column(), role);
 }
 
-QVariant PlanModel::itemData(const PlanItem& item, bool group, int column, int role) const {
+QVariant PlanModel::rowData(const PlanItem& item, bool group, int column, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       switch (column) {

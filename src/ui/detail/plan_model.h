@@ -31,13 +31,13 @@ class PlanModel : public QAbstractItemModel {
   PlanModel(const QFont& font, const QStyle& style, QObject* parent = nullptr);
   void setPlan(InstallPlan plan);
 
-  QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+  // The view always passes every argument; no defaults of their own.
+  QModelIndex index(int row, int column, const QModelIndex& parent) const override;
   QModelIndex parent(const QModelIndex& child) const override;
-  int rowCount(const QModelIndex& parent = {}) const override;
-  int columnCount(const QModelIndex& parent = {}) const override;
-  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  QVariant headerData(int section, Qt::Orientation orientation,
-                      int role = Qt::DisplayRole) const override;
+  int rowCount(const QModelIndex& parent) const override;
+  int columnCount(const QModelIndex& parent) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
   // An index points to the item whose rows it is among (the plan's groups
@@ -50,7 +50,7 @@ class PlanModel : public QAbstractItemModel {
   const PlanItem* among(const QModelIndex& index) const;
   const PlanItem* itemAt(const QModelIndex& index) const;    // none for a finding
   const Finding* findingAt(const QModelIndex& index) const;  // none for an item
-  QVariant itemData(const PlanItem& item, bool group, int column, int role) const;
+  QVariant rowData(const PlanItem& item, bool group, int column, int role) const;
   static QVariant findingData(const Finding& finding, int column, int role);
 
   PlanItem root_;

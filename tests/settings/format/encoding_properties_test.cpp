@@ -146,8 +146,8 @@ TEST(EncodingProperties, JapaneseTextSavedAsUtf8IsReadAsUtf8) {
       return !sjis::isAscii(text) && (round % 2 == 0 || sjis::decode(text));
     });
     const std::string title = randomText(rng, kinds, [](const std::string&) { return true; });
-    const std::string saved =
-        "[Application]\r\nName = " + name + "\r\n[Install]\r\nTitle = " + title + "\r\n";
+    std::string saved = "[Application]\r\nName = ";
+    saved.append(name).append("\r\n[Install]\r\nTitle = ").append(title).append("\r\n");
     ASSERT_EQ(SettingsFile::fromBytes(saved).conversion().encoding, FileEncoding::Utf8) << saved;
   }
 }

@@ -46,7 +46,7 @@ TEST(PlanModel, ShowsItemsWithTheirFindingsFirst) {
 
   PlanModel model(QApplication::font(), *QApplication::style());
   QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-  EXPECT_EQ(model.rowCount(), 0);
+  EXPECT_EQ(model.rowCount({}), 0);
   model.setPlan(plan);
   EXPECT_EQ(rowsOf(model), (QStringList{
                                "インストールするファイル|2 個|40,960 バイト|[Files]",
@@ -57,9 +57,9 @@ TEST(PlanModel, ShowsItemsWithTheirFindingsFirst) {
                                "    part|of it||",
                                "アンインストール|||",
                            }));
-  EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("内容"));
+  EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("内容"));
 
-  const QModelIndex group = model.index(0, 0);
+  const QModelIndex group = model.index(0, 0, {});
   const QModelIndex goneRow = model.index(1, 0, group);
   EXPECT_TRUE(group.data(Qt::FontRole).value<QFont>().bold());
   EXPECT_FALSE(goneRow.data(Qt::FontRole).isValid());
