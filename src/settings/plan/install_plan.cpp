@@ -1,6 +1,7 @@
 #include "settings/plan/install_plan.h"
 
 #include <algorithm>
+#include <charconv>
 #include <utility>
 
 #include "settings/check/entry_parts.h"
@@ -16,20 +17,32 @@ namespace {
 namespace words = messages::plan;
 
 // ASCII bytes (most names) are the same text in code page 932 and UTF-8.
+void addShown(std::string& out, std::string_view sjisText) {
+  if (sjis::isAscii(sjisText)) {
+    out.append(sjisText);
+  } else {
+    out.append(sjis::decodeForDisplay(sjisText));
+  }
+}
 std::string shown(std::string_view sjisText) {
-  if (sjis::isAscii(sjisText)) return std::string(sjisText);
-  return sjis::decodeForDisplay(sjisText);
+  std::string text;
+  addShown(text, sjisText);
+  return text;
 }
 
-// "[Section]", "[Section] Item3", "[Section] Key", appended rather than
-// concatenated (which sets off a false warning of GCC 12 at -O3).
+// "[Section]", "[Section] Item3", "[Section] Key", appended to `text`
+// rather than concatenated (which sets off a false warning of GCC 12 at -O3).
+void addSource(std::string& text, Section section, std::string_view key = {}, int number = 0) {
+  text.append("[").append(kSections[static_cast<std::size_t>(section)].name).append("]");
+  if (key.empty()) return;
+  text.append(" ").append(key);
+  if (number <= 0) return;
+  char digits[16];
+  text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
 std::string source(Section section, std::string_view key = {}, int number = 0) {
-  const std::string_view name = kSections[static_cast<std::size_t>(section)].name;
-  const std::string digits = number > 0 ? std::to_string(number) : std::string();
   std::string text;
-  text.reserve(name.size() + key.size() + digits.size() + 3);
-  text.append("[").append(name).append("]");
-  if (!key.empty()) text.append(" ").append(key).append(digits);
+  addSource(text, section, key, number);
   return text;
 }
 std::string sectionSource(Section section) { return source(section); }
@@ -42,15 +55,28 @@ std::string fieldSource(FieldRef field) {
 // Where a name of [Files], [RmDir] or a shortcut lands: below the
 // installation folder, below the folder a placeholder names, or where an
 // absolute name says.
-std::string targetOf(std::string_view name) {
-  if (name.empty()) return "";
+void addTarget(std::string& out, std::string_view name) {
+  if (name.empty()) return;
   if (name.front() == '%') {
     const std::size_t close = name.find('%', 1);
-    if (close == std::string_view::npos || close == 1) return words::notDescribed(shown(name));
-    return words::belowPlaceholder(shown(name.substr(1, close - 1)), shown(name.substr(close + 1)));
+    if (close == std::string_view::npos || close == 1) {
+      out.append(words::notDescribed(shown(name)));
+    } else {
+      out.append(
+          words::belowPlaceholder(shown(name.substr(1, close - 1)), shown(name.substr(close + 1))));
+    }
+  } else if (!isRelative(name)) {
+    addShown(out, name);
+  } else if (sjis::isAscii(name)) {
+    words::addBelowInstallFolder(out, name);
+  } else {
+    words::addBelowInstallFolder(out, shown(name));
   }
-  if (!isRelative(name)) return shown(name);
-  return words::belowInstallFolder(shown(name));
+}
+std::string targetOf(std::string_view name) {
+  std::string text;
+  addTarget(text, name);
+  return text;
 }
 
 void addPart(std::string& value, std::string_view part) { value.append(words::kAnd).append(part); }
@@ -77,7 +103,7 @@ void addIndent(std::string& out, std::size_t depth) { out.append(2 * depth, ' ')
 void addItemText(std::string& out, const PlanItem& item) {
   out += item.label;
   if (!item.value.empty()) out.append("：").append(item.value);
-  if (item.size) out.append(words::kAnd).append(words::size(*item.size));
+  if (item.size) words::addSize(out.append(words::kAnd), *item.size);
   if (!item.source.empty()) out.append("  ← ").append(item.source);
 }
 
@@ -221,10 +247,12 @@ class PlanMaker {
   void describeFile(PlanItem& item, std::string_view raw, std::string_view note = {},
                     std::optional<std::uintmax_t> knownSize = std::nullopt) {
     const auto [name, overwrite] = fileEntry(raw);
-    item.label = shown(name);
-    item.value = targetOf(name);
+    item.label.clear();
+    addShown(item.label, name);
+    item.value.clear();
+    addTarget(item.value, name);
     item.size.reset();
-    addPart(item.value, words::overwrite(overwrite));
+    words::addOverwrite(item.value.append(words::kAnd), overwrite);
     if (!note.empty()) addPart(item.value, note);
     if (knownSize) {
       item.size = knownSize;
@@ -258,7 +286,8 @@ class PlanMaker {
     for (std::size_t i = 0; i < lines.size(); ++i) {
       if (lines[i].empty()) continue;
       describeFile(item, lines[i]);
-      item.source = itemSource(Section::Files, ++number);
+      item.source.clear();
+      addSource(item.source, Section::Files, kItemKey, ++number);
       item.findings.clear();
       for (; found != listed_->findings.end() && (*found)->line <= i; ++found)
         if ((*found)->line == i) item.findings.push_back(**found);
