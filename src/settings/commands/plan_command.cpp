@@ -29,7 +29,6 @@ PlanCommandResult runPlanCommand(const std::filesystem::path& given, bool proces
     InstallSettings settings;
     std::optional<Checker> checker;  // made once the settings are loaded
     ScannedPlanFolder folder;
-    InstallPlan plan;
   };
   auto held = std::make_unique<Held>();
   loadSettings(held->settings, SettingsFile::read(path, *iniFileName));
@@ -38,9 +37,8 @@ PlanCommandResult runPlanCommand(const std::filesystem::path& given, bool proces
   // The checker keeps the context, and the plan finds the names in it.
   held->checker.emplace(held->settings);
   held->checker->setFolder(std::move(held->folder.names));
-  held->plan =
-      makeInstallPlan(held->settings, *iniFileName, held->folder.folder, held->checker->findings());
-  PlanCommandResult result{0, planText(held->plan)};
+  PlanCommandResult result{0, installPlanText(held->settings, *iniFileName, held->folder.folder,
+                                              held->checker->findings())};
   if (processEnds) {
     // Never freed, and reachable until the process ends (no leak).
     static auto* const kept = new std::vector<std::unique_ptr<Held>>;

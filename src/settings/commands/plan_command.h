@@ -17,7 +17,7 @@ struct PlanCommandResult {
 
 // `path` as settingsFileOf (check_command.h) takes it. The file is loaded as
 // Details loads it, its folder scanned and checked, and the plan written
-// (planText) with the findings beside their items.
+// (installPlanText) with the findings beside their items.
 // `processEnds`: the process ends after the plan (the command line), so what
 // the plan held is left for the end of the process to take back whole, as
 // the check does (CheckOptions).

@@ -1,5 +1,7 @@
 #include "settings/plan/install_plan.h"
 
+#include <algorithm>
+#include <charconv>
 #include <utility>
 
 #include "settings/check/entry_parts.h"
@@ -15,20 +17,32 @@ namespace {
 namespace words = messages::plan;
 
 // ASCII bytes (most names) are the same text in code page 932 and UTF-8.
+void addShown(std::string& out, std::string_view sjisText) {
+  if (sjis::isAscii(sjisText)) {
+    out.append(sjisText);
+  } else {
+    out.append(sjis::decodeForDisplay(sjisText));
+  }
+}
 std::string shown(std::string_view sjisText) {
-  if (sjis::isAscii(sjisText)) return std::string(sjisText);
-  return sjis::decodeForDisplay(sjisText);
+  std::string text;
+  addShown(text, sjisText);
+  return text;
 }
 
-// "[Section]", "[Section] Item3", "[Section] Key", appended rather than
-// concatenated (which sets off a false warning of GCC 12 at -O3).
+// "[Section]", "[Section] Item3", "[Section] Key", appended to `text`
+// rather than concatenated (which sets off a false warning of GCC 12 at -O3).
+void addSource(std::string& text, Section section, std::string_view key = {}, int number = 0) {
+  text.append("[").append(kSections[static_cast<std::size_t>(section)].name).append("]");
+  if (key.empty()) return;
+  text.append(" ").append(key);
+  if (number <= 0) return;
+  char digits[16];
+  text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
 std::string source(Section section, std::string_view key = {}, int number = 0) {
-  const std::string_view name = kSections[static_cast<std::size_t>(section)].name;
-  const std::string digits = number > 0 ? std::to_string(number) : std::string();
   std::string text;
-  text.reserve(name.size() + key.size() + digits.size() + 3);
-  text.append("[").append(name).append("]");
-  if (!key.empty()) text.append(" ").append(key).append(digits);
+  addSource(text, section, key, number);
   return text;
 }
 std::string sectionSource(Section section) { return source(section); }
@@ -41,15 +55,28 @@ std::string fieldSource(FieldRef field) {
 // Where a name of [Files], [RmDir] or a shortcut lands: below the
 // installation folder, below the folder a placeholder names, or where an
 // absolute name says.
-std::string targetOf(std::string_view name) {
-  if (name.empty()) return "";
+void addTarget(std::string& out, std::string_view name) {
+  if (name.empty()) return;
   if (name.front() == '%') {
     const std::size_t close = name.find('%', 1);
-    if (close == std::string_view::npos || close == 1) return words::notDescribed(shown(name));
-    return words::belowPlaceholder(shown(name.substr(1, close - 1)), shown(name.substr(close + 1)));
+    if (close == std::string_view::npos || close == 1) {
+      out.append(words::notDescribed(shown(name)));
+    } else {
+      out.append(
+          words::belowPlaceholder(shown(name.substr(1, close - 1)), shown(name.substr(close + 1))));
+    }
+  } else if (!isRelative(name)) {
+    addShown(out, name);
+  } else if (sjis::isAscii(name)) {
+    words::addBelowInstallFolder(out, name);
+  } else {
+    words::addBelowInstallFolder(out, shown(name));
   }
-  if (!isRelative(name)) return shown(name);
-  return words::belowInstallFolder(shown(name));
+}
+std::string targetOf(std::string_view name) {
+  std::string text;
+  addTarget(text, name);
+  return text;
 }
 
 void addPart(std::string& value, std::string_view part) { value.append(words::kAnd).append(part); }
@@ -71,10 +98,70 @@ int addListItems(PlanItem& place, const std::vector<std::string>& lines, ListFie
   return number;
 }
 
+void addIndent(std::string& out, std::size_t depth) { out.append(2 * depth, ' '); }
+
+void addItemText(std::string& out, const PlanItem& item) {
+  out += item.label;
+  if (!item.value.empty()) out.append("：").append(item.value);
+  if (item.size) words::addSize(out.append(words::kAnd), *item.size);
+  if (!item.source.empty()) out.append("  ← ").append(item.source);
+}
+
+// A finding's text, its further lines indented below its first.
+void addFinding(std::string& out, const Finding& f, std::size_t depth) {
+  addIndent(out, depth + 1);
+  out.append("※ ");
+  out += f.weight == Weight::Error ? messages::ship::kError : messages::ship::kWarning;
+  out.append("：");
+  const std::string_view text = f.text;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find('\n', start);
+    out.append(text.substr(start, end - start)).append("\n");
+    if (end == std::string_view::npos) return;
+    addIndent(out, depth + 2);
+    start = end + 1;
+  }
+}
+
+// An item's line and its findings, without its children.
+void addItemLine(std::string& out, const PlanItem& item, std::size_t depth) {
+  addIndent(out, depth);
+  addItemText(out, item);
+  out += '\n';
+  for (const Finding& f : item.findings) addFinding(out, f, depth);
+}
+
+void addItem(std::string& out, const PlanItem& item, std::size_t depth) {
+  addItemLine(out, item, depth);
+  for (const PlanItem& child : item.children) addItem(out, child, depth + 1);
+}
+
+// A generous guess of the text's length, so that it is made in one block.
+std::size_t textSize(const PlanItem& item, std::size_t depth) {
+  std::size_t size = 2 * depth + item.label.size() + item.value.size() + item.source.size() + 48;
+  for (const Finding& f : item.findings) size += f.text.size() + 16 + 4 * depth;
+  for (const PlanItem& child : item.children) size += textSize(child, depth + 1);
+  return size;
+}
+
+// The lines of the file list written as text as they are described, rather
+// than held as items: the text, and the findings of the list's lines in the
+// order of their lines.
+struct ListedFilesText {
+  std::string& text;
+  std::vector<const Finding*> findings;
+};
+
 class PlanMaker {
  public:
-  PlanMaker(const InstallSettings& settings, std::string_view iniFileName, const PlanFolder& folder)
-      : s_(settings), ini_(iniFileName), engine_(engineFileName(iniFileName)), folder_(folder) {}
+  // `listed`: where the file list's lines are written (none: they are items).
+  PlanMaker(const InstallSettings& settings, std::string_view iniFileName, const PlanFolder& folder,
+            ListedFilesText* listed = nullptr)
+      : s_(settings),
+        ini_(iniFileName),
+        engine_(engineFileName(iniFileName)),
+        folder_(folder),
+        listed_(listed) {}
 
   InstallPlan make() {
     InstallPlan plan;
@@ -154,12 +241,18 @@ class PlanMaker {
     return folder_.sizes[*file];
   }
 
-  // One entry of [Files]: its target, overwrite rule and size.
-  PlanItem fileItem(std::string_view raw, std::string_view note = {},
+  // One entry of [Files] described into `item`: its name, its target,
+  // overwrite rule and note, and its size or why the size is unknown. The
+  // size is counted into the list's total.
+  void describeFile(PlanItem& item, std::string_view raw, std::string_view note = {},
                     std::optional<std::uintmax_t> knownSize = std::nullopt) {
     const auto [name, overwrite] = fileEntry(raw);
-    PlanItem item{shown(name), targetOf(name)};
-    addPart(item.value, words::overwrite(overwrite));
+    item.label.clear();
+    addShown(item.label, name);
+    item.value.clear();
+    addTarget(item.value, name);
+    item.size.reset();
+    words::addOverwrite(item.value.append(words::kAnd), overwrite);
     if (!note.empty()) addPart(item.value, note);
     if (knownSize) {
       item.size = knownSize;
@@ -175,7 +268,32 @@ class PlanMaker {
     } else {
       ++unknownSizes_;
     }
+  }
+
+  PlanItem fileItem(std::string_view raw, std::string_view note = {},
+                    std::optional<std::uintmax_t> knownSize = std::nullopt) {
+    PlanItem item;
+    describeFile(item, raw, note, knownSize);
     return item;
+  }
+
+  // The file list's lines written into `listed_` as planText writes their
+  // items, each described into one item used again; the number of entries.
+  int writeListedFiles(const std::vector<std::string>& lines) {
+    PlanItem item;
+    auto found = listed_->findings.begin();
+    int number = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i].empty()) continue;
+      describeFile(item, lines[i]);
+      item.source.clear();
+      addSource(item.source, Section::Files, kItemKey, ++number);
+      item.findings.clear();
+      for (; found != listed_->findings.end() && (*found)->line <= i; ++found)
+        if ((*found)->line == i) item.findings.push_back(**found);
+      addItem(listed_->text, item, 1);
+    }
+    return number;
   }
 
   // The entry Create adds for the settings file itself.
@@ -189,9 +307,14 @@ class PlanMaker {
     group.field = ListField::MemoFiles;
     group.source = sectionSource(Section::Files);
     const std::vector<std::string>& lines = s_.lines(ListField::MemoFiles);
-    group.children.reserve(lines.size() + 2);
-    int number = addListItems(group, lines, ListField::MemoFiles, Section::Files,
-                              [this](std::string_view line) { return fileItem(line); });
+    int number = 0;
+    if (listed_) {
+      number = writeListedFiles(lines);
+    } else {
+      group.children.reserve(lines.size() + 2);
+      number = addListItems(group, lines, ListField::MemoFiles, Section::Files,
+                            [this](std::string_view line) { return fileItem(line); });
+    }
     group.children.push_back(fileItem(engine_ + ",2", words::kEngineFile));
     group.children.back().source = itemSource(Section::Files, ++number);
     group.children.push_back(settingsFileItem());
@@ -349,6 +472,7 @@ class PlanMaker {
   std::string ini_;
   std::string engine_;
   const PlanFolder& folder_;
+  ListedFilesText* listed_;
   std::uintmax_t total_ = 0;
   std::size_t unknownSizes_ = 0;
   std::size_t filesListed_ = 0;
@@ -361,47 +485,6 @@ PlanItem* itemOf(std::vector<PlanItem>& items, const Finding& finding) {
     if (PlanItem* inner = itemOf(item.children, finding)) return inner;
   }
   return nullptr;
-}
-
-void addIndent(std::string& out, std::size_t depth) { out.append(2 * depth, ' '); }
-
-void addItemText(std::string& out, const PlanItem& item) {
-  out += item.label;
-  if (!item.value.empty()) out.append("：").append(item.value);
-  if (item.size) out.append(words::kAnd).append(words::size(*item.size));
-  if (!item.source.empty()) out.append("  ← ").append(item.source);
-}
-
-// A finding's text, its further lines indented below its first.
-void addFinding(std::string& out, const Finding& f, std::size_t depth) {
-  addIndent(out, depth + 1);
-  out.append("※ ");
-  out += f.weight == Weight::Error ? messages::ship::kError : messages::ship::kWarning;
-  out.append("：");
-  const std::string_view text = f.text;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find('\n', start);
-    out.append(text.substr(start, end - start)).append("\n");
-    if (end == std::string_view::npos) return;
-    addIndent(out, depth + 2);
-    start = end + 1;
-  }
-}
-
-void addItem(std::string& out, const PlanItem& item, std::size_t depth) {
-  addIndent(out, depth);
-  addItemText(out, item);
-  out += '\n';
-  for (const Finding& f : item.findings) addFinding(out, f, depth);
-  for (const PlanItem& child : item.children) addItem(out, child, depth + 1);
-}
-
-// A generous guess of the text's length, so that it is made in one block.
-std::size_t textSize(const PlanItem& item, std::size_t depth) {
-  std::size_t size = 2 * depth + item.label.size() + item.value.size() + item.source.size() + 48;
-  for (const Finding& f : item.findings) size += f.text.size() + 16 + 4 * depth;
-  for (const PlanItem& child : item.children) size += textSize(child, depth + 1);
-  return size;
 }
 
 }  // namespace
@@ -417,11 +500,16 @@ ScannedPlanFolder scanPlanFolder(const std::filesystem::path& distDir,
   return scanned;
 }
 
-InstallPlan makeInstallPlan(const InstallSettings& settings, std::string_view iniFileName,
-                            const PlanFolder& folder, const std::vector<Finding>& findings) {
-  InstallPlan plan = PlanMaker(settings, iniFileName, folder).make();
+namespace {
+
+// The check's findings beside the items they concern, and those of no item
+// in a group of their own at the end; none that `written` says stand
+// elsewhere.
+template <class Written>
+void addFindings(InstallPlan& plan, const std::vector<Finding>& findings, Written written) {
   PlanItem others{std::string(words::kOtherFindings)};
   for (const Finding& f : findings) {
+    if (written(f)) continue;
     if (PlanItem* place = itemOf(plan.groups, f)) {
       place->findings.push_back(f);
     } else {
@@ -434,7 +522,54 @@ InstallPlan makeInstallPlan(const InstallSettings& settings, std::string_view in
     }
   }
   if (!others.children.empty()) plan.groups.push_back(std::move(others));
+}
+
+std::size_t textSize(const std::vector<PlanItem>& groups) {
+  std::size_t size = 0;
+  for (const PlanItem& group : groups) size += textSize(group, 0);
+  return size;
+}
+
+}  // namespace
+
+InstallPlan makeInstallPlan(const InstallSettings& settings, std::string_view iniFileName,
+                            const PlanFolder& folder, const std::vector<Finding>& findings) {
+  InstallPlan plan = PlanMaker(settings, iniFileName, folder).make();
+  addFindings(plan, findings, [](const Finding&) { return false; });
   return plan;
+}
+
+std::string installPlanText(const InstallSettings& settings, std::string_view iniFileName,
+                            const PlanFolder& folder, const std::vector<Finding>& findings) {
+  const std::vector<std::string>& lines = settings.lines(ListField::MemoFiles);
+  const auto onListedLine = [&lines](const Finding& f) {
+    return f.field == ListField::MemoFiles && f.line && *f.line < lines.size() &&
+           !lines[*f.line].empty();
+  };
+  std::string text;
+  std::size_t guess = 0;
+  for (const std::string& line : lines) guess += 2 * line.size() + 128;
+  text.reserve(guess);
+  ListedFilesText listed{text, {}};
+  for (const Finding& f : findings)
+    if (onListedLine(f)) listed.findings.push_back(&f);
+  std::stable_sort(listed.findings.begin(), listed.findings.end(),
+                   [](const Finding* a, const Finding* b) { return *a->line < *b->line; });
+  InstallPlan plan = PlanMaker(settings, iniFileName, folder, &listed).make();
+  addFindings(plan, findings, onListedLine);
+
+  // The listed files' lines follow the line of their group and its findings.
+  std::string head;
+  const auto files = std::find_if(plan.groups.begin(), plan.groups.end(), [](const PlanItem& g) {
+    return g.field == ListField::MemoFiles;
+  });
+  for (auto group = plan.groups.begin(); group != files; ++group) addItem(head, *group, 0);
+  addItemLine(head, *files, 0);
+  text.reserve(text.size() + head.size() + textSize(plan.groups));
+  text.insert(0, head);
+  for (const PlanItem& item : files->children) addItem(text, item, 1);
+  for (auto group = files + 1; group != plan.groups.end(); ++group) addItem(text, *group, 0);
+  return text;
 }
 
 std::string sizeText(std::uintmax_t bytes) { return words::size(bytes); }
@@ -446,10 +581,8 @@ std::string itemText(const PlanItem& item) {
 }
 
 std::string planText(const InstallPlan& plan) {
-  std::size_t size = 0;
-  for (const PlanItem& group : plan.groups) size += textSize(group, 0);
   std::string text;
-  text.reserve(size);
+  text.reserve(textSize(plan.groups));
   for (const PlanItem& group : plan.groups) addItem(text, group, 0);
   return text;
 }

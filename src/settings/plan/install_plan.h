@@ -80,6 +80,13 @@ ScannedPlanFolder scanPlanFolder(const std::filesystem::path& distDir,
 InstallPlan makeInstallPlan(const InstallSettings& settings, std::string_view iniFileName,
                             const PlanFolder& folder, const std::vector<Finding>& findings);
 
+// The text planText(makeInstallPlan(...)) gives, made without an item for
+// each line of the file list: each line is written as it is described, with
+// the findings on that line (velquin --plan, where the list may name every
+// file of a large folder).
+std::string installPlanText(const InstallSettings& settings, std::string_view iniFileName,
+                            const PlanFolder& folder, const std::vector<Finding>& findings);
+
 // A size as the plan writes it: "40,960 バイト".
 std::string sizeText(std::uintmax_t bytes);
 

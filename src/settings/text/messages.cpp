@@ -1,6 +1,7 @@
 #include "settings/text/messages.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "settings/text/sjis.h"
@@ -53,7 +54,10 @@ std::string entriesNotLoaded(const std::vector<LineEntry>& entries) {
       "読み込めませんでした。\n「作成」ボタンを押すと、これらの行は書き込まれません。";
   const std::size_t shown = std::min(entries.size(), kMaxNamesShown);
   for (std::size_t i = 0; i < shown; ++i)
-    text += "\n" + std::to_string(entries[i].line) + " 行目：" + entries[i].entry;
+    text.append("\n")
+        .append(std::to_string(entries[i].line))
+        .append(" 行目：")
+        .append(entries[i].entry);
   if (entries.size() > shown) text += "\nほか " + std::to_string(entries.size() - shown) + " 件";
   return text;
 }
@@ -256,7 +260,13 @@ std::string indexWords(int index, std::span<const std::string_view> words) {
 }
 
 std::string belowInstallFolder(std::string_view name) {
-  return joined({kInstallFolderMark, "\\", name});
+  std::string text;
+  addBelowInstallFolder(text, name);
+  return text;
+}
+
+void addBelowInstallFolder(std::string& text, std::string_view name) {
+  text.append(kInstallFolderMark).append("\\").append(name);
 }
 
 std::string belowPlaceholder(std::string_view variable, std::string_view rest) {
@@ -287,11 +297,23 @@ std::string dirRegValue(std::string_view key) {
 }
 
 std::string overwrite(std::optional<std::string_view> digit) {
-  if (!digit || digit->empty()) return "上書きする（省略時は 1）";
-  if (*digit == "0") return "上書きしない";
-  if (*digit == "1") return "上書きする";
-  if (*digit == "2") return "コピー元が新しいときのみ上書き";
-  return joined({"上書き", unknownDigit(*digit)});
+  std::string text;
+  addOverwrite(text, digit);
+  return text;
+}
+
+void addOverwrite(std::string& text, std::optional<std::string_view> digit) {
+  if (!digit || digit->empty()) {
+    text.append("上書きする（省略時は 1）");
+  } else if (*digit == "0") {
+    text.append("上書きしない");
+  } else if (*digit == "1") {
+    text.append("上書きする");
+  } else if (*digit == "2") {
+    text.append("コピー元が新しいときのみ上書き");
+  } else {
+    text.append("上書き").append(unknownDigit(*digit));
+  }
 }
 
 std::string fileCount(std::size_t files) { return std::to_string(files) + " 個"; }
@@ -301,15 +323,20 @@ std::string unknownSizes(std::size_t files) {
 }
 
 std::string size(std::uintmax_t bytes) {
-  char digits[24];
-  const int n = std::snprintf(digits, sizeof digits, "%ju", bytes);
   std::string text;
-  text.reserve(static_cast<std::size_t>(n) + n / 3 + 10);
-  for (int i = 0; i < n; ++i) {
+  addSize(text, bytes);
+  return text;
+}
+
+void addSize(std::string& text, std::uintmax_t bytes) {
+  char digits[24];
+  const auto n =
+      static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, bytes).ptr - digits);
+  for (std::size_t i = 0; i < n; ++i) {
     if (i > 0 && (n - i) % 3 == 0) text += ',';
     text += digits[i];
   }
-  return text.append(" バイト");
+  text.append(" バイト");
 }
 
 std::string opened(std::string_view target, std::optional<std::string_view> parameters) {

@@ -215,6 +215,9 @@ std::string indexWords(int index, std::span<const std::string_view> words);
 // folder (its name without the percent signs), or a name of its own.
 inline constexpr std::string_view kInstallFolderMark = "〈インストール先〉";
 std::string belowInstallFolder(std::string_view name);
+// The same appended to `text` (the plan of a long file list writes its lines
+// so, without a string for each of their parts).
+void addBelowInstallFolder(std::string& text, std::string_view name);
 std::string belowPlaceholder(std::string_view variable, std::string_view rest);
 
 inline constexpr std::string_view kName = "名前";
@@ -233,6 +236,7 @@ inline constexpr std::string_view kSourceFilesWords[] = {"削除しない", "削
 
 // [Files].
 std::string overwrite(std::optional<std::string_view> digit);
+void addOverwrite(std::string& text, std::optional<std::string_view> digit);
 inline constexpr std::string_view kEngineFile = "インストーラ本体（作成時に追加）";
 inline constexpr std::string_view kSettingsFile = "この設定ファイル（作成時に追加）";
 inline constexpr std::string_view kSourceNotDescribed =
@@ -242,6 +246,7 @@ std::string fileCount(std::size_t files);
 std::string unknownSizes(std::size_t files);
 // "40,960 バイト".
 std::string size(std::uintmax_t bytes);
+void addSize(std::string& text, std::uintmax_t bytes);
 
 inline constexpr std::string_view kTextFile = "最初に表示するテキストファイル";
 inline constexpr std::string_view kProgram = "完了後に開くファイル";

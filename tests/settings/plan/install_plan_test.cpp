@@ -140,5 +140,52 @@ TEST(InstallPlan, FindingsStandBelowTheirItemAndDigitsItDoesNotKnowAreSaidSo) {
   EXPECT_NE(plan.find("\n    help\\Tessaly.hlp\n"), std::string::npos) << plan;
 }
 
+// velquin --plan writes each line of the file list as it describes it, without
+// an item per file: the same text as the plan's, whatever the list holds.
+TEST(InstallPlan, TextWrittenLineByLineIsThePlansText) {
+  struct Case {
+    std::vector<std::string> folder;
+    std::vector<std::string_view> files;
+    bool settingsFileInFolder = true;
+    bool folderKnown = true;
+  };
+  const Case cases[] = {
+      // Found, missing, through a folder link, in another letter case, twice,
+      // blank lines; the engine and the settings file in the folder.
+      {{"a.exe", "real\\x.dll", "Rivo.exe", "Rivo.ini"},
+       {"a.exe", "", "gone.txt,3", "lib\\x.dll", "A.EXE", "real\\x.dll,2", ""}},
+      // Sizes the plan cannot know; the engine missing; the file Create writes.
+      {{"a.exe", "b.txt"}, {"C:\\x.txt", "%WINDIR%\\y.dll,0", "a.exe", "ソフト.txt"}, false},
+      // No folder known, and an empty list.
+      {{}, {"a.exe"}, false, false},
+      {{"Rivo.exe"}, {}},
+  };
+  const std::vector<FolderAlias> aliases = {{"lib\\", "real\\"}};
+  std::size_t lineFindings = 0;
+  for (const Case& c : cases) {
+    InstallSettings s;
+    loadWorkedExample(s);
+    std::vector<std::string> files;
+    for (std::string_view f : c.files) files.push_back(sj(f));
+    s.setLines(ListField::MemoFiles, files);
+    Checker checker(s);
+    checker.setFolderFiles(c.folder, "Rivo.ini", aliases);
+    std::vector<Finding> findings = checker.findings();
+    // A finding on a blank line stands among the others, and lines' findings
+    // may come in any order.
+    if (files.size() > 1 && files[1].empty())
+      findings.insert(findings.begin(),
+                      {ListField::MemoFiles, 1, 0, Weight::Warning, "on a blank line"});
+    std::reverse(findings.begin(), findings.end());
+    for (const Finding& f : findings) lineFindings += f.field == ListField::MemoFiles && f.line;
+    const ShipCheckContext names(c.folder, "Rivo.ini", {}, aliases);
+    PlanFolder folder{c.folderKnown ? &names : nullptr, {}, c.settingsFileInFolder};
+    for (std::size_t i = 0; i < c.folder.size(); ++i) folder.sizes.push_back(1000 * i + 7);
+    EXPECT_EQ(installPlanText(s, "Rivo.ini", folder, findings),
+              planText(makeInstallPlan(s, "Rivo.ini", folder, findings)));
+  }
+  EXPECT_GE(lineFindings, 4u);
+}
+
 }  // namespace
 }  // namespace velquin
