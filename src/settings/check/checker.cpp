@@ -75,6 +75,13 @@ std::string_view Checker::folderIniFileName() const {
   return held ? std::string_view(held->iniFile()) : std::string_view();
 }
 
+const std::vector<std::string>& Checker::folderFiles() const {
+  static const std::vector<std::string> kNoFiles;
+  if (pending_ && !pending_->folder) return pending_->files;
+  const ShipCheckContext* held = pending_ ? pending_->folder.get() : context_.get();
+  return held ? held->folderFiles() : kNoFiles;
+}
+
 bool readFolderAgain(Checker& checker, const std::filesystem::path& folder,
                      std::optional<std::string_view> iniFileName) {
   if (!checker.hasFolderFiles()) return false;

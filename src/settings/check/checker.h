@@ -78,8 +78,10 @@ class Checker : private SettingsListener {
   // this settings file's name (false while it holds none).
   bool holdsFolder(const std::vector<std::string>& files, const std::vector<FolderAlias>& aliases,
                    std::string_view iniFileName) const;
-  // The settings file's name the folder's files were given with.
+  // The settings file's name the folder's files were given with, and those
+  // files (none while it holds none).
   std::string_view folderIniFileName() const;
+  const std::vector<std::string>& folderFiles() const;
 
   // The findings of a single-line field, of the list's line `line`, and of
   // the list as a whole (checkFileList). A stored finding carries no line and

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string_view>
+#include <unordered_set>
 
 #include "settings/platform/folder_scan_impl.h"
 #include "settings/text/sjis.h"
@@ -65,6 +66,28 @@ std::optional<std::string> childPrefix(const std::optional<std::string>& sjisPre
 }
 
 }  // namespace folder_scan_impl
+
+std::vector<std::string> foldersOf(const std::vector<std::string>& lines) {
+  std::vector<std::string> folders{std::string()};
+  std::unordered_set<std::string_view> seen{std::string_view()};
+  std::string_view last;  // the lines of one folder stand together
+  for (const std::string& line : lines) {
+    std::size_t end = 0;  // after the last backslash that is no character's second byte
+    sjis::forEachChar(line, [&](std::size_t i, std::size_t length) {
+      if (length == 1 && line[i] == '\\') end = i + 1;
+    });
+    const std::string_view folder = std::string_view(line).substr(0, end);
+    if (folder == last) continue;
+    last = folder;
+    // Each folder above it too, from the top down.
+    sjis::forEachChar(folder, [&](std::size_t i, std::size_t length) {
+      if (length != 1 || folder[i] != '\\') return;
+      const std::string_view above = folder.substr(0, i + 1);
+      if (seen.insert(above).second) folders.emplace_back(above);
+    });
+  }
+  return folders;
+}
 
 FolderScan scanFolder(const std::filesystem::path& folder,
                       const std::optional<std::string>& sjisPrefix,

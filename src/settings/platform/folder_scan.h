@@ -59,6 +59,11 @@ FolderScan scanFolder(const std::filesystem::path& folder,
 // folder is read (a link's size is its target's).
 FolderScan scanFolderWithSizes(const std::filesystem::path& folder);
 
+// The folders the scan's `lines` stand in, each once in the order first met,
+// with the folders above them: Shift-JIS prefixes ending in a backslash, the
+// distribution folder itself as the empty one, first.
+std::vector<std::string> foldersOf(const std::vector<std::string>& lines);
+
 // The Shift-JIS bytes of a file name (UTF-8) as the engine will look for it,
 // or nothing when it cannot be written. Plain ASCII names (the bulk of most
 // trees) are the same bytes in code page 932 and skip the conversion.

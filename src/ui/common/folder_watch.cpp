@@ -1,11 +1,13 @@
 #include "folder_watch.h"
 
-#include <QDirIterator>
 #include <QEvent>
 #include <QSet>
 #include <QWidget>
+#include <algorithm>
 
+#include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
+#include "settings/text/sjis.h"
 
 namespace velquin::ui {
 namespace {
@@ -25,10 +27,14 @@ FolderWatch::FolderWatch(Checker& checker, const InstallSettings& settings)
 
 void FolderWatch::followActivationOf(QWidget* window) { window->installEventFilter(this); }
 
+// Read a moment after the window comes up, so that it is painted first (and
+// a Details that has just read the folder is not kept waiting).
 bool FolderWatch::eventFilter(QObject*, QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) readAgain();
+  if (event->type() == QEvent::WindowActivate) settle_.start();
   return false;
 }
+
+void FolderWatch::readSoon() { settle_.start(); }
 
 void FolderWatch::readAgain() {
   settle_.stop();
@@ -37,13 +43,17 @@ void FolderWatch::readAgain() {
 }
 
 void FolderWatch::rearm() {
+  // The folders the checker's files stand in, as the last reading found
+  // them: a folder without files below it is seen again at the next
+  // activation.
   QSet<QString> folders;
   if (checker_.hasFolderFiles()) {
-    const QString top = QString::fromStdString(pathToUtf8(settings_.distDir()));
-    folders.insert(top);
-    QDirIterator below(top, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                       QDirIterator::Subdirectories);
-    while (below.hasNext()) folders.insert(below.next());
+    const std::filesystem::path top = settings_.distDir();
+    for (const std::string& folder : foldersOf(checker_.folderFiles())) {
+      std::string utf8 = sjis::decodeForDisplay(folder);
+      std::replace(utf8.begin(), utf8.end(), '\\', '/');
+      folders.insert(QString::fromStdString(pathToUtf8(top / pathFromUtf8(utf8))));
+    }
   }
   // Only the watches that differ change, so that no change between is missed.
   QStringList gone;

@@ -24,15 +24,17 @@ class FolderWatch : public QObject {
 
   // The folder is read again whenever `window` is activated.
   void followActivationOf(QWidget* window);
-  // Watches the distribution folder and the folders below it, while the
-  // checker holds a folder (nothing otherwise).
-  void rearm();
+  // Reads the folder again in a moment, and from then on watches it and the
+  // folders below it while the checker holds a folder (nothing otherwise):
+  // after Details, once the dialog is painted.
+  void readSoon();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void readAgain();
+  void rearm();
 
   Checker& checker_;
   const InstallSettings& settings_;

@@ -71,7 +71,7 @@ void TForm1::ButtonShosaiClick() {
   if (details.outcome != DetailsOutcome::ShowDialog) return;
   checker_.setFolderFiles(std::move(details.folderFiles), details.iniFileName,
                           std::move(details.folderAliases));
-  folderWatch_.rearm();
+  folderWatch_.readSoon();
   // The dialog's result is not used: its controls are the settings.
   if (QDialog* form2 = form2_ ? form2_() : nullptr) {
     folderWatch_.followActivationOf(form2);

@@ -199,5 +199,13 @@ TEST(FolderScan, NamesShiftJisCannotHoldAreReportedNotListed) {
 }
 #endif
 
+// The folders a listing stands in, with those above them; a backslash that
+// is a character's second byte (ソ is 83 5C) parts no folder.
+TEST(FolderScan, FoldersOfTheLines) {
+  EXPECT_EQ(
+      foldersOf({"a.txt", "sub\\deep\\x", "sub\\deep\\y", "sub\\z", "\x83\x5C\\w", "\x83\x5Cv"}),
+      (std::vector<std::string>{"", "sub\\", "sub\\deep\\", "\x83\x5C\\"}));
+}
+
 }  // namespace
 }  // namespace velquin
