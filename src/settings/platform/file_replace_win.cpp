@@ -184,6 +184,10 @@ Replaced replaceWhole(const std::filesystem::path& link, std::string_view bytes)
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = GetLastError();
     DeleteFileW(tmp.c_str());
+    // The file is there, neither read-only nor a folder, and the folder took
+    // the new one: a refusal now is another program holding the file open.
+    if (error == ERROR_ACCESS_DENIED && attrs != INVALID_FILE_ATTRIBUTES)
+      return Replaced{cannot, ReplaceFailure::InUse};
     return Replaced{cannot, failureOf(error)};
   }
   return {ReplaceStatus::Replaced, ReplaceFailure::None};

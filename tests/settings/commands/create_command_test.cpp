@@ -191,8 +191,11 @@ TEST_F(CreateCommand, LongestSettingsFileNameIsWrittenAndOneMoreNamedInTheFailur
   s.setText(T::EditIniName, tooLong);
   prompts.clear();
   EXPECT_EQ(create(), CreateResult::Failed);
-  EXPECT_EQ(prompts.log, Lines{"error: ファイル " + pathToUtf8(dir / tooLong) +
-                               " を作成できません.\nシステムが書き込みを受け付けませんでした。"});
+  // The reason that follows is the system's, which differs from one to another.
+  ASSERT_EQ(prompts.log.size(), 1u);
+  EXPECT_TRUE(prompts.log[0].starts_with("error: ファイル " + pathToUtf8(dir / tooLong) +
+                                         " を作成できません.\n"))
+      << prompts.log[0];
   EXPECT_FALSE(s.settingsSaved());
   // Only the file written first is in the folder: no temporary file stays.
   int entries = 0;

@@ -13,6 +13,7 @@
 #include "settings/platform/paths.h"
 #include "settings/platform/windows_api.h"
 #include "settings/test_support.h"
+#include "settings/text/messages.h"
 #include "symlinks.h"
 
 namespace velquin {
@@ -89,7 +90,8 @@ TEST_F(WindowsCreate, ReadOnlyAttributeKeepsTheFile) {
   test::writeBytes(iniPath(), "old");
   ASSERT_TRUE(SetFileAttributesW(iniPath().c_str(), FILE_ATTRIBUTE_READONLY));
   EXPECT_EQ(runCreateCommand(s, prompts), CreateResult::Failed);
-  EXPECT_EQ(prompts.log, std::vector<std::string>{"error: " + creationError() + "."});
+  EXPECT_EQ(prompts.log, std::vector<std::string>{"error: " + creationError() + ".\n" +
+                                                  std::string(messages::kNoWritePermission)});
   EXPECT_EQ(test::readBytes(iniPath()), "old");
   EXPECT_TRUE(GetFileAttributesW(iniPath().c_str()) & FILE_ATTRIBUTE_READONLY);
   EXPECT_EQ(entriesIn(folder), 1);
@@ -103,7 +105,8 @@ TEST_F(WindowsCreate, FileOpenInAnotherProgramIsLeftWhole) {
     OpenHandle editor(iniPath());
     ASSERT_TRUE(editor.valid());
     EXPECT_EQ(runCreateCommand(s, prompts), CreateResult::Failed);
-    EXPECT_EQ(prompts.log, std::vector<std::string>{"error: " + creationError() + "."});
+    EXPECT_EQ(prompts.log, std::vector<std::string>{"error: " + creationError() + ".\n" +
+                                                    std::string(messages::kFileInUse)});
     EXPECT_FALSE(s.settingsSaved());
   }
   EXPECT_EQ(test::readBytes(iniPath()), "old");
