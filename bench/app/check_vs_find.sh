@@ -21,14 +21,7 @@ source "$repo/bench/tree.sh"
 tree="$(mktemp -d "${TMPDIR:-/tmp}/velquin-check-vs-find.XXXXXX")"
 trap 'rm -rf "$tree"' EXIT
 make_tree "$tree"
-touch "$tree/Rivo.exe"
-{
-  printf '[Application]\r\nName = Bench\r\n[Install]\r\nTitle = Bench\r\nTextFile = \r\n'
-  printf 'Program = \r\nAllUsers = -1\r\nMessage = \r\n[Files]\r\n'
-  (cd "$tree" && find . -type f -name '*.dat' | sed 's|^\./||; s|/|\\|g') |
-    awk '{ printf "Item%d = %s\r\n", NR, $0 } END { printf "Item%d = Rivo.exe,2\r\nItem%d = Rivo.ini\r\n", NR + 1, NR + 2 }'
-  printf '[Group]\r\nValue = -1\r\n[Startup]\r\nValue = -1\r\n[Desktop]\r\nValue = -1\r\n'
-} >"$tree/Rivo.ini"
+make_listed_settings "$tree"
 
 "$velquin" --check "$tree" >/dev/null || { echo "the check found errors:" >&2; "$velquin" --check "$tree" | tail -3 >&2; exit 1; }
 best_of_both "$runs" find_ms check_ms -- find "$tree" -type f -- "$velquin" --check "$tree"

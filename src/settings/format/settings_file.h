@@ -45,7 +45,7 @@ class SettingsFile {
   static SettingsFile fromText(std::string sjisText,
                                std::string_view iniFileName = kUsualIniFileName);
 
-  static constexpr std::string_view kUsualIniFileName = "Rivo.ini";
+  static constexpr std::string_view kUsualIniFileName = fieldInfo(TextField::EditIniName).startText;
 
   // The bytes as on disk, and what their encoding took on the way into
   // code page 932.
