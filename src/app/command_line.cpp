@@ -8,12 +8,6 @@
 #include "settings/commands/plan_command.h"
 #include "settings/platform/paths.h"
 
-#ifdef _WIN32
-#include "settings/platform/windows_api.h"
-// CommandLineToArgvW, from the shell's part, which the wrapper leaves out.
-#include <shellapi.h>
-#endif
-
 namespace velquin::app {
 namespace {
 
@@ -29,74 +23,89 @@ constexpr PathAction kPathActions[] = {
 
 constexpr std::string_view kStrict = "--strict";
 
-}  // namespace
-
-std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv) {
-  std::vector<std::filesystem::path> arguments;
-#ifdef _WIN32
-  int count = 0;
-  if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
-    if (count == argc) arguments.assign(wide + 1, wide + count);
-    LocalFree(wide);
-    if (count == argc) return arguments;
-  }
-  // The code page's text, should the wide command line not match argv.
-  for (int i = 1; i < argc; ++i) {
-    const int size = MultiByteToWideChar(CP_ACP, 0, argv[i], -1, nullptr, 0);
-    std::wstring wide(size > 0 ? static_cast<std::size_t>(size) : 1u, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, argv[i], -1, wide.data(), size);
-    wide.resize(wide.size() - 1);
-    arguments.emplace_back(std::move(wide));
-  }
-#else
-  for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-#endif
-  return arguments;
+// The refusals of a misused command line.
+std::string unknownOption(std::string_view argument) {
+  return "「" + std::string(argument) + "」は velquin のオプションではありません。";
 }
+std::string twoActions(std::string_view first, std::string_view second) {
+  return std::string(first) + " と " + std::string(second) + " は一緒に指定できません。";
+}
+std::string pathMissing(std::string_view option) {
+  return std::string(option) +
+         " の後に、設定ファイル、配布フォルダまたは配布プログラムを 1 つ指定してください。";
+}
+std::string pathTwice(std::string_view option, std::string_view extra) {
+  return std::string(option) + " に指定できるパスは 1 つだけです（「" + std::string(extra) +
+         "」は余分です）。";
+}
+std::string strictAlone() { return "--strict は --check と一緒に指定してください。"; }
+
+CommandLine only(CommandLine::Action action) {
+  CommandLine line;
+  line.action = action;
+  return line;
+}
+
+// The usage's first lines, which a refusal repeats.
+constexpr std::string_view kSynopsis =
+    "使い方: velquin [配布プログラム.exe]\n"
+    "        velquin --check 設定ファイル|配布フォルダ|配布プログラム.exe [--strict]\n"
+    "        velquin --plan 設定ファイル|配布フォルダ|配布プログラム.exe\n";
+
+}  // namespace
 
 CommandLine readCommandLine(const std::vector<std::filesystem::path>& arguments) {
   std::vector<std::string> texts;
   std::transform(arguments.begin(), arguments.end(), std::back_inserter(texts), pathToUtf8);
   for (const std::string& text : texts) {
-    if (text == "--help" || text == "-h") return {CommandLine::Action::PrintHelp, {}, false};
-    if (text == "--version") return {CommandLine::Action::PrintVersion, {}, false};
+    if (text == "--help" || text == "-h" || text == "/?")
+      return only(CommandLine::Action::PrintHelp);
+    if (text == "--version") return only(CommandLine::Action::PrintVersion);
   }
 
-  // An action with its path, and --strict, in any order; anything else is
-  // the window's (a program, or Qt's own options).
+  // An action with its path, and --strict, in any order; paths alone are
+  // the window's (the program to choose).
   CommandLine line;
+  const PathAction* action = nullptr;
   std::vector<std::filesystem::path> paths;
-  bool actionGiven = false;
-  bool misused = false;
+  const auto refused = [](std::string why) {
+    CommandLine misused = only(CommandLine::Action::Misused);
+    misused.refusal = std::move(why);
+    return misused;
+  };
   for (std::size_t i = 0; i < texts.size(); ++i) {
-    const auto action = std::find_if(std::begin(kPathActions), std::end(kPathActions),
-                                     [&](const PathAction& a) { return a.option == texts[i]; });
-    if (action != std::end(kPathActions)) {
-      misused = misused || actionGiven;
-      actionGiven = true;
-      line.action = action->action;
+    const auto given = std::find_if(std::begin(kPathActions), std::end(kPathActions),
+                                    [&](const PathAction& a) { return a.option == texts[i]; });
+    if (given != std::end(kPathActions)) {
+      if (action) return refused(twoActions(action->option, given->option));
+      action = given;
     } else if (texts[i] == kStrict) {
       line.strict = true;
+    } else if (texts[i].starts_with("-")) {
+      return refused(unknownOption(texts[i]));
     } else {
-      misused = misused || texts[i].starts_with("--");
       paths.push_back(arguments[i]);
     }
   }
-  if (!actionGiven && !line.strict) return {};
-  if (misused || !actionGiven || paths.size() != 1 ||
-      (line.strict && line.action != CommandLine::Action::Check))
-    return {CommandLine::Action::Misused, {}, false};
+  if (!action && !line.strict) {
+    line.programs = std::move(paths);
+    return line;
+  }
+  if (!action || action->action != CommandLine::Action::Check) {
+    if (line.strict) return refused(strictAlone());
+  }
+  if (paths.empty()) return refused(pathMissing(action->option));
+  if (paths.size() > 1) return refused(pathTwice(action->option, pathToUtf8(paths[1])));
+  line.action = action->action;
   line.path = paths.front();
   return line;
 }
 
 std::string usageText() {
-  return "使い方: velquin [配布プログラム.exe]\n"
-         "        velquin --check 設定ファイル|配布フォルダ|配布プログラム.exe [--strict]\n"
-         "        velquin --plan 設定ファイル|配布フォルダ|配布プログラム.exe\n"
+  return std::string(kSynopsis) +
          "Rivo インストーラの設定ファイルを作成します。配布プログラムを指定すると、"
          "そのプログラムを選んだ状態で起動します。\n"
-         "  --help     この説明を表示して終了します\n"
+         "  --help     この説明を表示して終了します（-h、Windows では /? も同じ）\n"
          "  --version  バージョンを表示して終了します\n"
          "  --check    設定ファイルを配布フォルダと照らし合わせて検査し、"
          "見つかった問題を表示して終了します。"
@@ -113,7 +122,9 @@ std::string usageText() {
          "警告も）、2 設定ファイルを読み込めない、またはコマンドラインの誤り\n"
          "Windows のコマンドプロンプトや PowerShell では velquin.com がこれを受け持ちます"
          "（velquin と入力すれば velquin.exe より先に選ばれます）。"
-         "終了を待って終了コードを返し、日本語はコンソールの文字コードで表示します。\n";
+         "終了を待って終了コードを返します。\n"
+         "ファイルやパイプへの出力は、Windows では Shift-JIS（コード ページ 932）と CR LF、"
+         "Linux では UTF-8 と LF です。\n";
 }
 
 std::string versionText() { return "Velquin " VELQUIN_VERSION "\n"; }
@@ -134,7 +145,11 @@ std::optional<int> runCommandLineAction(const CommandLine& commandLine, const Pr
       print(result.text, result.exitCode != 0);
       return result.exitCode;
     }
-    case CommandLine::Action::Misused: print(usageText(), true); return 2;
+    case CommandLine::Action::Misused:
+      print("velquin: " + commandLine.refusal + "\n" + std::string(kSynopsis) +
+                "詳しくは velquin --help を参照してください。\n",
+            true);
+      return 2;
   }
   return 2;
 }

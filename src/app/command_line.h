@@ -5,9 +5,10 @@
 //
 //   velquin                      start with nothing chosen
 //   velquin PROGRAM.exe          start with that program chosen, as if picked with 参照
-//                                (anything else: the window starts and says what
+//                                (any other path: the window starts and says what
 //                                the tool takes)
-//   velquin --help               print the usage and end
+//   velquin --help               print the usage and end (also -h, and /? as
+//                                Windows programs take it)
 //   velquin --version            print the version and end
 //   velquin --check PATH         check a settings file (or the one in a folder, or
 //                                beside a program) before shipping, print the
@@ -15,6 +16,12 @@
 //                                PATH, warnings fail as well
 //   velquin --plan PATH          print what the installation of that settings
 //                                file will do, and end
+//
+// An argument that begins with "-" and is no option of the tool, an action
+// without its one path or with more, and --strict without --check are
+// refused before any window: the refusal names what is wrong, the usage
+// follows, and the program ends with 2. A release script with a typo fails
+// at once instead of waiting for a window nobody closes.
 //
 // One more action that takes a path is an enumerator of Action, a row of
 // kPathActions (command_line.cpp), a case of runCommandLineAction and its
@@ -29,20 +36,18 @@
 namespace velquin::app {
 
 struct CommandLine {
-  // Misused: an action without its one path, or with anything more.
+  // Misused: refused, for the reason `refusal` gives.
   enum class Action { Run, PrintHelp, PrintVersion, Check, Plan, Misused };
   Action action = Action::Run;
   std::filesystem::path path;  // the path an action takes
   bool strict = false;         // --strict: warnings fail the check too
+  std::string refusal;         // Misused: one line (UTF-8, without its "\n")
+  // Run: the paths given, the program for the window to choose.
+  std::vector<std::filesystem::path> programs;
 };
 
-// The arguments after the program's own name, as native paths. On Windows
-// they come from the wide command line, since argv is in the system's code
-// page, which may not hold every character of a path.
-std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv);
-
-// Reads the arguments (without the program's own name) before any window
-// exists, so that the actions need no display.
+// Reads the arguments (without the program's own name, as arguments.h gives
+// them) before any window exists, so that the actions need no display.
 CommandLine readCommandLine(const std::vector<std::filesystem::path>& arguments);
 
 // The texts that --help and --version print.
@@ -56,8 +61,8 @@ using PrintText = std::function<void(const std::string& utf8, bool toErrorOutput
 // Runs an action of the command line and gives the program's exit code;
 // nothing for Run, which starts the window. --check ends with 0 without
 // errors (and, with --strict, without warnings), 1 with them, 2 when the
-// settings file cannot be read; a misused command line prints the usage
-// to the error output and ends with 2.
+// settings file cannot be read; a misused command line prints its refusal
+// and the usage's synopsis to the error output and ends with 2.
 std::optional<int> runCommandLineAction(const CommandLine& commandLine, const PrintText& print);
 
 }  // namespace velquin::app

@@ -7,70 +7,16 @@
 // other command line starts velquin.exe beside it with the same arguments,
 // without waiting for the window.
 
-#include <algorithm>
-#include <cstddef>
 #include <optional>
 #include <string>
 
+#include "arguments.h"
 #include "command_line.h"
+#include "console_output.h"
+#include "settings/platform/paths.h"
 #include "settings/platform/windows_api.h"
 
 namespace {
-
-std::wstring wideFromUtf8(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int size =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
-  return wide;
-}
-
-// On a console the text goes in UTF-16, so that Japanese shows whatever the
-// console's code page. Redirected to a file or a pipe, it is written in the
-// console's output code page (932 on a Japanese Windows, or what chcp set),
-// with CR LF, as the other console programs write there.
-void printToConsole(const std::string& utf8, bool toErrorOutput) {
-  const HANDLE out = GetStdHandle(toErrorOutput ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-  if (!out || out == INVALID_HANDLE_VALUE) return;
-  const std::wstring text = wideFromUtf8(utf8);
-  DWORD mode = 0;
-  if (GetConsoleMode(out, &mode)) {
-    // In pieces, as older consoles refuse long writes; a piece never ends
-    // between the two halves of a character outside the BMP.
-    for (std::size_t done = 0; done < text.size();) {
-      std::size_t piece = std::min<std::size_t>(text.size() - done, 8192);
-      if (done + piece < text.size() && IS_HIGH_SURROGATE(text[done + piece - 1])) --piece;
-      DWORD written = 0;
-      if (!WriteConsoleW(out, text.data() + done, static_cast<DWORD>(piece), &written, nullptr) ||
-          written == 0)
-        return;
-      done += written;
-    }
-    return;
-  }
-  std::wstring lines;
-  lines.reserve(text.size() + text.size() / 16);
-  for (const wchar_t c : text) {
-    if (c == L'\n') lines += L'\r';
-    lines += c;
-  }
-  UINT codePage = GetConsoleOutputCP();
-  if (codePage == 0) codePage = GetACP();  // no console at all
-  const int size = WideCharToMultiByte(codePage, 0, lines.data(), static_cast<int>(lines.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(codePage, 0, lines.data(), static_cast<int>(lines.size()), bytes.data(), size,
-                      nullptr, nullptr);
-  for (std::size_t done = 0; done < bytes.size();) {
-    DWORD written = 0;
-    if (!WriteFile(out, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written,
-                   nullptr) ||
-        written == 0)
-      return;
-    done += written;
-  }
-}
 
 // The command line after the program's own name, exactly as given (quotes
 // and spaces kept), read by the rule the system reads that name by: up to
@@ -112,12 +58,10 @@ int startWindow() {
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
-    const int size = WideCharToMultiByte(
-        CP_UTF8, 0, program.data(), static_cast<int>(program.size()), nullptr, 0, nullptr, nullptr);
-    std::string name(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, program.data(), static_cast<int>(program.size()), name.data(),
-                        size, nullptr, nullptr);
-    printToConsole("「" + name + "」を起動できません。\n", true);
+    velquin::app::printText("velquin: ウィンドウのプログラム「" +
+                                velquin::pathToUtf8(std::filesystem::path(program)) +
+                                "」を起動できません。\n",
+                            true);
     return 2;
   }
   CloseHandle(process.hThread);
@@ -131,7 +75,7 @@ int main(int argc, char** argv) {
   const velquin::app::CommandLine commandLine =
       velquin::app::readCommandLine(velquin::app::commandLineArguments(argc, argv));
   if (const std::optional<int> exitCode =
-          velquin::app::runCommandLineAction(commandLine, printToConsole))
+          velquin::app::runCommandLineAction(commandLine, velquin::app::printText))
     return *exitCode;
   return startWindow();
 }

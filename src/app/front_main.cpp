@@ -8,22 +8,17 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <system_error>
 
+#include "arguments.h"
 #include "command_line.h"
+#include "console_output.h"
 
 namespace {
-
-void print(const std::string& utf8, bool toErrorOutput) {
-  std::FILE* out = toErrorOutput ? stderr : stdout;
-  std::fwrite(utf8.data(), 1, utf8.size(), out);
-  std::fflush(out);
-}
 
 // The check of a long list touches tens of megabytes for a moment, in
 // hundreds of thousands of small blocks, and on a virtual machine each first
@@ -46,15 +41,18 @@ void askForLargePages(char** argv) {
 }
 
 // velquin-window beside this program (the build tree, a folder of both), or
-// where the package puts it.
-std::filesystem::path windowProgram() {
+// where the package puts it; none when this program's own folder is not
+// known (no /proc): a velquin-window of the current folder, or of PATH, may
+// be anyone's.
+std::optional<std::filesystem::path> windowProgram() {
   std::error_code ec;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  const std::filesystem::path folder = ec ? std::filesystem::path(".") : self.parent_path();
+  if (ec || !self.is_absolute()) return std::nullopt;
+  const std::filesystem::path folder = self.parent_path();
   for (const std::filesystem::path& candidate :
        {folder / "velquin-window", folder / ".." / "libexec" / "velquin" / "velquin-window"})
-    if (std::filesystem::exists(candidate, ec)) return candidate;
-  return folder / "velquin-window";
+    if (std::filesystem::is_regular_file(candidate, ec)) return candidate;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -66,10 +64,14 @@ int main(int argc, char** argv) {
   if (commandLine.action == CommandLine::Action::Check ||
       commandLine.action == CommandLine::Action::Plan)
     askForLargePages(argv);
-  if (const std::optional<int> exitCode = velquin::app::runCommandLineAction(commandLine, print))
+  if (const std::optional<int> exitCode =
+          velquin::app::runCommandLineAction(commandLine, velquin::app::printText))
     return *exitCode;
-  const std::filesystem::path window = windowProgram();
-  execv(window.c_str(), argv);
-  print("「" + window.string() + "」を起動できません。\n", true);
+  const std::optional<std::filesystem::path> window = windowProgram();
+  if (window) execv(window->c_str(), argv);
+  velquin::app::printText("velquin: ウィンドウのプログラム「" +
+                              (window ? window->string() : std::string("velquin-window")) +
+                              "」を起動できません。\n",
+                          true);
   return 2;
 }

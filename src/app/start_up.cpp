@@ -1,51 +1,159 @@
 #include "start_up.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "app_icon.h"
+#include "arguments.h"
+#include "command_line.h"
+#include "console_output.h"
+#include "qt_prompts.h"
 #include "settings/commands/window_commands.h"
 #include "settings/platform/paths.h"
 #include "settings/record/install_settings.h"
-
-#ifdef _WIN32
-#include "settings/platform/windows_api.h"
-#endif
+#include "system_face.h"
+#include "ui/common/app_title.h"
+#include "ui/detail/form2.h"
+#include "ui/main/form1.h"
 
 namespace velquin::app {
+namespace {
 
-void printText(const std::string& utf8, bool toErrorOutput) {
-#ifdef _WIN32
-  const DWORD which = toErrorOutput ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
-  HANDLE out = GetStdHandle(which);
-  if (!out || out == INVALID_HANDLE_VALUE) {
-    // No output of its own: the console of the program that started it.
-    if (AttachConsole(ATTACH_PARENT_PROCESS)) out = GetStdHandle(which);
+// Runs `then` once, from the event loop, after the first paint of `window`
+// has reached the screen. The filter belongs to the window.
+class AfterFirstPaintFilter : public QObject {
+ public:
+  AfterFirstPaintFilter(QWidget* window, std::function<void()> then)
+      : QObject(window), then_(std::move(then)) {
+    window->installEventFilter(this);
   }
-  DWORD mode = 0;
-  if (out && out != INVALID_HANDLE_VALUE && GetConsoleMode(out, &mode)) {
-    const std::wstring text = QString::fromStdString(utf8).toStdWString();
-    DWORD written = 0;
-    WriteConsoleW(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    return;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, this, then_);
+    }
+    return false;
   }
-#endif
-  std::fputs(utf8.c_str(), toErrorOutput ? stderr : stdout);
-  std::fflush(toErrorOutput ? stderr : stdout);
+
+ private:
+  std::function<void()> then_;
+};
+
+// While the application is made, Qt's messages wait: should its platform
+// fail to open (no display), Qt ends the process with a message of its own,
+// an abort. Instead the author reads one line, and the exit code is 2. Once
+// the application stands, what waited goes on to Qt's own output.
+struct HeldMessage {
+  QtMsgType type;
+  std::string category;
+  QString text;
+};
+std::vector<HeldMessage>* heldMessages = nullptr;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    printText(
+        "velquin: ウィンドウを開く画面に接続できません。--check と --plan は画面なしで使えます。\n",
+        true);
+    std::_Exit(2);
+  }
+  heldMessages->push_back({type, context.category ? context.category : "", text});
 }
 
-void chooseProgramFromCommandLine(const QStringList& arguments, InstallSettings& settings,
-                                  UserPrompts& prompts) {
+std::unique_ptr<QApplication> makeApplication(int& argc, char** argv) {
+  std::vector<HeldMessage> held;
+  heldMessages = &held;
+  const QtMessageHandler qtOwn = qInstallMessageHandler(holdMessage);
+  auto app = std::make_unique<QApplication>(argc, argv);
+  qInstallMessageHandler(qtOwn);
+  heldMessages = nullptr;
+  for (const HeldMessage& m : held) {
+    const QMessageLogContext context(nullptr, 0, nullptr, m.category.c_str());
+    qt_message_output(m.type, context, m.text);
+  }
+  return app;
+}
+
+// A program named on the command line is chosen as 参照 would choose it; a
+// refusal is shown once the window is there to own the box.
+void chooseProgramOnceShown(QWidget& window, InstallSettings& settings, QtPrompts& prompts,
+                            const std::vector<std::filesystem::path>& programs) {
+  if (programs.empty()) return;
+  QTimer::singleShot(0, &window, [&settings, &prompts, programs] {
+    chooseProgramFromCommandLine(programs, settings, prompts);
+  });
+}
+
+int runWindows(const std::vector<std::filesystem::path>& programs,
+               const AfterFirstPaint& afterFirstPaint) {
+  InstallSettings settings;
+  Checker checker(settings);
+  QtPrompts prompts;
+  ui::TForm1 form1(settings, prompts, checker);
+  prompts.setWindow(&form1);
+
+  // Built from the record's values, the dialog is in the same state whether
+  // built after the first paint or by a Details that comes first.
+  std::unique_ptr<ui::TForm2> form2;
+  const std::function<QDialog*()> detailsDialog = [&]() -> QDialog* {
+    if (!form2) form2 = std::make_unique<ui::TForm2>(settings, prompts, checker, &form1);
+    return form2.get();
+  };
+  form1.setDetailsDialog(detailsDialog);
+  new AfterFirstPaintFilter(
+      &form1, [&form1, &afterFirstPaint, detailsDialog] { afterFirstPaint(form1, detailsDialog); });
+
+#ifndef QT_NO_SESSIONMANAGER
+  QObject::connect(
+      qApp, &QGuiApplication::commitDataRequest, &form1,
+      [&form1](QSessionManager& manager) { form1.commitData(manager); }, Qt::DirectConnection);
+#endif
+  chooseProgramOnceShown(form1, settings, prompts, programs);
+  form1.show();
+  return QApplication::exec();
+}
+
+}  // namespace
+
+void buildDetails(QWidget&, const std::function<QDialog*()>& detailsDialog) { detailsDialog(); }
+
+int runWindowProgram(int argc, char** argv, const AfterFirstPaint& afterFirstPaint) {
+  // The actions of the command line answer before any window (or display)
+  // is needed.
+  const CommandLine commandLine = readCommandLine(commandLineArguments(argc, argv));
+  if (const std::optional<int> exitCode = runCommandLineAction(commandLine, printText))
+    return *exitCode;
+
+  chooseFontEngine();
+  const std::unique_ptr<QApplication> app = makeApplication(argc, argv);
+  installJapaneseQtTexts(*app);
+  QApplication::setApplicationName(ui::appTitle());
+  QApplication::setWindowIcon(appIcon());
+  addJapaneseFaceToSystemFont();
+  return runWindows(commandLine.programs, afterFirstPaint);
+}
+
+void chooseProgramFromCommandLine(const std::vector<std::filesystem::path>& arguments,
+                                  InstallSettings& settings, UserPrompts& prompts) {
   // The program is kept as a full path, as the file dialog gives it.
   std::vector<std::filesystem::path> paths;
-  for (const QString& argument : arguments)
-    paths.push_back(pathFromUtf8(
-        QDir::toNativeSeparators(QFileInfo(argument).absoluteFilePath()).toStdString()));
+  for (const std::filesystem::path& argument : arguments)
+    paths.push_back(
+        pathFromUtf8(QDir::toNativeSeparators(
+                         QFileInfo(QString::fromStdString(pathToUtf8(argument))).absoluteFilePath())
+                         .toStdString()));
   runProgramArgumentsCommand(settings, prompts, paths);
 }
 

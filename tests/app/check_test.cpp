@@ -8,28 +8,15 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "run_velquin.h"
 #include "settings/text/messages.h"
 
 namespace {
 
-struct Finished {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
+using Finished = velquin::test::Ended;
 
 Finished run(const QString& option, const QString& path) {
-  QProcess velquin;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-  env.remove(QStringLiteral("DISPLAY"));
-  velquin.setProcessEnvironment(env);
-  velquin.start(QStringLiteral(VELQUIN_EXECUTABLE), {option, QDir::toNativeSeparators(path)});
-  if (!velquin.waitForFinished(20000)) return {};
-  // Windows writes its line breaks as CR LF.
-  return {velquin.exitCode(),
-          QString::fromUtf8(velquin.readAllStandardOutput()).remove(QLatin1Char('\r')),
-          QString::fromUtf8(velquin.readAllStandardError()).remove(QLatin1Char('\r'))};
+  return velquin::test::runVelquin({option, QDir::toNativeSeparators(path)});
 }
 
 Finished check(const QString& path) { return run(QStringLiteral("--check"), path); }

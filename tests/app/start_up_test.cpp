@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/command_line.h"
+#include "run_velquin.h"
 #include "settings/platform/paths.h"
 #include "settings/record/install_settings.h"
 #include "support/recording_prompts.h"
@@ -41,7 +42,7 @@ TEST(StartUp, RelativeProgramIsTakenFromTheStartingFolder) {
   test::RecordingPrompts prompts;
   const QString here = QDir::currentPath();
   QDir::setCurrent(dir.path());
-  chooseProgramFromCommandLine({QStringLiteral("app.exe")}, settings, prompts);
+  chooseProgramFromCommandLine({"app.exe"}, settings, prompts);
   QDir::setCurrent(here);
   EXPECT_EQ(settings.program(),
             pathFromUtf8(
@@ -49,25 +50,35 @@ TEST(StartUp, RelativeProgramIsTakenFromTheStartingFolder) {
   EXPECT_TRUE(prompts.log.empty());
 }
 
-// --help and --version print their text and end, without a window: with no
-// display to open, a window would end the run with an error.
+using test::Ended;
+using test::runVelquin;
+
+// --help and --version print their text and end, without a window.
 TEST(StartUp, HelpAndVersionNeedNoWindow) {
   for (const char* option : {"--help", "--version"}) {
-    QProcess velquin;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.remove(QStringLiteral("DISPLAY"));
-    velquin.setProcessEnvironment(env);
-    velquin.start(QStringLiteral(VELQUIN_EXECUTABLE), {QLatin1String(option)});
-    ASSERT_TRUE(velquin.waitForFinished(10000));
-    EXPECT_EQ(velquin.exitCode(), 0) << option;
-    // Windows writes its line breaks as CR LF.
-    const QString out =
-        QString::fromUtf8(velquin.readAllStandardOutput()).remove(QLatin1Char('\r'));
-    EXPECT_TRUE(out.startsWith(
-        QString::fromStdString(std::string(option) == "--help" ? usageText() : versionText())))
-        << out.toStdString();
+    const Ended ended = runVelquin({QLatin1String(option)});
+    EXPECT_EQ(ended.exitCode, 0) << option;
+    EXPECT_EQ(ended.out.toStdString(),
+              std::string(option) == "--help" ? usageText() : versionText());
   }
+}
+
+// A typo ends the run at once with 2, naming the argument, where it used to
+// open a window that nobody closes; a window that cannot open says so in one
+// line, where Qt would abort.
+TEST(StartUp, MisusedCommandLineOrNoDisplayEndsWithTwo) {
+  const Ended typo = runVelquin({QStringLiteral("--chek"), QStringLiteral("dist")});
+  EXPECT_EQ(typo.exitCode, 2);
+  EXPECT_TRUE(typo.out.isEmpty());
+  EXPECT_TRUE(typo.err.startsWith(
+      QStringLiteral("velquin: 「--chek」は velquin のオプションではありません。\n使い方: ")))
+      << typo.err.toStdString();
+
+  const Ended noDisplay = runVelquin({});
+  EXPECT_EQ(noDisplay.exitCode, 2);
+  EXPECT_EQ(
+      noDisplay.err.toStdString(),
+      "velquin: ウィンドウを開く画面に接続できません。--check と --plan は画面なしで使えます。\n");
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST(Startup, ShowsTheMainWindowBuildsTheDialogAndEndsCleanly) {
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QGuiApplication::platformName());
   env.insert(QStringLiteral("VELQUIN_QUIT_AFTER_SHOW"), QStringLiteral("details"));
   velquin.setProcessEnvironment(env);
-  velquin.start(QStringLiteral(VELQUIN_EXECUTABLE), {});
+  velquin.start(QStringLiteral(VELQUIN_PROBED_EXECUTABLE), {});
   ASSERT_TRUE(velquin.waitForFinished(30000)) << velquin.errorString().toStdString();
   EXPECT_EQ(velquin.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(velquin.exitCode(), 0);

@@ -12,10 +12,12 @@
 
 namespace {
 
-// velquin.exe started as from Explorer (the platform its own choice), with
-// VELQUIN_QUIT_AFTER_SHOW set to `quit`; its output goes into a pipe.
+// velquin.exe started as from Explorer (the platform its own choice), or,
+// with `quit`, the window program with its hook, which VELQUIN_QUIT_AFTER_SHOW
+// tells when to end; its output goes into a pipe.
 struct Velquin {
   explicit Velquin(const wchar_t* quit) {
+    const wchar_t* program = quit ? VELQUIN_PROBED_EXECUTABLE_W : VELQUIN_EXECUTABLE_W;
     SetEnvironmentVariableW(L"QT_QPA_PLATFORM", nullptr);
     SetEnvironmentVariableW(L"VELQUIN_QUIT_AFTER_SHOW", quit);
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -25,9 +27,9 @@ struct Velquin {
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = write;
-    std::wstring commandLine = L"\"" VELQUIN_EXECUTABLE_W L"\"";
-    started = CreateProcessW(VELQUIN_EXECUTABLE_W, commandLine.data(), nullptr, nullptr, TRUE, 0,
-                             nullptr, nullptr, &startup, &process);
+    std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
+    started = CreateProcessW(program, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                             nullptr, &startup, &process);
     CloseHandle(write);
   }
   ~Velquin() {

@@ -1,18 +1,14 @@
-#include "system_face.h"
-
-#ifdef _WIN32
 #include <QApplication>
 #include <QFont>
 
 #include "settings/platform/windows_api.h"
+#include "system_face.h"
 #include "ui/common/text.h"
 #include "ui/common/tool_faces.h"
 #include "ui/common/tool_font.h"
-#endif
 
 namespace velquin::app {
 
-#ifdef _WIN32
 namespace {
 
 int CALLBACK countFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM count) {
@@ -47,9 +43,5 @@ void addJapaneseFaceToSystemFont() {
   font.setFamilies(QStringList{font.family()} + ui::toolFont(12).families());
   QApplication::setFont(font);
 }
-#else
-void chooseFontEngine() {}
-void addJapaneseFaceToSystemFont() {}
-#endif
 
 }  // namespace velquin::app

@@ -1,0 +1,14 @@
+#include <cstdio>
+
+#include "console_output.h"
+
+namespace velquin::app {
+
+// A terminal takes UTF-8 as a file does: the same bytes either way.
+void printText(std::string_view utf8, bool toErrorOutput) {
+  std::FILE* out = toErrorOutput ? stderr : stdout;
+  std::fwrite(utf8.data(), 1, utf8.size(), out);
+  std::fflush(out);
+}
+
+}  // namespace velquin::app
