@@ -13,9 +13,10 @@ cd "$(dirname "$0")/../.."
 build=build/bench
 runs=${RUNS:-40}
 cmake --preset bench >/dev/null
-cmake --build --preset bench --target velquin_front velquin_empty_window >/dev/null
+cmake --build --preset bench --target velquin_probed velquin_empty_window >/dev/null
 
-velquin=$build/src/app/velquin
+# The window program with the hook that ends a measured run.
+velquin=$build/tests/probe/velquin_probed
 empty=$build/bench/app/velquin_empty_window
 export QT_QPA_PLATFORM=${PLATFORM:-offscreen}
 export VELQUIN_QUIT_AFTER_SHOW=1
