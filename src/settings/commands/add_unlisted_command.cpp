@@ -119,7 +119,9 @@ AddUnlistedResult runAddUnlistedCommand(const std::filesystem::path& given) {
   InstallSettings s;
   s.setText(TextField::EditIniName, *iniFileName);
   loadSettings(s, file);
-  if (std::optional<AddUnlistedResult> refused = refusal(file, s, shown)) return *refused;
+  // Whether Create gives back what the file holds is asked of the settings
+  // as loaded, before any file is added to them.
+  std::optional<AddUnlistedResult> refused = refusal(file, s, shown);
 
   Checker checker(s);
   FolderScan scan = scanFolder(path.parent_path());
@@ -127,6 +129,7 @@ AddUnlistedResult runAddUnlistedCommand(const std::filesystem::path& given) {
       std::move(scan.lines), *iniFileName, std::vector<std::string>(), std::move(scan.aliases)));
   const std::size_t added = runAddUnlistedFilesCommand(s, checker);
   if (added == 0) return {0, messages::unlisted::nothingToAdd(shown) + "\n", {}};
+  if (refused) return *refused;
 
   const std::string text = textToCreate(s, *iniFileName);
   if (SettingsFileReader::fileBytes(path) != file.bytes())

@@ -15,11 +15,11 @@
 // written as Create writes it (textToCreate, writeSettingsText): whole or not
 // at all, a link kept and the file it leads to replaced. Each file added is
 // one line of the standard output, in the order added; with nothing to add,
-// one line says so and the file is not written.
+// one line says so and the file is not written, whatever it holds.
 //
-// The file is left as it is, with one line on the error output and exit
-// code 2, when
-// - it cannot be read (the check's own text);
+// Otherwise the file is left as it is, with one line on the error output
+// and exit code 2, when
+// - it cannot be read (the check's own text; this is asked first);
 // - it is not Shift-JIS text, which the engine reads (UTF-8, UTF-16, binary
 //   data, an empty file): the check's text of its form, which says how to
 //   mend it;

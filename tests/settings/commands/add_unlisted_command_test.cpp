@@ -108,7 +108,8 @@ TEST(AddUnlistedCommand, WritesALooseFileAsCreateDoes) {
 
 // A file that Create would not write back whole, that is not Shift-JIS, or
 // that cannot be written is left as it is (bytes and time), the first line
-// concerned named; one that cannot be read is named as the check names it.
+// concerned named, when there is a file to add; one that cannot be read is
+// named as the check names it.
 TEST(AddUnlistedCommand, LeavesWhatItCannotWriteBack) {
   Release r;
   const std::string files = "[Files]\r\n";
@@ -141,6 +142,11 @@ TEST(AddUnlistedCommand, LeavesWhatItCannotWriteBack) {
     EXPECT_EQ(test::readBytes(r.ini), c.bytes);
     EXPECT_EQ(fs::last_write_time(r.ini), time);
   }
+  // With nothing to add, nothing is refused.
+  fs::remove(r.dir / "new.dll");
+  fs::permissions(r.ini, fs::perms::owner_all);
+  test::writeBytes(r.ini, cases[0].bytes);
+  EXPECT_EQ(runAddUnlistedCommand(r.ini).output, m::nothingToAdd(r.shown) + "\n");
   fs::remove(r.ini);
   EXPECT_EQ(runAddUnlistedCommand(r.dir.path()).errors, messages::ship::cannotRead(r.shown) + "\n");
 }
