@@ -35,6 +35,12 @@ std::filesystem::path settingsFileOf(const std::filesystem::path& path);
 // it), when that file can be read; none otherwise.
 std::optional<std::string> readableSettingsFileName(const std::filesystem::path& path);
 
+// The settings file `path` (settingsFileOf `given`) as a report names it:
+// as the command line gave it, or the folder or program given followed by
+// the file's name. UTF-8.
+std::string shownSettingsPath(const std::filesystem::path& given,
+                              const std::filesystem::path& path);
+
 // `path` as settingsFileOf takes it. The file is loaded as
 // Details loads it, its folder scanned, and the findings reported
 // (shipCheckReport).

@@ -88,6 +88,34 @@ std::optional<std::string> takeIniFileName(const InstallSettings& s, UserPrompts
   return name;
 }
 
+std::string textToCreate(InstallSettings& s, std::string_view iniFileName) {
+  // The text is composed before the lists lose their empty lines: a folder or
+  // registry list of nothing but empty lines still gives its section header.
+  std::string text = composeSettingsFile(s, iniFileName);
+
+  // Empty lines go from exactly the lists that the file takes entries from;
+  // the windows show the lists without them from now on.
+  for (const FieldInfo& f : kFields)
+    if (f.field.kind == FieldKind::Lines && isWritten(s, f.field))
+      s.removeEmptyLines(f.field.list());
+  return text;
+}
+
+std::optional<std::string> writeSettingsText(InstallSettings& s,
+                                             const std::filesystem::path& target,
+                                             const std::string& text) {
+  ReplaceFailure why = ReplaceFailure::None;
+  switch (replaceFileWhole(target, text, &why)) {
+    case ReplaceStatus::Replaced: break;
+    case ReplaceStatus::CannotCreate:
+      return writeFailure(messages::cannotCreate(pathToUtf8(target)) + '.', why);
+    case ReplaceStatus::WriteFailed:
+      return writeFailure(std::string(messages::kWriteError) + '.', why);
+  }
+  s.fileWritten(target, text);
+  return std::nullopt;
+}
+
 CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts, Checker* checker) {
   using T = TextField;
   constexpr CreateResult refused = CreateResult::Refused;
@@ -111,28 +139,11 @@ CreateResult runCreateCommand(InstallSettings& s, UserPrompts& prompts, Checker*
       prompts.confirm(messages::fileChangedReplace(pathToUtf8(target))) != UserPrompts::Answer::Yes)
     return refused;
 
-  // The text is composed before the lists lose their empty lines: a folder or
-  // registry list of nothing but empty lines still gives its section header.
-  const std::string text = composeSettingsFile(s, *iniFileName);
-
-  // Empty lines go from exactly the lists that the file takes entries from;
-  // the windows show the lists without them from now on.
-  for (const FieldInfo& f : kFields)
-    if (f.field.kind == FieldKind::Lines && isWritten(s, f.field))
-      s.removeEmptyLines(f.field.list());
-
-  ReplaceFailure why = ReplaceFailure::None;
-  switch (replaceFileWhole(target, text, &why)) {
-    case ReplaceStatus::Replaced: break;
-    case ReplaceStatus::CannotCreate:
-      prompts.showError(writeFailure(messages::cannotCreate(pathToUtf8(target)) + '.', why));
-      return CreateResult::Failed;
-    case ReplaceStatus::WriteFailed:
-      prompts.showError(writeFailure(std::string(messages::kWriteError) + '.', why));
-      return CreateResult::Failed;
+  const std::string text = textToCreate(s, *iniFileName);
+  if (const std::optional<std::string> failure = writeSettingsText(s, target, text)) {
+    prompts.showError(*failure);
+    return CreateResult::Failed;
   }
-
-  s.fileWritten(target, text);
   prompts.showInformation(messages::created(sjis::decodeForDisplay(*iniFileName)));
   s.setSettingsSaved(true);
   if (!fileExists(s.enginePath(*iniFileName)))

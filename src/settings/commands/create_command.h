@@ -3,6 +3,7 @@
 // The Create command: checks the main fields, writes the settings file into
 // the distribution folder, confirms, and warns when the engine is missing.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,20 @@ enum class CreateResult {
 // checker holds a folder (after Details).
 CreateResult runCreateCommand(InstallSettings& settings, UserPrompts& prompts,
                               Checker* checker = nullptr);
+
+// Create's writing of the settings file, in two steps that `velquin
+// --add-unlisted` shares. The text for the settings as they stand
+// (composeSettingsFile), after which the lists the file takes entries from
+// lose their empty lines, as the windows show them from then on.
+std::string textToCreate(InstallSettings& settings, std::string_view iniFileName);
+// The text put in place of the file at `target` whole or not at all (a link
+// stays one: the file it leads to is replaced), and the settings told that
+// the tool wrote it; none then. Otherwise nothing is written, and this is
+// Create's text of the failure, ended with a full stop, and on the next line
+// the system's reason.
+std::optional<std::string> writeSettingsText(InstallSettings& settings,
+                                             const std::filesystem::path& target,
+                                             const std::string& text);
 
 // The check of EditIniName that Create and Details share: it must be given,
 // and be a plain file name (a folder part or a drive would reach outside the

@@ -228,6 +228,28 @@ std::string cannotRead(std::string_view path) {
 
 }  // namespace ship
 
+namespace unlisted {
+
+std::string added(std::string_view place, std::string_view entry) {
+  return std::string(place) + ": " + std::string(entry) + " を追加しました。";
+}
+
+std::string nothingToAdd(std::string_view path) {
+  return std::string(path) + ": 一覧にないファイルはありません。";
+}
+
+std::string notAdded(std::string_view place, std::string_view why) {
+  std::string text =
+      std::string(place) + ": " + std::string(ship::kError) + ": 追加しませんでした。";
+  // A sentence ended by a full stop of its own runs on; any other line is
+  // set off by a space.
+  for (const char c : why)
+    text += c != '\n' ? std::string(1, c) : text.ends_with("。") ? std::string() : std::string(" ");
+  return text;
+}
+
+}  // namespace unlisted
+
 }  // namespace velquin::messages
 
 namespace velquin::messages::plan {

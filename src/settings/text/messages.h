@@ -184,6 +184,22 @@ std::string counts(std::size_t errors, std::size_t warnings);
 std::string cannotRead(std::string_view pathUtf8);
 }  // namespace ship
 
+// `velquin --add-unlisted` (add_unlisted_command.h): one line each, for the
+// standard output or the error output. A place is "PATH" or "PATH:LINE";
+// names and entries are UTF-8.
+namespace unlisted {
+// A file added to the list: its entry ("[Files] Item7 = new.dll") where it
+// stands in the file written.
+std::string added(std::string_view placeUtf8, std::string_view entryUtf8);
+std::string nothingToAdd(std::string_view pathUtf8);
+// Nothing was added, and why (a reason of several lines told on one).
+std::string notAdded(std::string_view placeUtf8, std::string_view why);
+inline constexpr std::string_view kNotWrittenBack =
+    "この行は「作成」で書き戻せません。先に直すか消してください。";
+inline constexpr std::string_view kChangedSinceRead =
+    "読み込んだあとで、ほかのプログラムによって変更されました。";
+}  // namespace unlisted
+
 // The installation plan (install_plan.h): its groups, the labels of its items
 // and the words of their values. Names and values are UTF-8.
 namespace plan {
