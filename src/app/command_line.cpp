@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "settings/commands/add_unlisted_command.h"
 #include "settings/commands/check_command.h"
 #include "settings/commands/plan_command.h"
 #include "settings/platform/paths.h"
@@ -19,6 +20,7 @@ struct PathAction {
 constexpr PathAction kPathActions[] = {
     {"--check", CommandLine::Action::Check},
     {"--plan", CommandLine::Action::Plan},
+    {"--add-unlisted", CommandLine::Action::AddUnlisted},
 };
 
 constexpr std::string_view kStrict = "--strict";
@@ -50,7 +52,8 @@ CommandLine only(CommandLine::Action action) {
 constexpr std::string_view kSynopsis =
     "使い方: velquin [配布プログラム.exe]\n"
     "        velquin --check 設定ファイル|配布フォルダ|配布プログラム.exe [--strict]\n"
-    "        velquin --plan 設定ファイル|配布フォルダ|配布プログラム.exe\n";
+    "        velquin --plan 設定ファイル|配布フォルダ|配布プログラム.exe\n"
+    "        velquin --add-unlisted 設定ファイル|配布フォルダ|配布プログラム.exe\n";
 
 }  // namespace
 
@@ -114,6 +117,11 @@ std::string usageText() {
          "  --plan     設定ファイルのとおりにインストールしたときの内容（インストール先、ファイル、"
          "ショートカット、アンインストール）を表示して終了します。"
          "終了コードは 0、設定ファイルを読み込めなければ 2 です\n"
+         "  --add-unlisted  配布フォルダにあってインストールするファイルにないファイルを、"
+         "詳細設定の「一覧にないファイルを追加」と「作成」のとおりに設定ファイルへ追加し、"
+         "追加したファイルを 1 行ずつ表示して終了します。終了コードは 0、設定ファイルを"
+         "読み込めないか書き込めないとき、また「作成」で書き戻せない行があるときは 2 で、"
+         "ファイルは変わりません\n"
          "--check の出力は問題ごとに 1 行で、最後の行がエラーと警告の件数です:\n"
          "  パス:行: エラー: [セクション] ItemN: 内容\n"
          "  パス:行: 警告: [セクション] キー: 内容\n"
@@ -143,6 +151,12 @@ std::optional<int> runCommandLineAction(const CommandLine& commandLine, const Pr
     case CommandLine::Action::Plan: {
       const PlanCommandResult result = runPlanCommand(commandLine.path, true);
       print(result.text, result.exitCode != 0);
+      return result.exitCode;
+    }
+    case CommandLine::Action::AddUnlisted: {
+      const AddUnlistedResult result = runAddUnlistedCommand(commandLine.path);
+      if (!result.output.empty()) print(result.output, false);
+      if (!result.errors.empty()) print(result.errors, true);
       return result.exitCode;
     }
     case CommandLine::Action::Misused:

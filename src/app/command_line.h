@@ -16,6 +16,9 @@
 //                                PATH, warnings fail as well
 //   velquin --plan PATH          print what the installation of that settings
 //                                file will do, and end
+//   velquin --add-unlisted PATH  add the folder's files that the file list lacks
+//                                to the settings file, as the dialog's menu and
+//                                Create do, print each, and end
 //
 // An argument that begins with "-" and is no option of the tool, an action
 // without its one path or with more, and --strict without --check are
@@ -37,7 +40,7 @@ namespace velquin::app {
 
 struct CommandLine {
   // Misused: refused, for the reason `refusal` gives.
-  enum class Action { Run, PrintHelp, PrintVersion, Check, Plan, Misused };
+  enum class Action { Run, PrintHelp, PrintVersion, Check, Plan, AddUnlisted, Misused };
   Action action = Action::Run;
   std::filesystem::path path;  // the path an action takes
   bool strict = false;         // --strict: warnings fail the check too
@@ -61,7 +64,8 @@ using PrintText = std::function<void(const std::string& utf8, bool toErrorOutput
 // Runs an action of the command line and gives the program's exit code;
 // nothing for Run, which starts the window. --check ends with 0 without
 // errors (and, with --strict, without warnings), 1 with them, 2 when the
-// settings file cannot be read; a misused command line prints its refusal
+// settings file cannot be read; --plan and --add-unlisted end with 0, or 2
+// when the file cannot be read (or, for --add-unlisted, written); a misused command line prints its refusal
 // and the usage's synopsis to the error output and ends with 2.
 std::optional<int> runCommandLineAction(const CommandLine& commandLine, const PrintText& print);
 

@@ -28,6 +28,7 @@ TEST(CommandLineReading, ActionsTheirPathAndStrictInAnyOrder) {
       {{"--check", "dist", "--strict"}, "dist", Action::Check, true},
       {{"--strict", "dist", "--check"}, "dist", Action::Check, true},
       {{"--plan", "app.exe"}, "app.exe", Action::Plan, false},
+      {{"--add-unlisted", "dist"}, "dist", Action::AddUnlisted, false},
       {{"--check", "dist", "--help"}, {}, Action::PrintHelp, false},
       {{"/?"}, {}, Action::PrintHelp, false},
   };
