@@ -149,6 +149,7 @@ void chooseProgramFromCommandLine(const std::vector<std::filesystem::path>& argu
                                   InstallSettings& settings, UserPrompts& prompts) {
   // The program is kept as a full path, as the file dialog gives it.
   std::vector<std::filesystem::path> paths;
+  paths.reserve(arguments.size());
   for (const std::filesystem::path& argument : arguments)
     paths.push_back(
         pathFromUtf8(QDir::toNativeSeparators(
