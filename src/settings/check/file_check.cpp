@@ -96,29 +96,29 @@ struct SectionCheck {
     });
   }
 
+  // A gap in the numbering: one error on each entry it hides from the
+  // engine, at its own line, or on the section when it hides none.
   void numbering(Section section) const {
     const std::size_t read = file.itemsRead(section);
     std::vector<bool> present(read + 1);
-    std::vector<std::string> hidden;
-    std::size_t firstHiddenLine = 0;
+    std::vector<SettingsFileReader::EntryAt> hidden;
     reader.forEachEntry(at.name, [&](const SettingsFileReader::EntryAt& e) {
       const std::optional<std::size_t> n = itemNumber(e.key);
       if (!n) return;
       if (*n <= read) {
         present[*n] = true;
       } else {
-        hidden.push_back(shown(e.key) + " = " + shown(e.value));
-        if (firstHiddenLine == 0) firstHiddenLine = e.line;
+        hidden.push_back(e);
       }
     });
-    const std::size_t line = firstHiddenLine != 0 ? firstHiddenLine : at.line;
-    if (const auto missing = std::find(present.begin() + 1, present.end(), false);
-        missing != present.end()) {
-      add(line, Weight::Error, {},
-          ship::numberMissing(static_cast<int>(missing - present.begin()), hidden));
-    } else if (!hidden.empty()) {
-      add(line, Weight::Error, {}, ship::beforeFirstItem(hidden));
-    }
+    const auto missing = std::find(present.begin() + 1, present.end(), false);
+    const int number = static_cast<int>(missing - present.begin());
+    if (missing != present.end() && hidden.empty())
+      add(at.line, Weight::Error, {}, ship::numberMissing(number));
+    for (const SettingsFileReader::EntryAt& e : hidden)
+      add(e.line, Weight::Error, shown(e.key),
+          missing != present.end() ? ship::unreadAfterGap(number)
+                                   : std::string(ship::kBeforeFirstItem));
   }
 };
 
@@ -127,7 +127,7 @@ struct SectionCheck {
 std::vector<FileFinding> checkFileForm(std::string_view bytes, const FileConversion& conversion) {
   const auto whole = [](std::string_view text, bool resave = true) {
     std::string t(text);
-    if (resave) t += "\n" + std::string(ship::kFileResaveAsShiftJis);
+    if (resave) t += ship::kFileResaveAsShiftJis;
     return std::vector<FileFinding>{{0, Weight::Error, {}, {}, std::move(t)}};
   };
   switch (conversion.encoding) {
@@ -222,13 +222,9 @@ std::string checkReport(std::string_view path, std::vector<FileFinding> findings
       text += "[" + f.section + "]";
       text += f.key.empty() ? ": " : " " + f.key + ": ";
     }
-    for (char ch : f.text) {
-      if (ch == '\n') {
-        text += "\n  ";
-      } else {
-        text += ch;
-      }
-    }
+    // One finding a line, whatever its text holds (a file's name may hold
+    // a line break where the system allows it).
+    text += messages::oneLine(f.text);
     text += '\n';
   }
   text += ship::counts(errors, findings.size() - errors) + "\n";

@@ -412,15 +412,15 @@ void checkIndexField(const InstallSettings& s, IndexField field, std::vector<Fin
       {field, std::nullopt, 0, Weight::Error, std::string(messages::ship::kNoItemChosen)});
 }
 
-void checkFileList(const ShipCheckContext& c, std::size_t writtenLines, std::vector<Finding>& out) {
+void checkFileList(const ShipCheckContext& c, std::size_t writtenLines, std::vector<Finding>& out,
+                   std::size_t unlistedNamed) {
   if (!c.inFolder(c.engineFile()))
     out.push_back({ListField::MemoFiles, std::nullopt, static_cast<int>(writtenLines) + 1,
-                   Weight::Error, std::string(messages::kEngineMissing)});
-  if (c.unlistedCount() == 0) return;
-  std::vector<std::string> names = c.unlistedFiles(messages::kMaxNamesShown);
-  for (std::string& n : names) n = shown(n);
-  out.push_back({ListField::MemoFiles, std::nullopt, 0, Weight::Warning,
-                 messages::ship::notListed(names, c.unlistedCount())});
+                   Weight::Error, messages::oneLine(messages::kEngineMissing)});
+  if (c.unlistedCount() == 0 || unlistedNamed == 0) return;
+  for (const std::string& name : c.unlistedFiles(unlistedNamed))
+    out.push_back({ListField::MemoFiles, std::nullopt, 0, Weight::Warning,
+                   messages::ship::notListed(shown(name))});
 }
 
 std::string_view installedName(std::string_view line, std::string& buffer) {

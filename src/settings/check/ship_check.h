@@ -185,9 +185,11 @@ void checkIndexField(const InstallSettings& settings, IndexField field, std::vec
 
 // The findings of the file list as a whole, appended to `out`: the engine's
 // own file missing from the folder (an error on the entry that Create adds
-// for it after the list's `writtenLines` lines), and the folder's files that
-// the list does not install (a warning that names them).
+// for it after the list's `writtenLines` lines), and a warning on each of the
+// folder's files that the list does not install, in the folder's order (the
+// first `unlistedNamed` of them: a folder of many files, none listed, need
+// not make a finding for each where only a few are shown).
 void checkFileList(const ShipCheckContext& context, std::size_t writtenLines,
-                   std::vector<Finding>& out);
+                   std::vector<Finding>& out, std::size_t unlistedNamed = SIZE_MAX);
 
 }  // namespace velquin

@@ -162,14 +162,17 @@ TEST(ShipCheck, TheFileListAsAWhole) {
     checkFileList(context, 1, out);
     return seen(out);
   };
-  EXPECT_EQ(whole(), Lines{W(m::notListed({"new.txt", "sub\\Rivo.exe"}, 2))});
+  EXPECT_EQ(whole(), (Lines{W(m::notListed("new.txt")), W(m::notListed("sub\\Rivo.exe"))}));
+  std::vector<Finding> first;
+  checkFileList(context, 1, first, 1);
+  EXPECT_EQ(seen(first), Lines{W(m::notListed("new.txt"))});
   EXPECT_TRUE(context.addFileLine("NEW.txt").installed);
   context.addFileLine("sub/Rivo.exe");
   EXPECT_EQ(whole(), Lines{});
 
   std::vector<Finding> out;
   checkFileList(ShipCheckContext({"app.exe"}, "Setup.ini", {"app.exe"}), 3, out);
-  ASSERT_EQ(seen(out), Lines{E(messages::kEngineMissing)});
+  ASSERT_EQ(seen(out), Lines{E(messages::oneLine(messages::kEngineMissing))});
   EXPECT_EQ(out[0].item, 4);  // the entry Create adds for Setup.exe
 }
 
