@@ -16,8 +16,11 @@
 //   (SettingsFile::itemsRead); each entry a missing number hides from the
 //   engine (or one before Item1 of a shortcut section) is an error at its
 //   own line; a gap that hides none is one error on the section.
+// - Repeats: a section's header or a key of a section that stands again is
+//   a warning naming the line the engine reads instead (the entries under a
+//   repeated header are not named one by one).
 // - [Files] ends in the two entries Create adds (the engine's file and the
-//   settings file); a file without them gets a warning.
+//   settings file); a file without them, or without [Files], gets a warning.
 
 #include <cstddef>
 #include <string>

@@ -218,6 +218,21 @@ std::string numberMissing(int missing) {
 
 std::string unreadAfterGap(int missing) { return gap(missing).append("この行を読みません。"); }
 
+std::string repeatedSection(std::string_view name, std::size_t firstLine) {
+  const std::string line = std::to_string(firstLine);
+  std::string text = "[";
+  text.append(name).append("] は ").append(line).append(" 行目にもあります。インストーラは ");
+  return text.append(line).append(
+      " 行目のセクションだけを読み、ここから次のセクションまでを読みません。");
+}
+
+std::string repeatedKey(std::string_view key, std::size_t firstLine) {
+  const std::string line = std::to_string(firstLine);
+  std::string text(key);
+  text.append(" は ").append(line).append(" 行目にもあります。インストーラは ");
+  return text.append(line).append(" 行目の値を読み、この行を読みません。");
+}
+
 std::string withoutAddedEntries(std::string_view engineEntry, std::string_view iniEntry) {
   std::string text = "最後の２行が、「作成」で追加されるインストーラ本体（";
   text.append(engineEntry).append("）と iniファイル（").append(iniEntry);

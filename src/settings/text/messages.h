@@ -183,6 +183,10 @@ std::string unreadAfterGap(int missing);
 // A shortcut entry before Item1, which the engine does not read.
 inline constexpr std::string_view kBeforeFirstItem =
     "Item1 より前にあるため、インストーラはこの行を読みません。";
+// A section's header, or a key of a section, that stands again: the line of
+// the one the engine reads.
+std::string repeatedSection(std::string_view name, std::size_t firstLine);
+std::string repeatedKey(std::string_view key, std::size_t firstLine);
 std::string withoutAddedEntries(std::string_view engineEntry, std::string_view iniEntry);
 // The engine's own file is not in the distribution folder: kEngineMissing,
 // on one line (oneLine).

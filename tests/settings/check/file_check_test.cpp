@@ -68,6 +68,27 @@ TEST(FileCheck, NamesCodesAndNumbering) {
   for (const Case& c : cases) EXPECT_EQ(entriesOf(c.text), c.expected) << c.text;
 }
 
+// What the engine ignores for standing twice is named at its line, with the
+// line the engine reads instead: a section's header once, whatever stands
+// under it; a key, a numbered one included (which is no gap in the
+// numbering). A section the engine does not know is named once, as such.
+TEST(FileCheck, WhatStandsTwice) {
+  EXPECT_EQ(entriesOf("[Desktop]\r\nValue = 1\r\n[Install]\r\nTitle = T\r\nTitle = U\r\n"
+                      "[desktop]\r\nValue = 0\r\nItem1 = x\r\n[Extra]\r\n[Extra]\r\nK = 1\r\n"
+                      "[RmDir]\r\nItem1 = a\r\nItem2 = b\r\nItem1 = c\r\n"),
+            (Lines{"5 W [Install] Title: " + m::repeatedKey("Title", 4),
+                   "6 W [Desktop] : " + m::repeatedSection("Desktop", 1),
+                   "9 W [Extra] : " + m::unknownSection("Extra", ""),
+                   "15 W [RmDir] Item1: " + m::repeatedKey("Item1", 13)}));
+}
+
+// Without [Files] the engine installs neither itself nor the settings file,
+// as when [Files] lacks Create's two entries: a warning on the whole file.
+TEST(FileCheck, AFileWithoutFiles) {
+  EXPECT_EQ(seen(checkFileEntries(SettingsFile::fromText("[Install]\r\nTitle = T\r\n"))),
+            Lines{"0 W [Files] : " + m::withoutAddedEntries("Rivo.exe,2", "Rivo.ini")});
+}
+
 TEST(FileCheck, TheFilesForm) {
   const auto form = [](std::string bytes) {
     const SettingsFileText text = settingsFileText(std::move(bytes));
