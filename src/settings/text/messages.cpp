@@ -180,6 +180,13 @@ std::string notListed(std::string_view name) {
          "」は配布フォルダにありますが、インストールするファイルにありません。";
 }
 
+std::string unusualName(std::string_view written, std::string_view usual) {
+  std::string text = "「";
+  text.append(written).append("」は「").append(usual);
+  return text.append(
+      "」と書くのが普通です。インストーラは見つけますが、同じファイルだと気づきにくい書き方です。");
+}
+
 // Built by appending: a literal before a temporary string sets off a false
 // warning of GCC 12 at -O3.
 std::string unknownSection(std::string_view name, std::string_view meant) {

@@ -149,6 +149,10 @@ inline constexpr std::string_view kInQuotes =
 // A file of the distribution folder that the file list does not hold (one
 // finding for each file).
 std::string notListed(std::string_view nameUtf8);
+// A name (of the file list, a shortcut, the files to show and to open) in a
+// form Windows resolves (".\a.exe", "help\\a.hlp", blanks or dots at the end
+// of a name), and the form it is usually written in.
+std::string unusualName(std::string_view writtenUtf8, std::string_view usualUtf8);
 // The file list's fix for them: the action, and how to reach it.
 inline constexpr std::string_view kAddUnlisted = "一覧にないファイルを追加";
 inline constexpr std::string_view kAddUnlistedHow =

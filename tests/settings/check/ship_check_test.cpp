@@ -69,6 +69,35 @@ TEST(ShipCheck, FileListLines) {
                             });
 }
 
+// A name in a form Windows resolves is the folder's file, with a warning
+// that names the usual form; the line's bytes stay as written.
+TEST(ShipCheck, FileNamesInAFormWindowsResolves) {
+  const auto unusual = [](std::string_view written, std::string_view usual) {
+    return Lines{W(m::unusualName(written, usual))};
+  };
+  expectLines(
+      L::MemoFiles,
+      {
+          {".\\Tessaly.exe", unusual(".\\Tessaly.exe", "Tessaly.exe")},
+          {"help\\\\Tessaly.hlp", unusual("help\\\\Tessaly.hlp", "help\\Tessaly.hlp")},
+          {"ReadMe.txt ,2", unusual("ReadMe.txt ", "ReadMe.txt")},
+          {"ReadMe.txt.", unusual("ReadMe.txt.", "ReadMe.txt")},
+          {"help\\..\\ReadMe.txt", unusual("help\\..\\ReadMe.txt", "ReadMe.txt")},
+          {".\\.\\Rivo.exe", {unusual(".\\.\\Rivo.exe", "Rivo.exe")[0], W(m::kAddedByTheTool)}},
+          // ソ ends in the byte of a backslash, which separates nothing
+          {sj("ソ\\Tessaly.exe"), {E(m::notInFolder("ソ\\Tessaly.exe"))}},
+          {"..\\ReadMe.txt", {E(m::notInFolder("..\\ReadMe.txt"))}},
+          {".\\gone.txt", {E(m::notInFolder(".\\gone.txt"))}},
+      });
+  expectLines(L::MemoGroupItem,
+              {{"Velquin,.\\Tessaly.exe", unusual(".\\Tessaly.exe", "Tessaly.exe")}});
+  // The usual form and the unusual one install the same file, once.
+  ShipCheckContext context({"app.exe", "b.txt"}, "Rivo.ini", {".\\app.exe", "b.txt ,2"});
+  EXPECT_EQ(context.unlistedCount(), 0u);
+  EXPECT_TRUE(context.addFileLine("app.exe").copies);
+  EXPECT_EQ(context.folderFileOf("b.txt."), 1u);
+}
+
 TEST(ShipCheck, FileListedTwiceAndTheEditThatEndsIt) {
   ShipCheckContext context(kFolder, "Rivo.ini", {"ReadMe.txt", "Tessaly.exe", "readme.TXT,0"});
   std::vector<Finding> out;

@@ -101,7 +101,7 @@ PlanFiles planned(const std::string& plan) {
 // A random distribution folder, and the lines a file list may hold for it.
 struct Folder {
   test::TempDir dir;
-  Lines lines;  // Shift-JIS: files of the folder, named in any way Windows finds them
+  Lines lines;  // Shift-JIS: files of the folder, named in ways Windows finds them
 
   explicit Folder(std::mt19937& random) {
     add("app.exe");
@@ -136,6 +136,7 @@ struct Folder {
         return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
       });
     lines.push_back(upper);
+    lines.push_back(".\\" + line);  // a form Windows resolves
   }
 };
 
