@@ -14,6 +14,8 @@ std::string oneLine(std::string_view text) {
   constexpr std::string_view kFullStop = "。";
   // U+2028, U+2029 and U+0085 break a line too where a text is shown.
   constexpr std::string_view kBreaks[] = {"\r\n", "\r", "\n", "\u2028", "\u2029", "\xC2\x85"};
+  // Most texts hold none: not even the first byte of one.
+  if (text.find_first_of("\r\n\xE2\xC2") == std::string_view::npos) return std::string(text);
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
