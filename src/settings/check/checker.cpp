@@ -280,14 +280,14 @@ const std::vector<Finding>& Checker::findingsOf(ListField list, std::size_t line
   return line < l.lines.size() ? held(l.lines[line]) : kNone;
 }
 
-std::vector<Finding> Checker::listFindings(ListField list) const {
+std::vector<Finding> Checker::listFindings(ListField list, std::size_t unlistedNamed) const {
   ensureChecked();
   std::vector<Finding> found;
   if (list != ListField::MemoFiles || !context_) return found;
   const std::vector<std::string>& lines = settings_.lines(list);
   const auto written = static_cast<std::size_t>(
       std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); }));
-  checkFileList(*context_, written, found);
+  checkFileList(*context_, written, found, unlistedNamed);
   return found;
 }
 
@@ -304,12 +304,12 @@ FindingCounts Checker::counts(FieldRef field) const {
   // Without naming the files, which may mean reading the whole folder.
   if (field == FieldRef(ListField::MemoFiles) && context_) {
     if (!context_->inFolder(context_->engineFile())) ++c.errors;
-    if (context_->unlistedCount() > 0) ++c.warnings;
+    c.warnings += context_->unlistedCount();
   }
   return c;
 }
 
-std::vector<Finding> Checker::findings() const {
+std::vector<Finding> Checker::findings(std::size_t unlistedNamed) const {
   ensureChecked();
   std::vector<Finding> out;
   for (const SectionInfo* section : writtenSections(settings_)) {
@@ -333,7 +333,7 @@ std::vector<Finding> Checker::findings() const {
           out.push_back(std::move(f));
         }
       }
-      for (Finding& own : listFindings(list)) out.push_back(std::move(own));
+      for (Finding& own : listFindings(list, unlistedNamed)) out.push_back(std::move(own));
     }
   }
   return out;

@@ -84,12 +84,14 @@ class Checker : private SettingsListener {
   const std::vector<std::string>& folderFiles() const;
 
   // The findings of a single-line field, of the list's line `line`, and of
-  // the list as a whole (checkFileList). A stored finding carries no line and
-  // no Item number: lines move.
+  // the list as a whole (checkFileList: with a warning on each of the first
+  // `unlistedNamed` unlisted files). A stored finding carries no line and no
+  // Item number: lines move.
   const std::vector<Finding>& findingsOf(TextField field) const;
   const std::vector<Finding>& findingsOf(ListField list, std::size_t line) const;
-  std::vector<Finding> listFindings(ListField list) const;
-  // Errors and warnings of a field, its lines and its own finding included.
+  std::vector<Finding> listFindings(ListField list, std::size_t unlistedNamed = SIZE_MAX) const;
+  // Errors and warnings of a field, its lines and its own findings included
+  // (a warning for each unlisted file, counted without naming them).
   FindingCounts counts(FieldRef field) const;
 
   // The folder's files that the file list does not install (the first
@@ -99,11 +101,17 @@ class Checker : private SettingsListener {
     ensureChecked();
     return context_ ? context_->unlistedFiles(limit) : std::vector<std::string>();
   }
+  std::size_t unlistedCount() const {
+    ensureChecked();
+    return context_ ? context_->unlistedCount() : 0;
+  }
 
   // Every finding in the order of the file: section by section, and in each
   // the fields in the order of their entries, the lines of a list in order
-  // with their index and Item number; the unlisted files close [Files].
-  std::vector<Finding> findings() const;
+  // with their index and Item number; the unlisted files close [Files], one
+  // finding each (the first `unlistedNamed` of them: Create's report, which
+  // names errors alone, asks for none).
+  std::vector<Finding> findings(std::size_t unlistedNamed = SIZE_MAX) const;
 
  private:
   struct List {

@@ -1,6 +1,10 @@
 #include "settings/check/entry_parts.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "settings/format/settings_file_reader.h"
+#include "settings/text/sjis.h"
 
 namespace velquin {
 namespace {
@@ -17,7 +21,59 @@ Split splitAtComma(std::string_view v) {
   return {v.substr(0, comma), v.substr(comma + 1)};
 }
 
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+// Calls `f(part)` for each part of a name between backslashes or slashes (a
+// backslash that is the second byte of a character separates nothing).
+template <class F>
+void forEachPart(std::string_view name, F&& f) {
+  std::size_t start = 0;
+  sjis::forEachChar(name, [&](std::size_t i, std::size_t length) {
+    if (length == 1 && isSeparator(name[i])) {
+      f(name.substr(start, i - start));
+      start = i + 1;
+    }
+  });
+  f(name.substr(start));
+}
+
+// The part without the blanks and dots at its end (neither is ever the
+// second byte of a character).
+std::string_view withoutTrailing(std::string_view part) {
+  const std::size_t end = part.find_last_not_of(" .");
+  return end == std::string_view::npos ? std::string_view() : part.substr(0, end + 1);
+}
+
 }  // namespace
+
+std::string_view resolvedName(std::string_view name, std::string& buffer) {
+  const bool relative = isRelative(name);
+  bool usual = true;
+  if (relative) {
+    forEachPart(name, [&](std::string_view part) {
+      usual = usual && !part.empty() && withoutTrailing(part).size() == part.size();
+    });
+  }
+  if (usual && name.find('/') == std::string_view::npos) return name;
+  if (!relative || usual) {
+    buffer.assign(name);
+    std::replace(buffer.begin(), buffer.end(), '/', '\\');
+    return buffer;
+  }
+  std::vector<std::string_view> parts;
+  forEachPart(name, [&](std::string_view part) {
+    if (part == ".." && !parts.empty() && parts.back() != "..") {
+      parts.pop_back();
+    } else if (part == "..") {
+      parts.push_back(part);
+    } else if (const std::string_view kept = withoutTrailing(part); !kept.empty()) {
+      parts.push_back(kept);
+    }
+  });
+  buffer.clear();
+  for (const std::string_view part : parts) buffer.append(buffer.empty() ? "" : "\\").append(part);
+  return buffer;
+}
 
 bool inQuotes(std::string_view v) {
   return v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();

@@ -8,6 +8,7 @@
 // of a double-byte character, so values are cut at commas byte by byte.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace velquin {
@@ -22,6 +23,15 @@ bool inQuotes(std::string_view value);
 // folder: not a placeholder (%WINDIR%\..., any %VARIABLE%), not absolute
 // (\dir, \\server, C:\dir).
 bool isRelative(std::string_view name);
+
+// The name as Windows resolves it when it opens the file, which is how the
+// check and the plan find it: a slash is a backslash. In a relative name
+// also: the parts "." and empty parts (".\a.exe", "help\\a.hlp") go, ".."
+// takes the part before it away (it stays where there is none), and blanks
+// and dots at the end of a part go ("a.txt " and "a.txt." are "a.txt").
+// The name given when it is in that form already, else `buffer`. Only a
+// slash makes a name of the same length: a longer one is in an unusual form.
+std::string_view resolvedName(std::string_view name, std::string& buffer);
 
 // [Files]: the file's name, and after the first comma the overwrite digit
 // (all that follows the comma, as the engine reads it; none without one).

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 #include "settings/format/settings_format.h"
 #include "settings/record/fields.h"
@@ -96,29 +98,29 @@ struct SectionCheck {
     });
   }
 
+  // A gap in the numbering: one error on each entry it hides from the
+  // engine, at its own line, or on the section when it hides none.
   void numbering(Section section) const {
     const std::size_t read = file.itemsRead(section);
     std::vector<bool> present(read + 1);
-    std::vector<std::string> hidden;
-    std::size_t firstHiddenLine = 0;
+    std::vector<SettingsFileReader::EntryAt> hidden;
     reader.forEachEntry(at.name, [&](const SettingsFileReader::EntryAt& e) {
       const std::optional<std::size_t> n = itemNumber(e.key);
       if (!n) return;
       if (*n <= read) {
         present[*n] = true;
       } else {
-        hidden.push_back(shown(e.key) + " = " + shown(e.value));
-        if (firstHiddenLine == 0) firstHiddenLine = e.line;
+        hidden.push_back(e);
       }
     });
-    const std::size_t line = firstHiddenLine != 0 ? firstHiddenLine : at.line;
-    if (const auto missing = std::find(present.begin() + 1, present.end(), false);
-        missing != present.end()) {
-      add(line, Weight::Error, {},
-          ship::numberMissing(static_cast<int>(missing - present.begin()), hidden));
-    } else if (!hidden.empty()) {
-      add(line, Weight::Error, {}, ship::beforeFirstItem(hidden));
-    }
+    const auto missing = std::find(present.begin() + 1, present.end(), false);
+    const int number = static_cast<int>(missing - present.begin());
+    if (missing != present.end() && hidden.empty())
+      add(at.line, Weight::Error, {}, ship::numberMissing(number));
+    for (const SettingsFileReader::EntryAt& e : hidden)
+      add(e.line, Weight::Error, shown(e.key),
+          missing != present.end() ? ship::unreadAfterGap(number)
+                                   : std::string(ship::kBeforeFirstItem));
   }
 };
 
@@ -127,7 +129,7 @@ struct SectionCheck {
 std::vector<FileFinding> checkFileForm(std::string_view bytes, const FileConversion& conversion) {
   const auto whole = [](std::string_view text, bool resave = true) {
     std::string t(text);
-    if (resave) t += "\n" + std::string(ship::kFileResaveAsShiftJis);
+    if (resave) t += ship::kFileResaveAsShiftJis;
     return std::vector<FileFinding>{{0, Weight::Error, {}, {}, std::move(t)}};
   };
   switch (conversion.encoding) {
@@ -152,9 +154,51 @@ std::vector<FileFinding> checkFileForm(std::string_view bytes, const FileConvers
   return {};
 }
 
+namespace {
+
+// What the engine reads once where the file holds it twice: a section's
+// header that stands again (the entries under it go with it, unnamed), and
+// a key that stands again in its section. Only in the sections the engine
+// reads: a section it does not know is named as such already.
+void checkRepeats(const SettingsFileReader& reader, std::vector<FileFinding>& out) {
+  // Every header's line, and whether it stands again: an entry belongs to
+  // the header last before it.
+  std::vector<std::pair<std::size_t, bool>> headers;
+  for (const SettingsFileReader::SectionAt& at : reader.sections())
+    headers.push_back({at.line, false});
+  const std::vector<SettingsFileReader::RepeatAt> repeats = reader.repeats();
+  for (const SettingsFileReader::RepeatAt& r : repeats)
+    if (r.key.empty()) headers.push_back({r.line, true});
+  std::sort(headers.begin(), headers.end());
+  const auto underRepeatedHeader = [&](std::size_t line) {
+    const auto after = std::lower_bound(headers.begin(), headers.end(), std::pair{line, false});
+    return after != headers.begin() && std::prev(after)->second;
+  };
+  for (const SettingsFileReader::RepeatAt& r : repeats) {
+    if (!knownSection(r.section)) continue;
+    if (r.key.empty()) {
+      out.push_back({r.line,
+                     Weight::Warning,
+                     shown(r.section),
+                     {},
+                     ship::repeatedSection(shown(r.section), r.first)});
+    } else if (!underRepeatedHeader(r.line)) {
+      out.push_back({r.line, Weight::Warning, shown(r.section), shown(r.key),
+                     ship::repeatedKey(shown(r.key), r.first)});
+    }
+  }
+}
+
+std::string withoutAddedEntries(const SettingsFile& file) {
+  return ship::withoutAddedEntries(shown(file.engineFile()) + ",2", shown(file.iniFile()));
+}
+
+}  // namespace
+
 std::vector<FileFinding> checkFileEntries(const SettingsFile& file) {
   std::vector<FileFinding> out;
   const SettingsFileReader& reader = file.reader();
+  bool files = false;
   for (const SettingsFileReader::SectionAt& at : reader.sections()) {
     const SectionCheck check{file, reader, at, out};
     const SectionInfo* known = knownSection(at.name);
@@ -168,10 +212,19 @@ std::vector<FileFinding> checkFileEntries(const SettingsFile& file) {
     }
     check.keysAndCodes(known->section);
     if (isNumbered(known->section)) check.numbering(known->section);
-    if (known->section == Section::Files && !file.filesEndInAddedEntries())
-      check.add(at.line, Weight::Warning, {},
-                ship::withoutAddedEntries(shown(file.engineFile()) + ",2", shown(file.iniFile())));
+    if (known->section != Section::Files) continue;
+    files = true;
+    if (!file.filesEndInAddedEntries())
+      check.add(at.line, Weight::Warning, {}, withoutAddedEntries(file));
   }
+  // Without [Files] the engine installs neither itself nor this file.
+  if (!files)
+    out.push_back({0,
+                   Weight::Warning,
+                   std::string(kSections[std::size_t(Section::Files)].name),
+                   {},
+                   withoutAddedEntries(file)});
+  checkRepeats(reader, out);
   std::stable_sort(out.begin(), out.end(),
                    [](const FileFinding& a, const FileFinding& b) { return a.line < b.line; });
   return out;
@@ -222,13 +275,9 @@ std::string checkReport(std::string_view path, std::vector<FileFinding> findings
       text += "[" + f.section + "]";
       text += f.key.empty() ? ": " : " " + f.key + ": ";
     }
-    for (char ch : f.text) {
-      if (ch == '\n') {
-        text += "\n  ";
-      } else {
-        text += ch;
-      }
-    }
+    // One finding a line, whatever its text holds (a file's name may hold
+    // a line break where the system allows it).
+    text += messages::oneLine(f.text);
     text += '\n';
   }
   text += ship::counts(errors, findings.size() - errors) + "\n";

@@ -13,10 +13,14 @@
 // - Codes: a choice's or a radio group's number outside its values, or no
 //   number at all, is an error naming the values allowed.
 // - Numbering: the numbered entries are read as the loading reads them
-//   (SettingsFile::itemsRead); a missing number is an error naming the
-//   entries that are then not read.
+//   (SettingsFile::itemsRead); each entry a missing number hides from the
+//   engine (or one before Item1 of a shortcut section) is an error at its
+//   own line; a gap that hides none is one error on the section.
+// - Repeats: a section's header or a key of a section that stands again is
+//   a warning naming the line the engine reads instead (the entries under a
+//   repeated header are not named one by one).
 // - [Files] ends in the two entries Create adds (the engine's file and the
-//   settings file); a file without them gets a warning.
+//   settings file); a file without them, or without [Files], gets a warning.
 
 #include <cstddef>
 #include <string>
@@ -61,11 +65,13 @@ enum class ItemNumbering { AsLoaded, AsWritten };
 FileFinding placeInFile(const Finding& finding, const SettingsFile& file,
                         ItemNumbering numbering = ItemNumbering::AsLoaded);
 
-// The report of `velquin --check`, findings in the order of their lines:
+// The report of `velquin --check`: one line for each finding, in the order
+// of their lines,
 //   PATH:LINE: エラー: [Section] ItemN: text
-// ("警告" for a warning; "PATH:" alone for the file as a whole; a text of
-// several lines continues on indented lines), then the count of errors and
-// warnings. Lines end in "\n".
+// ("警告" for a warning; "PATH:" alone for the file as a whole; "[Section]:"
+// for a section as a whole; a line break the text may hold taken out,
+// messages::oneLine), then the count of those errors and warnings. Editors
+// and CI annotations read a finding from one line. Lines end in "\n".
 std::string checkReport(std::string_view pathUtf8, std::vector<FileFinding> findings);
 
 }  // namespace velquin

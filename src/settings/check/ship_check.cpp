@@ -37,14 +37,6 @@ bool isUnder(std::string_view key, std::initializer_list<std::string_view> roots
   return false;
 }
 
-// Windows takes a slash for a backslash.
-std::string_view nameKey(std::string_view name, std::string& buffer) {
-  if (name.find('/') == std::string_view::npos) return name;
-  buffer.assign(name);
-  std::replace(buffer.begin(), buffer.end(), '/', '\\');
-  return buffer;
-}
-
 std::string shown(std::string_view sjisText) { return sjis::decodeForDisplay(sjisText); }
 
 // Collects the findings of one place (a line, or a field).
@@ -70,6 +62,15 @@ void checkValue(std::string_view raw, const Place& at) {
   if (!sjis::isAscii(raw) && !sjis::decode(raw)) at.error(messages::ship::kNotShiftJisBytes);
 }
 
+// A relative name that the engine finds, but only once Windows has resolved
+// it (resolvedName): the form it is usually written in.
+void checkNameForm(std::string_view name, const Place& at) {
+  if (!isRelative(name)) return;
+  std::string buffer;
+  if (const std::string_view usual = resolvedName(name, buffer); usual.size() != name.size())
+    at.warning(messages::ship::unusualName(shown(name), shown(usual)));
+}
+
 // [Files]: a file name, optionally a comma and an overwrite mode.
 void checkFileEntry(const ShipCheckContext& c, std::string_view raw, const Place& at) {
   const auto [name, mode] = fileEntry(raw);
@@ -86,8 +87,14 @@ void checkFileEntry(const ShipCheckContext& c, std::string_view raw, const Place
     at.error(messages::ship::badOverwriteMode(shown(*mode)));
   }
   const ShipCheckContext::Known known = c.about(name);  // one look-up tells both
-  if (isRelative(name) && !known.inFolder) at.error(messages::ship::notInFolder(shown(name)));
-  if (equalsIgnoringCase(name, c.engineFile()) || equalsIgnoringCase(name, c.iniFile()))
+  if (isRelative(name) && !known.inFolder) {
+    at.error(messages::ship::notInFolder(shown(name)));
+  } else {
+    checkNameForm(name, at);
+  }
+  std::string buffer;
+  if (const std::string_view resolved = resolvedName(name, buffer);
+      equalsIgnoringCase(resolved, c.engineFile()) || equalsIgnoringCase(resolved, c.iniFile()))
     at.warning(messages::ship::kAddedByTheTool);
   if (known.installedBy > 1) at.warning(messages::ship::kListedTwice);
 }
@@ -97,9 +104,16 @@ void checkShortcut(const ShipCheckContext& c, std::string_view raw, const Place&
   const auto [name, file, parameters, iconFile, iconNumber] = shortcutEntry(raw);
   if (name.empty() || file.empty()) at.error(messages::ship::kShortcutNeedsNameAndFile);
   if (!isPlainFileName(name)) at.error(messages::ship::kShortcutNameCharacter);
-  if (isRelative(file) && !c.installs(file)) at.warning(messages::ship::notInstalled(shown(file)));
-  if (isRelative(iconFile) && !c.installs(iconFile))
+  if (isRelative(file) && !c.installs(file)) {
+    at.warning(messages::ship::notInstalled(shown(file)));
+  } else {
+    checkNameForm(file, at);
+  }
+  if (isRelative(iconFile) && !c.installs(iconFile)) {
     at.warning(messages::ship::iconNotInstalled(shown(iconFile)));
+  } else {
+    checkNameForm(iconFile, at);
+  }
   if (!iconNumber.empty() && !isNumberFromZero(iconNumber))
     at.error(messages::ship::badIconNumber(shown(iconNumber)));
 }
@@ -310,7 +324,7 @@ void ShipCheckContext::prefetch(const std::vector<std::string>& lines, std::size
 
 const ShipCheckContext::Entry* ShipCheckContext::find(std::string_view name) const {
   std::string buffer, listed;
-  const std::string_view key = listedName(nameKey(name, buffer), listed);
+  const std::string_view key = listedName(resolvedName(name, buffer), listed);
   if (key.empty()) return nullptr;
   const Slot slot = slots_[slotOf(key, tagOf(key))];
   return slot.entry != 0 ? &entries_[slot.entry - 1] : nullptr;
@@ -328,7 +342,9 @@ std::optional<std::size_t> ShipCheckContext::folderFileOf(std::string_view name)
 }
 
 bool ShipCheckContext::installs(std::string_view name) const {
-  return equalsIgnoringCase(name, engine_) || equalsIgnoringCase(name, ini_) ||
+  std::string buffer;
+  const std::string_view resolved = resolvedName(name, buffer);
+  return equalsIgnoringCase(resolved, engine_) || equalsIgnoringCase(resolved, ini_) ||
          about(name).installedBy > 0;
 }
 
@@ -376,13 +392,20 @@ void checkTextField(const InstallSettings& s, const ShipCheckContext& c, TextFie
   const std::string_view v = engineValue(raw);
   switch (field) {
     case TextField::EditInstallTextFail:
-      if (isRelative(v) && !c.inFolder(v)) at.error(messages::ship::notInFolder(shown(v)));
+      if (isRelative(v) && !c.inFolder(v)) {
+        at.error(messages::ship::notInFolder(shown(v)));
+      } else {
+        checkNameForm(v, at);
+      }
       break;
     case TextField::EditInstallProgram:
       // The file, then after a comma its start parameters.
       if (const std::string_view file = programEntry(raw).file;
-          isRelative(file) && !c.installs(file))
+          isRelative(file) && !c.installs(file)) {
         at.warning(messages::ship::notInstalled(shown(file)));
+      } else {
+        checkNameForm(file, at);
+      }
       break;
     case TextField::EditInstallDirReg:
       if (!v.empty() && !isUnder(v, {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE"}))
@@ -412,19 +435,19 @@ void checkIndexField(const InstallSettings& s, IndexField field, std::vector<Fin
       {field, std::nullopt, 0, Weight::Error, std::string(messages::ship::kNoItemChosen)});
 }
 
-void checkFileList(const ShipCheckContext& c, std::size_t writtenLines, std::vector<Finding>& out) {
+void checkFileList(const ShipCheckContext& c, std::size_t writtenLines, std::vector<Finding>& out,
+                   std::size_t unlistedNamed) {
   if (!c.inFolder(c.engineFile()))
     out.push_back({ListField::MemoFiles, std::nullopt, static_cast<int>(writtenLines) + 1,
-                   Weight::Error, std::string(messages::kEngineMissing)});
-  if (c.unlistedCount() == 0) return;
-  std::vector<std::string> names = c.unlistedFiles(messages::kMaxNamesShown);
-  for (std::string& n : names) n = shown(n);
-  out.push_back({ListField::MemoFiles, std::nullopt, 0, Weight::Warning,
-                 messages::ship::notListed(names, c.unlistedCount())});
+                   Weight::Error, messages::oneLine(messages::kEngineMissing)});
+  if (c.unlistedCount() == 0 || unlistedNamed == 0) return;
+  for (const std::string& name : c.unlistedFiles(unlistedNamed))
+    out.push_back({ListField::MemoFiles, std::nullopt, 0, Weight::Warning,
+                   messages::ship::notListed(shown(name))});
 }
 
 std::string_view installedName(std::string_view line, std::string& buffer) {
-  return nameKey(fileEntry(line).name, buffer);
+  return resolvedName(fileEntry(line).name, buffer);
 }
 
 bool ShipCheckContext::installSameFile(std::string_view a, std::string_view b) const {

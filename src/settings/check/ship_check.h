@@ -11,9 +11,11 @@
 // Values are read as the engine's profile reader reads them: blanks at the
 // ends of a value and one pair of quotes around it are dropped (and warned
 // about). File names compare as Windows compares them, without regard to
-// letter case. An entry that begins with a placeholder (%WINDIR%, any
-// %VARIABLE%) or names an absolute folder (\dir, C:\dir, \\server) is never
-// looked for: where the engine takes it from is the engine's business.
+// letter case, and are found as Windows resolves them (".\a.exe" is
+// "a.exe", with a warning that names the usual form). An entry that begins
+// with a placeholder (%WINDIR%, any %VARIABLE%) or names an absolute folder
+// (\dir, C:\dir, \\server) is never looked for: where the engine takes it
+// from is the engine's business.
 //
 // The lines of a list are checked one by one against a ShipCheckContext, so
 // that the checker (checker.h) can check again only the lines an edit
@@ -84,8 +86,8 @@ class ShipCheckContext {
   const std::string& engineFile() const { return engine_; }
   const std::string& iniFile() const { return ini_; }
 
-  // What is known of a name (letter case aside, and a slash taken for a
-  // backslash, as Windows takes it).
+  // What is known of a name (letter case aside, and resolved as Windows
+  // resolves it: resolvedName, entry_parts.h).
   struct Known {
     bool inFolder = false;          // a file of the distribution folder, relative to it
     bool aside = false;             // in the folder, but never to be listed (see below)
@@ -161,8 +163,8 @@ class ShipCheckContext {
 };
 
 // The name of the file that a line of the file list installs, as the check
-// compares it (a slash taken for a backslash; `buffer` may hold it), without
-// the overwrite mode.
+// compares it (resolvedName; `buffer` may hold it), without the overwrite
+// mode.
 std::string_view installedName(std::string_view line, std::string& buffer);
 
 // The findings of one line of `list` (without its place: no line, item 0),
@@ -185,9 +187,11 @@ void checkIndexField(const InstallSettings& settings, IndexField field, std::vec
 
 // The findings of the file list as a whole, appended to `out`: the engine's
 // own file missing from the folder (an error on the entry that Create adds
-// for it after the list's `writtenLines` lines), and the folder's files that
-// the list does not install (a warning that names them).
+// for it after the list's `writtenLines` lines), and a warning on each of the
+// folder's files that the list does not install, in the folder's order (the
+// first `unlistedNamed` of them: a folder of many files, none listed, need
+// not make a finding for each where only a few are shown).
 void checkFileList(const ShipCheckContext& context, std::size_t writtenLines,
-                   std::vector<Finding>& out);
+                   std::vector<Finding>& out, std::size_t unlistedNamed = SIZE_MAX);
 
 }  // namespace velquin

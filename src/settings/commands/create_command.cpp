@@ -39,7 +39,7 @@ void reportErrors(Checker& checker, const InstallSettings& s, std::string_view i
   readFolderAgain(checker, s.distDir(), iniFileName);
   std::vector<std::string> first;
   std::size_t errors = 0;
-  for (const Finding& f : checker.findings()) {
+  for (const Finding& f : checker.findings(0)) {
     // The entry of the engine's file (the list's own finding with an Item
     // number): Create has just looked for that file itself, and warned.
     const bool engineEntry = f.field == FieldRef(ListField::MemoFiles) && !f.line && f.item > 0;

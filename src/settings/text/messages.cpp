@@ -8,6 +8,30 @@
 
 namespace velquin::messages {
 
+std::string more(std::size_t count) { return "ほか " + std::to_string(count) + " 件"; }
+
+std::string oneLine(std::string_view text) {
+  constexpr std::string_view kFullStop = "。";
+  // U+2028, U+2029 and U+0085 break a line too where a text is shown.
+  constexpr std::string_view kBreaks[] = {"\r\n", "\r", "\n", "\u2028", "\u2029", "\xC2\x85"};
+  // Most texts hold none: not even the first byte of one.
+  if (text.find_first_of("\r\n\xE2\xC2") == std::string_view::npos) return std::string(text);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto* brk = std::find_if(std::begin(kBreaks), std::end(kBreaks), [&](std::string_view b) {
+      return text.substr(i).starts_with(b);
+    });
+    if (brk == std::end(kBreaks)) {
+      out += text[i++];
+      continue;
+    }
+    i += brk->size();
+    if (!std::string_view(out).ends_with(kFullStop) && !out.empty() && i < text.size()) out += ' ';
+  }
+  return out;
+}
+
 std::string created(std::string_view iniFileNameUtf8) {
   return "iniファイル(" + std::string(iniFileNameUtf8) + ")を作成しました。";
 }
@@ -58,7 +82,7 @@ std::string entriesNotLoaded(const std::vector<LineEntry>& entries) {
         .append(std::to_string(entries[i].line))
         .append(" 行目：")
         .append(entries[i].entry);
-  if (entries.size() > shown) text += "\nほか " + std::to_string(entries.size() - shown) + " 件";
+  if (entries.size() > shown) text += "\n" + more(entries.size() - shown);
   return text;
 }
 
@@ -104,8 +128,7 @@ std::string namesNotShiftJis(const std::vector<std::string>& namesUtf8) {
   std::string text = "次のファイルは名前を Shift-JIS で表せないため、一覧に加えませんでした。";
   const std::size_t shown = std::min(namesUtf8.size(), kMaxNamesShown);
   for (std::size_t i = 0; i < shown; ++i) text += "\n" + namesUtf8[i];
-  if (namesUtf8.size() > shown)
-    text += "\nほか " + std::to_string(namesUtf8.size() - shown) + " 件";
+  if (namesUtf8.size() > shown) text += "\n" + more(namesUtf8.size() - shown);
   return text;
 }
 
@@ -154,13 +177,16 @@ std::string badIconNumber(std::string_view number) {
   return "アイコン番号「" + std::string(number) + "」は 0 から始まる半角の番号ではありません。";
 }
 
-std::string notListed(const std::vector<std::string>& names, std::size_t total) {
-  std::string text =
-      "次のファイルは配布フォルダにありますが、インストールするファイルにありません。";
-  const std::size_t shown = std::min(names.size(), kMaxNamesShown);
-  for (std::size_t i = 0; i < shown; ++i) text += "\n" + names[i];
-  if (total > shown) text += "\nほか " + std::to_string(total - shown) + " 件";
-  return text;
+std::string notListed(std::string_view name) {
+  return "「" + std::string(name) +
+         "」は配布フォルダにありますが、インストールするファイルにありません。";
+}
+
+std::string unusualName(std::string_view written, std::string_view usual) {
+  std::string text = "「";
+  text.append(written).append("」は「").append(usual);
+  return text.append(
+      "」と書くのが普通です。インストーラは見つけますが、同じファイルだと気づきにくい書き方です。");
 }
 
 // Built by appending: a literal before a temporary string sets off a false
@@ -188,27 +214,32 @@ std::string badCode(std::string_view key, std::string_view value, const std::vec
 }
 
 namespace {
-std::string entryLines(const std::vector<std::string>& entries) {
-  std::string text;
-  const std::size_t shown = std::min(entries.size(), kMaxNamesShown);
-  for (std::size_t i = 0; i < shown; ++i) text.append("\n").append(entries[i]);
-  if (entries.size() > shown)
-    text.append("\nほか ").append(std::to_string(entries.size() - shown)).append(" 件");
-  return text;
+std::string gap(int missing) {
+  std::string text = "Item";
+  return text.append(std::to_string(missing))
+      .append(" がありません。番号が抜けているため、インストーラは");
 }
 }  // namespace
 
-std::string numberMissing(int missing, const std::vector<std::string>& hidden) {
-  std::string text = "Item";
-  text.append(std::to_string(missing))
-      .append(" がありません。番号が抜けているため、インストーラは");
-  if (hidden.empty()) return text.append("この番号を空の行として読みます。");
-  return text.append("次の行を読みません。").append(entryLines(hidden));
+std::string numberMissing(int missing) {
+  return gap(missing).append("この番号を空の行として読みます。");
 }
 
-std::string beforeFirstItem(const std::vector<std::string>& hidden) {
-  std::string text = "Item1 より前にあるため、インストーラは次の行を読みません。";
-  return text.append(entryLines(hidden));
+std::string unreadAfterGap(int missing) { return gap(missing).append("この行を読みません。"); }
+
+std::string repeatedSection(std::string_view name, std::size_t firstLine) {
+  const std::string line = std::to_string(firstLine);
+  std::string text = "[";
+  text.append(name).append("] は ").append(line).append(" 行目にもあります。インストーラは ");
+  return text.append(line).append(
+      " 行目のセクションだけを読み、ここから次のセクションまでを読みません。");
+}
+
+std::string repeatedKey(std::string_view key, std::size_t firstLine) {
+  const std::string line = std::to_string(firstLine);
+  std::string text(key);
+  text.append(" は ").append(line).append(" 行目にもあります。インストーラは ");
+  return text.append(line).append(" 行目の値を読み、この行を読みません。");
 }
 
 std::string withoutAddedEntries(std::string_view engineEntry, std::string_view iniEntry) {

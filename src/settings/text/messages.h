@@ -1,6 +1,7 @@
 #pragma once
 
-// The tool's own texts (UTF-8). Lines of one message are joined with a single line feed.
+// The tool's own texts (UTF-8). Lines of one message are joined with a single
+// line feed; a finding of the check stands on one line (oneLine).
 
 #include <cstdint>
 #include <optional>
@@ -39,6 +40,12 @@ std::string programIsAFolder(std::string_view pathUtf8);
 std::string programNotExe(std::string_view pathUtf8);
 std::string dropBeforeProgram(std::string_view pathUtf8);
 std::string dropOutside(std::string_view pathUtf8, std::string_view distDirUtf8);
+
+// Where a list of names stops: "ほか N 件".
+std::string more(std::size_t count);
+// A text on one line: a line break after a full stop goes, any other becomes
+// a blank. The check's findings are read one a line (`velquin --check`).
+std::string oneLine(std::string_view text);
 
 // "iniファイル(NAME)を作成しました。"
 std::string created(std::string_view iniFileNameUtf8);
@@ -139,10 +146,13 @@ inline constexpr std::string_view kBlankAtEnds =
     "値の前後の空白は、インストーラが読むときに取り除かれます。";
 inline constexpr std::string_view kInQuotes =
     "値を囲む引用符は、インストーラが読むときに取り除かれます。";
-// The files of the distribution folder that the file list does not hold, one
-// a line: at most `kMaxNamesShown` of the first names given, then how many
-// more of `total` there were.
-std::string notListed(const std::vector<std::string>& firstNamesUtf8, std::size_t total);
+// A file of the distribution folder that the file list does not hold (one
+// finding for each file).
+std::string notListed(std::string_view nameUtf8);
+// A name (of the file list, a shortcut, the files to show and to open) in a
+// form Windows resolves (".\a.exe", "help\\a.hlp", blanks or dots at the end
+// of a name), and the form it is usually written in.
+std::string unusualName(std::string_view writtenUtf8, std::string_view usualUtf8);
 // The file list's fix for them: the action, and how to reach it.
 inline constexpr std::string_view kAddUnlisted = "一覧にないファイルを追加";
 inline constexpr std::string_view kAddUnlistedHow =
@@ -169,13 +179,21 @@ inline constexpr std::string_view kFileResaveAsShiftJis =
 std::string unknownSection(std::string_view name, std::string_view meant);
 std::string unknownKey(std::string_view key, std::string_view meant);
 std::string badCode(std::string_view key, std::string_view value, const std::vector<int>& allowed);
-// A gap in the numbered entries: the first missing number, and the entries
-// (key = value) the engine does not read because of it.
-std::string numberMissing(int missing, const std::vector<std::string>& hiddenEntries);
-// Shortcut entries before Item1, which the engine does not read.
-std::string beforeFirstItem(const std::vector<std::string>& hiddenEntries);
+// A gap in the numbered entries: the first missing number, which the engine
+// reads as an empty entry; on each entry the engine does not read because of
+// it, unreadAfterGap.
+std::string numberMissing(int missing);
+std::string unreadAfterGap(int missing);
+// A shortcut entry before Item1, which the engine does not read.
+inline constexpr std::string_view kBeforeFirstItem =
+    "Item1 より前にあるため、インストーラはこの行を読みません。";
+// A section's header, or a key of a section, that stands again: the line of
+// the one the engine reads.
+std::string repeatedSection(std::string_view name, std::size_t firstLine);
+std::string repeatedKey(std::string_view key, std::size_t firstLine);
 std::string withoutAddedEntries(std::string_view engineEntry, std::string_view iniEntry);
-// The engine's own file is not in the distribution folder: kEngineMissing.
+// The engine's own file is not in the distribution folder: kEngineMissing,
+// on one line (oneLine).
 
 // The report of `velquin --check`.
 inline constexpr std::string_view kError = "エラー";

@@ -212,11 +212,15 @@ QString CheckMarks::tabTip(int page) const {
   return fromUtf8(messages::ship::counts(errors, warnings)) + own;
 }
 
-// The list's own findings; with the folder's files it lacks, how to add them.
+// The list's own findings, one a line: of the folder's files it lacks, the
+// first few, how many more, and how to add them.
 QString CheckMarks::listTip(ListField list) const {
-  QString tip = tipOf(checker_.listFindings(list));
-  if (list == ListField::MemoFiles && !checker_.unlistedFiles(1).empty())
-    tip += u'\n' + fromUtf8(messages::ship::kAddUnlistedHow);
+  QString tip = tipOf(checker_.listFindings(list, messages::kMaxNamesShown));
+  if (list != ListField::MemoFiles) return tip;
+  const std::size_t unlisted = checker_.unlistedCount();
+  if (unlisted > messages::kMaxNamesShown)
+    tip += u'\n' + fromUtf8(messages::more(unlisted - messages::kMaxNamesShown));
+  if (unlisted > 0) tip += u'\n' + fromUtf8(messages::ship::kAddUnlistedHow);
   return tip;
 }
 

@@ -69,6 +69,35 @@ TEST(ShipCheck, FileListLines) {
                             });
 }
 
+// A name in a form Windows resolves is the folder's file, with a warning
+// that names the usual form; the line's bytes stay as written.
+TEST(ShipCheck, FileNamesInAFormWindowsResolves) {
+  const auto unusual = [](std::string_view written, std::string_view usual) {
+    return Lines{W(m::unusualName(written, usual))};
+  };
+  expectLines(
+      L::MemoFiles,
+      {
+          {".\\Tessaly.exe", unusual(".\\Tessaly.exe", "Tessaly.exe")},
+          {"help\\\\Tessaly.hlp", unusual("help\\\\Tessaly.hlp", "help\\Tessaly.hlp")},
+          {"ReadMe.txt ,2", unusual("ReadMe.txt ", "ReadMe.txt")},
+          {"ReadMe.txt.", unusual("ReadMe.txt.", "ReadMe.txt")},
+          {"help\\..\\ReadMe.txt", unusual("help\\..\\ReadMe.txt", "ReadMe.txt")},
+          {".\\.\\Rivo.exe", {unusual(".\\.\\Rivo.exe", "Rivo.exe")[0], W(m::kAddedByTheTool)}},
+          // ソ ends in the byte of a backslash, which separates nothing
+          {sj("ソ\\Tessaly.exe"), {E(m::notInFolder("ソ\\Tessaly.exe"))}},
+          {"..\\ReadMe.txt", {E(m::notInFolder("..\\ReadMe.txt"))}},
+          {".\\gone.txt", {E(m::notInFolder(".\\gone.txt"))}},
+      });
+  expectLines(L::MemoGroupItem,
+              {{"Velquin,.\\Tessaly.exe", unusual(".\\Tessaly.exe", "Tessaly.exe")}});
+  // The usual form and the unusual one install the same file, once.
+  ShipCheckContext context({"app.exe", "b.txt"}, "Rivo.ini", {".\\app.exe", "b.txt ,2"});
+  EXPECT_EQ(context.unlistedCount(), 0u);
+  EXPECT_TRUE(context.addFileLine("app.exe").copies);
+  EXPECT_EQ(context.folderFileOf("b.txt."), 1u);
+}
+
 TEST(ShipCheck, FileListedTwiceAndTheEditThatEndsIt) {
   ShipCheckContext context(kFolder, "Rivo.ini", {"ReadMe.txt", "Tessaly.exe", "readme.TXT,0"});
   std::vector<Finding> out;
@@ -162,14 +191,17 @@ TEST(ShipCheck, TheFileListAsAWhole) {
     checkFileList(context, 1, out);
     return seen(out);
   };
-  EXPECT_EQ(whole(), Lines{W(m::notListed({"new.txt", "sub\\Rivo.exe"}, 2))});
+  EXPECT_EQ(whole(), (Lines{W(m::notListed("new.txt")), W(m::notListed("sub\\Rivo.exe"))}));
+  std::vector<Finding> first;
+  checkFileList(context, 1, first, 1);
+  EXPECT_EQ(seen(first), Lines{W(m::notListed("new.txt"))});
   EXPECT_TRUE(context.addFileLine("NEW.txt").installed);
   context.addFileLine("sub/Rivo.exe");
   EXPECT_EQ(whole(), Lines{});
 
   std::vector<Finding> out;
   checkFileList(ShipCheckContext({"app.exe"}, "Setup.ini", {"app.exe"}), 3, out);
-  ASSERT_EQ(seen(out), Lines{E(messages::kEngineMissing)});
+  ASSERT_EQ(seen(out), Lines{E(messages::oneLine(messages::kEngineMissing))});
   EXPECT_EQ(out[0].item, 4);  // the entry Create adds for Setup.exe
 }
 

@@ -101,7 +101,7 @@ PlanFiles planned(const std::string& plan) {
 // A random distribution folder, and the lines a file list may hold for it.
 struct Folder {
   test::TempDir dir;
-  Lines lines;  // Shift-JIS: files of the folder, named in any way Windows finds them
+  Lines lines;  // Shift-JIS: files of the folder, named in ways Windows finds them
 
   explicit Folder(std::mt19937& random) {
     add("app.exe");
@@ -136,6 +136,7 @@ struct Folder {
         return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
       });
     lines.push_back(upper);
+    lines.push_back(".\\" + line);  // a form Windows resolves
   }
 };
 
@@ -202,7 +203,16 @@ void expectAgreement(const fs::path& ini, const InstallSettings& record, const C
                      bool created, const std::string& where) {
   const SettingsFile file = SettingsFile::read(ini, "Rivo.ini");
   const std::vector<Finding> findings = dialog.findings();
-  EXPECT_EQ(reported(runCheckCommand(ini).text), expected(file, findings, created)) << where;
+  const std::string report = runCheckCommand(ini).text;
+  EXPECT_EQ(reported(report), expected(file, findings, created)) << where;
+  if (created) {
+    // The file holds nothing the record cannot show: the dialog's counts
+    // are the report's.
+    FindingCounts counts;
+    for (const FieldInfo& info : kFields) counts += dialog.counts(info.field);
+    EXPECT_TRUE(report.ends_with(messages::ship::counts(counts.errors, counts.warnings) + "\n"))
+        << where << report;
+  }
 
   const PlanFiles plan = planned(runPlanCommand(ini).text);
   Lines installed;

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <regex>
+#include <sstream>
 
 #include "settings/format/settings_writer.h"
 #include "settings/platform/paths.h"
@@ -118,7 +120,7 @@ TEST(CheckCommand, RandomReleasesAreCleanAndEachPlantedFaultIsNamed) {
                   "Item" + std::to_string(files) + " = missing.dll\r\n"),
          m::notInFolder("missing.dll")},
         {replaced(clean, ends, ""), m::withoutAddedEntries("Rivo.exe,2", "Rivo.ini"), 0},
-        {replaced(clean, "Item1 = ", "Item0 = "), m::numberMissing(1, {})},
+        {replaced(clean, "Item1 = ", "Item0 = "), m::numberMissing(1)},
         {replaced(clean, "[Desktop]", "[Desktpo]"), m::unknownSection("Desktpo", "Desktop"), 0},
         {replaced(clean, "Title = ", "Tilte = "), m::unknownKey("Tilte", "Title"), 0},
         {replaced(clean, "AllUsers = ", "AllUsers = 7"), "AllUsers の値"},
@@ -140,6 +142,43 @@ TEST(CheckCommand, RandomReleasesAreCleanAndEachPlantedFaultIsNamed) {
               std::string::npos)
         << noEngine.text;
     EXPECT_EQ(noEngine.exitCode, 1);
+  }
+}
+
+// Every finding of a damaged file stands on one line that a problem matcher
+// reads, and the counts count those lines.
+TEST(CheckCommand, EachFindingOfADamagedFileStandsOnOneLine) {
+  test::TempDir dir;
+  test::writeBytes(dir / "Rivo.exe", "x");
+  for (int i = 0; i < 3; ++i) test::writeBytes(dir / ("f" + std::to_string(i) + ".txt"), "x");
+#ifndef _WIN32
+  test::writeBytes(dir / "two\nlines.txt", "x");  // a name only the system allows
+#endif
+  std::mt19937 noise(7);
+  std::string randomBytes(400, '\0');
+  for (char& c : randomBytes) c = static_cast<char>(noise());
+  const std::vector<std::string> files = {
+      randomBytes,
+      std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\r\0\n\0", 20),
+      "\xEF\xBB\xBF[Files]\r\nItem1 = f0.txt\r\n",
+      "[Files]\r\nItem1 = f0.txt\r\nItem3 = a\r\nItem4 = b\r\n[Files]\r\nItem1 = c\r\n"
+      "[Startup]\r\nItem2 = x,y\r\n",
+  };
+  const std::regex finding("^.+?(:\\d+)?: (エラー|警告): .*$");
+  for (const std::string& bytes : files) {
+    test::writeBytes(dir / "Rivo.ini", bytes);
+    const std::string report = runCheckCommand(dir.path()).text;
+    std::istringstream in(report);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    ASSERT_GE(lines.size(), 2u) << report;
+    std::size_t errors = 0;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+      std::smatch m;
+      ASSERT_TRUE(std::regex_match(lines[i], m, finding)) << report;
+      errors += m[2] == "エラー" ? 1 : 0;
+    }
+    EXPECT_EQ(lines.back(), m::counts(errors, lines.size() - 1 - errors)) << report;
   }
 }
 

@@ -9,6 +9,7 @@
 #include "settings/format/settings_loader.h"
 #include "settings/record/settings_rules.h"
 #include "settings/test_support.h"
+#include "settings/text/messages.h"
 
 namespace velquin {
 namespace {
@@ -135,9 +136,11 @@ TEST(InstallPlan, FindingsStandBelowTheirItemAndDigitsItDoesNotKnowAreSaidSo) {
                 "バイト  ← [Files] Item3\n"),
       std::string::npos);
   EXPECT_NE(plan.find("インストールするファイル：5 個、サイズ不明 1 個、"), std::string::npos);
-  // The unlisted files' warning stands below the list, a name a line.
-  EXPECT_NE(plan.find("  ← [Files]\n  ※ 警告："), std::string::npos) << plan;
-  EXPECT_NE(plan.find("\n    help\\Tessaly.hlp\n"), std::string::npos) << plan;
+  // The unlisted files' warnings stand below the list, one for each file.
+  EXPECT_NE(plan.find("  ← [Files]\n  ※ 警告：" + messages::ship::notListed("help\\Tessaly.hlp") +
+                      "\n  Tessaly.exe："),
+            std::string::npos)
+      << plan;
 }
 
 // velquin --plan writes each line of the file list as it describes it, without

@@ -107,7 +107,7 @@ TEST_F(CheckMarksTest, FileLineMarkComesAndGoesAsTheAuthorTypes) {
   EXPECT_EQ(marks(), (std::map<int, bool>{{1, true}}));
   EXPECT_EQ(lineTip(1), tip(Weight::Error, ship::notInFolder("b.txtx")));
   // Away from a marked line, and on the tab: the list as a whole.
-  const QString unlisted = tip(Weight::Warning, ship::notListed({"b.txt"}, 1)) + u'\n' +
+  const QString unlisted = tip(Weight::Warning, ship::notListed("b.txt")) + u'\n' +
                            QString::fromUtf8(ship::kAddUnlistedHow);
   EXPECT_EQ(lineTip(0), unlisted);
   EXPECT_EQ(tabColour(0), QColor(Qt::red));
@@ -154,6 +154,22 @@ TEST_F(CheckMarksTest, SingleLineFieldShowsItsFindingsAndItsTab) {
   EXPECT_FALSE(marker->isVisible());
   EXPECT_EQ(tabColour(page), QColor());
   EXPECT_EQ(marks(), (std::map<int, bool>{{3, true}}));  // not in the folder
+}
+
+// A folder of many files the list lacks: the tab counts a warning for each,
+// as `velquin --check` does; the tooltip names the first few, one a line.
+TEST_F(CheckMarksTest, ManyUnlistedFilesAreCountedEachAndTheFirstNamed) {
+  std::vector<std::string> many{"Rivo.exe", "a.txt", "b.txt", "doc\\c.txt"};
+  for (int i = 0; i < 30; ++i) many.push_back("f" + std::to_string(i) + ".txt");
+  checker.setFolderFiles(many, "Rivo.ini");
+  QApplication::processEvents();
+  QApplication::processEvents();
+  QStringList lines;
+  for (std::size_t i = 0; i < messages::kMaxNamesShown; ++i)
+    lines << tip(Weight::Warning, ship::notListed("f" + std::to_string(i) + ".txt"));
+  lines << QString::fromUtf8(messages::more(30 - messages::kMaxNamesShown))
+        << QString::fromUtf8(ship::kAddUnlistedHow);
+  EXPECT_EQ(tabTip(0), QString::fromUtf8(ship::counts(0, 30)) + u'\n' + lines.join(u'\n'));
 }
 
 // The file list's menu adds the folder's files it lacks, while there are
