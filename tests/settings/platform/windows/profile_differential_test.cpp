@@ -125,7 +125,7 @@ class ProfileDifferential : public ::testing::Test {
   // Writes the bytes to a file of its own (the profile functions keep files
   // they have read) and returns its path.
   std::filesystem::path write(const std::string& bytes) {
-    const auto path = dir / ("case" + std::to_string(++count_) + ".ini");
+    auto path = dir / ("case" + std::to_string(++count_) + ".ini");
     test::writeBytes(path, bytes);
     return path;
   }
