@@ -44,9 +44,24 @@ std::string_view withoutTrailing(std::string_view part) {
   return end == std::string_view::npos ? std::string_view() : part.substr(0, end + 1);
 }
 
+// True when no part of the name can change as Windows resolves it, told in
+// one pass over its bytes: no slash, and no part that is empty or
+// ends in a blank or a dot. A backslash that is the second byte of a
+// character (ソ is 83 5C) may make this false for a usual name, never true
+// for an unusual one: a blank, a dot or a backslash is never a first byte.
+bool plainlyUsual(std::string_view name) {
+  char before = '\\';  // a name that starts with a backslash is not plain
+  for (const char c : name) {
+    if (c == '/' || (c == '\\' && (before == '\\' || before == ' ' || before == '.'))) return false;
+    before = c;
+  }
+  return name.empty() || (before != ' ' && before != '.' && before != '\\');
+}
+
 }  // namespace
 
 std::string_view resolvedName(std::string_view name, std::string& buffer) {
+  if (plainlyUsual(name)) return name;
   const bool relative = isRelative(name);
   bool usual = true;
   if (relative) {

@@ -64,11 +64,13 @@ void checkValue(std::string_view raw, const Place& at) {
 
 // A relative name that the engine finds, but only once Windows has resolved
 // it (resolvedName): the form it is usually written in.
+void checkNameForm(std::string_view name, std::string_view resolved, const Place& at) {
+  if (isRelative(name) && resolved.size() != name.size())
+    at.warning(messages::ship::unusualName(shown(name), shown(resolved)));
+}
 void checkNameForm(std::string_view name, const Place& at) {
-  if (!isRelative(name)) return;
   std::string buffer;
-  if (const std::string_view usual = resolvedName(name, buffer); usual.size() != name.size())
-    at.warning(messages::ship::unusualName(shown(name), shown(usual)));
+  checkNameForm(name, resolvedName(name, buffer), at);
 }
 
 // [Files]: a file name, optionally a comma and an overwrite mode.
@@ -87,14 +89,14 @@ void checkFileEntry(const ShipCheckContext& c, std::string_view raw, const Place
     at.error(messages::ship::badOverwriteMode(shown(*mode)));
   }
   const ShipCheckContext::Known known = c.about(name);  // one look-up tells both
+  std::string buffer;
+  const std::string_view resolved = resolvedName(name, buffer);
   if (isRelative(name) && !known.inFolder) {
     at.error(messages::ship::notInFolder(shown(name)));
   } else {
-    checkNameForm(name, at);
+    checkNameForm(name, resolved, at);
   }
-  std::string buffer;
-  if (const std::string_view resolved = resolvedName(name, buffer);
-      equalsIgnoringCase(resolved, c.engineFile()) || equalsIgnoringCase(resolved, c.iniFile()))
+  if (equalsIgnoringCase(resolved, c.engineFile()) || equalsIgnoringCase(resolved, c.iniFile()))
     at.warning(messages::ship::kAddedByTheTool);
   if (known.installedBy > 1) at.warning(messages::ship::kListedTwice);
 }
@@ -317,8 +319,9 @@ void ShipCheckContext::prefetch(const std::vector<std::string>& lines, std::size
   constexpr std::size_t kAhead = 16;
   if (i + 2 * kAhead < lines.size()) __builtin_prefetch(lines[i + 2 * kAhead].data());
   if (i + kAhead >= lines.size()) return;
-  std::string buffer;
-  if (const std::string_view name = installedName(lines[i + kAhead], buffer); !name.empty())
+  // The name as written: a name in an unusual form (rare) fetches a slot in
+  // vain, which does no harm.
+  if (const std::string_view name = fileEntry(lines[i + kAhead]).name; !name.empty())
     __builtin_prefetch(&slots_[homeOf(tagOf(name))]);
 }
 
