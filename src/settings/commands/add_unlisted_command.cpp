@@ -99,7 +99,8 @@ std::string addedReport(const InstallSettings& s, std::size_t added, const std::
   std::string report;
   for (std::size_t item = lines.size() - added + 1; item <= lines.size(); ++item) {
     const std::string key = itemKey(item);
-    const std::string entry = "[" + std::string(files) + "] " + key + " = " + lines[item - 1];
+    std::string entry = "[";
+    entry.append(files).append("] ").append(key).append(" = ").append(lines[item - 1]);
     report += messages::unlisted::added(placeOf(shown, written.reader().lineOf(files, key)),
                                         sjis::decodeForDisplay(entry)) +
               "\n";
