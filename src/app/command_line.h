@@ -65,8 +65,9 @@ using PrintText = std::function<void(const std::string& utf8, bool toErrorOutput
 // nothing for Run, which starts the window. --check ends with 0 without
 // errors (and, with --strict, without warnings), 1 with them, 2 when the
 // settings file cannot be read; --plan and --add-unlisted end with 0, or 2
-// when the file cannot be read (or, for --add-unlisted, written); a misused command line prints its
-// refusal and the usage's synopsis to the error output and ends with 2.
+// when the file cannot be read (or, for --add-unlisted, written); a misused
+// command line prints its refusal and the usage's synopsis to the error
+// output and ends with 2.
 std::optional<int> runCommandLineAction(const CommandLine& commandLine, const PrintText& print);
 
 }  // namespace velquin::app
