@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 #include "settings/commands/add_unlisted_command.h"
 #include "settings/commands/check_command.h"
+#include "settings/commands/command_input.h"
 #include "settings/commands/plan_command.h"
 #include "settings/platform/paths.h"
 
@@ -137,24 +140,49 @@ std::string usageText() {
 
 std::string versionText() { return "Velquin " VELQUIN_VERSION "\n"; }
 
+namespace {
+
+// What the action reads of its path, or none when it cannot be read (which
+// is printed). It is left for the end of the process to take back whole,
+// instead of being freed block by block: a check of a long list holds
+// hundreds of thousands of blocks. (Never freed, and reachable until the
+// process ends: no leak.)
+CommandInput* inputOf(const CommandLine& commandLine, CommandInput::Sizes sizes,
+                      const PrintText& print) {
+  static auto* const kept = new std::vector<std::unique_ptr<CommandInput>>;
+  std::string error;
+  std::unique_ptr<CommandInput> input = CommandInput::read(commandLine.path, sizes, error);
+  if (!input) {
+    print(error + "\n", true);
+    return nullptr;
+  }
+  return kept->emplace_back(std::move(input)).get();
+}
+
+}  // namespace
+
 std::optional<int> runCommandLineAction(const CommandLine& commandLine, const PrintText& print) {
   switch (commandLine.action) {
     case CommandLine::Action::Run: return std::nullopt;
     case CommandLine::Action::PrintHelp: print(usageText(), false); return 0;
     case CommandLine::Action::PrintVersion: print(versionText(), false); return 0;
     case CommandLine::Action::Check: {
-      const CheckCommandResult result =
-          runCheckCommand(commandLine.path, {.strict = commandLine.strict, .processEnds = true});
-      print(result.text, result.exitCode == 2);
+      CommandInput* input = inputOf(commandLine, CommandInput::Sizes::Without, print);
+      if (!input) return 2;
+      const CheckCommandResult result = runCheckCommand(*input, {.strict = commandLine.strict});
+      print(result.text, false);
       return result.exitCode;
     }
     case CommandLine::Action::Plan: {
-      const PlanCommandResult result = runPlanCommand(commandLine.path, true);
-      print(result.text, result.exitCode != 0);
-      return result.exitCode;
+      CommandInput* input = inputOf(commandLine, CommandInput::Sizes::With, print);
+      if (!input) return 2;
+      print(runPlanCommand(*input).text, false);
+      return 0;
     }
     case CommandLine::Action::AddUnlisted: {
-      const AddUnlistedResult result = runAddUnlistedCommand(commandLine.path);
+      CommandInput* input = inputOf(commandLine, CommandInput::Sizes::Without, print);
+      if (!input) return 2;
+      const AddUnlistedResult result = runAddUnlistedCommand(*input);
       if (!result.output.empty()) print(result.output, false);
       if (!result.errors.empty()) print(result.errors, true);
       return result.exitCode;

@@ -81,6 +81,12 @@ class Checker : private SettingsListener {
   // The settings file's name the folder's files were given with, and those
   // files (none while it holds none).
   std::string_view folderIniFileName() const;
+  // The folder's names as the check looks them up (none while it holds no
+  // folder).
+  const ShipCheckContext* folder() const {
+    ensureChecked();
+    return context_.get();
+  }
   const std::vector<std::string>& folderFiles() const;
 
   // The findings of a single-line field, of the list's line `line`, and of

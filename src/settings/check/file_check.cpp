@@ -214,7 +214,7 @@ std::vector<FileFinding> checkFileEntries(const SettingsFile& file) {
     if (isNumbered(known->section)) check.numbering(known->section);
     if (known->section != Section::Files) continue;
     files = true;
-    if (!file.filesEndInAddedEntries())
+    if (!file.holdsAddedEntries())
       check.add(at.line, Weight::Warning, {}, withoutAddedEntries(file));
   }
   // Without [Files] the engine installs neither itself nor this file.
@@ -237,13 +237,12 @@ FileFinding placeInFile(const Finding& f, const SettingsFile& file, ItemNumberin
   std::string key;
   std::size_t line = 0;
   if (f.line && numbering == ItemNumbering::AsLoaded) {
-    key = itemKey(*f.line + 1);
+    key = itemKey(file.itemOfLoadedLine(info.section, *f.line));
   } else if (!f.line && f.item > 0 && f.field == FieldRef(ListField::MemoFiles)) {
     // The list's own finding with an Item number concerns the engine's entry
-    // that Create adds: in the file, the one after the author's entries,
-    // whatever empty entries these hold.
-    key = itemKey(file.authorFiles() + 1);
-    line = file.engineEntryLine();
+    // that Create adds: in the file, the entry that lists the engine's file,
+    // wherever it stands (the section's header when none does).
+    if (file.engineEntry() > 0) key = itemKey(file.engineEntry());
   } else if (f.item > 0) {
     key = itemKey(static_cast<std::size_t>(f.item));
   } else {

@@ -19,7 +19,7 @@
 // - Repeats: a section's header or a key of a section that stands again is
 //   a warning naming the line the engine reads instead (the entries under a
 //   repeated header are not named one by one).
-// - [Files] ends in the two entries Create adds (the engine's file and the
+// - [Files] lists the two entries Create adds (the engine's file and the
 //   settings file); a file without them, or without [Files], gets a warning.
 
 #include <cstddef>

@@ -7,9 +7,10 @@
 
 #include "settings/check/checker.h"
 #include "settings/check/file_check.h"
-#include "settings/commands/check_command.h"
+#include "settings/commands/command_input.h"
 #include "settings/commands/create_command.h"
 #include "settings/commands/window_commands.h"
+#include "settings/format/round_trip.h"
 #include "settings/format/settings_file.h"
 #include "settings/format/settings_loader.h"
 #include "settings/format/settings_writer.h"
@@ -22,8 +23,6 @@
 namespace velquin {
 namespace {
 
-using Reader = SettingsFileReader;
-
 AddUnlistedResult notAdded(std::string_view place, std::string_view why) {
   return {2, {}, messages::unlisted::notAdded(place, why) + "\n"};
 }
@@ -32,61 +31,13 @@ std::string placeOf(std::string_view shown, std::size_t line) {
   return std::string(shown) + ":" + std::to_string(line);
 }
 
-// The first line that the reader reads nothing of, or of which it drops
-// text: a comment, a line without "=" or without a key, an entry before the
-// first section, text after a section's "]"; 0 when there is none.
-std::size_t firstLineIgnored(const Reader& r) {
-  const std::vector<std::string> lines = splitLines(r.text());
-  enum Read : char { Nothing, Entry, Header };
-  std::vector<char> read(lines.size() + 1, Nothing);
-  for (const Reader::SectionAt& at : r.sections()) {
-    read[at.line] = Header;
-    r.forEachEntry(at.name, [&](const Reader::EntryAt& e) { read[e.line] = Entry; });
-  }
-  for (const Reader::RepeatAt& at : r.repeats()) read[at.line] = at.key.empty() ? Header : Entry;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string_view line = Reader::trimBlanks(lines[i]);
-    if (line.empty()) continue;
-    if (read[i + 1] == Nothing || (read[i + 1] == Header && !line.ends_with(']'))) return i + 1;
-  }
-  return 0;
-}
-
-// The first entry of a known section that `written` lacks, or holds with
-// another value; 0 when there is none. (An unknown section is the loading's.)
-std::size_t firstEntryChanged(const Reader& r, const Reader& written) {
-  std::size_t first = 0;
-  for (const Reader::SectionAt& at : r.sections()) {
-    if (!knownSection(at.name)) continue;
-    r.forEachEntry(at.name, [&](const Reader::EntryAt& e) {
-      if ((first == 0 || e.line < first) &&
-          (!written.keyIndex(at.name, e.key) || written.readText(at.name, e.key) != e.value))
-        first = e.line;
-    });
-  }
-  return first;
-}
-
-// The first line of the file that Create, writing the settings loaded from
-// it, would not give back; 0 when it gives back every one.
-std::size_t firstLineNotWrittenBack(const SettingsFile& file, const InstallSettings& loaded) {
-  const SettingsFile written =
-      SettingsFile::fromText(composeSettingsFile(loaded, file.iniFile()), file.iniFile());
-  std::vector<std::size_t> lines = {firstLineIgnored(file.reader()),
-                                    firstEntryChanged(file.reader(), written.reader())};
-  if (const std::vector<SettingsFile::NotLoaded> n = file.notLoaded(); !n.empty())
-    lines.push_back(n.front().line);
-  std::erase(lines, std::size_t{0});
-  return lines.empty() ? 0 : *std::min_element(lines.begin(), lines.end());
-}
-
 // Why the settings loaded from the file cannot be written over it, if so.
 std::optional<AddUnlistedResult> refusal(const SettingsFile& file, const InstallSettings& loaded,
                                          std::string_view shown) {
   const std::vector<FileFinding> form = checkFileForm(file.reader().text(), file.conversion());
   if (!form.empty()) return notAdded(shown, form.front().text);
-  if (const std::size_t line = firstLineNotWrittenBack(file, loaded))
-    return notAdded(placeOf(shown, line), messages::unlisted::kNotWrittenBack);
+  if (const std::vector<NotKept> lost = notKept(file, loaded); !lost.empty())
+    return notAdded(placeOf(shown, lost.front().line), messages::unlisted::kNotWrittenBack);
   return std::nullopt;
 }
 
@@ -110,34 +61,32 @@ std::string addedReport(const InstallSettings& s, std::size_t added, const std::
 
 }  // namespace
 
-AddUnlistedResult runAddUnlistedCommand(const std::filesystem::path& given) {
-  const std::filesystem::path path = settingsFileOf(given);
-  const std::optional<std::string> iniFileName = readableSettingsFileName(path);
-  if (!iniFileName) return {2, {}, messages::ship::cannotRead(pathToUtf8(path)) + "\n"};
-  const std::string shown = shownSettingsPath(given, path);
-
-  const SettingsFile file = SettingsFile::read(path, *iniFileName);
-  InstallSettings s;
-  s.setText(TextField::EditIniName, *iniFileName);
-  loadSettings(s, file);
+AddUnlistedResult runAddUnlistedCommand(CommandInput& input) {
+  const SettingsFile& file = input.file();
+  InstallSettings& s = input.settings();
+  const std::string& shown = input.shown();
   // Whether Create gives back what the file holds is asked of the settings
   // as loaded, before any file is added to them.
   std::optional<AddUnlistedResult> refused = refusal(file, s, shown);
 
-  Checker checker(s);
-  FolderScan scan = scanFolder(path.parent_path());
-  checker.setFolder(std::make_unique<ShipCheckContext>(
-      std::move(scan.lines), *iniFileName, std::vector<std::string>(), std::move(scan.aliases)));
-  const std::size_t added = runAddUnlistedFilesCommand(s, checker);
+  const std::size_t added = runAddUnlistedFilesCommand(s, input.checker());
   if (added == 0) return {0, messages::unlisted::nothingToAdd(shown) + "\n", {}};
   if (refused) return *refused;
 
-  const std::string text = textToCreate(s, *iniFileName);
-  if (SettingsFileReader::fileBytes(path) != file.bytes())
+  const std::string text = textToCreate(s, input.iniFileName());
+  if (SettingsFileReader::fileBytes(input.path()) != file.bytes())
     return notAdded(shown, messages::unlisted::kChangedSinceRead);
-  if (const std::optional<std::string> failure = writeSettingsText(s, path, text))
+  if (const std::optional<std::string> failure = writeSettingsText(s, input.path(), text))
     return notAdded(shown, *failure);
-  return {0, addedReport(s, added, text, *iniFileName, shown), {}};
+  return {0, addedReport(s, added, text, input.iniFileName(), shown), {}};
+}
+
+AddUnlistedResult runAddUnlistedCommand(const std::filesystem::path& path) {
+  std::string error;
+  const std::unique_ptr<CommandInput> input =
+      CommandInput::read(path, CommandInput::Sizes::Without, error);
+  if (!input) return {2, {}, error + "\n"};
+  return runAddUnlistedCommand(*input);
 }
 
 }  // namespace velquin

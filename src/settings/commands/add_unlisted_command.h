@@ -23,18 +23,12 @@
 // - it is not Shift-JIS text, which the engine reads (UTF-8, UTF-16, binary
 //   data, an empty file): the check's text of its form, which says how to
 //   mend it;
-// - it holds a line that Create would not write back, the first of them
-//   named: an entry the loading cannot take (SettingsFile::notLoaded), a
-//   comment, a line that is neither a section, an entry nor blank, text
-//   after a section's "]", an entry before the first section, or an entry
-//   that the text Create writes for the loaded settings lacks or holds with
-//   another value (a section of a part not in use, the engine's entry with
-//   another overwrite mode, an empty Item before others). Not refused, as the
-//   engine reads them alike: blanks around names, values and "=", the letter
-//   case of names, the order of entries in a section, line breaks, blank
-//   lines. Nor are entries the file lacks: they are written with the values
-//   the loading left them (start-up values), the two entries Create adds to
-//   [Files] included;
+// - it holds a line that Create would not write back as it stands, the
+//   first of them named (notKept, round_trip.h, which also says what it
+//   lets Create normalise: blanks, the letter case of names, the order of
+//   entries, line breaks, blank lines). Entries the file lacks are no such
+//   line: they are written with the values the loading left them (start-up
+//   values), the two entries Create adds to [Files] included;
 // - it changed on disk since it was read (its bytes compared just before
 //   it is replaced);
 // - the write fails: Create's text of the failure and its reason.
@@ -51,6 +45,10 @@ struct AddUnlistedResult {
   std::string errors;  // likewise
 };
 
+class CommandInput;
+
+AddUnlistedResult runAddUnlistedCommand(CommandInput& input);
+// The same of `path`, read for this command alone.
 AddUnlistedResult runAddUnlistedCommand(const std::filesystem::path& path);
 
 }  // namespace velquin

@@ -9,13 +9,10 @@
 
 namespace velquin {
 
+class CommandInput;
+
 struct CheckOptions {
   bool strict = false;  // a warning fails the check as an error does
-  // The process ends after the check (the command line): what the check
-  // held (on a long list, hundreds of thousands of blocks) is left for the
-  // end of the process to take back whole instead of being freed block by
-  // block.
-  bool processEnds = false;
 };
 
 struct CheckCommandResult {
@@ -41,9 +38,9 @@ std::optional<std::string> readableSettingsFileName(const std::filesystem::path&
 std::string shownSettingsPath(const std::filesystem::path& given,
                               const std::filesystem::path& path);
 
-// `path` as settingsFileOf takes it. The file is loaded as
-// Details loads it, its folder scanned, and the findings reported
-// (shipCheckReport).
+// The findings of the input (CommandInput::findings) reported (checkReport).
+CheckCommandResult runCheckCommand(CommandInput& input, CheckOptions options = {});
+// The same of `path` as settingsFileOf takes it, read for this check alone.
 CheckCommandResult runCheckCommand(const std::filesystem::path& path, CheckOptions options = {});
 
 }  // namespace velquin

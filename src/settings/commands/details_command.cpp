@@ -4,6 +4,7 @@
 
 #include "settings/commands/create_command.h"
 #include "settings/format/file_encoding.h"
+#include "settings/format/round_trip.h"
 #include "settings/format/settings_file.h"
 #include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
@@ -15,23 +16,23 @@
 namespace velquin {
 namespace {
 
-// Said once, when the file is read: another editor's encoding, and what the
-// settings could not take.
-void tellWhatWasRead(const SettingsFile& file, UserPrompts& prompts) {
+// Said once, when the file is read: another editor's encoding, and the lines
+// that Create, writing the settings just loaded, will not write back.
+void tellWhatWasRead(const SettingsFile& file, const InstallSettings& loaded,
+                     UserPrompts& prompts) {
   const FileConversion& conversion = file.conversion();
   if (conversion.encoding != FileEncoding::ShiftJis)
     prompts.showInformation(
         messages::settingsFileConverted(encodingName(conversion.encoding), conversion.notShiftJis));
-  const std::vector<SettingsFile::NotLoaded> notLoaded = file.notLoaded();
-  if (notLoaded.empty()) return;
-  std::vector<messages::LineEntry> entries;
-  entries.reserve(notLoaded.size());
-  for (const SettingsFile::NotLoaded& n : notLoaded) {
-    std::string entry = "[" + n.section + "]";
-    if (!n.entry.empty()) entry += " " + n.entry;
-    entries.push_back({n.line, sjis::decodeForDisplay(entry)});
+  const std::vector<NotKept> lost = notKept(file, loaded);
+  if (lost.empty()) return;
+  std::vector<messages::LineNotKept> lines;
+  lines.reserve(lost.size());
+  for (const NotKept& n : lost) {
+    std::string entry = n.section.empty() ? n.text : "[" + n.section + "] " + n.text;
+    lines.push_back({n.line, sjis::decodeForDisplay(entry), sjis::decodeForDisplay(n.becomes)});
   }
-  prompts.showInformation(messages::entriesNotLoaded(entries));
+  prompts.showInformation(messages::linesNotKept(lines));
 }
 
 // The name and title the author typed since choosing the program that the
@@ -72,9 +73,11 @@ bool loadAskingAboutTyped(InstallSettings& s, const std::filesystem::path& path,
   if (answer == UserPrompts::Answer::Cancel) return false;
   loadSettings(s, file);
   s.fileRead(path, std::string(file.bytes()));
+  // What Create will not keep is told of the file's own values: the typed
+  // ones the author has just chosen over them are no surprise.
+  tellWhatWasRead(file, s, prompts);
   if (answer == UserPrompts::Answer::Yes)
     for (const Typed& t : typed) s.setText(t.field, t.value);
-  tellWhatWasRead(file, prompts);
   return true;
 }
 
@@ -102,7 +105,7 @@ std::optional<bool> readSettingsFile(InstallSettings& s, const std::filesystem::
   }
   loadSettings(s, file);
   s.fileRead(path, std::string(file.bytes()));
-  tellWhatWasRead(file, prompts);
+  tellWhatWasRead(file, s, prompts);
   return true;
 }
 

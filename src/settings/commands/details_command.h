@@ -21,9 +21,9 @@
 //    file), キャンセル ends Details. A file new to the tool that would
 //    replace a name or title typed since the program was chosen asks once
 //    which to keep (はい the typed ones). When it is read, one information
-//    box names what the settings could not take from it
-//    (SettingsFile::notLoaded), after the box that names another editor's
-//    encoding.
+//    box names every line that Create, writing the settings as loaded, will
+//    not write back as it stands, and what it becomes (notKept,
+//    round_trip.h), after the box that names another editor's encoding.
 // 5. Otherwise, and only while MemoFiles holds no line at all (one empty line
 //    counts as a line), the distribution folder is scanned into MemoFiles and
 //    the first line that names the engine's own file (EngineBaseName + ".exe",

@@ -8,6 +8,8 @@
 
 namespace velquin {
 
+class CommandInput;
+
 struct PlanCommandResult {
   // 0: the plan is in `text`; 2: the settings file cannot be read (and `text`
   // says so, for the error output).
@@ -15,12 +17,14 @@ struct PlanCommandResult {
   std::string text;  // UTF-8, lines ending in "\n"
 };
 
-// `path` as settingsFileOf (check_command.h) takes it. The file is loaded as
-// Details loads it, its folder scanned and checked, and the plan written
-// (installPlanText) with the findings beside their items.
-// `processEnds`: the process ends after the plan (the command line), so what
-// the plan held is left for the end of the process to take back whole, as
-// the check does (CheckOptions).
-PlanCommandResult runPlanCommand(const std::filesystem::path& path, bool processEnds = false);
+// The plan of what the engine reads of the input's file (engine_reading.h),
+// its folder's files found as the check finds them, with the check's own
+// findings of the file on that folder (CommandInput::findings) beside the
+// entries on their lines (installPlanText). The input is read with its
+// folder's sizes.
+PlanCommandResult runPlanCommand(CommandInput& input);
+// The same of `path` as settingsFileOf (check_command.h) takes it, read for
+// this plan alone.
+PlanCommandResult runPlanCommand(const std::filesystem::path& path);
 
 }  // namespace velquin

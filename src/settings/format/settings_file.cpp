@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "settings/format/engine_reading.h"
 #include "settings/format/settings_format.h"
 #include "settings/record/install_settings.h"
 #include "settings/text/names.h"
@@ -14,32 +15,6 @@ std::string_view sectionName(Section section) {
   return kSections[static_cast<std::size_t>(section)].name;
 }
 
-bool isShortcutSection(Section section) {
-  return section == Section::Group || section == Section::Startup || section == Section::Desktop;
-}
-
-bool endsInAddedEntries(const SettingsFile& file) {
-  const std::size_t read = file.itemsRead(Section::Files);
-  if (read < kEntriesAddedToFiles) return false;
-  const SettingsFileReader& r = file.reader();
-  const std::string_view files = sectionName(Section::Files);
-  const std::string engine = r.readText(files, itemKey(read - 1));
-  const std::string ini = r.readText(files, itemKey(read));
-  const std::string_view engineName = std::string_view(engine).substr(0, engine.find(','));
-  return equalsIgnoringCase(engineName, file.engineFile()) &&
-         equalsIgnoringCase(ini, file.iniFile());
-}
-
-// True when the loading takes the entry's number into its field as it
-// stands: a choice's code of one of its options, a radio group's index of
-// one of its items.
-bool loadsAsItStands(const FieldInfo& info, std::string_view value) {
-  const std::vector<int> codes = codesOf(info);
-  std::int32_t code = 0;
-  return codes.empty() || (SettingsFileReader::parseNumber(value, code) &&
-                           std::find(codes.begin(), codes.end(), code) != codes.end());
-}
-
 }  // namespace
 
 SettingsFile::SettingsFile(std::string original, FileConversion conversion,
@@ -49,7 +24,31 @@ SettingsFile::SettingsFile(std::string original, FileConversion conversion,
       reader_(std::move(reader)),
       ini_(iniFileName),
       engine_(engineFileName(iniFileName)) {
-  endsInAdded_ = endsInAddedEntries(*this);
+  const std::size_t read = itemsRead(Section::Files);
+  reader_.forEachEntry(sectionName(Section::Files), [&](const SettingsFileReader::EntryAt& e) {
+    const std::optional<std::size_t> n = itemNumber(e.key);
+    if (!n || *n > read) return;
+    const std::string_view name = e.value.substr(0, e.value.find(','));
+    const bool engine = equalsIgnoringCase(name, engine_), ini = equalsIgnoringCase(e.value, ini_);
+    if (engine && (engineEntry_ == 0 || *n < engineEntry_)) engineEntry_ = *n;
+    if (ini && (iniEntry_ == 0 || *n < iniEntry_)) iniEntry_ = *n;
+    if (engine || ini) addedItems_.push_back(*n);
+  });
+  std::sort(addedItems_.begin(), addedItems_.end());
+}
+
+std::size_t SettingsFile::itemOfLoadedLine(Section section, std::size_t line) const {
+  std::size_t item = line + 1;
+  if (section != Section::Files) return item;
+  // Past each added entry at or before it, one further.
+  for (const std::size_t added : addedItems_)
+    if (added <= item) ++item;
+  return item;
+}
+
+bool SettingsFile::isAddedEntry(std::string_view value) const {
+  return equalsIgnoringCase(value.substr(0, value.find(',')), engine_) ||
+         equalsIgnoringCase(value, ini_);
 }
 
 SettingsFile SettingsFile::read(const std::filesystem::path& path, std::string_view iniFileName) {
@@ -67,69 +66,7 @@ SettingsFile SettingsFile::fromText(std::string sjisText, std::string_view iniFi
 }
 
 std::size_t SettingsFile::itemsRead(Section section) const {
-  const std::string_view name = sectionName(section);
-  const std::size_t keys = reader_.keyCount(name);
-  if (!isShortcutSection(section)) return keys;
-  const std::optional<std::size_t> first = reader_.keyIndex(name, itemKey(1));
-  return first ? keys - *first : 0;
-}
-
-std::size_t SettingsFile::authorFiles() const {
-  const std::size_t read = itemsRead(Section::Files);
-  return endsInAdded_ ? read - kEntriesAddedToFiles : read;
-}
-
-std::size_t SettingsFile::engineEntryLine() const {
-  if (!endsInAdded_) return 0;
-  return reader_.lineOf(sectionName(Section::Files), itemKey(itemsRead(Section::Files) - 1));
-}
-
-std::vector<SettingsFile::NotLoaded> SettingsFile::notLoaded() const {
-  std::vector<NotLoaded> out;
-  unreadItems(out);
-  unknownAndUnreadable(out);
-  for (const SettingsFileReader::RepeatAt& r : reader_.repeats())
-    if (knownSection(r.section))
-      out.push_back(
-          {r.line, std::string(r.section),
-           r.key.empty() ? std::string() : std::string(r.key) + " = " + std::string(r.value)});
-  std::stable_sort(out.begin(), out.end(),
-                   [](const NotLoaded& a, const NotLoaded& b) { return a.line < b.line; });
-  return out;
-}
-
-// The numbered entries past those the engine reads.
-void SettingsFile::unreadItems(std::vector<NotLoaded>& out) const {
-  for (const SettingsFileReader::SectionAt& at : reader_.sections()) {
-    const SectionInfo* known = knownSection(at.name);
-    if (!known || !isNumbered(known->section)) continue;
-    const std::size_t read = itemsRead(known->section);
-    reader_.forEachEntry(at.name, [&](const SettingsFileReader::EntryAt& e) {
-      if (const auto n = itemNumber(e.key); n && *n > read)
-        out.push_back(
-            {e.line, std::string(at.name), std::string(e.key) + " = " + std::string(e.value)});
-    });
-  }
-}
-
-// Sections and keys the tool does not know, and numbers no option stands
-// for (in a section the loading reads).
-void SettingsFile::unknownAndUnreadable(std::vector<NotLoaded>& out) const {
-  for (const SettingsFileReader::SectionAt& at : reader_.sections()) {
-    const SectionInfo* known = knownSection(at.name);
-    if (!known) {
-      out.push_back({at.line, std::string(at.name), {}});
-      continue;
-    }
-    const bool numbered = isNumbered(known->section);
-    reader_.forEachEntry(at.name, [&](const SettingsFileReader::EntryAt& e) {
-      if (numbered && itemNumber(e.key)) return;
-      const FieldInfo* field = knownKey(known->section, e.key);
-      if (!field || !loadsAsItStands(*field, e.value))
-        out.push_back(
-            {e.line, std::string(at.name), std::string(e.key) + " = " + std::string(e.value)});
-    });
-  }
+  return velquin::itemsRead(reader_, section);
 }
 
 const SectionInfo* knownSection(std::string_view name) {

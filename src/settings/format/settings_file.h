@@ -8,14 +8,10 @@
 // - How many numbered entries of a section the engine reads (itemsRead):
 //   Item1 to ItemN by number, N the number of keys ([Files], [RmDir],
 //   [RegKey]) or of keys from Item1 on (the shortcut sections).
-// - Whether [Files] ends in the two entries Create adds after the author's
-//   lines (the engine's file and this settings file): only then are they
-//   left out of the file list; otherwise every entry is the author's.
-// - What the loading cannot take into the record (notLoaded): numbered
-//   entries the engine does not read (after a gap in the numbering, before
-//   Item1), entries that stand twice, sections and keys the tool does not
-//   know, numbers no option of their field stands for. The record, and so
-//   Create, lacks them; Details tells the author.
+// - Which entries of [Files] are the two that Create adds after the
+//   author's lines (the engine's file, with any overwrite digit, and this
+//   settings file), wherever the file lists them: the loading leaves them
+//   out of the file list, and Create adds them once.
 //
 // Every command that looks at a settings file on disk (Details, `velquin
 // --check`, `velquin --plan`) reads it here, and the preview reads the text
@@ -58,35 +54,33 @@ class SettingsFile {
 
   // The numbered entries the engine reads of the section.
   std::size_t itemsRead(Section section) const;
-  // True when [Files] ends in the two entries that Create adds.
-  bool filesEndInAddedEntries() const { return endsInAdded_; }
-  // The entries of [Files] that are the author's: Item1 to this.
-  std::size_t authorFiles() const;
-  // The line of the engine's entry that Create adds to [Files]; 0 when the
-  // file does not end in it.
-  std::size_t engineEntryLine() const;
-
-  // An entry the loading cannot take into the record.
-  struct NotLoaded {
-    std::size_t line = 0;
-    std::string section;  // as spelled, Shift-JIS
-    std::string entry;    // "Key = value" as it stands; empty for a header alone
-  };
-  // In file order.
-  std::vector<NotLoaded> notLoaded() const;
+  // True when a value of [Files] is one of the two entries Create adds:
+  // it names the engine's file or this settings file, letter case aside.
+  bool isAddedEntry(std::string_view value) const;
+  // True when the entries of [Files] the engine reads list both.
+  bool holdsAddedEntries() const { return engineEntry_ != 0 && iniEntry_ != 0; }
+  // The number of the first entry of [Files] the engine reads that lists
+  // the engine's file; 0 when none does.
+  std::size_t engineEntry() const { return engineEntry_; }
+  // The same for the entry that lists this settings file.
+  std::size_t iniEntry() const { return iniEntry_; }
+  // The number of the entry that the loading takes into line `line` (from
+  // 0) of the section's list: the added entries of [Files] left out.
+  std::size_t itemOfLoadedLine(Section section, std::size_t line) const;
 
  private:
   SettingsFile(std::string original, FileConversion conversion, SettingsFileReader reader,
                std::string_view iniFileName);
-  void unreadItems(std::vector<NotLoaded>& out) const;
-  void unknownAndUnreadable(std::vector<NotLoaded>& out) const;
 
   std::string original_;  // the bytes, when the reader's text is not them
   FileConversion conversion_;
   SettingsFileReader reader_;
   std::string ini_;
   std::string engine_;
-  bool endsInAdded_ = false;
+  std::size_t engineEntry_ = 0;
+  // The numbers of the [Files] entries read that are added ones, in order.
+  std::vector<std::size_t> addedItems_;
+  std::size_t iniEntry_ = 0;
 };
 
 // The section of the field table that `name` names, letter case aside; none

@@ -45,10 +45,12 @@ void loadShortcuts(InstallSettings& s, const SectionReading& sec, const FieldInf
 void loadList(InstallSettings& s, const SectionReading& sec, const FieldInfo& info) {
   const std::size_t read = sec.read;
   if (info.section == Section::Files) {
-    // The entries that Create adds after the author's lines, when [Files]
-    // ends in them, are not the author's and are left out. The list is
-    // replaced in one go, so that the windows hear of it once.
-    s.setLines(info.field.list(), sec.reader.readItems(sec.name, sec.file.authorFiles()));
+    // The entries that Create adds after the author's lines are not the
+    // author's, wherever the file lists them: Create adds them once. The
+    // list is replaced in one go, so that the windows hear of it once.
+    std::vector<std::string> lines = sec.reader.readItems(sec.name, read);
+    std::erase_if(lines, [&](const std::string& l) { return sec.file.isAddedEntry(l); });
+    s.setLines(info.field.list(), std::move(lines));
   } else if (kSections[static_cast<std::size_t>(info.section)].presence ==
              SectionPresence::WhileListHasLines) {
     s.setLines(info.field.list(), sec.reader.readItems(sec.name, read));

@@ -16,9 +16,9 @@ namespace velquin {
 // Loads the settings file into the record. Shows nothing and never fails:
 // missing sections and unreadable numbers give the defaults. Changes neither
 // DistDir, IniFileName, EditIniName, the program nor SettingsSaved. [Files]
-// loses its last two entries only when they are the two that Create adds
-// (SettingsFile::filesEndInAddedEntries). What the record cannot take is
-// the file's notLoaded().
+// loses the entries that name the engine's file or the settings file, which
+// Create adds (SettingsFile::isAddedEntry). What Create will not write back
+// as the file holds it is notKept (settings_round_trip.h).
 void loadSettings(InstallSettings& settings, const SettingsFile& file);
 
 }  // namespace velquin

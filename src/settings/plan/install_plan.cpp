@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_map>
 #include <utility>
 
 #include "settings/check/entry_parts.h"
 #include "settings/format/settings_format.h"
-#include "settings/format/settings_writer.h"
-#include "settings/record/settings_rules.h"
 #include "settings/text/messages.h"
 #include "settings/text/sjis.h"
 
@@ -81,21 +80,19 @@ std::string targetOf(std::string_view name) {
 
 void addPart(std::string& value, std::string_view part) { value.append(words::kAnd).append(part); }
 
-// The items of a list's lines that the file holds (empty ones left out),
-// numbered from Item1 in `section`: `describe` gives each item its label and
-// value; the source, field and line are the list's.
+// The items of a section's entries that the engine reads (those empty or
+// missing left out): `describe` gives each item its label and value (and
+// may give its field); the source and line are the entry's.
 template <class Describe>
-int addListItems(PlanItem& place, const std::vector<std::string>& lines, ListField list,
-                 Section section, Describe describe) {
-  int number = 0;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].empty()) continue;
-    PlanItem& item = place.children.emplace_back(describe(lines[i]));
-    item.source = itemSource(section, ++number);
-    item.field = list;
-    item.line = i;
+void addListItems(PlanItem& place, const EngineReading& r, ListField list, Section section,
+                  Describe describe) {
+  for (const EngineReading::Item& entry : r.items(section)) {
+    if (entry.text.empty()) continue;
+    PlanItem& item = place.children.emplace_back(describe(entry.text));
+    item.source = itemSource(section, static_cast<int>(entry.number));
+    if (!item.field) item.field = list;
+    item.fileLine = entry.line;
   }
-  return number;
 }
 
 void addIndent(std::string& out, std::size_t depth) { out.append(2 * depth, ' '); }
@@ -108,7 +105,7 @@ void addItemText(std::string& out, const PlanItem& item) {
 }
 
 // A finding's text, its further lines indented below its first.
-void addFinding(std::string& out, const Finding& f, std::size_t depth) {
+void addFinding(std::string& out, const FileFinding& f, std::size_t depth) {
   addIndent(out, depth + 1);
   out.append("※ ");
   out += f.weight == Weight::Error ? messages::ship::kError : messages::ship::kWarning;
@@ -128,7 +125,7 @@ void addItemLine(std::string& out, const PlanItem& item, std::size_t depth) {
   addIndent(out, depth);
   addItemText(out, item);
   out += '\n';
-  for (const Finding& f : item.findings) addFinding(out, f, depth);
+  for (const FileFinding& f : item.findings) addFinding(out, f, depth);
 }
 
 void addItem(std::string& out, const PlanItem& item, std::size_t depth) {
@@ -139,29 +136,45 @@ void addItem(std::string& out, const PlanItem& item, std::size_t depth) {
 // A generous guess of the text's length, so that it is made in one block.
 std::size_t textSize(const PlanItem& item, std::size_t depth) {
   std::size_t size = 2 * depth + item.label.size() + item.value.size() + item.source.size() + 48;
-  for (const Finding& f : item.findings) size += f.text.size() + 16 + 4 * depth;
+  for (const FileFinding& f : item.findings) size += f.text.size() + 16 + 4 * depth;
   for (const PlanItem& child : item.children) size += textSize(child, depth + 1);
   return size;
 }
 
-// The lines of the file list written as text as they are described, rather
-// than held as items: the text, and the findings of the list's lines in the
-// order of their lines.
+// The findings on each line of the file, found by line.
+class FindingsByLine {
+ public:
+  explicit FindingsByLine(const std::vector<FileFinding>& findings) {
+    for (const FileFinding& f : findings) byLine_.push_back(&f);
+    std::stable_sort(byLine_.begin(), byLine_.end(),
+                     [](const FileFinding* a, const FileFinding* b) { return a->line < b->line; });
+  }
+  // Those on `line` (none for line 0: the file as a whole).
+  template <class F>
+  void forLine(std::size_t line, F&& f) const {
+    if (line == 0) return;
+    auto it = std::lower_bound(byLine_.begin(), byLine_.end(), line,
+                               [](const FileFinding* a, std::size_t l) { return a->line < l; });
+    for (; it != byLine_.end() && (*it)->line == line; ++it) f(**it);
+  }
+
+ private:
+  std::vector<const FileFinding*> byLine_;
+};
+
+// The entries of [Files] written as text as they are described, rather than
+// held as items, with the findings on their lines.
 struct ListedFilesText {
   std::string& text;
-  std::vector<const Finding*> findings;
+  const FindingsByLine& findings;
 };
 
 class PlanMaker {
  public:
-  // `listed`: where the file list's lines are written (none: they are items).
-  PlanMaker(const InstallSettings& settings, std::string_view iniFileName, const PlanFolder& folder,
+  // `listed`: where the entries of [Files] are written (none: they are items).
+  PlanMaker(const EngineReading& reading, const PlanFolder& folder,
             ListedFilesText* listed = nullptr)
-      : s_(settings),
-        ini_(iniFileName),
-        engine_(engineFileName(iniFileName)),
-        folder_(folder),
-        listed_(listed) {}
+      : r_(reading), folder_(folder), listed_(listed) {}
 
   InstallPlan make() {
     InstallPlan plan;
@@ -178,24 +191,41 @@ class PlanMaker {
  private:
   using T = TextField;
 
-  std::string text(T field) const { return shown(engineValue(s_.text(field))); }
+  std::string text(T field) const { return shown(engineValue(r_.value(field).text)); }
   std::string textOrNone(T field) const {
     std::string value = text(field);
     return value.empty() ? std::string(words::kNone) : value;
   }
 
-  static PlanItem fieldItem(std::string_view label, FieldRef field, std::string value) {
+  PlanItem fieldItem(std::string_view label, FieldRef field, std::string value) const {
     PlanItem item{std::string(label), std::move(value)};
     item.source = fieldSource(field);
     item.field = field;
+    item.fileLine = r_.value(field).line;
     return item;
   }
   PlanItem textItem(std::string_view label, T field) const {
     return fieldItem(label, field, text(field));
   }
+  // A number as the engine reads it; a value that is no number is not
+  // described.
+  template <class Words>
+  PlanItem numberItem(std::string_view label, FieldRef field, Words words) const {
+    const std::optional<std::int32_t> n = r_.number(field);
+    return fieldItem(label, field,
+                     n ? words(*n) : words::notDescribed(shown(r_.value(field).text)));
+  }
   PlanItem indexItem(std::string_view label, IndexField field,
                      std::span<const std::string_view> choices) const {
-    return fieldItem(label, field, words::indexWords(s_.index(field), choices));
+    return numberItem(label, field, [choices](int n) { return words::indexWords(n, choices); });
+  }
+  PlanItem sectionItem(std::string_view label, Section section) const {
+    PlanItem item{std::string(label)};
+    item.source = sectionSource(section);
+    for (const SettingsFileReader::SectionAt& at : r_.file().reader().sections())
+      if (SettingsFileReader::sameName(at.name, kSections[std::size_t(section)].name))
+        item.fileLine = at.line;
+    return item;
   }
 
   PlanItem application() const {
@@ -207,7 +237,7 @@ class PlanMaker {
 
   // The installation folder's start value, as the meanings describe it.
   std::string installDirText() const {
-    const std::string_view dir = engineValue(s_.text(T::EditInstallDir));
+    const std::string_view dir = engineValue(r_.value(T::EditInstallDir).text);
     // A backslash may be the second byte of a character (ソ is 83 5C).
     const bool plain = !dir.empty() && dir.find_first_of("/:%") == std::string_view::npos &&
                        !sjis::containsAtCharBoundary(dir, "\\");
@@ -220,7 +250,7 @@ class PlanMaker {
 
   PlanItem installFolder() const {
     PlanItem group{std::string(words::kInstallFolder)};
-    if (!inUse(s_, OptionalPart::InstallDir)) {
+    if (!r_.inUse(OptionalPart::InstallDir)) {
       group.children.push_back(
           {std::string(words::kStartValue), std::string(words::kNoInstallDir)});
       return group;
@@ -242,18 +272,24 @@ class PlanMaker {
   }
 
   // One entry of [Files] described into `item`: its name, its target,
-  // overwrite rule and note, and its size or why the size is unknown. The
-  // size is counted into the list's total.
-  void describeFile(PlanItem& item, std::string_view raw, std::string_view note = {},
-                    std::optional<std::uintmax_t> knownSize = std::nullopt) {
-    const auto [name, overwrite] = fileEntry(raw);
+  // overwrite rule, what it is when it is one of the entries Create adds,
+  // and its size or why the size is unknown. The size is counted into the
+  // list's total.
+  void describeFile(PlanItem& item, const EngineReading::Item& entry) {
+    const auto [name, overwrite] = fileEntry(entry.text);
     item.label.clear();
     addShown(item.label, name);
     item.value.clear();
     addTarget(item.value, name);
     item.size.reset();
     words::addOverwrite(item.value.append(words::kAnd), overwrite);
-    if (!note.empty()) addPart(item.value, note);
+    std::optional<std::uintmax_t> knownSize;
+    if (r_.isEngineFile(name)) {
+      addPart(item.value, words::kEngineFile);
+    } else if (r_.isSettingsFile(entry.text)) {
+      addPart(item.value, words::kSettingsFile);
+      if (!folder_.settingsFileInFolder) knownSize = r_.file().bytes().size();
+    }
     if (knownSize) {
       item.size = knownSize;
     } else if (!isRelative(name)) {
@@ -268,59 +304,38 @@ class PlanMaker {
     } else {
       ++unknownSizes_;
     }
+    item.source.clear();
+    addSource(item.source, Section::Files, kItemKey, static_cast<int>(entry.number));
+    item.field = r_.isSettingsFile(entry.text) ? FieldRef(TextField::EditIniName)
+                                               : FieldRef(ListField::MemoFiles);
+    item.fileLine = entry.line;
   }
 
-  PlanItem fileItem(std::string_view raw, std::string_view note = {},
-                    std::optional<std::uintmax_t> knownSize = std::nullopt) {
-    PlanItem item;
-    describeFile(item, raw, note, knownSize);
-    return item;
-  }
-
-  // The file list's lines written into `listed_` as planText writes their
-  // items, each described into one item used again; the number of entries.
-  int writeListedFiles(const std::vector<std::string>& lines) {
-    PlanItem item;
-    auto found = listed_->findings.begin();
-    int number = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i].empty()) continue;
-      describeFile(item, lines[i]);
-      item.source.clear();
-      addSource(item.source, Section::Files, kItemKey, ++number);
+  // The entries of [Files] the engine installs, as items of `group` or
+  // written into `listed_` as planText writes their items (each described
+  // into one item used again); the number of files.
+  std::size_t listFiles(PlanItem& group) {
+    std::size_t count = 0;
+    PlanItem reused;
+    for (const EngineReading::Item& entry : r_.items(Section::Files)) {
+      if (entry.text.empty()) continue;
+      ++count;
+      PlanItem& item = listed_ ? reused : group.children.emplace_back();
+      describeFile(item, entry);
+      if (!listed_) continue;
       item.findings.clear();
-      for (; found != listed_->findings.end() && (*found)->line <= i; ++found)
-        if ((*found)->line == i) item.findings.push_back(**found);
+      listed_->findings.forLine(entry.line,
+                                [&](const FileFinding& f) { item.findings.push_back(f); });
       addItem(listed_->text, item, 1);
     }
-    return number;
-  }
-
-  // The entry Create adds for the settings file itself.
-  PlanItem settingsFileItem() {
-    if (folder_.settingsFileInFolder) return fileItem(ini_, words::kSettingsFile);
-    return fileItem(ini_, words::kSettingsFile, composeSettingsFile(s_, ini_).size());
+    return count;
   }
 
   PlanItem files() {
-    PlanItem group{std::string(words::kFiles)};
+    PlanItem group = sectionItem(words::kFiles, Section::Files);
     group.field = ListField::MemoFiles;
-    group.source = sectionSource(Section::Files);
-    const std::vector<std::string>& lines = s_.lines(ListField::MemoFiles);
-    int number = 0;
-    if (listed_) {
-      number = writeListedFiles(lines);
-    } else {
-      group.children.reserve(lines.size() + 2);
-      number = addListItems(group, lines, ListField::MemoFiles, Section::Files,
-                            [this](std::string_view line) { return fileItem(line); });
-    }
-    group.children.push_back(fileItem(engine_ + ",2", words::kEngineFile));
-    group.children.back().source = itemSource(Section::Files, ++number);
-    group.children.push_back(settingsFileItem());
-    group.children.back().source = itemSource(Section::Files, ++number);
-    group.children.back().field = TextField::EditIniName;
-    filesListed_ = static_cast<std::size_t>(number);
+    if (!listed_) group.children.reserve(r_.items(Section::Files).size());
+    filesListed_ = listFiles(group);
     group.value = words::fileCount(filesListed_);
     if (unknownSizes_ > 0) addPart(group.value, words::unknownSizes(unknownSizes_));
     group.size = total_;
@@ -332,7 +347,7 @@ class PlanMaker {
     group.children.push_back(
         fieldItem(words::kTextFile, T::EditInstallTextFail, textOrNone(T::EditInstallTextFail)));
 
-    const auto [file, parameters] = programEntry(s_.text(T::EditInstallProgram));
+    const auto [file, parameters] = programEntry(r_.value(T::EditInstallProgram).text);
     std::string run(words::kNone);
     if (!file.empty()) {
       run =
@@ -361,10 +376,9 @@ class PlanMaker {
           Box{words::kStartupBox, ChoiceField::RadioButtonStartup, T::EditStartupInfo},
           Box{words::kDesktopBox, ChoiceField::RadioButtonDesktop, T::EditDesktopInfo},
           Box{words::kAllUsersBox, ChoiceField::RBAllUsers, {}}}) {
-      const int code = s_.code(box.choice);
-      PlanItem& item =
-          group.children.emplace_back(fieldItem(box.caption, box.choice, words::boxState(code)));
-      if (code == kNotUsedCode) continue;
+      PlanItem& item = group.children.emplace_back(
+          numberItem(box.caption, box.choice, [](int n) { return words::boxState(n); }));
+      if (r_.number(box.choice) == kNotUsedCode) continue;
       if (box.info) {
         item.children.push_back(fieldItem(words::kPopupHelp, *box.info, textOrNone(*box.info)));
       } else {
@@ -384,21 +398,23 @@ class PlanMaker {
   PlanItem startMenu() const {
     PlanItem start = fieldItem(words::kStartMenu, T::EditGroupName,
                                words::programsGroup(text(T::EditGroupName)));
-    const int count = addListItems(start, s_.lines(ListField::MemoGroupItem),
-                                   ListField::MemoGroupItem, Section::Group, shortcut);
-    if (s_.checked(CheckField::CheckBox1)) {
-      PlanItem& uninstaller = start.children.emplace_back(shortcut(
-          s_.text(T::EditName) + std::string(kUninstallShortcutSuffix) + "," + engine_ + ",/r"));
-      uninstaller.value += words::kAddedByCreate;
-      uninstaller.source = itemSource(Section::Group, count + 1);
-      uninstaller.field = CheckField::CheckBox1;
-    }
+    addListItems(start, r_, ListField::MemoGroupItem, Section::Group, [this](std::string_view raw) {
+      // The engine's own file with /r is its uninstaller: the shortcut Create
+      // adds for CheckBox1.
+      const ShortcutEntry parts = shortcutEntry(raw);
+      PlanItem item = shortcut(raw);
+      if (r_.isEngineFile(parts.file) && parts.parameters == "/r") {
+        item.value += words::kAddedByCreate;
+        item.field = CheckField::CheckBox1;
+      }
+      return item;
+    });
     return start;
   }
 
   PlanItem shortcuts() const {
     PlanItem group{std::string(words::kShortcuts)};
-    if (inUse(s_, OptionalPart::StartMenu)) group.children.push_back(startMenu());
+    if (r_.inUse(OptionalPart::StartMenu)) group.children.push_back(startMenu());
     struct Place {
       OptionalPart part;
       std::string_view label;
@@ -409,11 +425,10 @@ class PlanMaker {
                                  Section::Startup},
                            Place{OptionalPart::Desktop, words::kDesktop, ListField::MemoDesktopItem,
                                  Section::Desktop}}) {
-      if (!inUse(s_, p.part)) continue;
-      PlanItem& place = group.children.emplace_back(std::string(p.label));
-      place.source = sectionSource(p.section);
+      if (!r_.inUse(p.part)) continue;
+      PlanItem& place = group.children.emplace_back(sectionItem(p.label, p.section));
       place.field = p.list;
-      addListItems(place, s_.lines(p.list), p.list, p.section, shortcut);
+      addListItems(place, r_, p.list, p.section, shortcut);
       if (place.children.empty()) place.value = std::string(words::kNone);
     }
     if (group.children.empty()) group.value = std::string(words::kNone);
@@ -431,16 +446,14 @@ class PlanMaker {
       removed.children.push_back(indexItem(words::kInstallFolderRemoved,
                                            IndexField::RadioGroupUninstallAll,
                                            words::kInstallFolderRemovedWords));
-    addListItems(removed, s_.lines(ListField::MemoRmDir), ListField::MemoRmDir, Section::RmDir,
-                 [](std::string_view line) {
-                   const auto [folder, subfolders] = rmDirEntry(line);
-                   PlanItem item{words::removedFolder(shown(folder)), targetOf(folder)};
-                   addPart(item.value, words::subfolders(subfolders));
-                   return item;
-                 });
+    addListItems(removed, r_, ListField::MemoRmDir, Section::RmDir, [](std::string_view line) {
+      const auto [folder, subfolders] = rmDirEntry(line);
+      PlanItem item{words::removedFolder(shown(folder)), targetOf(folder)};
+      addPart(item.value, words::subfolders(subfolders));
+      return item;
+    });
     addListItems(
-        removed, s_.lines(ListField::MemoUninstallRegKey), ListField::MemoUninstallRegKey,
-        Section::RegKey, [](std::string_view line) {
+        removed, r_, ListField::MemoUninstallRegKey, Section::RegKey, [](std::string_view line) {
           return PlanItem{std::string(words::kRegKey), words::removedKey(shown(engineValue(line)))};
         });
     return removed;
@@ -448,7 +461,7 @@ class PlanMaker {
 
   PlanItem uninstall() const {
     PlanItem group{std::string(words::kUninstall)};
-    const bool registered = inUse(s_, OptionalPart::Uninstall);
+    const bool registered = r_.inUse(OptionalPart::Uninstall);
     if (registered) {
       group.children.push_back(textItem(words::kUninstallKey, T::EditUninstallKey));
       group.children.push_back(textItem(words::kUninstallName, T::EditUninstallName));
@@ -468,9 +481,7 @@ class PlanMaker {
     return group;
   }
 
-  const InstallSettings& s_;
-  std::string ini_;
-  std::string engine_;
+  const EngineReading& r_;
   const PlanFolder& folder_;
   ListedFilesText* listed_;
   std::uintmax_t total_ = 0;
@@ -478,13 +489,16 @@ class PlanMaker {
   std::size_t filesListed_ = 0;
 };
 
-// The item that `finding` concerns, at any depth.
-PlanItem* itemOf(std::vector<PlanItem>& items, const Finding& finding) {
+// Every item by its entry's line, at any depth (the first item of a line);
+// the entries of [Files] left out when `listed`: their findings are written
+// with them.
+void indexByLine(std::vector<PlanItem>& items, bool listed,
+                 std::unordered_map<std::size_t, PlanItem*>& out) {
   for (PlanItem& item : items) {
-    if (item.field == finding.field && item.line == finding.line) return &item;
-    if (PlanItem* inner = itemOf(item.children, finding)) return inner;
+    if (item.fileLine > 0) out.try_emplace(item.fileLine, &item);
+    if (!(listed && item.field == FieldRef(ListField::MemoFiles)))
+      indexByLine(item.children, listed, out);
   }
-  return nullptr;
 }
 
 }  // namespace
@@ -502,24 +516,25 @@ ScannedPlanFolder scanPlanFolder(const std::filesystem::path& distDir,
 
 namespace {
 
-// The check's findings beside the items they concern, and those of no item
-// in a group of their own at the end; none that `written` says stand
-// elsewhere.
-template <class Written>
-void addFindings(InstallPlan& plan, const std::vector<Finding>& findings, Written written) {
+// The check's findings beside the items on their lines, and those of no item
+// in a group of their own at the end; none that `listed` says stand with
+// the entries of [Files] written already.
+void addFindings(InstallPlan& plan, const std::vector<FileFinding>& findings,
+                 const std::unordered_map<std::size_t, PlanItem*>* listed) {
+  std::unordered_map<std::size_t, PlanItem*> byLine;
+  indexByLine(plan.groups, listed != nullptr, byLine);
   PlanItem others{std::string(words::kOtherFindings)};
-  for (const Finding& f : findings) {
-    if (written(f)) continue;
-    if (PlanItem* place = itemOf(plan.groups, f)) {
-      place->findings.push_back(f);
-    } else {
-      const std::string_view caption = fieldCaption(f.field);
-      PlanItem item{std::string(caption.empty() ? fieldName(f.field) : caption)};
-      item.source =
-          f.item > 0 ? itemSource(fieldInfo(f.field).section, f.item) : fieldSource(f.field);
-      item.findings.push_back(f);
-      others.children.push_back(std::move(item));
+  for (const FileFinding& f : findings) {
+    if (listed && listed->count(f.line)) continue;
+    if (const auto place = byLine.find(f.line); f.line > 0 && place != byLine.end()) {
+      place->second->findings.push_back(f);
+      continue;
     }
+    PlanItem item{words::findingPlace(f.line)};
+    if (!f.section.empty())
+      item.source = "[" + f.section + "]" + (f.key.empty() ? "" : " " + f.key);
+    item.findings.push_back(f);
+    others.children.push_back(std::move(item));
   }
   if (!others.children.empty()) plan.groups.push_back(std::move(others));
 }
@@ -532,31 +547,28 @@ std::size_t textSize(const std::vector<PlanItem>& groups) {
 
 }  // namespace
 
-InstallPlan makeInstallPlan(const InstallSettings& settings, std::string_view iniFileName,
-                            const PlanFolder& folder, const std::vector<Finding>& findings) {
-  InstallPlan plan = PlanMaker(settings, iniFileName, folder).make();
-  addFindings(plan, findings, [](const Finding&) { return false; });
+InstallPlan makeInstallPlan(const EngineReading& reading, const PlanFolder& folder,
+                            const std::vector<FileFinding>& findings) {
+  InstallPlan plan = PlanMaker(reading, folder).make();
+  addFindings(plan, findings, nullptr);
   return plan;
 }
 
-std::string installPlanText(const InstallSettings& settings, std::string_view iniFileName,
-                            const PlanFolder& folder, const std::vector<Finding>& findings) {
-  const std::vector<std::string>& lines = settings.lines(ListField::MemoFiles);
-  const auto onListedLine = [&lines](const Finding& f) {
-    return f.field == ListField::MemoFiles && f.line && *f.line < lines.size() &&
-           !lines[*f.line].empty();
-  };
+std::string installPlanText(const EngineReading& reading, const PlanFolder& folder,
+                            const std::vector<FileFinding>& findings) {
+  const std::vector<EngineReading::Item>& entries = reading.items(Section::Files);
+  std::unordered_map<std::size_t, PlanItem*> listedLines;
   std::string text;
   std::size_t guess = 0;
-  for (const std::string& line : lines) guess += 2 * line.size() + 128;
+  for (const EngineReading::Item& e : entries) {
+    guess += 2 * e.text.size() + 128;
+    if (!e.text.empty()) listedLines.emplace(e.line, nullptr);
+  }
   text.reserve(guess);
-  ListedFilesText listed{text, {}};
-  for (const Finding& f : findings)
-    if (onListedLine(f)) listed.findings.push_back(&f);
-  std::stable_sort(listed.findings.begin(), listed.findings.end(),
-                   [](const Finding* a, const Finding* b) { return *a->line < *b->line; });
-  InstallPlan plan = PlanMaker(settings, iniFileName, folder, &listed).make();
-  addFindings(plan, findings, onListedLine);
+  const FindingsByLine byLine(findings);
+  ListedFilesText listed{text, byLine};
+  InstallPlan plan = PlanMaker(reading, folder, &listed).make();
+  addFindings(plan, findings, &listedLines);
 
   // The listed files' lines follow the line of their group and its findings.
   std::string head;

@@ -1,11 +1,14 @@
 #pragma once
 
-// What the installation will do on the user's machine, read from the
-// settings as the engine will read the file that Create writes: the
-// installation folder, every installed file with its target, overwrite rule
-// and size, what is shown before and after, the check boxes the user sees,
-// every shortcut, and what uninstalling removes. Each item names the entry
-// of the file it comes from, and carries the check's findings of that entry.
+// What the installation will do on the user's machine, told from what the
+// engine reads of a settings file (engine_reading.h): of the file on disk
+// for `velquin --plan`, of the bytes Create would write now for the preview.
+// The installation folder, every file the engine installs with its target,
+// overwrite rule and size, what is shown before and after, the check boxes
+// the user sees, every shortcut, and what uninstalling removes. Each item
+// names the entry of the file it comes from, and carries the check's
+// findings on that entry's line (those of no item stand in a group of their
+// own), so the plan and the check of the same bytes cannot disagree.
 //
 // The plan says only what the meanings of the entries, as the dialog's help
 // texts give them, say. Where they say nothing (a folder written in another
@@ -21,9 +24,10 @@
 #include <utility>
 #include <vector>
 
+#include "settings/check/file_check.h"
 #include "settings/check/ship_check.h"
+#include "settings/format/engine_reading.h"
 #include "settings/platform/folder_scan.h"
-#include "settings/record/install_settings.h"
 
 namespace velquin {
 
@@ -36,13 +40,11 @@ struct PlanItem {
   std::string value;                   // UTF-8: what it becomes or does
   std::optional<std::uintmax_t> size;  // bytes: a file's size, a group's total
   std::string source;                  // the entry of the file: "[Files] Item3"
-  std::vector<Finding> findings;       // the check's findings of that entry
+  std::vector<FileFinding> findings;   // the check's findings on that entry's line
   std::vector<PlanItem> children;
 
-  // What the findings of the check are matched by: a field, and for a list
-  // the line's index among the list's lines (empty ones counted).
-  std::optional<FieldRef> field;
-  std::optional<std::size_t> line;
+  std::optional<FieldRef> field;  // the field the entry is written for
+  std::size_t fileLine = 0;       // the entry's line in the file; 0: none
 };
 
 struct InstallPlan {
@@ -60,8 +62,8 @@ struct PlanFolder {
   // (the folder scan's).
   std::vector<std::uint64_t> sizes;
   // Where the settings file is: in the folder (velquin --plan, whose size is
-  // that file's), or still the record (the preview, whose size is that of the
-  // file Create would write).
+  // that file's), or still to be written (the preview, whose size is that
+  // of the bytes read).
   bool settingsFileInFolder = false;
 };
 
@@ -74,18 +76,17 @@ struct ScannedPlanFolder {
 ScannedPlanFolder scanPlanFolder(const std::filesystem::path& distDir,
                                  std::string_view iniFileName);
 
-// The plan of the settings for a settings file named `iniFileName`, with the
-// check's `findings` (Checker::findings()) beside the items they concern;
-// findings of no item stand in a group of their own at the end.
-InstallPlan makeInstallPlan(const InstallSettings& settings, std::string_view iniFileName,
-                            const PlanFolder& folder, const std::vector<Finding>& findings);
+// The plan of what the engine reads, with the check's `findings` of the same
+// bytes beside the items on their lines.
+InstallPlan makeInstallPlan(const EngineReading& reading, const PlanFolder& folder,
+                            const std::vector<FileFinding>& findings);
 
 // The text planText(makeInstallPlan(...)) gives, made without an item for
-// each line of the file list: each line is written as it is described, with
-// the findings on that line (velquin --plan, where the list may name every
-// file of a large folder).
-std::string installPlanText(const InstallSettings& settings, std::string_view iniFileName,
-                            const PlanFolder& folder, const std::vector<Finding>& findings);
+// each entry of [Files]: each is written as it is described, with the
+// findings on its line (velquin --plan, where the list may name every file
+// of a large folder).
+std::string installPlanText(const EngineReading& reading, const PlanFolder& folder,
+                            const std::vector<FileFinding>& findings);
 
 // A size as the plan writes it: "40,960 バイト".
 std::string sizeText(std::uintmax_t bytes);

@@ -174,6 +174,13 @@ inline constexpr auto kParts = std::to_array<PartInfo>({
     {OptionalPart::Uninstall, TextField::EditUninstallKey},
 });
 
+// The row of an optional part; none for the fields of no part.
+constexpr const PartInfo* partInfo(OptionalPart part) {
+  for (const PartInfo& p : kParts)
+    if (p.part == part) return &p;
+  return nullptr;
+}
+
 // The code a choice's "not used" option writes.
 inline constexpr int kNotUsedCode = -1;
 

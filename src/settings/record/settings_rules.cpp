@@ -1,16 +1,6 @@
 #include "settings/record/settings_rules.h"
 
 namespace velquin {
-namespace {
-
-const PartInfo* partInfo(OptionalPart part) {
-  for (const PartInfo& p : kParts)
-    if (p.part == part) return &p;
-  return nullptr;
-}
-
-}  // namespace
-
 bool inUse(const InstallSettings& s, OptionalPart part) {
   const PartInfo* p = partInfo(part);
   if (!p) return true;

@@ -72,17 +72,19 @@ std::string typedOrFile(std::string_view pathUtf8, const std::vector<TypedValue>
          "「いいえ」: 設定ファイルの値を使います。";
 }
 
-std::string entriesNotLoaded(const std::vector<LineEntry>& entries) {
+std::string linesNotKept(const std::vector<LineNotKept>& lines) {
   std::string text =
-      "設定ファイルの次の行は、番号の抜け、重複、使えない値または不明な名前のため、"
-      "読み込めませんでした。\n「作成」ボタンを押すと、これらの行は書き込まれません。";
-  const std::size_t shown = std::min(entries.size(), kMaxNamesShown);
-  for (std::size_t i = 0; i < shown; ++i)
+      "設定ファイルの次の行は、「作成」ボタンを押すと、このままでは書き込まれません"
+      "（コメント、番号の抜け、重複、使えない値、不明な名前など）。";
+  const std::size_t shown = std::min(lines.size(), kMaxNamesShown);
+  for (std::size_t i = 0; i < shown; ++i) {
     text.append("\n")
-        .append(std::to_string(entries[i].line))
+        .append(std::to_string(lines[i].line))
         .append(" 行目：")
-        .append(entries[i].entry);
-  if (entries.size() > shown) text += "\n" + more(entries.size() - shown);
+        .append(lines[i].entry);
+    text.append(" → ").append(lines[i].becomes.empty() ? "書き込まれません" : lines[i].becomes);
+  }
+  if (lines.size() > shown) text += "\n" + more(lines.size() - shown);
   return text;
 }
 
@@ -305,6 +307,10 @@ std::string unknownCode(int code) { return joined({std::to_string(code), "：", 
 
 std::string unknownDigit(std::string_view digit) {
   return joined({"「", digit, "」：", kNotDescribed});
+}
+
+std::string findingPlace(std::size_t line) {
+  return line == 0 ? std::string("ファイル全体") : std::to_string(line) + " 行目";
 }
 
 std::string indexWords(int index, std::span<const std::string_view> words) {

@@ -104,14 +104,17 @@ struct TypedValue {
 };
 std::string typedOrFile(std::string_view pathUtf8, const std::vector<TypedValue>& values);
 
-// Details, when the settings file holds what the loading could not take
-// into the settings: its entries ("[Section] Key = value", UTF-8) with
-// their lines, one a line (at most `kMaxNamesShown`, then how many more).
-struct LineEntry {
+// Details, when the settings file holds lines that Create will not write back
+// as they stand (round_trip.h): each line ("[Section] Key = value", or the
+// line itself outside an entry; UTF-8) with its number and what it becomes
+// (empty: nothing), one a line (at most `kMaxNamesShown`, then how many
+// more).
+struct LineNotKept {
   std::size_t line = 0;
   std::string entry;
+  std::string becomes;
 };
-std::string entriesNotLoaded(const std::vector<LineEntry>& entries);
+std::string linesNotKept(const std::vector<LineNotKept>& lines);
 
 namespace ship {
 std::string notInFolder(std::string_view nameUtf8);
@@ -230,6 +233,8 @@ inline constexpr std::string_view kShortcuts =
     "ショートカット（チェックボックスにチェックがあるとき作成）";
 inline constexpr std::string_view kUninstall = "アンインストール";
 inline constexpr std::string_view kOtherFindings = "その他の指摘";
+// Where a finding of no item stands: "12 行目", or the file as a whole.
+std::string findingPlace(std::size_t line);
 
 // Between the parts of a value.
 inline constexpr std::string_view kAnd = "、";

@@ -10,6 +10,7 @@
 #include "numbered_text.h"
 #include "plan_model.h"
 #include "settings/check/file_check.h"
+#include "settings/format/engine_reading.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_writer.h"
 #include "settings/plan/install_plan.h"
@@ -42,12 +43,16 @@ class WrappingDelegate : public QStyledItemDelegate {
   QTreeView* tree_;
 };
 
-// The installation plan of the settings, as `velquin --plan` makes it, with
-// the distribution folder read as it stands.
-InstallPlan planOf(const InstallSettings& settings, const std::string& iniFileName,
-                   const std::vector<Finding>& findings) {
-  const ScannedPlanFolder scanned = scanPlanFolder(settings.distDir(), iniFileName);
-  return makeInstallPlan(settings, iniFileName, scanned.folder, findings);
+// The installation plan of what the engine will read of the text Create
+// would write, as `velquin --plan` makes it of a file, with the distribution
+// folder read as it stands and the findings where the check of that text
+// places them.
+InstallPlan planOf(const std::string& text, const std::string& iniFileName,
+                   const std::filesystem::path& distDir, const std::vector<FileFinding>& findings) {
+  const SettingsFile file = SettingsFile::fromText(text, iniFileName);
+  const EngineReading reading(file);
+  const ScannedPlanFolder scanned = scanPlanFolder(distDir, iniFileName);
+  return makeInstallPlan(reading, scanned.folder, findings);
 }
 
 }  // namespace
@@ -62,12 +67,18 @@ TFormPreview::TFormPreview(const InstallSettings& settings, const Checker& check
 
   const std::string iniFileName = settings.text(TextField::EditIniName);
   const std::vector<Finding> findings = checker.findings();
-  const std::string text = composeSettingsFile(settings, iniFileName);
-  showSettingsFile(SettingsFile::fromText(text, iniFileName), findings);
+  std::string text = composeSettingsFile(settings, iniFileName);
+  std::vector<FileFinding> placed;
+  placed.reserve(findings.size());
+  {
+    const SettingsFile file = SettingsFile::fromText(text, iniFileName);
+    for (const Finding& f : findings)
+      placed.push_back(placeInFile(f, file, ItemNumbering::AsWritten));
+    showSettingsFile(file, placed);
+  }
   setUpTree();
-  makePlan_ = [&settings, iniFileName, findings] {
-    return planOf(settings, iniFileName, findings);
-  };
+  makePlan_ = [text = std::move(text), iniFileName, distDir = settings.distDir(),
+               placed = std::move(placed)] { return planOf(text, iniFileName, distDir, placed); };
 }
 
 TFormPreview::~TFormPreview() {
@@ -101,7 +112,7 @@ void TFormPreview::startPlan() {
 }
 
 void TFormPreview::showSettingsFile(const SettingsFile& file,
-                                    const std::vector<Finding>& findings) {
+                                    const std::vector<FileFinding>& findings) {
   // Lines as the file holds them, each of which ends in CR LF (the text
   // takes a CR LF as one break), in one fill.
   QString shown = fromSjis(file.reader().text());
@@ -112,10 +123,10 @@ void TFormPreview::showSettingsFile(const SettingsFile& file,
   // places it.
   QMap<int, NumberedText::Mark> marks;
   std::size_t errors = 0;
-  for (const Finding& f : findings) {
+  for (const FileFinding& f : findings) {
     const bool error = f.weight == Weight::Error;
     errors += error ? 1 : 0;
-    const std::size_t line = placeInFile(f, file, ItemNumbering::AsWritten).line;
+    const std::size_t line = f.line;
     if (line == 0) continue;
     NumberedText::Mark& mark = marks[static_cast<int>(line)];
     mark.error = mark.error || error;

@@ -35,7 +35,7 @@ class TFormPreview : public QDialog {
   bool event(QEvent* event) override;
 
  private:
-  void showSettingsFile(const SettingsFile& file, const std::vector<Finding>& findings);
+  void showSettingsFile(const SettingsFile& file, const std::vector<FileFinding>& findings);
   void setUpTree();
   void startPlan();
   void showPlan();  // once the plan is ready

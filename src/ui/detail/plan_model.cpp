@@ -13,7 +13,7 @@ enum Column { Label, Value, Size, Source, Columns };
 
 bool hasError(const PlanItem& item) {
   return std::any_of(item.findings.begin(), item.findings.end(),
-                     [](const Finding& f) { return f.weight == Weight::Error; });
+                     [](const FileFinding& f) { return f.weight == Weight::Error; });
 }
 
 }  // namespace
@@ -52,7 +52,7 @@ const PlanItem* PlanModel::itemAt(const QModelIndex& index) const {
   return row < item->findings.size() ? nullptr : &item->children[row - item->findings.size()];
 }
 
-const Finding* PlanModel::findingAt(const QModelIndex& index) const {
+const FileFinding* PlanModel::findingAt(const QModelIndex& index) const {
   const auto row = static_cast<std::size_t>(index.row());
   return row < among(index)->findings.size() ? &among(index)->findings[row] : nullptr;
 }
@@ -81,7 +81,7 @@ int PlanModel::columnCount(const QModelIndex&) const { return Columns; }
 
 QVariant PlanModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  if (const Finding* f = findingAt(index)) return findingData(*f, index.column(), role);
+  if (const FileFinding* f = findingAt(index)) return findingData(*f, index.column(), role);
   return rowData(*itemAt(index), among(index) == &root_, index.column(), role);
 }
 
@@ -105,7 +105,7 @@ QVariant PlanModel::rowData(const PlanItem& item, bool group, int column, int ro
   }
 }
 
-QVariant PlanModel::findingData(const Finding& f, int column, int role) {
+QVariant PlanModel::findingData(const FileFinding& f, int column, int role) {
   if (column == Label && role == Qt::DisplayRole) return weightText(f.weight);
   if (column == Label && role == Qt::ForegroundRole) return findingColour(f.weight);
   if (column == Value && role == Qt::DisplayRole)

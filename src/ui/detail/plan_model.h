@@ -48,10 +48,10 @@ class PlanModel : public QAbstractItemModel {
     int row;
   };
   const PlanItem* among(const QModelIndex& index) const;
-  const PlanItem* itemAt(const QModelIndex& index) const;    // none for a finding
-  const Finding* findingAt(const QModelIndex& index) const;  // none for an item
+  const PlanItem* itemAt(const QModelIndex& index) const;        // none for a finding
+  const FileFinding* findingAt(const QModelIndex& index) const;  // none for an item
   QVariant rowData(const PlanItem& item, bool group, int column, int role) const;
-  static QVariant findingData(const Finding& finding, int column, int role);
+  static QVariant findingData(const FileFinding& finding, int column, int role);
 
   PlanItem root_;
   QFont bold_;

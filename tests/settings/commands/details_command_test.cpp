@@ -232,13 +232,11 @@ TEST_F(DetailsCommand, SaysOnceWhatTheFileHoldsThatTheSettingsCannotTake) {
         "[Group]\r\nValue = -1\r\nValue = 1\r\n");
   details();
   EXPECT_EQ(s.lines(L::MemoFiles), (Lines{"a.txt", "b.txt", ""}));
-  EXPECT_EQ(
-      prompts.shown,
-      Lines{messages::entriesNotLoaded({{4, "[Files] Item4 = d.txt"}, {7, "[Group] Value = 1"}})});
-  EXPECT_EQ(prompts.shown.back(),
-            "設定ファイルの次の行は、番号の抜け、重複、使えない値または不明な名前のため、"
-            "読み込めませんでした。\n「作成」ボタンを押すと、これらの行は書き込まれません。"
-            "\n4 行目：[Files] Item4 = d.txt\n7 行目：[Group] Value = 1");
+  EXPECT_EQ(prompts.shown,
+            Lines{"設定ファイルの次の行は、「作成」ボタンを押すと、このままでは書き込まれません"
+                  "（コメント、番号の抜け、重複、使えない値、不明な名前など）。"
+                  "\n4 行目：[Files] Item4 = d.txt → 書き込まれません"
+                  "\n7 行目：[Group] Value = 1 → 書き込まれません"});
   details();
   EXPECT_EQ(prompts.shown.size(), 1u);
 }

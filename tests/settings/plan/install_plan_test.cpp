@@ -7,6 +7,7 @@
 #include "settings/check/checker.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_loader.h"
+#include "settings/format/settings_writer.h"
 #include "settings/record/settings_rules.h"
 #include "settings/test_support.h"
 #include "settings/text/messages.h"
@@ -28,12 +29,26 @@ struct WorkedExampleFolder {
   PlanFolder folder;
 };
 
+// The text Create writes for the settings, read as the engine reads it, and
+// the findings placed in it, as the preview makes its plan.
+struct Written {
+  Written(const InstallSettings& s, const std::vector<Finding>& findings)
+      : file(SettingsFile::fromText(composeSettingsFile(s, "Rivo.ini"))), reading(file) {
+    for (const Finding& f : findings)
+      placed.push_back(placeInFile(f, file, ItemNumbering::AsWritten));
+  }
+  const SettingsFile file;
+  const EngineReading reading;
+  std::vector<FileFinding> placed;
+};
+
 std::string planOf(InstallSettings& s) {
   const WorkedExampleFolder example;
   Checker checker(s);
   checker.setFolderFiles({"Tessaly.exe", "ReadMe.txt", "help\\Tessaly.hlp", "Rivo.exe", "Rivo.ini"},
                          "Rivo.ini");
-  return planText(makeInstallPlan(s, "Rivo.ini", example.folder, checker.findings()));
+  const Written written(s, checker.findings());
+  return planText(makeInstallPlan(written.reading, example.folder, written.placed));
 }
 
 void loadWorkedExample(InstallSettings& s) {
@@ -57,7 +72,8 @@ TEST(InstallPlan, EveryFieldTheFileHoldsHasAnItem) {
   s.select(Option::RadioButtonStartupCheck);
   s.setLines(ListField::MemoStartupItem, {"Velquin,Tessaly.exe"});
   const WorkedExampleFolder example;
-  const InstallPlan plan = makeInstallPlan(s, "Rivo.ini", example.folder, {});
+  const Written written(s, {});
+  const InstallPlan plan = makeInstallPlan(written.reading, example.folder, {});
   std::vector<const PlanItem*> items;
   const auto walk = [&items](const auto& self, const std::vector<PlanItem>& level) -> void {
     for (const PlanItem& item : level) {
@@ -173,19 +189,17 @@ TEST(InstallPlan, TextWrittenLineByLineIsThePlansText) {
     s.setLines(ListField::MemoFiles, files);
     Checker checker(s);
     checker.setFolderFiles(c.folder, "Rivo.ini", aliases);
-    std::vector<Finding> findings = checker.findings();
-    // A finding on a blank line stands among the others, and lines' findings
-    // may come in any order.
-    if (files.size() > 1 && files[1].empty())
-      findings.insert(findings.begin(),
-                      {ListField::MemoFiles, 1, 0, Weight::Warning, "on a blank line"});
-    std::reverse(findings.begin(), findings.end());
-    for (const Finding& f : findings) lineFindings += f.field == ListField::MemoFiles && f.line;
+    Written written(s, checker.findings());
+    // A finding on a line of no item stands among the others, and lines'
+    // findings may come in any order.
+    written.placed.push_back({1000, Weight::Warning, "Files", "Item99", "on no item's line"});
+    std::reverse(written.placed.begin(), written.placed.end());
+    for (const FileFinding& f : written.placed) lineFindings += f.key.starts_with("Item");
     const ShipCheckContext names(c.folder, "Rivo.ini", {}, aliases);
     PlanFolder folder{c.folderKnown ? &names : nullptr, {}, c.settingsFileInFolder};
     for (std::size_t i = 0; i < c.folder.size(); ++i) folder.sizes.push_back(1000 * i + 7);
-    EXPECT_EQ(installPlanText(s, "Rivo.ini", folder, findings),
-              planText(makeInstallPlan(s, "Rivo.ini", folder, findings)));
+    EXPECT_EQ(installPlanText(written.reading, folder, written.placed),
+              planText(makeInstallPlan(written.reading, folder, written.placed)));
   }
   EXPECT_GE(lineFindings, 4u);
 }

@@ -37,8 +37,8 @@ TEST(PlanModel, ShowsItemsWithTheirFindingsFirst) {
   app.source = "[Files] Item1";
   PlanItem gone{"gone.dll", "配布フォルダにありません"};
   gone.source = "[Files] Item2";
-  gone.findings = {{ListField::MemoFiles, 1, 2, Weight::Warning, "twice"},
-                   {ListField::MemoFiles, 1, 2, Weight::Error, "not in the\nfolder"}};
+  gone.findings = {{9, Weight::Warning, "Files", "Item2", "twice"},
+                   {9, Weight::Error, "Files", "Item2", "not in the\nfolder"}};
   gone.children = {PlanItem{"part", "of it"}};
   files.children = {app, gone};
   InstallPlan plan;
@@ -57,7 +57,8 @@ TEST(PlanModel, ShowsItemsWithTheirFindingsFirst) {
                                "    part|of it||",
                                "アンインストール|||",
                            }));
-  EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("内容"));
+  EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+            QStringLiteral("内容"));
 
   const QModelIndex group = model.index(0, 0, {});
   const QModelIndex goneRow = model.index(1, 0, group);
