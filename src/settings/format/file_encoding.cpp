@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <bitset>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 
 #include "settings/text/messages.h"
 #include "settings/text/sjis.h"
@@ -104,14 +106,25 @@ SettingsFileText toShiftJis(std::string_view utf8, FileEncoding encoding) {
 
 // Which reading spells Japanese text, for a file without a mark whose bytes
 // are valid both as UTF-8 and as code page 932 (about half of short Japanese
-// UTF-8 texts are). Each reading is scored by its characters beyond ASCII,
-// and UTF-8 is taken only when it scores higher:
+// UTF-8 texts are). First by what the readings spell: UTF-8 that holds only
+// characters of Japanese text and of the code page (its symbols such as ②,
+// Ⅱ, ※, ★, °, → too, but not its user-defined characters) is taken over
+// Shift-JIS that mixes kanji with half-width katakana. That mix is what
+// UTF-8 read as Shift-JIS leaves: the first two bytes of a kana, a kanji or
+// a symbol such as ② are a kanji of JIS level 2, and the last byte is often
+// a half-width katakana (the Shift-JIS of "家計簿Ⅱ" is "螳ｶ險育ｰｿ竇｡").
+// Genuine Shift-JIS is seldom valid UTF-8 at all, its kana and its level-1
+// kanji being UTF-8's continuation bytes.
+//
+// Otherwise each reading is scored by its characters beyond ASCII, and UTF-8
+// is taken only when it scores higher:
 //
 // - A UTF-8 character that Japanese text is written in (kana, the ideographic
 //   punctuation, the full-width and half-width forms, a kanji of JIS levels 1
-//   and 2) scores 9; any other (the Latin-1 supplement, Latin Extended, other
-//   scripts and symbols, kanji outside those levels, the private use area)
-//   scores -30.
+//   and 2) scores 9; any other that the code page holds (its symbols, Greek,
+//   Cyrillic, box drawing, the extensions' kanji) 2, as shiftJisScore scores
+//   most symbols; any other (the rest of Latin-1, Latin Extended, other
+//   scripts and symbols, other kanji, the private use area) -30.
 // - A Shift-JIS character scores 0 to 4 by how common it is in Japanese text
 //   (shiftJisScore); half-width katakana score 2 each in a run of two or more
 //   and nothing alone, as UTF-8 read as Shift-JIS leaves them between kanji.
@@ -121,46 +134,53 @@ SettingsFileText toShiftJis(std::string_view utf8, FileEncoding encoding) {
 // read as UTF-8 (9 against at most 8). That includes the one kind of file
 // the two readings cannot tell apart, Shift-JIS that spells Japanese in UTF-8
 // too (the Shift-JIS of "譌･譛ｬ" is the UTF-8 of "日本"). A UTF-8 reading
-// with a character Japanese text is not written in needs more than three
-// Japanese ones for each such character to score above zero, which any
-// Shift-JIS reading scores at least.
+// with a character neither Japanese text nor the code page has needs more
+// than three Japanese ones for each such character to score above zero,
+// which any Shift-JIS reading scores at least.
 constexpr int kJapaneseUtf8 = 9;
+constexpr int kCodePageUtf8 = 2;
 constexpr int kOtherUtf8 = -30;
 
-// The kanji of JIS levels 1 and 2 by their Unicode, as the code page's own
-// conversion gives them.
-class JisKanji {
+// The characters that some double-byte codes of code page 932 stand for, as
+// the code page's own conversion gives them (all of them in the Basic
+// Multilingual Plane).
+class CodePageCharacters {
  public:
-  JisKanji() {
-    add(0x889F, 0x9872);  // level 1
-    add(0x989F, 0xEAA4);  // level 2
-  }
-  bool contains(char32_t c) const {
-    return c >= kFirst && c - kFirst < kCount && held_[c - kFirst];
-  }
-
- private:
-  static constexpr char32_t kFirst = 0x4E00;  // the CJK unified ideographs
-  static constexpr char32_t kCount = 0xA000 - kFirst;
-
-  void add(unsigned first, unsigned last) {
+  CodePageCharacters(std::initializer_list<std::pair<unsigned, unsigned>> ranges) {
     std::string codes;
-    for (unsigned code = first; code <= last; ++code)
-      if (sjis::isLeadByte(static_cast<unsigned char>(code >> 8)) &&
-          sjis::isTrailByte(static_cast<unsigned char>(code & 0xFF))) {
-        codes += static_cast<char>(code >> 8);
-        codes += static_cast<char>(code & 0xFF);
-      }
+    for (const auto& [first, last] : ranges)
+      for (unsigned code = first; code <= last; ++code)
+        if (sjis::isLeadByte(static_cast<unsigned char>(code >> 8)) &&
+            sjis::isTrailByte(static_cast<unsigned char>(code & 0xFF))) {
+          codes += static_cast<char>(code >> 8);
+          codes += static_cast<char>(code & 0xFF);
+        }
     forEachUtf8Char(sjis::decodeForDisplay(codes), [&](char32_t c) {
-      if (c >= kFirst && c - kFirst < kCount) held_[c - kFirst] = true;
+      if (c < held_.size() && c != kNoCharacter) held_[c] = true;
     });
   }
+  bool contains(char32_t c) const { return c < held_.size() && held_[c]; }
 
-  std::bitset<kCount> held_;
+ private:
+  std::bitset<0x10000> held_;
 };
 
+// A kanji of code page 932 by its code: JIS levels 1 and 2, NEC's selection
+// of IBM's extensions and IBM's own.
+bool isShiftJisKanji(unsigned code) {
+  const auto in = [code](unsigned first, unsigned last) { return code >= first && code <= last; };
+  return in(0x889F, 0x9872) || in(0x989F, 0xEAA4) || in(0xED40, 0xEEFC) || in(0xFA5C, 0xFC4B);
+}
+
+// The characters of code page 932, its user-defined ones (0xF040 to 0xF9FC)
+// aside; the half-width katakana are Japanese text's in any case.
+const CodePageCharacters& codePageCharacters() {
+  static const CodePageCharacters held{{0x8140, 0xEFFC}, {0xFA40, 0xFCFC}};
+  return held;
+}
+
 bool isJapaneseUtf8(char32_t c) {
-  static const JisKanji kanji;
+  static const CodePageCharacters kanji{{0x889F, 0x9872}, {0x989F, 0xEAA4}};  // JIS levels 1, 2
   return (c >= 0x3000 && c <= 0x303F) ||  // ideographic space and punctuation
          (c >= 0x3041 && c <= 0x3096) || (c >= 0x309B && c <= 0x309E) ||  // hiragana
          (c >= 0x30A1 && c <= 0x30FE) ||                                  // katakana, ・ and ー
@@ -171,7 +191,10 @@ bool isJapaneseUtf8(char32_t c) {
 std::int64_t utf8Score(std::string_view utf8) {
   std::int64_t score = 0;
   forEachUtf8Char(utf8, [&](char32_t c) {
-    if (c >= 0x80) score += isJapaneseUtf8(c) ? kJapaneseUtf8 : kOtherUtf8;
+    if (c < 0x80) return;
+    score += isJapaneseUtf8(c)                  ? kJapaneseUtf8
+             : codePageCharacters().contains(c) ? kCodePageUtf8
+                                                : kOtherUtf8;
   });
   return score;
 }
@@ -212,6 +235,32 @@ std::int64_t shiftJisScore(std::string_view bytes) {
   return score;
 }
 
+// True when every character of UTF-8 text is one of Japanese text or of the
+// code page.
+bool spellsCodePageText(std::string_view utf8) {
+  bool spells = true;
+  forEachUtf8Char(utf8, [&](char32_t c) {
+    spells = spells && (c < 0x80 || isJapaneseUtf8(c) || codePageCharacters().contains(c));
+  });
+  return spells;
+}
+
+// True when Shift-JIS bytes hold both a kanji and a half-width katakana.
+bool mixesKanjiWithHalfWidth(std::string_view bytes) {
+  bool kanji = false;
+  bool halfWidth = false;
+  sjis::forEachChar(bytes, [&](std::size_t i, std::size_t length) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (length == 1) {
+      halfWidth = halfWidth || (b >= 0xA1 && b <= 0xDF);
+    } else {
+      kanji = kanji || isShiftJisKanji(b << 8 | static_cast<unsigned char>(bytes[i + 1]));
+    }
+    return !(kanji && halfWidth);
+  });
+  return kanji && halfWidth;
+}
+
 // The encoding of a file without a mark: UTF-8 when its bytes are UTF-8
 // beyond ASCII and spell Japanese text better so than as code page 932.
 FileEncoding unmarkedEncoding(std::string_view bytes) {
@@ -224,6 +273,7 @@ FileEncoding unmarkedEncoding(std::string_view bytes) {
   const std::string_view rest = bytes.substr(first);
   if (rest.empty() || !isUtf8(rest)) return FileEncoding::ShiftJis;
   if (!sjis::decode(rest)) return FileEncoding::Utf8;
+  if (mixesKanjiWithHalfWidth(rest) && spellsCodePageText(rest)) return FileEncoding::Utf8;
   return utf8Score(rest) > shiftJisScore(rest) ? FileEncoding::Utf8 : FileEncoding::ShiftJis;
 }
 

@@ -14,12 +14,18 @@
 //   ASCII, an empty file and a file that is not valid UTF-8 are code page
 //   932; a file beyond ASCII that is valid UTF-8 but not code page 932 is
 //   UTF-8. Many byte strings are both (half-width katakana are also UTF-8's
-//   lead and continuation bytes): then each reading is scored by how
-//   plausible its characters are in Japanese text, and UTF-8 is taken only
-//   when it scores higher (the .cpp gives the scores). Every file Create
-//   writes is read as code page 932, but for one kind that spells Japanese
-//   in UTF-8 too, the Shift-JIS of mojibake such as "譌･譛ｬ" ("日本" in
-//   UTF-8), which is read as UTF-8.
+//   lead and continuation bytes): then by what each reading spells. UTF-8
+//   that spells Japanese text and the code page's own symbols (②, Ⅱ, ※,
+//   ★, °, → and the like) is taken over Shift-JIS that mixes kanji with
+//   half-width katakana, which is what UTF-8 read as Shift-JIS looks like
+//   ("家計簿Ⅱ" is "螳ｶ險育ｰｿ竇｡" so). Otherwise each reading is scored by
+//   how plausible its characters are in Japanese text, the code page's
+//   symbols counting for a UTF-8 reading, and UTF-8 is taken only when it
+//   scores higher (the .cpp gives the scores). Every file Create writes is
+//   read as code page 932 but for some whose bytes are also UTF-8 of
+//   Japanese text, the Shift-JIS of mojibake such as "譌･譛ｬ" ("日本" in
+//   UTF-8) or "螳ｶ險育ｰｿ竇｡", which are read as UTF-8; half-width katakana
+//   without a kanji stay Shift-JIS.
 // - Code page 932 is taken as its bytes are.
 //
 // Line breaks and every character code page 932 holds come through as they

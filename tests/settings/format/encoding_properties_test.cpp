@@ -48,10 +48,12 @@ void addRange(Chars& out, char32_t first, char32_t last) {
 // the ideographic punctuation, the kanji of JIS levels 1 and 2, the
 // full-width and the half-width forms.
 struct JapaneseRepertoire {
-  std::vector<Chars> kinds;
+  Chars ascii, hiragana, katakana, punctuation, kanji, fullWidth, halfWidth;
+  std::vector<const Chars*> kinds{&ascii, &hiragana,  &katakana, &punctuation,
+                                  &kanji, &fullWidth, &halfWidth};
   std::unordered_set<std::string> beyondAscii;
+  JapaneseRepertoire(const JapaneseRepertoire&) = delete;  // `kinds` points into it
   JapaneseRepertoire() {
-    Chars ascii, hiragana, katakana, punctuation, kanji, fullWidth, halfWidth;
     addRange(ascii, 0x21, 0x7E);
     addRange(hiragana, 0x3041, 0x3096);
     addRange(hiragana, 0x309B, 0x309E);
@@ -66,17 +68,18 @@ struct JapaneseRepertoire {
       if ((n >= 0x889F && n <= 0x9872) || (n >= 0x989F && n <= 0xEAA4))
         kanji.push_back(sjis::decode(code).value());
     }
-    kinds = {ascii, hiragana, katakana, punctuation, kanji, fullWidth, halfWidth};
     for (std::size_t k = 1; k < kinds.size(); ++k)
-      beyondAscii.insert(kinds[k].begin(), kinds[k].end());
+      beyondAscii.insert(kinds[k]->begin(), kinds[k]->end());
   }
 
-  // True when every character of UTF-8 text beyond ASCII is one of these.
-  bool spells(std::string_view utf8) const {
-    for (std::size_t i = 0; i < utf8.size(); i += sjis::utf8SequenceLength(utf8[i]))
-      if (static_cast<unsigned char>(utf8[i]) >= 0x80 &&
-          !beyondAscii.contains(std::string(utf8.substr(i, sjis::utf8SequenceLength(utf8[i])))))
+  // True when every character of UTF-8 text beyond ASCII is one of these or
+  // one that code page 932 holds.
+  bool spellsWithCodePage(std::string_view utf8) const {
+    for (std::size_t i = 0; i < utf8.size(); i += sjis::utf8SequenceLength(utf8[i])) {
+      const std::string c(utf8.substr(i, sjis::utf8SequenceLength(utf8[i])));
+      if (static_cast<unsigned char>(c[0]) >= 0x80 && !beyondAscii.contains(c) && !sjis::encode(c))
         return false;
+    }
     return true;
   }
 };
@@ -123,10 +126,12 @@ TEST(EncodingProperties, EveryFileCreateWritesIsReadAsShiftJis) {
               }));
     s.setText(T::EditInstallTitle, randomText(rng, kinds, [](const std::string&) { return true; }));
     const std::string written = composeSettingsFile(s, "Rivo.ini");
-    // The one kind of file that spells Japanese both ways, the Shift-JIS of
-    // such as "譌･譛ｬ" that is the UTF-8 of "日本", is read as UTF-8
-    // (file_encoding_test.cpp): left out here.
-    if (!sjis::isAscii(written) && isUtf8(written) && japanese.spells(written)) continue;
+    // A file whose bytes are also UTF-8 of Japanese text, the code page's
+    // symbols included, may be read as UTF-8: the Shift-JIS of such as
+    // "譌･譛ｬ" (the UTF-8 of "日本") or "螳ｶ險育ｰｿ竇｡" (of "家計簿Ⅱ") is
+    // (file_encoding_test.cpp). Left out here.
+    if (!sjis::isAscii(written) && isUtf8(written) && japanese.spellsWithCodePage(written))
+      continue;
     const SettingsFile file = SettingsFile::fromBytes(written);
     ASSERT_EQ(file.conversion().encoding, FileEncoding::ShiftJis) << written;
     InstallSettings loaded;
@@ -138,8 +143,7 @@ TEST(EncodingProperties, EveryFileCreateWritesIsReadAsShiftJis) {
 // Half of the texts are drawn among those that are valid Shift-JIS too.
 TEST(EncodingProperties, JapaneseTextSavedAsUtf8IsReadAsUtf8) {
   const JapaneseRepertoire japanese;
-  std::vector<const Chars*> kinds;
-  for (const Chars& kind : japanese.kinds) kinds.push_back(&kind);
+  const std::vector<const Chars*>& kinds = japanese.kinds;
   std::mt19937 rng(65001);
   for (int round = 0; round < kRounds; ++round) {
     const std::string name = randomText(rng, kinds, [&](const std::string& text) {
@@ -148,6 +152,35 @@ TEST(EncodingProperties, JapaneseTextSavedAsUtf8IsReadAsUtf8) {
     const std::string title = randomText(rng, kinds, [](const std::string&) { return true; });
     std::string saved = "[Application]\r\nName = ";
     saved.append(name).append("\r\n[Install]\r\nTitle = ").append(title).append("\r\n");
+    ASSERT_EQ(SettingsFile::fromBytes(saved).conversion().encoding, FileEncoding::Utf8) << saved;
+  }
+}
+
+// Product names as they are written, a word of kana and kanji with symbols of
+// code page 932 about it ("家計簿Ⅱ", "★お絵かき★"), saved as UTF-8: all
+// drawn among names that are valid Shift-JIS too. Half of them have a symbol
+// of the usual few, the rest any character the code page holds beyond
+// Japanese text, its user-defined ones aside.
+TEST(EncodingProperties, ProductNamesWithSymbolsSavedAsUtf8AreReadAsUtf8) {
+  const JapaneseRepertoire japanese;
+  const Chars usual{"②", "Ⅱ", "○", "※", "…", "★", "♪", "°", "±", "→"};
+  Chars codePage;
+  for (const std::string& code : Cp932Repertoire().doubleByte)
+    if (static_cast<unsigned char>(code[0]) < 0xF0 || static_cast<unsigned char>(code[0]) > 0xF9)
+      if (const std::string c = sjis::decode(code).value(); !japanese.beyondAscii.contains(c))
+        codePage.push_back(c);
+  const std::vector<const Chars*> words{&japanese.hiragana, &japanese.katakana, &japanese.kanji};
+  constexpr std::string_view kShapes[] = {"ws", "sw", "wsw", "sws"};  // word, symbol
+  std::mt19937 rng(2161);
+  for (int round = 0; round < kRounds; ++round) {
+    std::string name;
+    do {
+      name.clear();
+      for (const char part : kShapes[round % 4])
+        name += part == 'w' ? randomText(rng, words, [](const std::string&) { return true; })
+                            : anyOf(rng, round % 8 < 4 ? usual : codePage);
+    } while (!sjis::decode(name));
+    const std::string saved = "[Application]\r\nName = " + name + "\r\n";
     ASSERT_EQ(SettingsFile::fromBytes(saved).conversion().encoding, FileEncoding::Utf8) << saved;
   }
 }

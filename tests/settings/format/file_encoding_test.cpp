@@ -44,9 +44,20 @@ TEST(SettingsFileEncoding, ReadAsWhatTheFileIs) {
       {"plain ASCII", "[A]\r\nk=v\\~\r\n", "[A]\r\nk=v\\~\r\n", E::ShiftJis, {}},
       {"Shift-JIS", sj("表示ソｱ"), sj("表示ソｱ"), E::ShiftJis, {}},
       {"Shift-JIS half-width katakana, also valid UTF-8", sj("ﾊｲﾃｸ"), sj("ﾊｲﾃｸ"), E::ShiftJis, {}},
-      // The one kind of text that spells Japanese both ways: the Shift-JIS of
-      // "譌･譛ｬ" is the UTF-8 of "日本", and UTF-8 it is taken for.
+      // Text that spells Japanese both ways: the Shift-JIS of "譌･譛ｬ" is the
+      // UTF-8 of "日本", and UTF-8 it is taken for.
       {"UTF-8 that is also Shift-JIS mojibake", sj("譌･譛ｬ"), sj("日本"), E::Utf8, {}},
+      // UTF-8 of Japanese text with the code page's symbols is taken over
+      // Shift-JIS that mixes kanji with half-width katakana, as mojibake does
+      // ("家計簿Ⅱ" is also "螳ｶ險育ｰｿ竇｡": a Shift-JIS file that truly is
+      // such a mix is read as UTF-8 too), and over most Shift-JIS of kanji
+      // alone ("ろ♪" is also three kanji).
+      {"UTF-8 with a symbol", "Name = 家計簿Ⅱ", sj("Name = 家計簿Ⅱ"), E::Utf8, {}},
+      {"UTF-8 also Shift-JIS kanji only", "ろ♪", sj("ろ♪"), E::Utf8, {}},
+      // Without a kanji the Shift-JIS reading is not mojibake of Japanese
+      // text, and half-width katakana score higher than a lone symbol: "°"
+      // alone saved as UTF-8 is taken for these.
+      {"half-width katakana, also UTF-8 °", sj("ﾂｰ"), sj("ﾂｰ"), E::ShiftJis, {}},
       {"invalid UTF-8 after valid", "表 = \xC0\xAF", "表 = \xC0\xAF", E::ShiftJis, {}},
       {"empty", "", "", E::ShiftJis, {}},
   };
