@@ -81,25 +81,28 @@ bool loadAskingAboutTyped(InstallSettings& s, const std::filesystem::path& path,
   return true;
 }
 
-// Reads the settings file into the settings when it is new to the tool, or
-// changed since the tool last read or wrote it: silently while every
-// setting is saved, else only when the author says so (the edits since are
-// then dropped), once for each version another program left. Whether it was
+// Reads the settings file into the settings unless the tool has read it as
+// it stands (point 4 of details_command.h). Before the first Details or
+// Create since the program was chosen, the only edits it can meet are a typed
+// name and title; after that, unsaved settings may hold any edit, so the
+// author is asked once whether the file replaces them all. Whether it was
 // loaded; none when the author cancelled.
 std::optional<bool> readSettingsFile(InstallSettings& s, const std::filesystem::path& path,
                                      const SettingsFile& file, UserPrompts& prompts) {
   const auto& seen = s.fileSeen();
-  const bool known = seen && seen->path == path;
-  if (known && seen->existed && seen->bytes == file.bytes()) return false;
-  if (!known) {
+  if (!seen) {
     if (!loadAskingAboutTyped(s, path, file, prompts)) return std::nullopt;
     return true;
   }
+  const bool read = seen->path == path && seen->existed;
+  if (read && seen->bytes == file.bytes()) return false;
   if (!s.settingsSaved()) {
-    if (seen->keptOver == file.bytes()) return false;
-    switch (prompts.confirm(messages::fileChangedLoad(pathToUtf8(path)))) {
+    if (seen->path == path && seen->keptOver == file.bytes()) return false;
+    const std::string shown = pathToUtf8(path);
+    switch (prompts.confirm(read ? messages::fileChangedLoad(shown)
+                                 : messages::unreadFileLoad(shown))) {
       case UserPrompts::Answer::Yes: break;
-      case UserPrompts::Answer::No: s.fileKeptOver(std::string(file.bytes())); return false;
+      case UserPrompts::Answer::No: s.fileKeptOver(path, std::string(file.bytes())); return false;
       case UserPrompts::Answer::Cancel: return std::nullopt;
     }
   }

@@ -15,15 +15,26 @@
 //    unless the tool has read or written it since the program was chosen and
 //    its bytes are still those: then the settings stay as they stand, with
 //    every edit since (closing the dialog, or a Details before, keeps them).
-//    When another program changed it (or made it where Details found none)
-//    and settings are unsaved, the author is asked first: はい loads it,
-//    いいえ keeps the settings (not asked again for that version of the
-//    file), キャンセル ends Details. A file new to the tool that would
-//    replace a name or title typed since the program was chosen asks once
-//    which to keep (はい the typed ones). When it is read, one information
-//    box names every line that Create, writing the settings as loaded, will
-//    not write back as it stands, and what it becomes (notKept,
-//    round_trip.h), after the box that names another editor's encoding.
+//    Otherwise it is loaded, and the author is asked once first when it
+//    would take an edit:
+//    - Before the first Details or Create since the program was chosen, the
+//      only edits are the main window's: a name or title typed then that the
+//      file would replace is asked about, each named (はい keeps the typed
+//      ones, いいえ takes the file's; the rest is loaded either way). A new
+//      EditIniName alone asks nothing: it names the file, it is no edit.
+//    - After that, while settings are unsaved, they may hold any edit (the
+//      file list, a name or title among them). Another program changed the
+//      file, or it is one the tool has not read (another EditIniName, or one
+//      made where Details found none): one question, worded for which of the
+//      two it is. はい loads it, dropping every edit, the typed name and
+//      title with them (the typed question is not asked on top); いいえ keeps
+//      every edit and loads nothing, and that version of that file is not
+//      asked about again (Create asks before it replaces it); キャンセル ends
+//      Details. With every setting saved, it loads without a question.
+//    When it is read, one information box names every line that Create,
+//    writing the settings as loaded, will not write back as it stands, and
+//    what it becomes (notKept, round_trip.h), after the box that names
+//    another editor's encoding.
 // 5. Otherwise, and only while MemoFiles holds no line at all (one empty line
 //    counts as a line), the distribution folder is scanned into MemoFiles and
 //    the first line that names the engine's own file (EngineBaseName + ".exe",

@@ -152,8 +152,9 @@ void InstallSettings::fileAbsent(std::filesystem::path path) {
   fileSeen_ = FileSeen{std::move(path), {}, false, std::nullopt};
 }
 
-void InstallSettings::fileKeptOver(std::string bytes) {
-  if (fileSeen_) fileSeen_->keptOver = std::move(bytes);
+void InstallSettings::fileKeptOver(std::filesystem::path path, std::string bytes) {
+  if (!fileSeen_ || fileSeen_->path != path) fileAbsent(std::move(path));
+  fileSeen_->keptOver = std::move(bytes);
 }
 
 void InstallSettings::fileWritten(std::filesystem::path path, std::string bytes) {

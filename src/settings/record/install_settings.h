@@ -102,9 +102,10 @@ class InstallSettings {
   // The settings file as the tool last read it (Details) or wrote it
   // (Create) for the chosen program: its path and bytes, or that Details
   // found none there; nothing since the program was chosen. Details reads a
-  // file again only when it differs. `keptOver`: a later version on disk
-  // that the author chose to keep the settings over (Details asks once for
-  // each such version; Create asks before it replaces it).
+  // file again only when it differs. `keptOver`: a version on disk that the
+  // author chose to keep the settings over (Details asks once for each such
+  // version; Create asks before it replaces it). Kept over a file of another
+  // path, the record names that file as one not read (`existed` false).
   struct FileSeen {
     std::filesystem::path path;
     std::string bytes;
@@ -114,7 +115,7 @@ class InstallSettings {
   const std::optional<FileSeen>& fileSeen() const { return fileSeen_; }
   void fileRead(std::filesystem::path path, std::string bytes);
   void fileAbsent(std::filesystem::path path);
-  void fileKeptOver(std::string bytes);
+  void fileKeptOver(std::filesystem::path path, std::string bytes);
   // Create wrote the settings: from now on, until another program is chosen,
   // a new application name or install window title is unsaved too.
   void fileWritten(std::filesystem::path path, std::string bytes);

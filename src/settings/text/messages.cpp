@@ -57,6 +57,14 @@ std::string fileChangedLoad(std::string_view pathUtf8) {
          "「いいえ」: 編集中の設定をそのまま残します。";
 }
 
+std::string unreadFileLoad(std::string_view pathUtf8) {
+  return "設定ファイル " + std::string(pathUtf8) +
+         " は、まだ読み込んでいません。編集中の設定は保存されていません。\n"
+         "このファイルを読み込みますか？\n"
+         "「はい」: ファイルを読み込みます。編集中の設定は破棄されます。\n"
+         "「いいえ」: 編集中の設定をそのまま残します。ファイルは読み込みません。";
+}
+
 std::string fileChangedReplace(std::string_view pathUtf8) {
   return "設定ファイル " + std::string(pathUtf8) +
          " は、最後に読み込むか作成したあとで、ほかのプログラムによって変更されています。\n"

@@ -91,6 +91,10 @@ std::string settingsFileConverted(std::string_view encodingName,
 // file since the tool last read or wrote it: はい loads it, いいえ keeps the
 // settings, キャンセル does nothing.
 std::string fileChangedLoad(std::string_view pathUtf8);
+// Details with unsaved settings, when the settings file is one the tool has
+// not read since the program was chosen (another name in EditIniName, or a
+// file made where Details found none): the same answers.
+std::string unreadFileLoad(std::string_view pathUtf8);
 // Create, when the settings file on disk changed since the tool last read or
 // wrote it (or stands where Details found none): はい replaces it.
 std::string fileChangedReplace(std::string_view pathUtf8);

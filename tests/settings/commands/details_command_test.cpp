@@ -184,9 +184,47 @@ TEST_F(DetailsCommand, AsksWhetherTypedValuesOrTheFilesStay) {
   InstallSettings other;
   other.setProgram(dir / "app.exe");
   other.setText(T::EditName, "App 1.3");
+  other.setText(T::EditIniName, "x.ini");  // unsaved, yet no edit to ask about
+  other.setText(T::EditIniName, "Rivo.ini");
   prompts.answers = {A::No};
   runDetailsCommand(other, prompts);
   EXPECT_EQ(other.text(T::EditName), "App 1.2");
+}
+
+// After a Details, another settings file named over unsaved edits is one
+// question, a name typed or not: いいえ keeps every edit and is not asked
+// again for that version; はい loads it, the name and list with it.
+TEST_F(DetailsCommand, AsksOnceBeforeAnotherNamedFileTakesTheEdits) {
+  using A = UserPrompts::Answer;
+  const fs::path setup = dir / "setup.ini";
+  const std::string asked = "confirm: 設定ファイル " + pathToUtf8(setup) +
+                            " は、まだ読み込んでいません。編集中の設定は保存されていません。\n"
+                            "このファイルを読み込みますか？\n「はい」: ファイルを読み込みます。"
+                            "編集中の設定は破棄されます。\n「いいえ」: 編集中の設定をそのまま"
+                            "残します。ファイルは読み込みません。";
+  for (const bool typed : {false, true}) {
+    test::writeBytes(setup, "[Application]\r\nName = Setup\r\n[Files]\r\nItem1 = s.txt\r\n");
+    InstallSettings t;
+    t.setProgram(dir / "app.exe");
+    prompts.clear();
+    runDetailsCommand(t, prompts);  // Rivo.ini stands nowhere: the folder is scanned
+    t.appendLines(L::MemoFiles, {"added.txt"});
+    if (typed) t.setText(T::EditName, "App 1.3");
+    const std::string name = t.text(T::EditName);
+    t.setText(T::EditIniName, "setup.ini");
+    prompts.answers = {A::No};
+    EXPECT_FALSE(runDetailsCommand(t, prompts).loaded);
+    EXPECT_FALSE(runDetailsCommand(t, prompts).loaded);
+    EXPECT_EQ(t.lines(L::MemoFiles), (Lines{"setup.ini", "added.txt"}));
+    EXPECT_EQ(t.text(T::EditName), name);
+
+    test::writeBytes(setup, "[Application]\r\nName = Setup 2\r\n[Files]\r\nItem1 = s.txt\r\n");
+    prompts.answers = {A::Yes};
+    EXPECT_TRUE(runDetailsCommand(t, prompts).loaded);
+    EXPECT_EQ(t.lines(L::MemoFiles), Lines{"s.txt"});
+    EXPECT_EQ(t.text(T::EditName), "Setup 2");
+    EXPECT_EQ(prompts.log, (Lines{asked, asked})) << typed;
+  }
 }
 
 // A file another editor saved as UTF-8 is read as such, and the author is
