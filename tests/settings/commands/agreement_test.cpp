@@ -365,7 +365,9 @@ void expectAgreement(const fs::path& ini, const InstallSettings& record, const C
   std::sort(installed.begin(), installed.end());
   // The engine reads a file saved in UTF-8 as Shift-JIS: the plan names its
   // files as the engine does, the check says why (its error on the file).
-  if (file.conversion().encoding == FileEncoding::ShiftJis) EXPECT_EQ(listed, installed) << where;
+  if (file.conversion().encoding == FileEncoding::ShiftJis) {
+    EXPECT_EQ(listed, installed) << where;
+  }
   EXPECT_EQ(plan.findings, reported(report).size()) << where;
 }
 
