@@ -189,8 +189,10 @@ void checkRepeats(const SettingsFileReader& reader, std::vector<FileFinding>& ou
   }
 }
 
+// The entries Create adds that the engine does not read in the file.
 std::string withoutAddedEntries(const SettingsFile& file) {
-  return ship::withoutAddedEntries(shown(file.engineFile()) + ",2", shown(file.iniFile()));
+  return ship::withoutAddedEntries(file.engineEntry() ? "" : shown(file.engineFile()) + ",2",
+                                   file.iniEntry() ? "" : shown(file.iniFile()));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
+#include "settings/text/lines.h"
 #include "settings/text/messages.h"
 #include "settings/text/names.h"
 #include "settings/text/sjis.h"
@@ -16,15 +17,43 @@
 namespace velquin {
 namespace {
 
+// The characters code page 932 cannot hold that Create writes as "?": those
+// of the lines it writes back in some form. (A UTF-8 file's lines are its
+// text's lines; of a UTF-16 file, every one is named.)
+std::vector<char32_t> replacedAndKept(const SettingsFile& file, const std::vector<NotKept>& lost) {
+  const FileConversion& conversion = file.conversion();
+  if (conversion.encoding != FileEncoding::Utf8 &&
+      conversion.encoding != FileEncoding::Utf8WithMark)
+    return conversion.notShiftJis;
+  std::vector<bool> dropped;
+  for (const NotKept& n : lost) {
+    if (!n.becomes.empty()) continue;
+    if (dropped.size() <= n.line) dropped.resize(n.line + 1);
+    dropped[n.line] = true;
+  }
+  const std::vector<std::string> lines = splitLines(file.bytes());
+  std::vector<char32_t> kept;
+  for (const char32_t c : conversion.notShiftJis) {
+    const std::string utf8 = sjis::characterToUtf8(c);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+      if ((i + 1 >= dropped.size() || !dropped[i + 1]) &&
+          lines[i].find(utf8) != std::string::npos) {
+        kept.push_back(c);
+        break;
+      }
+  }
+  return kept;
+}
+
 // Said once, when the file is read: another editor's encoding, and the lines
 // that Create, writing the settings just loaded, will not write back.
 void tellWhatWasRead(const SettingsFile& file, const InstallSettings& loaded,
                      UserPrompts& prompts) {
   const FileConversion& conversion = file.conversion();
-  if (conversion.encoding != FileEncoding::ShiftJis)
-    prompts.showInformation(
-        messages::settingsFileConverted(encodingName(conversion.encoding), conversion.notShiftJis));
   const std::vector<NotKept> lost = notKept(file, loaded);
+  if (conversion.encoding != FileEncoding::ShiftJis)
+    prompts.showInformation(messages::settingsFileConverted(encodingName(conversion.encoding),
+                                                            replacedAndKept(file, lost)));
   if (lost.empty()) return;
   std::vector<messages::LineNotKept> lines;
   lines.reserve(lost.size());

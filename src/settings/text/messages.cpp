@@ -253,9 +253,18 @@ std::string repeatedKey(std::string_view key, std::size_t firstLine) {
 }
 
 std::string withoutAddedEntries(std::string_view engineEntry, std::string_view iniEntry) {
-  std::string text = "最後の２行が、「作成」で追加されるインストーラ本体（";
-  text.append(engineEntry).append("）と iniファイル（").append(iniEntry);
-  return text.append("）ではありません。インストーラ本体と iniファイルはインストールされません。");
+  std::string listed, named;
+  if (!engineEntry.empty()) {
+    listed.append("インストーラ本体（").append(engineEntry).append("）");
+    named = "インストーラ本体";
+  }
+  if (!iniEntry.empty()) {
+    listed.append(listed.empty() ? " " : "と ").append("iniファイル（").append(iniEntry);
+    listed.append("）");
+    named.append(named.empty() ? "" : "と ").append("iniファイル");
+  }
+  return "インストーラが読む行に、「作成」で追加される" + listed + "がありません。" + named +
+         "はインストールされません。";
 }
 
 std::string counts(std::size_t errors, std::size_t warnings) {

@@ -198,6 +198,8 @@ inline constexpr std::string_view kBeforeFirstItem =
 // the one the engine reads.
 std::string repeatedSection(std::string_view name, std::size_t firstLine);
 std::string repeatedKey(std::string_view key, std::size_t firstLine);
+// The entries Create adds to [Files] that the engine does not read in the
+// file, as Create writes them; empty: the engine reads that one.
 std::string withoutAddedEntries(std::string_view engineEntry, std::string_view iniEntry);
 // The engine's own file is not in the distribution folder: kEngineMissing,
 // on one line (oneLine).

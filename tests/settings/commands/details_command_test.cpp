@@ -228,15 +228,19 @@ TEST_F(DetailsCommand, AsksOnceBeforeAnotherNamedFileTakesTheEdits) {
 }
 
 // A file another editor saved as UTF-8 is read as such, and the author is
-// told once.
+// told once, of the characters Create writes as "?" those of the lines it
+// writes back alone.
 TEST_F(DetailsCommand, SaysOnceThatAnotherEditorsFileIsConverted) {
-  test::writeBytes(dir / "Rivo.ini", "[Install]\r\nMessage=完了\r\n");
+  test::writeBytes(dir / "Rivo.ini", "[Install]\r\n; 😀 note\r\nMessage=完了😃\r\n");
   runDetailsCommand(s, prompts);
-  EXPECT_EQ(s.text(T::EditInstallMessage), test::sj("完了"));
+  EXPECT_EQ(s.text(T::EditInstallMessage), test::sj("完了?"));
   EXPECT_EQ(prompts.shown,
-            Lines{messages::settingsFileConverted(encodingName(FileEncoding::Utf8), {})});
+            (Lines{messages::settingsFileConverted(encodingName(FileEncoding::Utf8), {U'😃'}),
+                   "設定ファイルの次の行は、「作成」ボタンを押すと、このままでは書き込まれません"
+                   "（コメント、番号の抜け、重複、使えない値、不明な名前など）。"
+                   "\n2 行目：[Install] ; ? note → 書き込まれません"}));
   runDetailsCommand(s, prompts);
-  EXPECT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown.size(), 2u);
 }
 
 #ifndef _WIN32

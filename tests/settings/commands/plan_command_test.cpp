@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/commands/check_command.h"
 #include "settings/test_support.h"
 
 namespace velquin {
@@ -46,6 +47,48 @@ TEST(PlanCommand, FilesThroughLinkedFoldersAndTheSettingsFileAsItIsOnDisk) {
                              std::to_string(3 + 6 + kSettingsFile.size()) + " バイト  ← [Files]\n"),
             std::string::npos)
       << result.text;
+}
+
+// The plan tells what the engine reads of the file's bytes, and shows the
+// check's findings of them, one for each line of the check's report.
+TEST(PlanCommand, DescribesTheBytesTheEngineReadsWithTheChecksFindings) {
+  struct Case {
+    std::string file;
+    std::vector<std::string> shows, hides;
+  };
+  const Case cases[] = {
+      {"[Files]\r\nItem1 = a.txt\r\nItem2 = x.txt\r\nItem4 = b.txt\r\nItem5 = Rivo.exe,2\r\n"
+       "Item6 = Rivo.ini\r\n",
+       {"  b.txt：", "← [Files] Item4\n", "Item3 がありません。"},
+       {"Rivo.ini："}},
+      {"[Files]\r\nItem1 = a.txt\r\n", {"  a.txt："}, {"Rivo.exe：", "Rivo.ini："}},
+      {"[Install]\r\nInstallDir = App\r\nIsFileDelAfterInst = 9\r\nAllUsers = 5\r\n",
+       {"インストール後のインストール元ファイル：9", "All Users にショートカットを登録：5"},
+       {"削除する  ←"}},
+      {"[Application]\r\nName = 家計簿\r\n",
+       {"名前：" + sjis::decodeForDisplay("家計簿")},
+       {"名前：家計簿"}},
+      {"\xEF\xBB\xBF[Application]\r\nName = Tool\r\n", {}, {"Tool"}},
+      {"[Application]\r\nName = Tool\r\n[Group]\r\nValue = 1\r\nItem1 = " +
+           test::sj("Toolのアンインストール,unins.exe") + "\r\n",
+       {"Toolのアンインストール：〈インストール先〉\\unins.exe"},
+       {"パラメータ /r"}},
+  };
+  for (const Case& c : cases) {
+    test::TempDir dir;
+    test::writeBytes(dir / "Rivo.ini", c.file);
+    const std::string plan = runPlanCommand(dir.path()).text;
+    for (const std::string& text : c.shows) EXPECT_NE(plan.find(text), std::string::npos) << plan;
+    for (const std::string& text : c.hides) EXPECT_EQ(plan.find(text), std::string::npos) << plan;
+    const std::string report = runCheckCommand(dir.path()).text;
+    const auto count = [](const std::string& text, std::string_view what) {
+      std::size_t n = 0;
+      for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+      return n;
+    };
+    EXPECT_EQ(count(plan, "※ "), count(report, "\n") - 1) << plan << report;
+  }
 }
 
 }  // namespace
