@@ -108,6 +108,14 @@ std::string addedReport(const InstallSettings& s, std::size_t added, const std::
   return report;
 }
 
+// A line for each of the folder's files that no line can list.
+std::string notListableReport(const Checker& checker, std::string_view shown) {
+  std::string report;
+  for (const std::string& name : checker.unwritableFiles())
+    report += messages::unlisted::notListable(shown, name) + "\n";
+  return report;
+}
+
 }  // namespace
 
 AddUnlistedResult runAddUnlistedCommand(const std::filesystem::path& given) {
@@ -125,10 +133,11 @@ AddUnlistedResult runAddUnlistedCommand(const std::filesystem::path& given) {
   std::optional<AddUnlistedResult> refused = refusal(file, s, shown);
 
   Checker checker(s);
-  FolderScan scan = scanFolder(path.parent_path());
-  checker.setFolder(std::make_unique<ShipCheckContext>(
-      std::move(scan.lines), *iniFileName, std::vector<std::string>(), std::move(scan.aliases)));
+  checker.setFolder(
+      std::make_unique<ShipCheckContext>(scanFolder(path.parent_path()), *iniFileName));
   const std::size_t added = runAddUnlistedFilesCommand(s, checker);
+  const std::string notListable = notListableReport(checker, shown);
+  if (added == 0 && !notListable.empty()) return {0, notListable, {}};
   if (added == 0) return {0, messages::unlisted::nothingToAdd(shown) + "\n", {}};
   if (refused) return *refused;
 
@@ -137,7 +146,7 @@ AddUnlistedResult runAddUnlistedCommand(const std::filesystem::path& given) {
     return notAdded(shown, messages::unlisted::kChangedSinceRead);
   if (const std::optional<std::string> failure = writeSettingsText(s, path, text))
     return notAdded(shown, *failure);
-  return {0, addedReport(s, added, text, *iniFileName, shown), {}};
+  return {0, addedReport(s, added, text, *iniFileName, shown) + notListable, {}};
 }
 
 }  // namespace velquin

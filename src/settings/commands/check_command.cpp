@@ -82,10 +82,7 @@ CheckCommandResult runCheckCommand(const std::filesystem::path& given, CheckOpti
   // (Where no thread can be started, the folder is read when it is needed.)
   std::future<std::unique_ptr<ShipCheckContext>> folder =
       std::async(std::launch::async | std::launch::deferred, [&path, &iniFileName] {
-        FolderScan scan = scanFolder(path.parent_path());
-        return std::make_unique<ShipCheckContext>(std::move(scan.lines), *iniFileName,
-                                                  std::vector<std::string>(),
-                                                  std::move(scan.aliases));
+        return std::make_unique<ShipCheckContext>(scanFolder(path.parent_path()), *iniFileName);
       });
   auto file = std::make_unique<const SettingsFile>(SettingsFile::read(path, *iniFileName));
   std::vector<FileFinding> findings = checkFileForm(file->reader().text(), file->conversion());
