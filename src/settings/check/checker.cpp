@@ -45,10 +45,12 @@ void Checker::addListener(CheckListener* listener) { listeners_.push_back(listen
 void Checker::removeListener(CheckListener* listener) { std::erase(listeners_, listener); }
 
 void Checker::setFolderFiles(std::vector<std::string> files, std::string_view iniFileName,
-                             std::vector<FolderAlias> aliases) {
+                             std::vector<FolderAlias> aliases,
+                             std::vector<std::string> unwritable) {
   context_.reset();
   checkAll();  // nothing to check against: no findings
-  pending_ = Pending{nullptr, std::move(files), std::string(iniFileName), std::move(aliases)};
+  pending_ = Pending{nullptr, std::move(files), std::string(iniFileName), std::move(aliases),
+                     std::move(unwritable)};
   const auto listeners = listeners_;
   for (CheckListener* l : listeners) l->findingsReset();
 }
@@ -58,15 +60,13 @@ void Checker::setFolder(std::unique_ptr<ShipCheckContext> folder) {
   pending_->folder = std::move(folder);
 }
 
-bool Checker::holdsFolder(const std::vector<std::string>& files,
-                          const std::vector<FolderAlias>& aliases,
-                          std::string_view iniFileName) const {
+bool Checker::holdsFolder(const FolderScan& scan, std::string_view iniFileName) const {
   if (pending_ && !pending_->folder)
-    return pending_->files == files && pending_->aliases == aliases &&
-           pending_->iniFileName == iniFileName;
+    return pending_->files == scan.lines && pending_->aliases == scan.aliases &&
+           pending_->unwritable == scan.unwritable && pending_->iniFileName == iniFileName;
   const ShipCheckContext* held = pending_ ? pending_->folder.get() : context_.get();
-  return held && held->folderFiles() == files && held->aliases() == aliases &&
-         held->iniFile() == iniFileName;
+  return held && held->folderFiles() == scan.lines && held->aliases() == scan.aliases &&
+         held->unwritableFiles() == scan.unwritable && held->iniFile() == iniFileName;
 }
 
 std::string_view Checker::folderIniFileName() const {
@@ -82,13 +82,21 @@ const std::vector<std::string>& Checker::folderFiles() const {
   return held ? held->folderFiles() : kNoFiles;
 }
 
+const std::vector<std::string>& Checker::unwritableFiles() const {
+  static const std::vector<std::string> kNoFiles;
+  if (pending_ && !pending_->folder) return pending_->unwritable;
+  const ShipCheckContext* held = pending_ ? pending_->folder.get() : context_.get();
+  return held ? held->unwritableFiles() : kNoFiles;
+}
+
 bool readFolderAgain(Checker& checker, const std::filesystem::path& folder,
                      std::optional<std::string_view> iniFileName) {
   if (!checker.hasFolderFiles()) return false;
   const std::string ini(iniFileName ? *iniFileName : checker.folderIniFileName());
   FolderScan scan = scanFolder(folder);
-  if (checker.holdsFolder(scan.lines, scan.aliases, ini)) return false;
-  checker.setFolderFiles(std::move(scan.lines), ini, std::move(scan.aliases));
+  if (checker.holdsFolder(scan, ini)) return false;
+  checker.setFolderFiles(std::move(scan.lines), ini, std::move(scan.aliases),
+                         std::move(scan.unwritable));
   return true;
 }
 
@@ -113,7 +121,8 @@ void Checker::ensureChecked() const {
   self.context_ = pending.folder ? std::move(pending.folder)
                                  : std::make_unique<ShipCheckContext>(
                                        std::move(pending.files), pending.iniFileName,
-                                       std::vector<std::string>(), std::move(pending.aliases));
+                                       std::vector<std::string>(), std::move(pending.aliases),
+                                       std::move(pending.unwritable));
   self.context_->addFileLines(settings_.lines(ListField::MemoFiles));
   self.checkAll();
 }
@@ -304,7 +313,7 @@ FindingCounts Checker::counts(FieldRef field) const {
   // Without naming the files, which may mean reading the whole folder.
   if (field == FieldRef(ListField::MemoFiles) && context_) {
     if (!context_->inFolder(context_->engineFile())) ++c.errors;
-    c.warnings += context_->unlistedCount();
+    c.warnings += context_->unlistedCount() + context_->unwritableFiles().size();
   }
   return c;
 }

@@ -66,18 +66,19 @@ class Checker : private SettingsListener {
   // The files of the distribution folder as the folder scan writes them
   // (relative, with backslashes, Shift-JIS; the engine's file included) and
   // the settings file's name: from now on everything is checked against them.
-  // The folder's `aliases` (folder_scan.h) name its files as well.
+  // The folder's `aliases` (folder_scan.h) name its files as well; its
+  // `unwritable` files (UTF-8) are those no line can list.
   void setFolderFiles(std::vector<std::string> files, std::string_view iniFileName,
-                      std::vector<FolderAlias> aliases = {});
+                      std::vector<FolderAlias> aliases = {},
+                      std::vector<std::string> unwritable = {});
   // The same with the folder's names already taken in: a context made of
   // the folder alone, without file lines (made, say, on a thread of its own
   // while the settings file loads).
   void setFolder(std::unique_ptr<ShipCheckContext> folder);
   bool hasFolderFiles() const { return context_ || pending_; }
-  // Whether the checker holds these folder's files and aliases, given with
-  // this settings file's name (false while it holds none).
-  bool holdsFolder(const std::vector<std::string>& files, const std::vector<FolderAlias>& aliases,
-                   std::string_view iniFileName) const;
+  // Whether the checker holds this scan's files, aliases and unwritable
+  // files, given with this settings file's name (false while it holds none).
+  bool holdsFolder(const FolderScan& scan, std::string_view iniFileName) const;
   // The settings file's name the folder's files were given with, and those
   // files (none while it holds none).
   std::string_view folderIniFileName() const;
@@ -88,6 +89,9 @@ class Checker : private SettingsListener {
     return context_.get();
   }
   const std::vector<std::string>& folderFiles() const;
+  // The folder's files whose names the settings file cannot hold (UTF-8;
+  // none while it holds none): the list's own warning names each.
+  const std::vector<std::string>& unwritableFiles() const;
 
   // The findings of a single-line field, of the list's line `line`, and of
   // the list as a whole (checkFileList: with a warning on each of the first
@@ -97,7 +101,8 @@ class Checker : private SettingsListener {
   const std::vector<Finding>& findingsOf(ListField list, std::size_t line) const;
   std::vector<Finding> listFindings(ListField list, std::size_t unlistedNamed = SIZE_MAX) const;
   // Errors and warnings of a field, its lines and its own findings included
-  // (a warning for each unlisted file, counted without naming them).
+  // (a warning for each unlisted or unwritable file, counted without naming
+  // them).
   FindingCounts counts(FieldRef field) const;
 
   // The folder's files that the file list does not install (the first
@@ -114,9 +119,10 @@ class Checker : private SettingsListener {
 
   // Every finding in the order of the file: section by section, and in each
   // the fields in the order of their entries, the lines of a list in order
-  // with their index and Item number; the unlisted files close [Files], one
-  // finding each (the first `unlistedNamed` of them: Create's report, which
-  // names errors alone, asks for none).
+  // with their index and Item number; the unlisted files, then the
+  // unwritable ones, close [Files], one finding each (the first
+  // `unlistedNamed` of each: Create's report, which names errors alone, asks
+  // for none).
   std::vector<Finding> findings(std::size_t unlistedNamed = SIZE_MAX) const;
 
  private:
@@ -175,6 +181,7 @@ class Checker : private SettingsListener {
     std::vector<std::string> files;
     std::string iniFileName;
     std::vector<FolderAlias> aliases;
+    std::vector<std::string> unwritable;
   };
   std::optional<Pending> pending_;
   std::array<std::vector<Finding>, kTextFieldCount> texts_;
@@ -183,10 +190,10 @@ class Checker : private SettingsListener {
 };
 
 // Reads the distribution folder again and gives the checker its files, when
-// they or the folder's aliases differ from those it holds (so that an
-// unchanged folder costs one scan and no check): true when it did. Nothing
-// happens while the checker holds no folder. The files are taken with
-// `iniFileName`, or with the name they were last given with.
+// they, the folder's aliases or the files it cannot list differ from those
+// it holds (so that an unchanged folder costs one scan and no check): true
+// when it did. Nothing happens while the checker holds no folder. The files
+// are taken with `iniFileName`, or with the name they were last given with.
 bool readFolderAgain(Checker& checker, const std::filesystem::path& folder,
                      std::optional<std::string_view> iniFileName = std::nullopt);
 

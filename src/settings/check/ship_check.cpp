@@ -170,14 +170,25 @@ std::uint32_t tagOf(std::string_view name) {
   return static_cast<std::uint32_t>(nameHash(name) >> 32);
 }
 
+// A folder's prefix (ending in a backslash, or empty) as Windows resolves
+// the names in it: docs.\ is docs\.
+std::string resolvedFolder(const std::string& prefix) {
+  if (prefix.empty()) return prefix;
+  std::string buffer;
+  std::string folder(resolvedName(std::string_view(prefix).substr(0, prefix.size() - 1), buffer));
+  return folder + "\\";
+}
+
 }  // namespace
 
 ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
                                    std::string_view iniFileName,
                                    const std::vector<std::string>& fileLines,
-                                   std::vector<FolderAlias> aliases)
+                                   std::vector<FolderAlias> aliases,
+                                   std::vector<std::string> unwritable)
     : folder_(std::move(folderFiles)),
       aliases_(std::move(aliases)),
+      unwritable_(std::move(unwritable)),
       engine_(engineFileName(iniFileName)),
       ini_(iniFileName) {
   std::size_t slots = 16;
@@ -185,20 +196,31 @@ ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
   slots_.resize(slots);
   bits_ = std::countr_zero(slots);
   entries_.reserve(folder_.size());
+  std::string buffer;
   for (std::size_t i = 0; i < folder_.size(); ++i) {
+    // Under the name Windows finds it by, as the lines' names are found
+    // ("memo.txt." is "memo.txt"); a name in the usual form, nearly every
+    // one, is told so in one pass over it.
     const std::string& f = folder_[i];
-    Entry& e = entry(f, false);
+    const std::string_view name = resolvedName(f, buffer);
+    Entry& e = entry(name, name.data() != f.data());
     Known& known = e.known;
-    if (known.inFolder) continue;  // a name twice (which no folder gives)
+    if (known.inFolder) continue;  // a name twice (which no Windows folder gives)
     known.inFolder = true;
     e.folderFile = static_cast<std::uint32_t>(i + 1);
-    known.aside =
-        f.find('\\') == std::string::npos &&
-        (equalsIgnoringCase(f, engine_) || equalsIgnoringCase(f, ini_) || isTemporaryName(f));
+    known.aside = name.find('\\') == std::string::npos &&
+                  (equalsIgnoringCase(name, engine_) || equalsIgnoringCase(name, ini_) ||
+                   isTemporaryName(name));
     if (!known.aside) ++unlisted_;
   }
+  for (const FolderAlias& a : aliases_)
+    resolvedAliases_.push_back({resolvedFolder(a.alias), resolvedFolder(a.folder)});
   addFileLines(fileLines);
 }
+
+ShipCheckContext::ShipCheckContext(FolderScan scan, std::string_view iniFileName)
+    : ShipCheckContext(std::move(scan.lines), iniFileName, {}, std::move(scan.aliases),
+                       std::move(scan.unwritable)) {}
 
 std::size_t ShipCheckContext::homeOf(std::uint32_t tag) const { return tag >> (32 - bits_); }
 
@@ -271,11 +293,12 @@ void ShipCheckContext::forgetIfUnknown(std::string_view key) {
 std::string_view ShipCheckContext::listedName(std::string_view name, std::string& buffer) const {
   // An alias may lead into another alias' folder; a few steps reach the end.
   for (int step = 0; step < 16; ++step) {
-    const auto alias = std::find_if(aliases_.begin(), aliases_.end(), [&](const FolderAlias& a) {
-      return name.size() > a.alias.size() &&
-             equalsIgnoringCase(name.substr(0, a.alias.size()), a.alias);
-    });
-    if (alias == aliases_.end()) break;
+    const auto alias =
+        std::find_if(resolvedAliases_.begin(), resolvedAliases_.end(), [&](const FolderAlias& a) {
+          return name.size() > a.alias.size() &&
+                 equalsIgnoringCase(name.substr(0, a.alias.size()), a.alias);
+        });
+    if (alias == resolvedAliases_.end()) break;
     buffer = alias->folder + std::string(name.substr(alias->alias.size()));
     name = buffer;
   }
@@ -353,10 +376,12 @@ bool ShipCheckContext::installs(std::string_view name) const {
 
 std::vector<std::string> ShipCheckContext::unlistedFiles(std::size_t limit) const {
   std::vector<std::string> names;
-  for (const std::string& f : folder_) {
+  for (std::size_t i = 0; i < folder_.size(); ++i) {
     if (names.size() >= std::min(limit, unlisted_)) break;
-    const Known known = about(f);
-    if (!known.aside && known.installedBy == 0) names.push_back(f);
+    // Of names that reach one file, the one it was counted under.
+    const Entry* e = find(folder_[i]);
+    if (e && e->folderFile == i + 1 && !e->known.aside && e->known.installedBy == 0)
+      names.push_back(folder_[i]);
   }
   return names;
 }
@@ -443,10 +468,15 @@ void checkFileList(const ShipCheckContext& c, std::size_t writtenLines, std::vec
   if (!c.inFolder(c.engineFile()))
     out.push_back({ListField::MemoFiles, std::nullopt, static_cast<int>(writtenLines) + 1,
                    Weight::Error, messages::oneLine(messages::kEngineMissing)});
-  if (c.unlistedCount() == 0 || unlistedNamed == 0) return;
-  for (const std::string& name : c.unlistedFiles(unlistedNamed))
+  if (unlistedNamed == 0) return;
+  if (c.unlistedCount() > 0)
+    for (const std::string& name : c.unlistedFiles(unlistedNamed))
+      out.push_back({ListField::MemoFiles, std::nullopt, 0, Weight::Warning,
+                     messages::ship::notListed(shown(name))});
+  const std::vector<std::string>& unwritable = c.unwritableFiles();
+  for (std::size_t i = 0; i < std::min(unlistedNamed, unwritable.size()); ++i)
     out.push_back({ListField::MemoFiles, std::nullopt, 0, Weight::Warning,
-                   messages::ship::notListed(shown(name))});
+                   messages::ship::notListable(unwritable[i])});
 }
 
 std::string_view installedName(std::string_view line, std::string& buffer) {

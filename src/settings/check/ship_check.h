@@ -56,12 +56,16 @@ struct Finding {
 class ShipCheckContext {
  public:
   // `folderFiles`: the folder scan's lines (every file of the distribution
-  // folder, relative, with backslashes, Shift-JIS); `fileLines`: MemoFiles;
-  // `aliases`: the scan's folders reached again through links, whose files
-  // are named either way.
+  // folder, relative, with backslashes, Shift-JIS), each found as Windows
+  // resolves its name too ("memo.txt." is the file "memo.txt" names);
+  // `fileLines`: MemoFiles; `aliases`: the scan's folders reached again
+  // through links, whose files are named either way; `unwritable`: the
+  // scan's files whose names the settings file cannot hold (UTF-8).
   ShipCheckContext(std::vector<std::string> folderFiles, std::string_view iniFileName,
-                   const std::vector<std::string>& fileLines,
-                   std::vector<FolderAlias> aliases = {});
+                   const std::vector<std::string>& fileLines, std::vector<FolderAlias> aliases = {},
+                   std::vector<std::string> unwritable = {});
+  // The same of a folder scan, without file lines (its sizes are not kept).
+  ShipCheckContext(FolderScan scan, std::string_view iniFileName);
   // It holds views of its own strings.
   ShipCheckContext(const ShipCheckContext&) = delete;
   ShipCheckContext& operator=(const ShipCheckContext&) = delete;
@@ -109,6 +113,9 @@ class ShipCheckContext {
   // aside.
   std::size_t unlistedCount() const { return unlisted_; }
   std::vector<std::string> unlistedFiles(std::size_t limit = SIZE_MAX) const;
+  // The folder's files that no line can list, their names being more than
+  // the settings file can hold: UTF-8, in the folder scan's order.
+  const std::vector<std::string>& unwritableFiles() const { return unwritable_; }
 
   // True when two lines of the file list install the same file: their
   // names, taken through the aliases, equal as Windows compares names,
@@ -154,6 +161,8 @@ class ShipCheckContext {
 
   std::vector<std::string> folder_;
   std::vector<FolderAlias> aliases_;
+  std::vector<FolderAlias> resolvedAliases_;  // both names as Windows resolves them
+  std::vector<std::string> unwritable_;
   std::string engine_;
   std::string ini_;
   std::vector<Entry> entries_;
@@ -187,10 +196,11 @@ void checkIndexField(const InstallSettings& settings, IndexField field, std::vec
 
 // The findings of the file list as a whole, appended to `out`: the engine's
 // own file missing from the folder (an error on the entry that Create adds
-// for it after the list's `writtenLines` lines), and a warning on each of the
+// for it after the list's `writtenLines` lines), a warning on each of the
 // folder's files that the list does not install, in the folder's order (the
 // first `unlistedNamed` of them: a folder of many files, none listed, need
-// not make a finding for each where only a few are shown).
+// not make a finding for each where only a few are shown), and one on each
+// of those that no line can list (as many at most).
 void checkFileList(const ShipCheckContext& context, std::size_t writtenLines,
                    std::vector<Finding>& out, std::size_t unlistedNamed = SIZE_MAX);
 

@@ -59,6 +59,14 @@ std::string addedReport(const InstallSettings& s, std::size_t added, const std::
   return report;
 }
 
+// A line for each of the folder's files that no line can list.
+std::string notListableReport(const Checker& checker, std::string_view shown) {
+  std::string report;
+  for (const std::string& name : checker.unwritableFiles())
+    report += messages::unlisted::notListable(shown, name) + "\n";
+  return report;
+}
+
 }  // namespace
 
 AddUnlistedResult runAddUnlistedCommand(CommandInput& input) {
@@ -70,6 +78,8 @@ AddUnlistedResult runAddUnlistedCommand(CommandInput& input) {
   std::optional<AddUnlistedResult> refused = refusal(file, s, shown);
 
   const std::size_t added = runAddUnlistedFilesCommand(s, input.checker());
+  const std::string notListable = notListableReport(input.checker(), shown);
+  if (added == 0 && !notListable.empty()) return {0, notListable, {}};
   if (added == 0) return {0, messages::unlisted::nothingToAdd(shown) + "\n", {}};
   if (refused) return *refused;
 
@@ -78,7 +88,7 @@ AddUnlistedResult runAddUnlistedCommand(CommandInput& input) {
     return notAdded(shown, messages::unlisted::kChangedSinceRead);
   if (const std::optional<std::string> failure = writeSettingsText(s, input.path(), text))
     return notAdded(shown, *failure);
-  return {0, addedReport(s, added, text, input.iniFileName(), shown), {}};
+  return {0, addedReport(s, added, text, input.iniFileName(), shown) + notListable, {}};
 }
 
 AddUnlistedResult runAddUnlistedCommand(const std::filesystem::path& path) {

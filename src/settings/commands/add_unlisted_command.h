@@ -14,8 +14,12 @@
 // file's entries follow them, the last two of [Files]. The file is then
 // written as Create writes it (textToCreate, writeSettingsText): whole or not
 // at all, a link kept and the file it leads to replaced. Each file added is
-// one line of the standard output, in the order added; with nothing to add,
-// one line says so and the file is not written, whatever it holds.
+// one line of the standard output, in the order added, in the form Windows
+// resolves its name to (memo.txt for the folder's "memo.txt.": the name the
+// engine finds it by); then each of the folder's files whose name the
+// settings file cannot hold, which no line can list, is one line that says
+// it was left out. With nothing to add, the file is not written, whatever it
+// holds, and one line says there is nothing, unless files were left out.
 //
 // Otherwise the file is left as it is, with one line on the error output
 // and exit code 2, when

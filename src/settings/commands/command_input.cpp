@@ -36,9 +36,8 @@ CommandInput::~CommandInput() = default;
 CommandInput::Folder CommandInput::scan(const std::filesystem::path& folder,
                                         const std::string& iniFileName, Sizes sizes) {
   FolderScan scan = sizes == Sizes::With ? scanFolderWithSizes(folder) : scanFolder(folder);
-  return {std::make_unique<ShipCheckContext>(std::move(scan.lines), iniFileName,
-                                             std::vector<std::string>(), std::move(scan.aliases)),
-          std::move(scan.sizes)};
+  std::vector<std::uint64_t> fileSizes = std::move(scan.sizes);
+  return {std::make_unique<ShipCheckContext>(std::move(scan), iniFileName), std::move(fileSizes)};
 }
 
 std::unique_ptr<CommandInput> CommandInput::read(const std::filesystem::path& given, Sizes sizes,

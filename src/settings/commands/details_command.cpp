@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "settings/commands/create_command.h"
+#include "settings/commands/file_drops.h"
 #include "settings/format/file_encoding.h"
 #include "settings/format/round_trip.h"
 #include "settings/format/settings_file.h"
@@ -151,7 +152,9 @@ void scanIntoFileList(InstallSettings& s, std::string_view iniFileName, UserProm
   FolderScan scan = scanFolder(s.distDir());
   result.folderFiles = scan.lines;
   result.folderAliases = scan.aliases;
+  result.folderUnwritable = scan.unwritable;
   result.scanned = true;
+  resolveFolderLines(scan.lines);
   const std::string engine = engineFileName(iniFileName);
   const auto it = std::find_if(scan.lines.begin(), scan.lines.end(),
                                [&](const std::string& l) { return equalsIgnoringCase(l, engine); });
@@ -187,6 +190,7 @@ DetailsResult runDetailsCommand(InstallSettings& s, UserPrompts& prompts) {
     FolderScan scan = scanFolder(s.distDir());
     result.folderFiles = std::move(scan.lines);
     result.folderAliases = std::move(scan.aliases);
+    result.folderUnwritable = std::move(scan.unwritable);
   }
   s.setSettingsSaved(false);
   result.outcome = DetailsOutcome::ShowDialog;

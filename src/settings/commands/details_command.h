@@ -36,7 +36,8 @@
 //    what it becomes (notKept, round_trip.h), after the box that names
 //    another editor's encoding.
 // 5. Otherwise, and only while MemoFiles holds no line at all (one empty line
-//    counts as a line), the distribution folder is scanned into MemoFiles and
+//    counts as a line), the distribution folder is scanned into MemoFiles,
+//    each name as Windows resolves it (resolveFolderLines, file_drops.h), and
 //    the first line that names the engine's own file (EngineBaseName + ".exe",
 //    in the folder itself) is removed. Files whose names cannot be written are
 //    named in one information box.
@@ -45,7 +46,8 @@
 //
 // The folder is read once per Details: when the dialog is to show, the result
 // holds the files of the distribution folder as the scan writes them (the
-// engine's own file included), for the check before shipping. After a scan
+// engine's own file included) and those it left out, for the check before
+// shipping. After a scan
 // these are the scan's lines; otherwise the folder is scanned for them.
 //
 // Messages go through UserPrompts; nothing here blocks except those boxes.
@@ -67,11 +69,12 @@ enum class DetailsOutcome {
 // What Details did.
 struct DetailsResult {
   DetailsOutcome outcome = DetailsOutcome::Refused;
-  std::string iniFileName;                 // IniFileName, once accepted
-  bool loaded = false;                     // the settings file was loaded
-  bool scanned = false;                    // the folder was scanned into MemoFiles
-  std::vector<std::string> folderFiles;    // when the dialog is to show
-  std::vector<FolderAlias> folderAliases;  // the folder's links to its own folders
+  std::string iniFileName;                    // IniFileName, once accepted
+  bool loaded = false;                        // the settings file was loaded
+  bool scanned = false;                       // the folder was scanned into MemoFiles
+  std::vector<std::string> folderFiles;       // when the dialog is to show
+  std::vector<FolderAlias> folderAliases;     // the folder's links to its own folders
+  std::vector<std::string> folderUnwritable;  // its files no line can list (UTF-8)
 };
 
 DetailsResult runDetailsCommand(InstallSettings& settings, UserPrompts& prompts);

@@ -3,6 +3,7 @@
 #include <system_error>
 #include <unordered_set>
 
+#include "settings/check/entry_parts.h"
 #include "settings/check/ship_check.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
@@ -111,7 +112,15 @@ DroppedFiles listDroppedFiles(const InstallSettings& s, const std::vector<fs::pa
   return out;
 }
 
+void resolveFolderLines(std::vector<std::string>& lines) {
+  std::string buffer;
+  for (std::string& line : lines)
+    if (const std::string_view name = resolvedName(line, buffer); name.data() != line.data())
+      line = name;
+}
+
 std::vector<std::string> linesToAdd(const InstallSettings& s, std::vector<std::string> lines) {
+  resolveFolderLines(lines);
   // The engine installs itself and the settings file through the entries
   // Create adds: their copies at the top of the folder are not the author's.
   // A file the list already installs (a line without its overwrite mode,

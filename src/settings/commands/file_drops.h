@@ -39,10 +39,17 @@ DroppedFiles listDroppedFiles(const InstallSettings& settings,
                               const std::vector<std::filesystem::path>& dropped);
 
 // Of `lines` (as the folder scan writes them), those a drop adds to
-// MemoFiles: not the engine's own file or the settings file at the top of the
-// distribution folder, not a file a line of MemoFiles already installs, nor
-// one given once before.
+// MemoFiles, each as Windows resolves it (resolveFolderLines): not the
+// engine's own file or the settings file at the top of the distribution
+// folder, not a file a line of MemoFiles already installs, nor one given once
+// before.
 std::vector<std::string> linesToAdd(const InstallSettings& settings,
                                     std::vector<std::string> lines);
+
+// The folder scan's lines in the form a line of MemoFiles names them, as
+// Windows resolves them (resolvedName: "memo.txt." is "memo.txt", the name
+// the engine finds the file by on Windows). A line in the usual form, nearly
+// every one, is told in one pass and stays as it is.
+void resolveFolderLines(std::vector<std::string>& lines);
 
 }  // namespace velquin

@@ -507,10 +507,9 @@ ScannedPlanFolder scanPlanFolder(const std::filesystem::path& distDir,
                                  std::string_view iniFileName) {
   FolderScan scan = scanFolderWithSizes(distDir);
   ScannedPlanFolder scanned;
-  scanned.names = std::make_unique<ShipCheckContext>(
-      std::move(scan.lines), iniFileName, std::vector<std::string>(), std::move(scan.aliases));
-  scanned.folder.names = scanned.names.get();
   scanned.folder.sizes = std::move(scan.sizes);
+  scanned.names = std::make_unique<ShipCheckContext>(std::move(scan), iniFileName);
+  scanned.folder.names = scanned.names.get();
   return scanned;
 }
 

@@ -10,12 +10,14 @@
 namespace velquin {
 
 std::optional<std::string> lineName(std::string_view utf8) {
-  bool ascii = true;
+  bool ascii = true, dotsAndBlanks = true;
   for (char c : utf8) {
     const auto b = static_cast<unsigned char>(c);
     if (b < 0x20) return std::nullopt;  // no Windows name holds a control character
     if (b >= 0x80) ascii = false;
+    if (c != '.' && c != ' ') dotsAndBlanks = false;
   }
+  if (dotsAndBlanks && !utf8.empty()) return std::nullopt;  // Windows resolves it to no name
   if (ascii) return std::string(utf8);
   return sjis::encode(utf8);
 }

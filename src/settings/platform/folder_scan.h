@@ -18,9 +18,10 @@
 //   or through a link, is no file of the folder and is not listed.
 // - A folder that cannot be read adds nothing, and the scan goes on.
 // - A file whose name code page 932 cannot hold (or that holds a control
-//   character, which no Windows name may) is not listed: the engine could not
-//   find it under any substitute. Those names are returned instead, so that
-//   the user can be told.
+//   character, which no Windows name may, or is dots and blanks alone, which
+//   Windows resolves to no name) is not listed: the engine could not find it
+//   under any substitute. Those names are returned instead, so that the user
+//   can be told.
 
 #include <cstdint>
 #include <filesystem>
@@ -65,8 +66,8 @@ FolderScan scanFolderWithSizes(const std::filesystem::path& folder);
 std::vector<std::string> foldersOf(const std::vector<std::string>& lines);
 
 // The Shift-JIS bytes of a file name (UTF-8) as the engine will look for it,
-// or nothing when it cannot be written. Plain ASCII names (the bulk of most
-// trees) are the same bytes in code page 932 and skip the conversion.
+// or nothing when it cannot be written (or is dots and blanks alone). Plain ASCII names (the bulk
+// of most trees) are the same bytes in code page 932 and skip the conversion.
 std::optional<std::string> lineName(std::string_view utf8);
 
 }  // namespace velquin

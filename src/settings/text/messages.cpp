@@ -192,6 +192,13 @@ std::string notListed(std::string_view name) {
          "」は配布フォルダにありますが、インストールするファイルにありません。";
 }
 
+std::string notListable(std::string_view name) {
+  return "「" + std::string(name) +
+         "」は配布フォルダにありますが、名前を設定ファイルに書けないため、インストールするファイル"
+         "に"
+         "入れられません。";
+}
+
 std::string unusualName(std::string_view written, std::string_view usual) {
   std::string text = "「";
   text.append(written).append("」は「").append(usual);
@@ -286,6 +293,11 @@ std::string added(std::string_view place, std::string_view entry) {
 
 std::string nothingToAdd(std::string_view path) {
   return std::string(path) + ": 一覧にないファイルはありません。";
+}
+
+std::string notListable(std::string_view path, std::string_view name) {
+  return std::string(path) + ": 「" + std::string(name) +
+         "」は名前を設定ファイルに書けないため、追加しませんでした。";
 }
 
 std::string notAdded(std::string_view place, std::string_view why) {

@@ -156,6 +156,10 @@ inline constexpr std::string_view kInQuotes =
 // A file of the distribution folder that the file list does not hold (one
 // finding for each file).
 std::string notListed(std::string_view nameUtf8);
+// A file of the distribution folder whose name the settings file cannot hold
+// (a character code page 932 lacks, a control character), so that no line
+// of the file list can name it (one finding for each file).
+std::string notListable(std::string_view nameUtf8);
 // A name (of the file list, a shortcut, the files to show and to open) in a
 // form Windows resolves (".\a.exe", "help\\a.hlp", blanks or dots at the end
 // of a name), and the form it is usually written in.
@@ -219,6 +223,8 @@ namespace unlisted {
 // stands in the file written.
 std::string added(std::string_view placeUtf8, std::string_view entryUtf8);
 std::string nothingToAdd(std::string_view pathUtf8);
+// A file of the folder left out: its name the settings file cannot hold.
+std::string notListable(std::string_view pathUtf8, std::string_view nameUtf8);
 // Nothing was added, and why (a reason of several lines told on one).
 std::string notAdded(std::string_view placeUtf8, std::string_view why);
 inline constexpr std::string_view kNotWrittenBack =

@@ -70,7 +70,7 @@ void TForm1::ButtonShosaiClick() {
   DetailsResult details = runDetailsCommand(settings_, prompts_);
   if (details.outcome != DetailsOutcome::ShowDialog) return;
   checker_.setFolderFiles(std::move(details.folderFiles), details.iniFileName,
-                          std::move(details.folderAliases));
+                          std::move(details.folderAliases), std::move(details.folderUnwritable));
   folderWatch_.readSoon();
   // The dialog's result is not used: its controls are the settings.
   if (QDialog* form2 = form2_ ? form2_() : nullptr) {

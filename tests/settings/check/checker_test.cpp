@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "settings/platform/paths.h"
 #include "settings/record/settings_rules.h"
 #include "settings/test_support.h"
 
@@ -14,9 +15,11 @@ using L = ListField;
 using T = TextField;
 using Lines = std::vector<std::string>;
 
-const Lines kFolder = {"a.txt", "b.txt", "B.TXT", "sub\\c.txt", "Rivo.exe", "Rivo.ini"};
+const Lines kFolder = {"a.txt", "b.txt", "B.TXT", "sub\\c.txt", "d.txt.", "Rivo.exe", "Rivo.ini"};
 // A link in the folder to its folder sub: lnk\c.txt is sub\c.txt.
 const std::vector<FolderAlias> kAliases = {{"lnk\\", "sub\\"}};
+// Files whose names the settings file cannot hold.
+const Lines kUnwritable = {"résumé.pdf", "sub\\😀.txt"};
 
 std::vector<FieldRef> changedFields;
 struct Recorder : CheckListener {
@@ -32,8 +35,8 @@ struct Recorder : CheckListener {
 // finds (given the folder either way), and the counts are those of the
 // findings.
 TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
-  Lines names = {"a.txt",   "A.TXT", "b.txt,2", "sub/c.txt", "gone.txt",
-                 "a.txt,9", "",      " b.txt",  "Rivo.exe",  "LNK\\c.txt"};
+  Lines names = {"a.txt",   "A.TXT", "b.txt,2", "sub/c.txt", "gone.txt",   "d.txt",
+                 "a.txt,9", "",      " b.txt",  "Rivo.exe",  "LNK\\c.txt", "D.TXT. "};
   for (int i = 0; i < 24; ++i) names.push_back("n" + std::to_string(i));  // for the name table
   const Lines shortcuts = {"S,a.txt", "S,gone.txt", "S,b.txt,,sub\\c.txt,0", "S", ""};
   std::mt19937 random(20261209);
@@ -48,7 +51,7 @@ TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
   Checker kept(s);
   Recorder recorder;
   kept.addListener(&recorder);
-  kept.setFolderFiles(kFolder, "Rivo.ini", kAliases);
+  kept.setFolderFiles(kFolder, "Rivo.ini", kAliases, kUnwritable);
   for (int step = 0; step < 600; ++step) {
     const auto list = random() % 3 == 0 ? L::MemoGroupItem : L::MemoFiles;
     const Lines& from = list == L::MemoFiles ? names : shortcuts;
@@ -68,9 +71,10 @@ TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
     }
     Checker fresh(s);
     if (step % 2 == 0) {
-      fresh.setFolderFiles(kFolder, "Rivo.ini", kAliases);
+      fresh.setFolderFiles(kFolder, "Rivo.ini", kAliases, kUnwritable);
     } else {  // the folder's names taken in apart, as the check command does
-      fresh.setFolder(std::make_unique<ShipCheckContext>(kFolder, "Rivo.ini", Lines(), kAliases));
+      fresh.setFolder(
+          std::make_unique<ShipCheckContext>(kFolder, "Rivo.ini", Lines(), kAliases, kUnwritable));
     }
     const std::vector<Finding> now = fresh.findings();
     ASSERT_EQ(kept.findings(), now) << "step " << step;
@@ -84,8 +88,9 @@ TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
   kept.removeListener(&recorder);
 }
 
-// The folder read again is given to the checker only when its files or
-// aliases differ from those it holds, and not before it holds a folder.
+// The folder read again is given to the checker only when its files,
+// aliases or files it cannot list differ from those it holds, and not before
+// it holds a folder.
 TEST(Checker, TakesTheFolderReadAgainWhenItChanged) {
   test::TempDir dir;
   test::writeBytes(dir / "a.txt", "x");
@@ -104,6 +109,12 @@ TEST(Checker, TakesTheFolderReadAgainWhenItChanged) {
   EXPECT_FALSE(readFolderAgain(checker, dir.path()));
   EXPECT_TRUE(readFolderAgain(checker, dir.path(), "setup.ini"));
   EXPECT_EQ(checker.folderIniFileName(), "setup.ini");
+
+  test::writeBytes(dir / pathFromUtf8("résumé.pdf"), "x");
+  EXPECT_TRUE(readFolderAgain(checker, dir.path()));
+  EXPECT_EQ(checker.counts(L::MemoFiles), (FindingCounts{1, 1}));
+  EXPECT_EQ(checker.unwritableFiles(), Lines{"résumé.pdf"});
+  EXPECT_FALSE(readFolderAgain(checker, dir.path()));
 }
 
 // A key press in one line checks that line and tells of its list alone; a

@@ -205,6 +205,41 @@ TEST(ShipCheck, TheFileListAsAWhole) {
   EXPECT_EQ(out[0].item, 4);  // the entry Create adds for Setup.exe
 }
 
+// A folder's file whose name Windows resolves otherwise (blanks and dots at a
+// part's end, which a system other than Windows may keep) is the file its
+// resolved name reaches, through a link's name too; a name given twice that
+// way is one file, named once.
+TEST(ShipCheck, FolderNamesAreFoundAsWindowsResolvesThem) {
+  ShipCheckContext context({"memo.txt.", "Memo.txt", "note.txt ", "docs.\\a.txt", "Rivo.exe."},
+                           "Rivo.ini", {"memo.txt", "lnk\\a.txt"}, {{"lnk. \\", "docs.\\"}});
+  std::vector<Finding> out;
+  checkListLine(context, L::MemoFiles, "docs\\a.txt,2", out);
+  EXPECT_EQ(seen(out), Lines{});
+  EXPECT_EQ(context.folderFileOf("note.txt"), 2u);
+  EXPECT_EQ(context.unlistedFiles(), Lines{"note.txt "});
+  EXPECT_TRUE(context.removeFileLine("memo.txt").installed);
+  EXPECT_EQ(context.unlistedFiles(), (Lines{"memo.txt.", "note.txt "}));
+}
+
+// The folder's files that no line can name are each a warning on the list,
+// after the unlisted ones, as many at most as these are named.
+TEST(ShipCheck, FilesNoLineCanNameAreEachAWarning) {
+  const ShipCheckContext context({"app.exe", "new.txt", "Rivo.exe"}, "Rivo.ini", {"app.exe"}, {},
+                                 {"résumé.pdf", "sub\\😀.txt"});
+  const auto whole = [&context](std::size_t named) {
+    std::vector<Finding> out;
+    checkFileList(context, 1, out, named);
+    return seen(out);
+  };
+  const Lines resume = {W(m::notListed("new.txt")),
+                        "W 「résumé.pdf」は配布フォルダにありますが、名前を設定ファイルに書けない"
+                        "ため、インストールするファイルに入れられません。"};
+  EXPECT_EQ(whole(1), resume);
+  EXPECT_EQ(whole(SIZE_MAX).size(), 3u);
+  EXPECT_TRUE(whole(SIZE_MAX)[2].starts_with("W 「sub\\😀.txt」"));
+  EXPECT_EQ(whole(0), Lines{});
+}
+
 // The whole check in the order of the file, with Item numbers that leave the
 // empty lines out, and nothing from a part that is not in use.
 TEST(ShipCheck, WholeCheckInTheOrderOfTheFile) {

@@ -92,6 +92,35 @@ TEST(AddUnlistedCommand, AddsWhatTheStrictCheckMissesAndTheCheckPasses) {
   EXPECT_EQ(fs::last_write_time(r.ini), time);
 }
 
+// A name Windows resolves otherwise is added as Windows finds it, and the
+// check then passes; a name the settings file cannot hold (here decomposed,
+// as macOS writes it) is named as left out, also when nothing else is added.
+TEST(AddUnlistedCommand, AddsNamesAsWindowsFindsThemAndTellsOfTheOthers) {
+  Release r;
+  fs::remove(r.dir / "new.dll");
+  test::writeBytes(r.dir / "memo.txt.", "x");
+  test::writeBytes(r.dir / pathFromUtf8("カ\u3099イト\u3099.pdf"), "x");
+  const std::string leftOut =
+      r.shown +
+      ": 「カ\u3099イト\u3099.pdf」は名前を設定ファイルに書けないため、追加しませんでした。\n";
+
+  const AddUnlistedResult result = runAddUnlistedCommand(r.ini);
+  EXPECT_EQ(result.output, r.shown + ":11: [Files] Item2 = memo.txt を追加しました。\n" + leftOut);
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(test::readBytes(r.ini), r.with({"memo.txt"}));
+  const CheckCommandResult check = runCheckCommand(r.ini);
+  EXPECT_EQ(check.text,
+            r.shown +
+                ":9: 警告: [Files]: 「カ\u3099イト\u3099.pdf」は配布フォルダにありますが、"
+                "名前を設定ファイルに書けないため、インストールするファイルに入れられません。\n"
+                "エラー 0 件、警告 1 件\n");
+  EXPECT_EQ(check.exitCode, 0);
+
+  const AddUnlistedResult again = runAddUnlistedCommand(r.ini);
+  EXPECT_EQ(again.output, leftOut);
+  EXPECT_EQ(again.exitCode, 0);
+}
+
 // Blanks, letter case and line breaks, which the engine reads alike, are
 // written as Create writes them, and so is a file list without the two
 // entries Create adds.

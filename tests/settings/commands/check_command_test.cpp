@@ -201,6 +201,26 @@ TEST(CheckCommand, StrictFailsOnAWarningAlone) {
   EXPECT_EQ(runCheckCommand(dir.path(), {.strict = true}).exitCode, 1);
 }
 
+// A file whose name the settings file cannot hold is a warning of its own,
+// which the strict check fails on; a name Windows resolves otherwise is the
+// file the list's usual name installs.
+TEST(CheckCommand, TellsOfEveryFolderName) {
+  test::TempDir dir;
+  for (const char* name : {"app.exe", "Rivo.exe", "résumé.pdf"})
+    test::writeBytes(dir / pathFromUtf8(name), "x");
+  test::writeBytes(dir / "memo.txt.", "x");  // Windows itself makes it memo.txt
+  test::writeBytes(dir / "Rivo.ini",
+                   "[Application]\r\nName = App\r\n[Install]\r\nTitle = T\r\n[Files]\r\n"
+                   "Item1 = app.exe\r\nItem2 = memo.txt\r\nItem3 = Rivo.exe,2\r\n"
+                   "Item4 = Rivo.ini\r\n[Group]\r\nValue = -1\r\n");
+  const CheckCommandResult result = runCheckCommand(dir.path(), {.strict = true});
+  EXPECT_EQ(result.text, pathToUtf8(dir / "Rivo.ini") +
+                             ":5: 警告: [Files]: 「résumé.pdf」は配布フォルダにありますが、"
+                             "名前を設定ファイルに書けないため、インストールするファイルに入れられ"
+                             "ません。\nエラー 0 件、警告 1 件\n");
+  EXPECT_EQ(result.exitCode, 1);
+}
+
 // The findings name the file as the command line reached it, and a radio
 // group without a choice is named once, with the value the file holds.
 TEST(CheckCommand, NamesTheFileAsGivenAndEachEntryOnce) {

@@ -63,12 +63,13 @@ TEST_F(DetailsCommand, ScanLeavesOutTheEngineInAnyLetterCase) {
   touch(dir / "app.exe");
   touch(dir / "rivo.EXE");
   touch(dir / "bin" / "Rivo.exe");
+  touch(dir / "notes.txt.");               // listed as Windows resolves it
   fs::create_directory(dir / "Rivo.ini");  // a folder of that name is no settings file
   s.setSettingsSaved(true);
   EXPECT_EQ(details(), DetailsOutcome::ShowDialog);
   const auto& lines = s.lines(L::MemoFiles);
   EXPECT_EQ(std::multiset<std::string>(lines.begin(), lines.end()),
-            (std::multiset<std::string>{"app.exe", "bin\\Rivo.exe"}));
+            (std::multiset<std::string>{"app.exe", "bin\\Rivo.exe", "notes.txt"}));
   EXPECT_FALSE(s.settingsSaved());
 }
 
@@ -248,8 +249,11 @@ TEST_F(DetailsCommand, UnwritableNamesAreShownInOneBox) {
   touch(dir / "app.exe");
   touch(dir / pathFromUtf8("😀1"));
   touch(dir / pathFromUtf8("😀2"));
-  details();
+  const DetailsResult result = runDetailsCommand(s, prompts);
   EXPECT_EQ(s.lines(L::MemoFiles), Lines{"app.exe"});
+  EXPECT_EQ(
+      std::multiset<std::string>(result.folderUnwritable.begin(), result.folderUnwritable.end()),
+      (std::multiset<std::string>{"😀1", "😀2"}));  // for the check
   // In the order the folder lists them.
   EXPECT_TRUE(prompts.shown == Lines{messages::namesNotShiftJis({"😀1", "😀2"})} ||
               prompts.shown == Lines{messages::namesNotShiftJis({"😀2", "😀1"})})

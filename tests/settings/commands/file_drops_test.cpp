@@ -93,11 +93,13 @@ TEST_F(FileDrops, OutsideOrBeforeAProgramIsRefusedWhole) {
 }
 
 // A file a line installs already (its overwrite mode, quotes and blanks
-// aside, named in any letter case), or that the drop gives twice, is added
-// once; the others are added.
+// aside, named in any letter case or as Windows resolves it), or that the
+// drop gives twice, is added once; the others are added.
 TEST_F(FileDrops, FilesTheListHoldsAreNotAddedAgain) {
   s.setLines(ListField::MemoFiles, {"README.TXT,2", " \"Sub/A.txt\"", "\xFB\xFC.txt"});
   EXPECT_EQ(linesToAdd(s, {"\xEE\xE0.txt", "readme.txt,2"}), Lines{"readme.txt,2"});
+  // Each as Windows resolves its name.
+  EXPECT_EQ(linesToAdd(s, {"readme.txt.", "new.txt .", "new.txt"}), Lines{"new.txt"});
   Lines expected{"sub\\c.txt"};
   for (const auto& l : scanFolder(dir / "sub", std::string("sub\\")).lines)
     if (l != "sub\\a.txt" && l != "sub\\c.txt") expected.push_back(l);

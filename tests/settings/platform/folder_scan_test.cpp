@@ -190,12 +190,15 @@ TEST(FolderScan, NamesShiftJisCannotHoldAreReportedNotListed) {
   touch(dir / "two\nlines.txt");
   touch(dir / pathFromUtf8("café") / "menu.txt");
   touch(dir / "sub" / pathFromUtf8("한국어.txt"));
+  touch(dir / "sub" / pathFromUtf8("カ\u3099イト\u3099.pdf"));  // decomposed, as macOS writes it
+  touch(dir / ". .." / "x.txt");                                // a name Windows resolves to none
 
   const FolderScan scan = scanFolder(dir.path());
   EXPECT_EQ(scan.lines, Lines{"ok.txt"});
   EXPECT_EQ(asSet(scan.unwritable),
             (std::multiset<std::string>{"emoji😀.txt", "two?lines.txt", "café\\menu.txt",
-                                        "sub\\한국어.txt"}));
+                                        "sub\\한국어.txt", "sub\\カ\u3099イト\u3099.pdf",
+                                        ". ..\\x.txt"}));
 }
 #endif
 
