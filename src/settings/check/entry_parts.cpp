@@ -107,9 +107,25 @@ bool isRelative(std::string_view name) {
   return !(name.size() >= 2 && name[1] == ':' && c >= 'a' && c <= 'z');
 }
 
+Target targetOf(std::string_view name) {
+  if (name.empty()) return {};
+  if (name.front() == '%') {
+    const std::size_t close = name.find('%', 1);
+    if (close == std::string_view::npos || close == 1) return {TargetKind::Unknown, {}, name};
+    return {TargetKind::SpecialFolder, name.substr(1, close - 1), name.substr(close + 1)};
+  }
+  return {isRelative(name) ? TargetKind::Relative : TargetKind::Absolute, {}, name};
+}
+
 FileEntry fileEntry(std::string_view raw) {
   const auto [name, overwrite] = splitAtComma(engineValue(raw));
-  return {name, overwrite};
+  Overwrite mode = Overwrite::Default;
+  if (overwrite && !overwrite->empty())
+    mode = *overwrite == "0"   ? Overwrite::Never
+           : *overwrite == "1" ? Overwrite::Always
+           : *overwrite == "2" ? Overwrite::IfNewer
+                               : Overwrite::Unknown;
+  return {name, overwrite, mode};
 }
 
 ShortcutEntry shortcutEntry(std::string_view raw) {
@@ -126,7 +142,12 @@ ShortcutEntry shortcutEntry(std::string_view raw) {
 
 RmDirEntry rmDirEntry(std::string_view raw) {
   const auto [folder, subfolders] = splitAtComma(engineValue(raw));
-  return {folder, subfolders};
+  Subfolders mode = Subfolders::Default;
+  if (subfolders && !subfolders->empty())
+    mode = *subfolders == "0"   ? Subfolders::Kept
+           : *subfolders == "1" ? Subfolders::Removed
+                                : Subfolders::Unknown;
+  return {folder, subfolders, mode};
 }
 
 ProgramEntry programEntry(std::string_view raw) {

@@ -33,11 +33,30 @@ bool isRelative(std::string_view name);
 // slash makes a name of the same length: a longer one is in an unusual form.
 std::string_view resolvedName(std::string_view name, std::string& buffer);
 
+// Where a name of [Files], [RmDir], a shortcut or Program points: below the
+// installation folder (relative), below the folder a placeholder names
+// ("%WINDIR%\x", `folder` the placeholder's name and `rest` what follows
+// it), or where an absolute name says; a "%" without its closing one is
+// none of these.
+enum class TargetKind { None, Relative, SpecialFolder, Absolute, Unknown };
+struct Target {
+  TargetKind kind = TargetKind::None;  // None: an empty name
+  std::string_view folder, rest;
+};
+Target targetOf(std::string_view name);
+
+// What an overwrite digit of [Files] means: none or an empty one overwrites
+// (the engine's default, 1), 0 never, 1 always, 2 when the source is newer;
+// any other is not described.
+enum class Overwrite { Default, Never, Always, IfNewer, Unknown };
+
 // [Files]: the file's name, and after the first comma the overwrite digit
-// (all that follows the comma, as the engine reads it; none without one).
+// (all that follows the comma, as the engine reads it; none without one),
+// and what that digit means.
 struct FileEntry {
   std::string_view name;
   std::optional<std::string_view> overwrite;
+  Overwrite mode = Overwrite::Default;
 };
 FileEntry fileEntry(std::string_view raw);
 
@@ -48,10 +67,17 @@ struct ShortcutEntry {
 };
 ShortcutEntry shortcutEntry(std::string_view raw);
 
-// [RmDir]: the folder, and after the first comma the sub-folder digit.
+// What a sub-folder digit of [RmDir] means: none or an empty one keeps them
+// (the engine's default, 0), 0 keeps them, 1 removes them too; any other is
+// not described.
+enum class Subfolders { Default, Kept, Removed, Unknown };
+
+// [RmDir]: the folder, and after the first comma the sub-folder digit and
+// what it means.
 struct RmDirEntry {
   std::string_view folder;
   std::optional<std::string_view> subfolders;
+  Subfolders mode = Subfolders::Default;
 };
 RmDirEntry rmDirEntry(std::string_view raw);
 

@@ -20,10 +20,6 @@ constexpr auto isBlank = SettingsFileReader::isBlank;
 
 std::string_view trimmed(std::string_view v) { return SettingsFileReader::trimBlanks(v); }
 
-bool isOneOf(std::string_view mode, std::string_view digits) {
-  return mode.size() == 1 && digits.find(mode.front()) != std::string_view::npos;
-}
-
 bool isNumberFromZero(std::string_view v) {
   return !v.empty() && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -75,18 +71,18 @@ void checkNameForm(std::string_view name, const Place& at) {
 
 // [Files]: a file name, optionally a comma and an overwrite mode.
 void checkFileEntry(const ShipCheckContext& c, std::string_view raw, const Place& at) {
-  const auto [name, mode] = fileEntry(raw);
-  if (mode && !mode->empty() && !isOneOf(*mode, "012")) {
+  const auto [name, digit, mode] = fileEntry(raw);
+  if (mode == Overwrite::Unknown) {
     // The engine reads everything after the first comma as the mode. When
     // another comma follows, or the folder holds the whole text as a file,
     // the comma is part of the file's name.
     const bool commaInName =
-        mode->find(',') != std::string_view::npos || c.inFolder(engineValue(raw));
+        digit->find(',') != std::string_view::npos || c.inFolder(engineValue(raw));
     if (commaInName) {
       at.error(messages::ship::kCommaInFileName);
       return;
     }
-    at.error(messages::ship::badOverwriteMode(shown(*mode)));
+    at.error(messages::ship::badOverwriteMode(shown(*digit)));
   }
   const ShipCheckContext::Known known = c.about(name);  // one look-up tells both
   std::string buffer;
@@ -396,9 +392,8 @@ void checkListLine(const ShipCheckContext& c, ListField list, std::string_view l
   } else if (isShortcutList(list)) {
     checkShortcut(c, line, at);
   } else if (list == ListField::MemoRmDir) {
-    if (const auto mode = rmDirEntry(line).subfolders;
-        mode && !mode->empty() && !isOneOf(*mode, "01"))
-      at.error(messages::ship::badSubfolderMode(shown(*mode)));
+    if (const RmDirEntry entry = rmDirEntry(line); entry.mode == Subfolders::Unknown)
+      at.error(messages::ship::badSubfolderMode(shown(*entry.subfolders)));
   } else if (list == ListField::MemoUninstallRegKey) {
     if (!isUnder(engineValue(line),
                  {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", "HKEY_CLASSES_ROOT"}))

@@ -55,24 +55,36 @@ std::string fieldSource(FieldRef field) {
 // installation folder, below the folder a placeholder names, or where an
 // absolute name says.
 void addTarget(std::string& out, std::string_view name) {
-  if (name.empty()) return;
-  if (name.front() == '%') {
-    const std::size_t close = name.find('%', 1);
-    if (close == std::string_view::npos || close == 1) {
-      out.append(words::notDescribed(shown(name)));
-    } else {
-      out.append(
-          words::belowPlaceholder(shown(name.substr(1, close - 1)), shown(name.substr(close + 1))));
-    }
-  } else if (!isRelative(name)) {
-    addShown(out, name);
-  } else if (sjis::isAscii(name)) {
-    words::addBelowInstallFolder(out, name);
-  } else {
-    words::addBelowInstallFolder(out, shown(name));
+  const Target target = targetOf(name);
+  switch (target.kind) {
+    case TargetKind::None: return;
+    case TargetKind::Unknown: out.append(words::notDescribed(shown(name))); return;
+    case TargetKind::SpecialFolder:
+      out.append(words::belowPlaceholder(shown(target.folder), shown(target.rest)));
+      return;
+    case TargetKind::Absolute: addShown(out, name); return;
+    case TargetKind::Relative:
+      if (sjis::isAscii(name)) {
+        words::addBelowInstallFolder(out, name);
+      } else {
+        words::addBelowInstallFolder(out, shown(name));
+      }
+      return;
   }
 }
-std::string targetOf(std::string_view name) {
+
+// What a digit that the entry's parts give a meaning says, in words.
+template <class Mode, std::size_t N>
+void addMeaning(std::string& out, Mode mode, std::optional<std::string_view> digit,
+                const std::string_view (&meanings)[N], std::string_view unknownPrefix = {}) {
+  const auto known = static_cast<std::size_t>(mode);
+  if (known < N) {
+    out.append(meanings[known]);
+  } else {
+    out.append(unknownPrefix).append(words::unknownDigit(shown(digit.value_or(""))));
+  }
+}
+std::string describedTarget(std::string_view name) {
   std::string text;
   addTarget(text, name);
   return text;
@@ -276,13 +288,14 @@ class PlanMaker {
   // and its size or why the size is unknown. The size is counted into the
   // list's total.
   void describeFile(PlanItem& item, const EngineReading::Item& entry) {
-    const auto [name, overwrite] = fileEntry(entry.text);
+    const auto [name, overwrite, mode] = fileEntry(entry.text);
     item.label.clear();
     addShown(item.label, name);
     item.value.clear();
     addTarget(item.value, name);
     item.size.reset();
-    words::addOverwrite(item.value.append(words::kAnd), overwrite);
+    addMeaning(item.value.append(words::kAnd), mode, overwrite, words::kOverwriteWords,
+               words::kOverwrite);
     std::optional<std::uintmax_t> knownSize;
     if (r_.isEngineFile(name)) {
       addPart(item.value, words::kEngineFile);
@@ -390,9 +403,9 @@ class PlanMaker {
 
   static PlanItem shortcut(std::string_view raw) {
     const auto [name, file, parameters, iconFile, iconNumber] = shortcutEntry(raw);
-    return {
-        name.empty() ? std::string(words::kNoShortcutName) : shown(name),
-        words::shortcut(targetOf(file), shown(parameters), targetOf(iconFile), shown(iconNumber))};
+    return {name.empty() ? std::string(words::kNoShortcutName) : shown(name),
+            words::shortcut(describedTarget(file), shown(parameters), describedTarget(iconFile),
+                            shown(iconNumber))};
   }
 
   PlanItem startMenu() const {
@@ -447,9 +460,10 @@ class PlanMaker {
                                            IndexField::RadioGroupUninstallAll,
                                            words::kInstallFolderRemovedWords));
     addListItems(removed, r_, ListField::MemoRmDir, Section::RmDir, [](std::string_view line) {
-      const auto [folder, subfolders] = rmDirEntry(line);
-      PlanItem item{words::removedFolder(shown(folder)), targetOf(folder)};
-      addPart(item.value, words::subfolders(subfolders));
+      const auto [folder, subfolders, mode] = rmDirEntry(line);
+      PlanItem item{words::removedFolder(shown(folder)), describedTarget(folder)};
+      item.value.append(words::kAnd);
+      addMeaning(item.value, mode, subfolders, words::kSubfoldersWords);
       return item;
     });
     addListItems(

@@ -384,26 +384,6 @@ std::string dirRegValue(std::string_view key) {
   return joined({key, " の値 InstallDir（次回はここから初期値を読みます）"});
 }
 
-std::string overwrite(std::optional<std::string_view> digit) {
-  std::string text;
-  addOverwrite(text, digit);
-  return text;
-}
-
-void addOverwrite(std::string& text, std::optional<std::string_view> digit) {
-  if (!digit || digit->empty()) {
-    text.append("上書きする（省略時は 1）");
-  } else if (*digit == "0") {
-    text.append("上書きしない");
-  } else if (*digit == "1") {
-    text.append("上書きする");
-  } else if (*digit == "2") {
-    text.append("コピー元が新しいときのみ上書き");
-  } else {
-    text.append("上書き").append(unknownDigit(*digit));
-  }
-}
-
 std::string fileCount(std::size_t files) { return std::to_string(files) + " 個"; }
 
 std::string unknownSizes(std::size_t files) {
@@ -464,13 +444,6 @@ std::string shortcut(std::string_view target, std::string_view parameters,
 }
 
 std::string removedFolder(std::string_view folder) { return joined({"フォルダ ", folder}); }
-
-std::string subfolders(std::optional<std::string_view> digit) {
-  if (!digit || digit->empty()) return "サブフォルダは探索しない（省略時は 0）";
-  if (*digit == "0") return "サブフォルダは探索しない";
-  if (*digit == "1") return "サブフォルダも削除";
-  return unknownDigit(*digit);
-}
 
 std::string removedKey(std::string_view key) { return joined({key, "（サブキーも含めて削除）"}); }
 

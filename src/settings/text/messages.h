@@ -286,8 +286,11 @@ inline constexpr std::string_view kSourceFiles = "インストール後のイン
 inline constexpr std::string_view kSourceFilesWords[] = {"削除しない", "削除する"};
 
 // [Files].
-std::string overwrite(std::optional<std::string_view> digit);
-void addOverwrite(std::string& text, std::optional<std::string_view> digit);
+// An overwrite digit's meaning (the order of entry_parts.h's Overwrite); one
+// that is not described, kOverwrite followed by unknownDigit.
+inline constexpr std::string_view kOverwriteWords[] = {
+    "上書きする（省略時は 1）", "上書きしない", "上書きする", "コピー元が新しいときのみ上書き"};
+inline constexpr std::string_view kOverwrite = "上書き";
 inline constexpr std::string_view kEngineFile = "インストーラ本体（作成時に追加）";
 inline constexpr std::string_view kSettingsFile = "この設定ファイル（作成時に追加）";
 inline constexpr std::string_view kSourceNotDescribed =
@@ -337,8 +340,10 @@ inline constexpr std::string_view kInstallFolderRemoved = "インストール先
 inline constexpr std::string_view kInstallFolderRemovedWords[] = {"ファイルのみ削除", "すべて削除",
                                                                   "サブフォルダも含めてすべて削除"};
 std::string removedFolder(std::string_view folder);
-// What becomes of a removed folder's sub-folders, by its digit.
-std::string subfolders(std::optional<std::string_view> digit);
+// What becomes of a removed folder's sub-folders, by its digit's meaning
+// (the order of entry_parts.h's Subfolders; one not described: unknownDigit).
+inline constexpr std::string_view kSubfoldersWords[] = {
+    "サブフォルダは探索しない（省略時は 0）", "サブフォルダは探索しない", "サブフォルダも削除"};
 inline constexpr std::string_view kRegKey = "レジストリキー";
 std::string removedKey(std::string_view key);
 inline constexpr std::string_view kRebootDialog = "完了後のダイアログ";
