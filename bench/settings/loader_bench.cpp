@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "bench_trees.h"
+#include "settings/format/round_trip.h"
 #include "settings/format/settings_loader.h"
 
 namespace velquin {
@@ -32,6 +33,18 @@ BENCHMARK(BM_LoadSettingsFile)
     ->Arg(20000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+
+// What Create will not keep of the same file, by the round trip, once it is
+// loaded (Details asks it before the dialog shows).
+void BM_NotKept(benchmark::State& state) {
+  const SettingsFile file =
+      SettingsFile::fromText(bench::largeSettingsFile(static_cast<int>(state.range(0))));
+  InstallSettings s;
+  loadSettings(s, file);
+  for (auto _ : state) benchmark::DoNotOptimize(notKept(file, s).size());
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_NotKept)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 }  // namespace
 }  // namespace velquin

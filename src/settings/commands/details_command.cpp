@@ -59,7 +59,9 @@ void tellWhatWasRead(const SettingsFile& file, const InstallSettings& loaded,
   std::vector<messages::LineNotKept> lines;
   lines.reserve(lost.size());
   for (const NotKept& n : lost) {
-    std::string entry = n.section.empty() ? n.text : "[" + n.section + "] " + n.text;
+    std::string entry;
+    if (!n.section.empty()) entry.append("[").append(n.section).append("] ");
+    entry.append(n.text);
     lines.push_back({n.line, sjis::decodeForDisplay(entry), sjis::decodeForDisplay(n.becomes)});
   }
   prompts.showInformation(messages::linesNotKept(lines));

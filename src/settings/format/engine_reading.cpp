@@ -52,13 +52,9 @@ EngineReading::Value EngineReading::value(FieldRef field) const {
   const FieldInfo& info = fieldInfo(field);
   if (info.key.empty()) return {};
   const std::string_view section = sectionName(info.section);
-  const std::size_t line = reader_->lineOf(section, info.key);
-  if (line == 0) return {};
-  std::string_view text;
-  reader_->forEachEntry(section, [&](const SettingsFileReader::EntryAt& e) {
-    if (e.line == line) text = e.value;
-  });
-  return {text, line};
+  const std::optional<std::string_view> text = reader_->valueOf(section, info.key);
+  if (!text) return {};
+  return {*text, reader_->lineOf(section, info.key)};
 }
 
 std::optional<std::int32_t> EngineReading::number(FieldRef field) const {

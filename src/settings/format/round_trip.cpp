@@ -48,9 +48,8 @@ class Written {
       if (Reader::sameName(s.name, name)) return true;
     return false;
   }
-  std::optional<std::string> value(std::string_view section, std::string_view key) const {
-    if (!r_.keyIndex(section, key)) return std::nullopt;
-    return r_.readText(section, key);
+  std::optional<std::string_view> value(std::string_view section, std::string_view key) const {
+    return r_.valueOf(section, key);
   }
   // The entry of the section that holds `value`, or else one whose first
   // part (a file's or a shortcut's name) is the value's; first in the file.
@@ -82,7 +81,7 @@ class Written {
 // What an entry of the file becomes; `kept` when it is written as it stands.
 std::string entryBecomes(Written& w, std::string_view section, std::string_view key,
                          std::string_view value, bool& kept) {
-  const std::optional<std::string> written = w.value(section, key);
+  const std::optional<std::string_view> written = w.value(section, key);
   kept = written && *written == value;
   if (kept) return {};
   // A numbered entry goes where Create writes what it holds (its number
@@ -102,21 +101,29 @@ std::string entryBecomes(Written& w, std::string_view section, std::string_view 
 
 std::vector<NotKept> notKept(const SettingsFile& file, const InstallSettings& loaded) {
   const Reader& r = file.reader();
-  Written w(composeSettingsFile(loaded, file.iniFile()));
-  const std::vector<std::string> lines = splitLines(r.text());
-  const std::vector<LineRead> read = linesRead(r, lines.size());
+  std::string created = composeSettingsFile(loaded, file.iniFile());
+  // A file Create wrote, as it wrote it, is given back whole.
+  if (created == r.text()) return {};
+  Written w(std::move(created));
+  std::size_t count = 0;
+  forEachLine(r.text(), [&count](std::string_view) { ++count; });
+  const std::vector<LineRead> read = linesRead(r, count);
   std::vector<NotKept> out;
   std::string_view section;  // the section of the header last read
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string_view text = Reader::trimBlanks(lines[i]);
-    if (text.empty()) continue;
-    const LineRead& at = read[i + 1];
+  std::size_t i = 0;
+  forEachLine(r.text(), [&](std::string_view line) {
+    ++i;
+    const std::string_view text = Reader::trimBlanks(line);
+    if (text.empty()) return;
+    const LineRead& at = read[i];
     const bool header = at.kind == LineRead::Header || at.kind == LineRead::RepeatedHeader;
     if (header) section = at.section;
     std::string becomes;
     bool kept = false;
     if (at.kind == LineRead::Header && w.holdsSection(at.section)) {
-      becomes = "[" + std::string(at.section) + "]";
+      // Appended rather than concatenated, which sets off a false warning of
+      // GCC 12 at -O3.
+      becomes.append("[").append(at.section).append("]");
       kept = text == becomes;
     } else if (at.kind == LineRead::Entry) {
       // The value as the line holds it, past a NUL byte too.
@@ -124,9 +131,9 @@ std::vector<NotKept> notKept(const SettingsFile& file, const InstallSettings& lo
       becomes = entryBecomes(w, at.section, at.key, value, kept);
     }
     if (!kept)
-      out.push_back({i + 1, std::string(header ? std::string_view() : section), std::string(text),
+      out.push_back({i, std::string(header ? std::string_view() : section), std::string(text),
                      std::move(becomes)});
-  }
+  });
   return out;
 }
 

@@ -192,6 +192,13 @@ std::string SettingsFileReader::readText(std::string_view section, std::string_v
   return e ? std::string(text(e->value)) : std::string();
 }
 
+std::optional<std::string_view> SettingsFileReader::valueOf(std::string_view section,
+                                                            std::string_view key) const {
+  const Entry* e = find(section, key);
+  if (!e) return std::nullopt;
+  return text(e->value);
+}
+
 std::int32_t SettingsFileReader::readNumber(std::string_view section, std::string_view key,
                                             std::int32_t fallback) const {
   const Entry* e = find(section, key);

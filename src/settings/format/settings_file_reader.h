@@ -60,6 +60,8 @@ class SettingsFileReader {
   // The value of the key, without blanks at its ends; empty when the section
   // or key is missing or the key has no value.
   std::string readText(std::string_view section, std::string_view key) const;
+  // The same without a copy; none when the section or key is missing.
+  std::optional<std::string_view> valueOf(std::string_view section, std::string_view key) const;
 
   // The value read as a signed 32-bit integer: an optional "+" or "-", then
   // decimal digits, or "$", "0x", "0X", "x" or "X" and hexadecimal digits.

@@ -21,6 +21,21 @@ constexpr bool isLineBreak(char32_t c) {
 
 // The lines of a text; a break at the very end starts no further line.
 std::vector<std::string> splitLines(std::string_view text);
+// Calls `f(line)` with a view of each line splitLines gives, without a copy.
+template <class F>
+void forEachLine(std::string_view text, F&& f) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      f(text.substr(start));
+      return;
+    }
+    f(text.substr(start, end - start));
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+  }
+}
 
 // Each line followed by `lineBreak`.
 std::string joinLines(const std::vector<std::string>& lines, std::string_view lineBreak = "\r\n");
