@@ -65,7 +65,7 @@ TFormPreview::TFormPreview(const InstallSettings& settings, const Checker& check
   applyWindowLook(this);
   connect(ui_->ButtonClose, &QPushButton::clicked, this, &QDialog::accept);
 
-  const std::string iniFileName = settings.text(TextField::EditIniName);
+  const std::string& iniFileName = settings.text(TextField::EditIniName);
   const std::vector<Finding> findings = checker.findings();
   std::string text = composeSettingsFile(settings, iniFileName);
   std::vector<FileFinding> placed;
