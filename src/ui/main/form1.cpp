@@ -34,7 +34,7 @@ TForm1::TForm1(InstallSettings& settings, UserPrompts& prompts, Checker& checker
   binder_.bind(this);
   // Anywhere on the window, over a field too, a dropped file is a program.
   const auto dropped = [this](const std::vector<std::filesystem::path>& paths) {
-    runProgramDropCommand(settings_, prompts_, paths);
+    runProgramDropCommand(settings_, prompts_, paths, &checker_);
   };
   FileDrop::install(this, dropped);
   for (QLineEdit* edit : findChildren<QLineEdit*>()) FileDrop::install(edit, dropped);
@@ -64,7 +64,7 @@ void TForm1::showSaved() { setWindowModified(!settings_.settingsSaved()); }
 
 void TForm1::ButtonSakuseiClick() { runCreateCommand(settings_, prompts_, &checker_); }
 
-void TForm1::ButtonSanshoClick() { runBrowseCommand(settings_, prompts_); }
+void TForm1::ButtonSanshoClick() { runBrowseCommand(settings_, prompts_, &checker_); }
 
 void TForm1::ButtonShosaiClick() {
   DetailsResult details = runDetailsCommand(settings_, prompts_);
@@ -79,7 +79,7 @@ void TForm1::ButtonShosaiClick() {
   }
 }
 
-bool TForm1::FormCloseQuery() { return runCloseQuery(settings_, prompts_); }
+bool TForm1::FormCloseQuery() { return runCloseQuery(settings_, prompts_, &checker_); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
   if (FormCloseQuery())
