@@ -32,6 +32,7 @@ TForm1::TForm1(InstallSettings& settings, UserPrompts& prompts, Checker& checker
   applyWindowLook(this);
 
   binder_.bind(this);
+  marks_ = std::make_unique<MainMarks>(checker_, this);
   // Anywhere on the window, over a field too, a dropped file is a program.
   const auto dropped = [this](const std::vector<std::filesystem::path>& paths) {
     runProgramDropCommand(settings_, prompts_, paths, &checker_);
@@ -74,6 +75,7 @@ void TForm1::ButtonShosaiClick() {
   folderWatch_.readSoon();
   // The dialog's result is not used: its controls are the settings.
   if (QDialog* form2 = form2_ ? form2_() : nullptr) {
+    marks_->markAfterPaintOf(form2);  // painted first, then checked
     folderWatch_.followActivationOf(form2);
     form2->exec();
   }
