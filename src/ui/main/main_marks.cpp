@@ -62,14 +62,13 @@ void MainMarks::showAll() {
 // The marks come back after the paint of the window they wait for (or once
 // it is closed, painted or not), or else of their own window.
 bool MainMarks::eventFilter(QObject* watched, QEvent* event) {
-  const bool painted = event->type() == QEvent::Paint;
-  if (marking_ || !(painted || (event->type() == QEvent::Hide && watched == waitFor_)))
-    return false;
-  if (watched == waitFor_) {
+  if (marking_) return false;
+  const QEvent::Type type = event->type();
+  if (watched == waitFor_ && (type == QEvent::Paint || type == QEvent::Hide)) {
     waitFor_->removeEventFilter(this);
     waitFor_ = nullptr;
     markSoon();
-  } else if (watched == window_ && !waitFor_) {
+  } else if (watched == window_ && !waitFor_ && type == QEvent::Paint) {
     markSoon();
   }
   return false;
