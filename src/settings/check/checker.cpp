@@ -130,6 +130,8 @@ void Checker::ensureChecked() const {
 void Checker::checkAll() {
   for (std::size_t i = 0; i < kListFieldCount; ++i) checkList(static_cast<ListField>(i));
   for (std::size_t i = 0; i < kTextFieldCount; ++i) checkText(static_cast<TextField>(i));
+  program_.clear();
+  if (context_) checkProgram(*context_, settings_.program(), program_);
 }
 
 bool Checker::checkList(ListField list) {

@@ -7,9 +7,11 @@
 // depend on them (a file line listed twice and its copies; the shortcuts and
 // the program to run when a file becomes installed or no longer is; a whole
 // list when a part goes in or out of use). It then tells its listeners which
-// fields' findings changed. The rules themselves are in ship_check.h.
+// fields' findings changed. The program to distribute is checked with the
+// folder: a new folder or a new program tells them findingsReset. The rules
+// themselves are in ship_check.h.
 //
-// The dialog's marks and `velquin --check` read the same checker.
+// The windows' marks and `velquin --check` read the same checker.
 //
 // Until it is given the folder's files, and again after a new program is
 // chosen, it finds nothing. readFolderAgain gives it the folder as it is now,
@@ -100,6 +102,14 @@ class Checker : private SettingsListener {
   const std::vector<Finding>& findingsOf(TextField field) const;
   const std::vector<Finding>& findingsOf(ListField list, std::size_t line) const;
   std::vector<Finding> listFindings(ListField list, std::size_t unlistedNamed = SIZE_MAX) const;
+  // The findings of the program to distribute (EditProgram), which the
+  // settings file does not hold: findings() leaves them out, and the command
+  // line, which has no program, finds none. They follow the folder as the
+  // checker is given it (readFolderAgain).
+  const std::vector<ProgramFinding>& programFindings() const {
+    ensureChecked();
+    return program_;
+  }
   // Errors and warnings of a field, its lines and its own findings included
   // (a warning for each unlisted or unwritable file, counted without naming
   // them).
@@ -185,6 +195,7 @@ class Checker : private SettingsListener {
   };
   std::optional<Pending> pending_;
   std::array<std::vector<Finding>, kTextFieldCount> texts_;
+  std::vector<ProgramFinding> program_;
   std::array<List, kListFieldCount> lists_;
   std::vector<CheckListener*> listeners_;
 };

@@ -8,6 +8,7 @@
 #include "settings/check/entry_parts.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/platform/file_replace.h"
+#include "settings/platform/paths.h"
 #include "settings/record/settings_rules.h"
 #include "settings/text/messages.h"
 #include "settings/text/names.h"
@@ -450,6 +451,18 @@ void checkTextField(const InstallSettings& s, const ShipCheckContext& c, TextFie
     }
     default: break;
   }
+}
+
+void checkProgram(const ShipCheckContext& c, const std::filesystem::path& program,
+                  std::vector<ProgramFinding>& out) {
+  if (program.empty()) return;
+  const std::string name = pathToUtf8(program.filename());
+  const std::optional<std::string> line = lineName(name);
+  const std::vector<std::string>& unlistable = c.unwritableFiles();
+  const bool there =
+      line ? c.inFolder(*line)
+           : std::find(unlistable.begin(), unlistable.end(), name) != unlistable.end();
+  if (!there) out.push_back({Weight::Error, messages::ship::programNotInFolder(name)});
 }
 
 void checkIndexField(const InstallSettings& s, IndexField field, std::vector<Finding>& out) {

@@ -23,6 +23,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,6 +48,15 @@ struct Finding {
   std::string text;  // UTF-8
 
   bool operator==(const Finding&) const = default;
+};
+
+// A finding of the program to distribute (EditProgram), which is no field of
+// the record and no entry of the settings file: it has no place in the file.
+struct ProgramFinding {
+  Weight weight = Weight::Error;
+  std::string text;  // UTF-8
+
+  bool operator==(const ProgramFinding&) const = default;
 };
 
 // What the lines are checked against: the files of the distribution folder
@@ -189,6 +199,13 @@ bool dependsOnInstalledNames(FieldRef field);
 // The findings of a single-line field (none when the file leaves it out).
 void checkTextField(const InstallSettings& settings, const ShipCheckContext& context,
                     TextField field, std::vector<Finding>& out);
+
+// The findings of the program to distribute (a native path in the
+// distribution folder; none when there is none), appended to `out`: an error
+// when the folder lacks it, looked up as the folder scan names it (under its
+// line, or among the names no line can hold).
+void checkProgram(const ShipCheckContext& context, const std::filesystem::path& program,
+                  std::vector<ProgramFinding>& out);
 
 // The findings of a radio group (none when the file leaves it out): no item
 // chosen, which Create writes as -1 and the engine cannot use.

@@ -26,12 +26,11 @@ enum class CreateResult {
 // it, or made it where Details found none, Create asks before it replaces
 // it; any answer but はい writes nothing (Refused).
 //
-// Given the check (the button's Create, not the save question's: there the
-// author is leaving these settings), a written file that holds errors by it
-// is followed by one information box that says how many and names the first
-// few. Nothing is asked: the file is written. The check is of the
-// distribution folder as it is then (the checker reads it again), once the
-// checker holds a folder (after Details).
+// Given the check (the windows' Create, by its button and by the save
+// question's はい), a written file that holds errors by it is followed by one
+// information box that says how many and names the first few. Nothing is asked: the file is
+// written. The check is of the distribution folder as it is then (the checker reads it again), once
+// the checker holds a folder (after Details).
 CreateResult runCreateCommand(InstallSettings& settings, UserPrompts& prompts,
                               Checker* checker = nullptr);
 

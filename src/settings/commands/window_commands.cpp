@@ -9,12 +9,13 @@ namespace {
 enum class Leaving { ForAnotherProgram, ForGood };
 
 // The save question before the settings go; true when the command may go on.
-bool maySettingsGo(InstallSettings& s, UserPrompts& prompts, Leaving leaving) {
+bool maySettingsGo(InstallSettings& s, UserPrompts& prompts, Leaving leaving, Checker* checker) {
   if (s.settingsSaved()) return true;
   // Before any program is chosen there is nothing a new program would reset.
   if (leaving == Leaving::ForAnotherProgram && s.program().empty()) return true;
   switch (prompts.confirm(std::string(messages::kSaveQuestion))) {
-    case UserPrompts::Answer::Yes: return runCreateCommand(s, prompts) == CreateResult::Written;
+    case UserPrompts::Answer::Yes:
+      return runCreateCommand(s, prompts, checker) == CreateResult::Written;
     case UserPrompts::Answer::No:
       if (leaving == Leaving::ForAnotherProgram) s.setSettingsSaved(true);
       return true;
@@ -25,15 +26,15 @@ bool maySettingsGo(InstallSettings& s, UserPrompts& prompts, Leaving leaving) {
 
 }  // namespace
 
-void runBrowseCommand(InstallSettings& s, UserPrompts& prompts) {
-  if (!maySettingsGo(s, prompts, Leaving::ForAnotherProgram)) return;
+void runBrowseCommand(InstallSettings& s, UserPrompts& prompts, Checker* checker) {
+  if (!maySettingsGo(s, prompts, Leaving::ForAnotherProgram, checker)) return;
   if (const auto chosen = prompts.chooseProgramFile()) s.setProgram(*chosen);
 }
 
 void runProgramDropCommand(InstallSettings& s, UserPrompts& prompts,
-                           const std::vector<std::filesystem::path>& paths) {
+                           const std::vector<std::filesystem::path>& paths, Checker* checker) {
   if (const auto refusal = programRefusal(paths)) return prompts.showInformation(*refusal);
-  if (maySettingsGo(s, prompts, Leaving::ForAnotherProgram)) s.setProgram(paths.front());
+  if (maySettingsGo(s, prompts, Leaving::ForAnotherProgram, checker)) s.setProgram(paths.front());
 }
 
 void runProgramArgumentsCommand(InstallSettings& s, UserPrompts& prompts,
@@ -44,8 +45,8 @@ void runProgramArgumentsCommand(InstallSettings& s, UserPrompts& prompts,
   s.setProgram(arguments.front());
 }
 
-bool runCloseQuery(InstallSettings& s, UserPrompts& prompts) {
-  return maySettingsGo(s, prompts, Leaving::ForGood);
+bool runCloseQuery(InstallSettings& s, UserPrompts& prompts, Checker* checker) {
+  return maySettingsGo(s, prompts, Leaving::ForGood, checker);
 }
 
 std::size_t runFilesDropCommand(InstallSettings& s, UserPrompts& prompts,

@@ -8,9 +8,11 @@
 // The save question "設定が変更されています。保存しますか？" guards unsaved
 // settings before another program resets them and before the main window
 // closes:
-// - Yes runs Create. Unless the file is then written, the command stops: the
-//   author asked to keep the settings, so they are neither reset nor dropped
-//   before the author has seen why they were not written.
+// - Yes runs Create as its button does, given the check (when the command is)
+//   for its report of the written file's errors. Unless the file is then
+//   written, the command stops: the author asked to keep the settings, so
+//   they are neither reset nor dropped before the author has seen why they
+//   were not written.
 // - No goes on. Before another program it also counts the settings as saved
 //   (they are about to be reset); before closing it leaves the flag alone, so
 //   that a shutdown cancelled elsewhere still finds them unsaved.
@@ -31,13 +33,14 @@ namespace velquin {
 // unsaved, then the program file dialog; the chosen path becomes the program
 // (a path that differs from the held one, even in letter case only, resets
 // every setting; the very same path changes nothing).
-void runBrowseCommand(InstallSettings& settings, UserPrompts& prompts);
+void runBrowseCommand(InstallSettings& settings, UserPrompts& prompts, Checker* checker = nullptr);
 
 // A file manager's drop on the main window: what cannot be the program is
 // refused before anything is asked or changed; otherwise as 参照 after its
 // file dialog.
 void runProgramDropCommand(InstallSettings& settings, UserPrompts& prompts,
-                           const std::vector<std::filesystem::path>& paths);
+                           const std::vector<std::filesystem::path>& paths,
+                           Checker* checker = nullptr);
 
 // The arguments start-up was given (Qt's own taken out; relative paths
 // already made absolute): none chooses nothing, one existing .exe file is
@@ -48,7 +51,7 @@ void runProgramArgumentsCommand(InstallSettings& settings, UserPrompts& prompts,
 
 // Whether the main window may close now (its close box, the system's end of
 // session): the save question while the settings are unsaved.
-bool runCloseQuery(InstallSettings& settings, UserPrompts& prompts);
+bool runCloseQuery(InstallSettings& settings, UserPrompts& prompts, Checker* checker = nullptr);
 
 // Files and folders dropped on the file list: taken whole or not at all (an
 // item outside the distribution folder, or a drop before a program is

@@ -165,6 +165,10 @@ std::string notInFolder(std::string_view name) {
   return "ファイル「" + std::string(name) + "」が配布フォルダにありません。";
 }
 
+std::string programNotInFolder(std::string_view name) {
+  return "配布プログラム「" + std::string(name) + "」が配布フォルダにありません。";
+}
+
 std::string notInstalled(std::string_view name) {
   return "ファイル「" + std::string(name) + "」はインストールするファイルにありません。";
 }

@@ -122,6 +122,8 @@ std::string linesNotKept(const std::vector<LineNotKept>& lines);
 
 namespace ship {
 std::string notInFolder(std::string_view nameUtf8);
+// The program to distribute (EditProgram), gone from the distribution folder.
+std::string programNotInFolder(std::string_view nameUtf8);
 std::string notInstalled(std::string_view nameUtf8);
 std::string iconNotInstalled(std::string_view nameUtf8);
 std::string badOverwriteMode(std::string_view modeUtf8);

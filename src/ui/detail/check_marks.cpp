@@ -1,48 +1,23 @@
 #include "check_marks.h"
 
-#include <QAction>
 #include <QColor>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolTip>
-#include <algorithm>
 
 #include "settings/text/messages.h"
+#include "ui/common/field_marker.h"
 #include "ui/common/text.h"
 
 namespace velquin::ui {
 namespace {
-
-bool hasError(const std::vector<Finding>& found) {
-  return std::any_of(found.begin(), found.end(),
-                     [](const Finding& f) { return f.weight == Weight::Error; });
-}
-
-// One finding a line, its weight first.
-QString tipOf(const std::vector<Finding>& found) {
-  QStringList lines;
-  for (const Finding& f : found)
-    lines << fromUtf8(f.weight == Weight::Error ? messages::ship::kError
-                                                : messages::ship::kWarning) +
-                 QStringLiteral(": ") + fromUtf8(f.text);
-  return lines.join(u'\n');
-}
-
-// Red for an error, amber for warnings only.
-QColor colourOf(bool error) { return error ? QColor(Qt::red) : QColor(208, 128, 0); }
-
-QIcon iconOf(const QWidget* w, bool error) {
-  return w->style()->standardIcon(error ? QStyle::SP_MessageBoxCritical
-                                        : QStyle::SP_MessageBoxWarning);
-}
 
 // The page of `pages` that holds `w`.
 int pageOf(QTabWidget* pages, QWidget* w) {
@@ -62,7 +37,7 @@ CheckMarks::CheckMarks(Checker& checker, QWidget* dialog, QTabWidget* pages)
       memos_.push_back({info.field.list(), memo, pageOf(pages, memo)});
     } else if (auto* edit = qobject_cast<QLineEdit*>(control);
                edit && info.field.kind == FieldKind::Text) {
-      edits_.push_back({info.field.text(), edit, pageOf(pages, edit)});
+      edits_.push_back({info.field.text(), pageOf(pages, edit), FieldMarker(edit)});
     }
   }
   for (Memo& m : memos_) {
@@ -125,15 +100,7 @@ CheckMarks::Memo* CheckMarks::memoOf(const QObject* viewport) {
 
 void CheckMarks::showEdit(Edit& e) {
   static const std::vector<Finding> none;
-  const std::vector<Finding>& found = marking_ ? checker_.findingsOf(e.field) : none;
-  if (found.empty()) {
-    if (e.marker) e.marker->setVisible(false);
-    return;
-  }
-  if (!e.marker) e.marker = e.widget->addAction(QIcon(), QLineEdit::TrailingPosition);
-  e.marker->setIcon(iconOf(e.widget, hasError(found)));
-  e.marker->setToolTip(tipOf(found));
-  e.marker->setVisible(true);
+  e.marker.show(marking_ ? checker_.findingsOf(e.field) : none);
 }
 
 // The underlines are drawn in the next pass of the event loop, once the
@@ -165,7 +132,7 @@ void CheckMarks::showView(Memo& m) {
       mark.cursor = QTextCursor(block);
       mark.cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
       mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-      mark.format.setUnderlineColor(colourOf(hasError(found)));
+      mark.format.setUnderlineColor(markColour(hasError(found)));
       marks << mark;
     }
   }
@@ -194,7 +161,7 @@ void CheckMarks::showTabs() {
     if (std::size_t(page) >= tabs_.size()) tabs_.resize(std::size_t(page) + 1, TabMark::None);
     if (std::exchange(tabs_[std::size_t(page)], mark) == mark) continue;
     pages_->tabBar()->setTabTextColor(
-        page, mark == TabMark::None ? QColor() : colourOf(mark == TabMark::Error));
+        page, mark == TabMark::None ? QColor() : markColour(mark == TabMark::Error));
   }
 }
 

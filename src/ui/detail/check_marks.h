@@ -4,12 +4,11 @@
 // Checker, checker.h): an offending memo line is underlined with a wave (red
 // for an error, amber for a warning only) and its findings are the line's
 // tooltip; a single-line field with findings shows a marker at its end whose
-// tooltip they are; the caption of a page with findings takes their colour,
-// and its tooltip gives the counts.
-// The [Files] warning about the folder's files that the list does not hold
-// belongs to the file page's tab and to the memo as a whole (its tooltip
-// away from a marked line), which say how to add them (the file list's
-// context menu, form2.h).
+// tooltip they are (field_marker.h, as the main window's fields do); the caption of a page with
+// findings takes their colour, and its tooltip gives the counts. The [Files] warning about the
+// folder's files that the list does not hold belongs to the file page's tab and to the memo as a
+// whole (its tooltip away from a marked line), which say how to add them (the file list's context
+// menu, form2.h).
 //
 // The marks only paint what the checker reports; they never change a value
 // or a flow, and decide no finding or count. Only the lines in view carry
@@ -23,9 +22,8 @@
 #include <vector>
 
 #include "settings/check/checker.h"
+#include "ui/common/field_marker.h"
 
-class QAction;
-class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
 class QWidget;
@@ -51,9 +49,8 @@ class CheckMarks : public QObject, private CheckListener {
   };
   struct Edit {
     TextField field = TextField::EditInstallDir;
-    QLineEdit* widget = nullptr;
     int page = -1;
-    QAction* marker = nullptr;
+    FieldMarker marker;
   };
 
   // CheckListener

@@ -32,9 +32,10 @@ TForm1::TForm1(InstallSettings& settings, UserPrompts& prompts, Checker& checker
   applyWindowLook(this);
 
   binder_.bind(this);
+  marks_ = std::make_unique<MainMarks>(checker_, this);
   // Anywhere on the window, over a field too, a dropped file is a program.
   const auto dropped = [this](const std::vector<std::filesystem::path>& paths) {
-    runProgramDropCommand(settings_, prompts_, paths);
+    runProgramDropCommand(settings_, prompts_, paths, &checker_);
   };
   FileDrop::install(this, dropped);
   for (QLineEdit* edit : findChildren<QLineEdit*>()) FileDrop::install(edit, dropped);
@@ -64,7 +65,7 @@ void TForm1::showSaved() { setWindowModified(!settings_.settingsSaved()); }
 
 void TForm1::ButtonSakuseiClick() { runCreateCommand(settings_, prompts_, &checker_); }
 
-void TForm1::ButtonSanshoClick() { runBrowseCommand(settings_, prompts_); }
+void TForm1::ButtonSanshoClick() { runBrowseCommand(settings_, prompts_, &checker_); }
 
 void TForm1::ButtonShosaiClick() {
   DetailsResult details = runDetailsCommand(settings_, prompts_);
@@ -74,12 +75,13 @@ void TForm1::ButtonShosaiClick() {
   folderWatch_.readSoon();
   // The dialog's result is not used: its controls are the settings.
   if (QDialog* form2 = form2_ ? form2_() : nullptr) {
+    marks_->markAfterPaintOf(form2);  // painted first, then checked
     folderWatch_.followActivationOf(form2);
     form2->exec();
   }
 }
 
-bool TForm1::FormCloseQuery() { return runCloseQuery(settings_, prompts_); }
+bool TForm1::FormCloseQuery() { return runCloseQuery(settings_, prompts_, &checker_); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
   if (FormCloseQuery())

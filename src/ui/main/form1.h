@@ -17,6 +17,7 @@
 #include "settings/record/install_settings.h"
 #include "ui/common/field_binder.h"
 #include "ui/common/folder_watch.h"
+#include "ui/main/main_marks.h"
 
 class QDialog;
 class QSessionManager;
@@ -27,7 +28,8 @@ class TForm1;
 
 namespace velquin::ui {
 
-// Its title says when there are unsaved settings ("Velquin*").
+// Its title says when there are unsaved settings ("Velquin*"), and its fields
+// show what the check finds of them (main_marks.h).
 class TForm1 : public QWidget, private SettingsListener {
   Q_OBJECT
  public:
@@ -71,6 +73,7 @@ class TForm1 : public QWidget, private SettingsListener {
   FolderWatch folderWatch_;
   // The controls of form1.ui.
   std::unique_ptr<Ui::TForm1> ui_;
+  std::unique_ptr<MainMarks> marks_;  // of the check's findings on its fields
 };
 
 }  // namespace velquin::ui

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
 #include "settings/record/settings_rules.h"
 #include "settings/test_support.h"
@@ -115,6 +116,35 @@ TEST(Checker, TakesTheFolderReadAgainWhenItChanged) {
   EXPECT_EQ(checker.counts(L::MemoFiles), (FindingCounts{1, 1}));
   EXPECT_EQ(checker.unwritableFiles(), Lines{"résumé.pdf"});
   EXPECT_FALSE(readFolderAgain(checker, dir.path()));
+}
+
+// The program to distribute is looked for in the folder the checker holds,
+// as the scan names it (under its line, or among the names no line holds):
+// deleted since Details, it is named once the folder is read again. The
+// settings file does not hold it, so no finding of the file names it.
+TEST(Checker, NamesTheProgramGoneFromTheFolder) {
+  test::TempDir dir;
+  test::writeBytes(dir / "app.exe", "MZ");
+  InstallSettings s;
+  s.setProgram(dir / "app.exe");
+  Checker checker(s);
+  checker.setFolderFiles(scanFolder(dir.path()).lines, "Rivo.ini");
+  EXPECT_TRUE(checker.programFindings().empty());
+  std::filesystem::remove(dir / "app.exe");
+  EXPECT_TRUE(readFolderAgain(checker, s.distDir()));
+  const auto gone = [](const std::string& name) {
+    return std::vector<ProgramFinding>{
+        {Weight::Error, "配布プログラム「" + name + "」が配布フォルダにありません。"}};
+  };
+  EXPECT_EQ(checker.programFindings(), gone("app.exe"));
+  for (const Finding& f : checker.findings()) EXPECT_EQ(f.text.find("app.exe"), std::string::npos);
+
+  s.setProgram(dir / pathFromUtf8("😀.exe"));       // a name no line can hold
+  EXPECT_TRUE(checker.programFindings().empty());  // no folder for this program yet
+  checker.setFolderFiles({}, "Rivo.ini", {}, {"😀.exe"});
+  EXPECT_TRUE(checker.programFindings().empty());
+  checker.setFolderFiles({"app.exe"}, "Rivo.ini");
+  EXPECT_EQ(checker.programFindings(), gone("😀.exe"));
 }
 
 // A key press in one line checks that line and tells of its list alone; a

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
 #include "settings/text/messages.h"
@@ -117,6 +118,35 @@ TEST_F(WindowCommands, SaveQuestionGuardsTheSettings) {
       EXPECT_EQ(prompts.log, expected);
       EXPECT_EQ(written(), c.answer == Answer::Yes && c.how == Settings::Writable);
     }
+  }
+}
+
+// はい runs Create as its button does: given the check, the errors of the
+// file just written follow the confirmation and the engine's warning, before
+// closing as before another program.
+TEST_F(WindowCommands, YesReportsTheErrorsOfTheFileWritten) {
+  for (const bool closing : {true, false}) {
+    SCOPED_TRACE(closing ? "closing" : "browsing");
+    fs::remove(dir / "Rivo.ini");
+    s.setProgram(dir / "readme.txt");
+    prepare(Settings::Writable);  // a.txt is listed, and not in the folder
+    Checker checker(s);
+    checker.setFolderFiles(scanFolder(dir.path()).lines, "Rivo.ini");
+    prompts.clear();
+    prompts.answers = {Answer::Yes};
+    Lines expected{
+        kQuestion, kCreated, kEngineMissing,
+        "info: 作成したiniファイルには、インストール時に問題となるエラーが 1 件あります。\n"
+        "[Files] Item1: ファイル「a.txt」が配布フォルダにありません。\n"
+        "「詳細設定」で確認してください。"};
+    if (closing) {
+      EXPECT_TRUE(runCloseQuery(s, prompts, &checker));
+    } else {
+      prompts.files = {std::nullopt};
+      runBrowseCommand(s, prompts, &checker);
+      expected.push_back("open");
+    }
+    EXPECT_EQ(prompts.log, expected);
   }
 }
 
