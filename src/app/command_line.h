@@ -34,8 +34,8 @@
 // at once instead of waiting for a window nobody closes.
 //
 // One more action that takes a path is an enumerator of Action, a row of
-// kActions (command_line.cpp), a case of runCommandLineAction and its
-// lines in the usage (app_texts.cpp).
+// kActions and a case of runAction (command_line.cpp), and its lines in the
+// usage (app_texts.cpp).
 
 #include <filesystem>
 #include <functional>
