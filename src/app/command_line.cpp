@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
-#include <string_view>
 #include <vector>
 
+#include "app_texts.h"
 #include "settings/commands/add_unlisted_command.h"
 #include "settings/commands/check_command.h"
 #include "settings/commands/command_input.h"
@@ -15,185 +15,228 @@
 namespace velquin::app {
 namespace {
 
-// The actions that take one path, by their option.
-struct PathAction {
+using Action = CommandLine::Action;
+
+// The tool's actions, by their option.
+struct ActionOption {
   std::string_view option;
-  CommandLine::Action action;
+  Action action;
+  bool takesPath;
 };
-constexpr PathAction kPathActions[] = {
-    {"--check", CommandLine::Action::Check},
-    {"--plan", CommandLine::Action::Plan},
-    {"--add-unlisted", CommandLine::Action::AddUnlisted},
+constexpr ActionOption kActions[] = {
+    {"--help", Action::PrintHelp, false},
+    {"-h", Action::PrintHelp, false},
+    {"/?", Action::PrintHelp, false},
+    {"--version", Action::PrintVersion, false},
+    {"--check", Action::Check, true},
+    {"--plan", Action::Plan, true},
+    {"--add-unlisted", Action::AddUnlisted, true},
 };
 
 constexpr std::string_view kStrict = "--strict";
 
-// The refusals of a misused command line.
-std::string unknownOption(std::string_view argument) {
-  return "「" + std::string(argument) + "」は velquin のオプションではありません。";
-}
-std::string twoActions(std::string_view first, std::string_view second) {
-  return std::string(first) + " と " + std::string(second) + " は一緒に指定できません。";
-}
-std::string pathMissing(std::string_view option) {
-  return std::string(option) +
-         " の後に、設定ファイル、配布フォルダまたは配布プログラムを 1 つ指定してください。";
-}
-std::string pathTwice(std::string_view option, std::string_view extra) {
-  return std::string(option) + " に指定できるパスは 1 つだけです（「" + std::string(extra) +
-         "」は余分です）。";
-}
-std::string strictAlone() { return "--strict は --check と一緒に指定してください。"; }
+// The options Qt takes of every application (QCoreApplication,
+// QGuiApplication, QApplication, and those of its X11 platform), by the
+// name Qt reads them by: "--style" is "-style" to Qt. `inline`: also
+// spelt "-style=fusion", as one argument.
+struct QtOption {
+  std::string_view name;
+  bool takesValue;
+  bool inlineValue = false;
+};
+constexpr QtOption kQtOptions[] = {
+    {"-platform", true},
+    {"-platformpluginpath", true},
+    {"-platformtheme", true},
+    {"-plugin", true},
+    {"-qmljsdebugger", true, true},
+    {"-qwindowgeometry", true},
+    {"-qwindowicon", true},
+    {"-qwindowtitle", true},
+    {"-reverse", false},
+    {"-session", true},
+    {"-style", true, true},
+    {"-stylesheet", true, true},
+    {"-widgetcount", false},
+    {"-display", true},
+    {"-geometry", true},
+    {"-name", true},
+    {"-title", true},
+    {"-visual", true},
+    {"-ncols", true},
+    {"-cmap", false},
+    {"-nograb", false},
+    {"-dograb", false},
+    {"-sync", false},
+};
 
-CommandLine only(CommandLine::Action action) {
+// The Qt option `argument` is, and whether its value is the next argument.
+struct QtOptionGiven {
+  const QtOption* option = nullptr;
+  bool valueFollows = false;
+};
+QtOptionGiven qtOptionOf(std::string_view argument) {
+  if (argument.starts_with("--")) argument.remove_prefix(1);
+  for (const QtOption& qt : kQtOptions) {
+    if (argument == qt.name) return {&qt, qt.takesValue};
+    if (qt.inlineValue && argument.starts_with(qt.name) && argument.size() > qt.name.size() &&
+        argument[qt.name.size()] == '=')
+      return {&qt, false};
+  }
+  return {};
+}
+
+CommandLine only(Action action) {
   CommandLine line;
   line.action = action;
   return line;
 }
 
-// The usage's first lines, which a refusal repeats.
-constexpr std::string_view kSynopsis =
-    "使い方: velquin [配布プログラム.exe]\n"
-    "        velquin --check 設定ファイル|配布フォルダ|配布プログラム.exe [--strict]\n"
-    "        velquin --plan 設定ファイル|配布フォルダ|配布プログラム.exe\n"
-    "        velquin --add-unlisted 設定ファイル|配布フォルダ|配布プログラム.exe\n";
+CommandLine refused(std::string why) {
+  CommandLine misused = only(Action::Misused);
+  misused.refusal = std::move(why);
+  return misused;
+}
+
+// What the arguments ask, before the action takes its path.
+struct Asked {
+  const ActionOption* action = nullptr;
+  bool strict = false;
+  std::string qtOption;  // the first Qt option given
+  std::vector<std::filesystem::path> paths;
+  std::string refusal;
+};
+
+Asked asked(const std::vector<std::filesystem::path>& arguments, QtOptions qtOptions) {
+  std::vector<std::string> texts;
+  std::transform(arguments.begin(), arguments.end(), std::back_inserter(texts), pathToUtf8);
+  Asked a;
+  for (std::size_t i = 0; i < texts.size() && a.refusal.empty(); ++i) {
+    const std::string& text = texts[i];
+    const auto given = std::find_if(std::begin(kActions), std::end(kActions),
+                                    [&](const ActionOption& o) { return o.option == text; });
+    const QtOptionGiven qt = qtOptionOf(text);
+    if (given != std::end(kActions)) {
+      if (a.action && a.action->action != given->action)
+        a.refusal = texts::twoActions(a.action->option, given->option);
+      a.action = given;
+    } else if (text == kStrict) {
+      a.strict = true;
+    } else if (qt.option && qtOptions == QtOptions::Refused) {
+      a.refusal = texts::qtOptionOfTheWindow(text);
+    } else if (qt.option) {
+      if (a.qtOption.empty()) a.qtOption = text;
+      if (qt.valueFollows && ++i == texts.size()) a.refusal = texts::qtOptionWithoutValue(text);
+    } else if (text.starts_with("-")) {
+      a.refusal = texts::unknownOption(text);
+    } else {
+      a.paths.push_back(arguments[i]);
+    }
+  }
+  return a;
+}
 
 }  // namespace
 
-CommandLine readCommandLine(const std::vector<std::filesystem::path>& arguments) {
-  std::vector<std::string> texts;
-  std::transform(arguments.begin(), arguments.end(), std::back_inserter(texts), pathToUtf8);
-  for (const std::string& text : texts) {
-    if (text == "--help" || text == "-h" || text == "/?")
-      return only(CommandLine::Action::PrintHelp);
-    if (text == "--version") return only(CommandLine::Action::PrintVersion);
-  }
-
-  // An action with its path, and --strict, in any order; paths alone are
-  // the window's (the program to choose).
-  CommandLine line;
-  const PathAction* action = nullptr;
-  std::vector<std::filesystem::path> paths;
-  const auto refused = [](std::string why) {
-    CommandLine misused = only(CommandLine::Action::Misused);
-    misused.refusal = std::move(why);
-    return misused;
-  };
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    const auto given = std::find_if(std::begin(kPathActions), std::end(kPathActions),
-                                    [&](const PathAction& a) { return a.option == texts[i]; });
-    if (given != std::end(kPathActions)) {
-      if (action) return refused(twoActions(action->option, given->option));
-      action = given;
-    } else if (texts[i] == kStrict) {
-      line.strict = true;
-    } else if (texts[i].starts_with("-")) {
-      return refused(unknownOption(texts[i]));
-    } else {
-      paths.push_back(arguments[i]);
-    }
-  }
-  if (!action && !line.strict) {
-    line.programs = std::move(paths);
+CommandLine readCommandLine(const std::vector<std::filesystem::path>& arguments,
+                            QtOptions qtOptions) {
+  Asked a = asked(arguments, qtOptions);
+  if (!a.refusal.empty()) return refused(std::move(a.refusal));
+  const bool check = a.action && a.action->action == Action::Check;
+  if (a.strict && !check) return refused(texts::strictAlone());
+  if (!a.action) {
+    CommandLine line;
+    line.programs = std::move(a.paths);
     return line;
   }
-  if (!action || action->action != CommandLine::Action::Check) {
-    if (line.strict) return refused(strictAlone());
+  const std::string_view option = a.action->option;
+  if (!a.qtOption.empty()) return refused(texts::qtOptionWithAction(a.qtOption, option));
+  if (!a.action->takesPath) {
+    if (!a.paths.empty()) return refused(texts::noPathTaken(option, pathToUtf8(a.paths[0])));
+    return only(a.action->action);
   }
-  if (paths.empty()) return refused(pathMissing(action->option));
-  if (paths.size() > 1) return refused(pathTwice(action->option, pathToUtf8(paths[1])));
-  line.action = action->action;
-  line.path = paths.front();
+  if (a.paths.empty()) return refused(texts::pathMissing(option));
+  if (a.paths.size() > 1) return refused(texts::pathTwice(option, pathToUtf8(a.paths[1])));
+  CommandLine line = only(a.action->action);
+  line.strict = a.strict;
+  line.path = a.paths.front();
   return line;
 }
 
-std::string usageText() {
-  return std::string(kSynopsis) +
-         "Rivo インストーラの設定ファイルを作成します。配布プログラムを指定すると、"
-         "そのプログラムを選んだ状態で起動します。\n"
-         "  --help     この説明を表示して終了します（-h、Windows では /? も同じ）\n"
-         "  --version  バージョンを表示して終了します\n"
-         "  --check    設定ファイルを配布フォルダと照らし合わせて検査し、"
-         "見つかった問題を表示して終了します。"
-         "フォルダや配布プログラムを指定したときは、そのフォルダの Rivo.ini を検査します\n"
-         "  --strict   --check で、警告も失敗とします（パスの前でも後でも構いません）\n"
-         "  --plan     設定ファイルのとおりにインストールしたときの内容（インストール先、ファイル、"
-         "ショートカット、アンインストール）を表示して終了します。"
-         "終了コードは 0、設定ファイルを読み込めなければ 2 です\n"
-         "  --add-unlisted  配布フォルダにあってインストールするファイルにないファイルを、"
-         "詳細設定の「一覧にないファイルを追加」と「作成」のとおりに設定ファイルへ追加し、"
-         "追加したファイルを 1 行ずつ表示して終了します。終了コードは 0、設定ファイルを"
-         "読み込めないか書き込めないとき、また「作成」で書き戻せない行があるときは 2 で、"
-         "ファイルは変わりません\n"
-         "--check の出力は問題ごとに 1 行で、最後の行がエラーと警告の件数です:\n"
-         "  パス:行: エラー: [セクション] ItemN: 内容\n"
-         "  パス:行: 警告: [セクション] キー: 内容\n"
-         "行を示せない問題は「パス: 」で始まります。\n"
-         "終了コード: 0 エラーなし（--strict では警告もなし）、1 エラーあり（--strict では"
-         "警告も）、2 設定ファイルを読み込めない、またはコマンドラインの誤り\n"
-         "Windows のコマンドプロンプトや PowerShell では velquin.com がこれを受け持ちます"
-         "（velquin と入力すれば velquin.exe より先に選ばれます）。"
-         "終了を待って終了コードを返します。\n"
-         "ファイルやパイプへの出力は、Windows では Shift-JIS（コード ページ 932）と CR LF、"
-         "Linux では UTF-8 と LF です。\n";
-}
+std::string usageText() { return texts::usage(); }
 
-std::string versionText() { return "Velquin " VELQUIN_VERSION "\n"; }
+std::string versionText() { return texts::version(VELQUIN_VERSION); }
 
 namespace {
 
-// What the action reads of its path, or none when it cannot be read (which
-// is printed). It is left for the end of the process to take back whole,
-// instead of being freed block by block: a check of a long list holds
-// hundreds of thousands of blocks. (Never freed, and reachable until the
-// process ends: no leak.)
+// What an action prints, and its exit code.
+struct Printed {
+  int exitCode = 0;
+  std::string output;
+  std::string errors;
+};
+
+// What the action reads of its path, or none when it cannot be read (and
+// `errors` says why). It is left for the end of the process to take back
+// whole, instead of being freed block by block: a check of a long list
+// holds hundreds of thousands of blocks. (Never freed, and reachable until
+// the process ends: no leak.)
 CommandInput* inputOf(const CommandLine& commandLine, CommandInput::Sizes sizes,
-                      const PrintText& print) {
+                      std::string& errors) {
   static auto* const kept = new std::vector<std::unique_ptr<CommandInput>>;
   std::string error;
   std::unique_ptr<CommandInput> input = CommandInput::read(commandLine.path, sizes, error);
   if (!input) {
-    print(error + "\n", true);
+    errors = texts::commandLineError(error);
     return nullptr;
   }
   return kept->emplace_back(std::move(input)).get();
 }
 
+Printed runAction(const CommandLine& commandLine) {
+  Printed printed;
+  switch (commandLine.action) {
+    case Action::Run: break;
+    case Action::PrintHelp: printed.output = usageText(); break;
+    case Action::PrintVersion: printed.output = versionText(); break;
+    case Action::Check:
+      if (CommandInput* input =
+              inputOf(commandLine, CommandInput::Sizes::Without, printed.errors)) {
+        CheckCommandResult result = runCheckCommand(*input, {.strict = commandLine.strict});
+        return {result.exitCode, std::move(result.text), {}};
+      }
+      break;
+    case Action::Plan:
+      if (CommandInput* input = inputOf(commandLine, CommandInput::Sizes::With, printed.errors))
+        return {0, runPlanCommand(*input).text, {}};
+      break;
+    case Action::AddUnlisted:
+      if (CommandInput* input =
+              inputOf(commandLine, CommandInput::Sizes::Without, printed.errors)) {
+        AddUnlistedResult result = runAddUnlistedCommand(*input);
+        return {result.exitCode, std::move(result.output), std::move(result.errors)};
+      }
+      break;
+    case Action::Misused:
+      printed.errors = texts::commandLineError(commandLine.refusal) +
+                       std::string(texts::kSynopsis) + std::string(texts::kSeeHelp);
+      break;
+  }
+  if (!printed.errors.empty()) printed.exitCode = 2;
+  return printed;
+}
+
 }  // namespace
 
 std::optional<int> runCommandLineAction(const CommandLine& commandLine, const PrintText& print) {
-  switch (commandLine.action) {
-    case CommandLine::Action::Run: return std::nullopt;
-    case CommandLine::Action::PrintHelp: print(usageText(), false); return 0;
-    case CommandLine::Action::PrintVersion: print(versionText(), false); return 0;
-    case CommandLine::Action::Check: {
-      CommandInput* input = inputOf(commandLine, CommandInput::Sizes::Without, print);
-      if (!input) return 2;
-      const CheckCommandResult result = runCheckCommand(*input, {.strict = commandLine.strict});
-      print(result.text, false);
-      return result.exitCode;
-    }
-    case CommandLine::Action::Plan: {
-      CommandInput* input = inputOf(commandLine, CommandInput::Sizes::With, print);
-      if (!input) return 2;
-      print(runPlanCommand(*input).text, false);
-      return 0;
-    }
-    case CommandLine::Action::AddUnlisted: {
-      CommandInput* input = inputOf(commandLine, CommandInput::Sizes::Without, print);
-      if (!input) return 2;
-      const AddUnlistedResult result = runAddUnlistedCommand(*input);
-      if (!result.output.empty()) print(result.output, false);
-      if (!result.errors.empty()) print(result.errors, true);
-      return result.exitCode;
-    }
-    case CommandLine::Action::Misused:
-      print("velquin: " + commandLine.refusal + "\n" + std::string(kSynopsis) +
-                "詳しくは velquin --help を参照してください。\n",
-            true);
-      return 2;
+  if (commandLine.action == Action::Run) return std::nullopt;
+  const Printed printed = runAction(commandLine);
+  if (!printed.output.empty() && !print(printed.output, false)) {
+    print(texts::commandLineError(texts::kOutputNotWritten), true);
+    return 2;
   }
-  return 2;
+  if (!printed.errors.empty()) print(printed.errors, true);
+  return printed.exitCode;
 }
 
 }  // namespace velquin::app

@@ -19,8 +19,9 @@
 namespace velquin::app {
 
 // Writes `utf8` (lines ending in "\n") to the standard output, or the error
-// output, and flushes it.
-void printText(std::string_view utf8, bool toErrorOutput = false);
+// output, and flushes it; false when the output did not take it whole (a
+// full disk, a closed pipe, no output at all).
+bool printText(std::string_view utf8, bool toErrorOutput = false);
 
 // The text with each "\n" made CR LF, as a file or a pipe on Windows takes
 // it (before its conversion to code page 932).

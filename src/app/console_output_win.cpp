@@ -43,41 +43,43 @@ HANDLE outputHandle(bool toErrorOutput) {
 }
 
 // In pieces, as older consoles refuse long writes; a piece never ends
-// between the two halves of a character outside the BMP.
-void writeToConsole(HANDLE out, const std::wstring& text) {
+// between the two halves of a character outside the BMP. False when the
+// console did not take all of it.
+bool writeToConsole(HANDLE out, const std::wstring& text) {
   for (std::size_t done = 0; done < text.size();) {
     std::size_t piece = std::min<std::size_t>(text.size() - done, 8192);
     if (done + piece < text.size() && IS_HIGH_SURROGATE(text[done + piece - 1])) --piece;
     DWORD written = 0;
     if (!WriteConsoleW(out, text.data() + done, static_cast<DWORD>(piece), &written, nullptr) ||
         written == 0)
-      return;
+      return false;
     done += written;
   }
+  return true;
 }
 
-void writeBytes(HANDLE out, const std::string& bytes) {
+// False when the file or pipe did not take all of it (a full disk, a pipe
+// closed by its reader).
+bool writeBytes(HANDLE out, const std::string& bytes) {
   for (std::size_t done = 0; done < bytes.size();) {
     DWORD written = 0;
     if (!WriteFile(out, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written,
                    nullptr) ||
         written == 0)
-      return;
+      return false;
     done += written;
   }
+  return true;
 }
 
 }  // namespace
 
-void printText(std::string_view utf8, bool toErrorOutput) {
+bool printText(std::string_view utf8, bool toErrorOutput) {
   const HANDLE out = outputHandle(toErrorOutput);
-  if (!out) return;
+  if (!out) return false;
   DWORD mode = 0;
-  if (GetConsoleMode(out, &mode)) {
-    writeToConsole(out, wideFromUtf8(utf8));
-  } else {
-    writeBytes(out, codePage932(wideFromUtf8(withCrLf(utf8))));
-  }
+  if (GetConsoleMode(out, &mode)) return writeToConsole(out, wideFromUtf8(utf8));
+  return writeBytes(out, codePage932(wideFromUtf8(withCrLf(utf8))));
 }
 
 }  // namespace velquin::app

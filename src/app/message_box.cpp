@@ -8,7 +8,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app_texts.h"
 #include "ui/common/app_title.h"
+#include "ui/common/text.h"
 
 namespace velquin::app {
 
@@ -27,7 +29,8 @@ MessageBox::MessageBox(BoxKind kind, const QString& message, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("MessageBox"));
-  setWindowTitle(kind == BoxKind::Confirmation ? QStringLiteral("確認") : ui::appTitle());
+  setWindowTitle(kind == BoxKind::Confirmation ? ui::fromUtf8(texts::kConfirmationTitle)
+                                               : ui::appTitle());
   setModal(true);
 
   auto* top = new QHBoxLayout;
@@ -51,8 +54,8 @@ MessageBox::MessageBox(BoxKind kind, const QString& message, QWidget* parent)
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  const auto addButton = [&](const char* name, const QString& caption, Answer a) {
-    auto* b = new QPushButton(caption, this);
+  const auto addButton = [&](const char* name, std::string_view caption, Answer a) {
+    auto* b = new QPushButton(ui::fromUtf8(caption), this);
     b->setObjectName(QLatin1String(name));
     b->setMinimumWidth(75);
     connect(b, &QPushButton::clicked, this, [this, a] { answer(a); });
@@ -61,11 +64,11 @@ MessageBox::MessageBox(BoxKind kind, const QString& message, QWidget* parent)
   };
   QPushButton* first = nullptr;
   if (kind == BoxKind::Confirmation) {
-    first = addButton("ButtonYes", QStringLiteral("はい(&Y)"), Answer::Yes);
-    addButton("ButtonNo", QStringLiteral("いいえ(&N)"), Answer::No);
-    addButton("ButtonCancel", QStringLiteral("キャンセル"), Answer::Cancel);
+    first = addButton("ButtonYes", texts::kYes, Answer::Yes);
+    addButton("ButtonNo", texts::kNo, Answer::No);
+    addButton("ButtonCancel", texts::kCancel, Answer::Cancel);
   } else {
-    first = addButton("ButtonOK", QStringLiteral("OK"), Answer::Yes);
+    first = addButton("ButtonOK", texts::kOk, Answer::Yes);
     answer_ = Answer::Yes;  // Esc and closing answer OK too
   }
   buttons->addStretch(1);

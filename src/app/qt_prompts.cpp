@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "app_texts.h"
 #include "message_box.h"
 #include "settings/platform/paths.h"
 #include "ui/common/text.h"
@@ -11,14 +12,12 @@ namespace velquin::app {
 
 void configureProgramDialog(QFileDialog& dialog) {
   dialog.setObjectName(QStringLiteral("OpenDialog1"));
-  dialog.setWindowTitle(QStringLiteral("配布プログラムの指定"));
+  dialog.setWindowTitle(ui::fromUtf8(texts::kProgramDialogTitle));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // The author may type a name that is not there yet: the program is often
   // built after its settings.
   dialog.setFileMode(QFileDialog::AnyFile);
-  // The whole text is the description shown; the pattern in its last
-  // parentheses is what the list shows.
-  dialog.setNameFilter(QStringLiteral("プログラムファイル(*.exe)"));
+  dialog.setNameFilter(ui::fromUtf8(texts::kProgramFilter));
   dialog.setSizeGripEnabled(true);
 }
 

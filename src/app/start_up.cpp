@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app_icon.h"
+#include "app_texts.h"
 #include "arguments.h"
 #include "command_line.h"
 #include "console_output.h"
@@ -64,9 +65,7 @@ std::vector<HeldMessage>* heldMessages = nullptr;
 
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg) {
-    printText(
-        "velquin: ウィンドウを開く画面に接続できません。--check と --plan は画面なしで使えます。\n",
-        true);
+    printText(texts::commandLineError(texts::kNoDisplay), true);
     std::_Exit(2);
   }
   heldMessages->push_back({type, context.category ? context.category : "", text});
@@ -132,7 +131,8 @@ void buildDetails(QWidget&, const std::function<QDialog*()>& detailsDialog) { de
 int runWindowProgram(int argc, char** argv, const AfterFirstPaint& afterFirstPaint) {
   // The actions of the command line answer before any window (or display)
   // is needed.
-  const CommandLine commandLine = readCommandLine(commandLineArguments(argc, argv));
+  const CommandLine commandLine =
+      readCommandLine(commandLineArguments(argc, argv), QtOptions::Taken);
   if (const std::optional<int> exitCode = runCommandLineAction(commandLine, printText))
     return *exitCode;
 

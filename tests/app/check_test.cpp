@@ -79,4 +79,20 @@ TEST(PlanCommandLine, PrintsThePlanOrSaysTheFileCannotBeRead) {
   EXPECT_TRUE(unreadable.err.contains(QStringLiteral("Rivo.ini"))) << unreadable.err.toStdString();
 }
 
+#ifdef __linux__
+// A report the standard output does not take whole (a full disk) fails the
+// command, whose error output says so, where it used to end with 0.
+TEST(CheckCommandLine, AReportThatCannotBeWrittenFails) {
+  QTemporaryDir dir;
+  write(dir, QStringLiteral("Rivo.ini"), "[Files]\r\nItem1 = app.exe\r\n");
+  for (const QStringList& arguments :
+       {QStringList{QStringLiteral("--check"), dir.path()},
+        QStringList{QStringLiteral("--plan"), dir.path()}, QStringList{QStringLiteral("--help")}}) {
+    const Finished ended = velquin::test::runVelquin(arguments, QStringLiteral("/dev/full"));
+    EXPECT_EQ(ended.exitCode, 2) << arguments.join(' ').toStdString();
+    EXPECT_EQ(ended.err, QStringLiteral("velquin: 結果を標準出力に書き込めません。\n"));
+  }
+}
+#endif
+
 }  // namespace

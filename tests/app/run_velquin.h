@@ -30,8 +30,10 @@ inline QString printedText(const QByteArray& bytes) {
 #endif
 }
 
-inline Ended runVelquin(const QStringList& arguments) {
+// With `standardOutputFile`, the standard output goes to that file.
+inline Ended runVelquin(const QStringList& arguments, const QString& standardOutputFile = {}) {
   QProcess velquin;
+  if (!standardOutputFile.isEmpty()) velquin.setStandardOutputFile(standardOutputFile);
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   env.remove(QStringLiteral("DISPLAY"));

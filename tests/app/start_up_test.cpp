@@ -76,9 +76,9 @@ TEST(StartUp, MisusedCommandLineOrNoDisplayEndsWithTwo) {
 
   const Ended noDisplay = runVelquin({});
   EXPECT_EQ(noDisplay.exitCode, 2);
-  EXPECT_EQ(
-      noDisplay.err.toStdString(),
-      "velquin: ウィンドウを開く画面に接続できません。--check と --plan は画面なしで使えます。\n");
+  EXPECT_EQ(noDisplay.err.toStdString(),
+            "velquin: ウィンドウを開く画面に接続できません。--check、--plan と --add-unlisted "
+            "は画面なしで使えます。\n");
 }
 
 }  // namespace

@@ -23,7 +23,8 @@
 //
 // Otherwise the file is left as it is, with one line on the error output
 // and exit code 2, when
-// - it cannot be read (the check's own text; this is asked first);
+// - it is missing, cannot be read or is no settings file (CommandInput::read,
+//   as the check says it; this is asked first);
 // - it is not Shift-JIS text, which the engine reads (UTF-8, UTF-16, binary
 //   data, an empty file): the check's text of its form, which says how to
 //   mend it;

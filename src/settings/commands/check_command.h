@@ -17,8 +17,8 @@ struct CheckOptions {
 
 struct CheckCommandResult {
   // 0: no error (warnings may stand, unless strict); 1: at least one error
-  // (strict: at least one finding); 2: the settings file cannot be read (and
-  // `text` says so, for the error output).
+  // (strict: at least one finding); 2: no settings file could be read at the
+  // path (CommandInput::read, and `text` says why, for the error output).
   int exitCode = 0;
   std::string text;  // UTF-8, lines ending in "\n"
 };

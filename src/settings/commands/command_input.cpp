@@ -1,6 +1,7 @@
 #include "settings/commands/command_input.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "settings/commands/check_command.h"
 #include "settings/format/settings_loader.h"
@@ -29,6 +30,17 @@ void addRecordFindings(const std::vector<Finding>& record, const SettingsFile& f
   }
 }
 
+// A file that is blank is the check's to report (the engine reads nothing
+// of it); any other file is a settings file when it holds a section the
+// engine reads, whatever else is wrong with it.
+bool holdsSettings(const SettingsFile& file) {
+  const std::string& text = file.reader().text();
+  if (text.find_first_not_of(" \t\r\n") == std::string::npos) return true;
+  const std::vector<SettingsFileReader::SectionAt> sections = file.reader().sections();
+  return std::any_of(sections.begin(), sections.end(),
+                     [](const SettingsFileReader::SectionAt& s) { return knownSection(s.name); });
+}
+
 }  // namespace
 
 CommandInput::~CommandInput() = default;
@@ -44,13 +56,18 @@ std::unique_ptr<CommandInput> CommandInput::read(const std::filesystem::path& gi
                                                  std::string& error) {
   std::unique_ptr<CommandInput> in(new CommandInput);
   in->path_ = settingsFileOf(given);
+  in->shown_ = shownSettingsPath(given, in->path_);
+  std::error_code ec;
+  if (!std::filesystem::exists(in->path_, ec)) {
+    error = messages::ship::notThere(in->shown_);
+    return nullptr;
+  }
   const std::optional<std::string> iniFileName = readableSettingsFileName(in->path_);
   if (!iniFileName) {
-    error = messages::ship::cannotRead(pathToUtf8(in->path_));
+    error = messages::ship::cannotRead(in->shown_);
     return nullptr;
   }
   in->ini_ = *iniFileName;
-  in->shown_ = shownSettingsPath(given, in->path_);
   // The folder is read, and its names taken in, while the settings file is
   // read and loaded: on a long list each takes about as long as the other.
   // (Where no thread can be started, the folder is read when it is needed.)
@@ -59,6 +76,10 @@ std::unique_ptr<CommandInput> CommandInput::read(const std::filesystem::path& gi
                              return scan(folder, ini, sizes);
                            });
   in->file_ = std::make_unique<const SettingsFile>(SettingsFile::read(in->path_, in->ini_));
+  if (!holdsSettings(*in->file_)) {
+    error = messages::ship::notASettingsFile(in->shown_);
+    return nullptr;
+  }
   in->settings_ = std::make_unique<InstallSettings>();
   in->settings_->setText(TextField::EditIniName, in->ini_);
   loadSettings(*in->settings_, *in->file_);

@@ -33,8 +33,11 @@ namespace velquin {
 class CommandInput {
  public:
   enum class Sizes { Without, With };
-  // The input of a command given `path`; none when the settings file cannot
-  // be read, and `error` says so (a line without its end).
+  // The input of a command given `path`; none, and `error` says why (one
+  // line without its end, the file named as shownSettingsPath names it),
+  // when there is nothing at the path, when the file cannot be read, or when
+  // it holds no section the engine reads (no settings file; a blank file is
+  // read, and the check says what the engine makes of it).
   static std::unique_ptr<CommandInput> read(const std::filesystem::path& given, Sizes sizes,
                                             std::string& error);
   ~CommandInput();

@@ -11,8 +11,8 @@ namespace velquin {
 class CommandInput;
 
 struct PlanCommandResult {
-  // 0: the plan is in `text`; 2: the settings file cannot be read (and `text`
-  // says so, for the error output).
+  // 0: the plan is in `text`; 2: no settings file could be read at the path
+  // (CommandInput::read, and `text` says why, for the error output).
   int exitCode = 0;
   std::string text;  // UTF-8, lines ending in "\n"
 };

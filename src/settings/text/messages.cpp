@@ -283,8 +283,16 @@ std::string counts(std::size_t errors, std::size_t warnings) {
          " " + std::to_string(warnings) + " 件";
 }
 
+std::string notThere(std::string_view path) {
+  return "「" + std::string(path) + "」がありません。";
+}
+
 std::string cannotRead(std::string_view path) {
   return "設定ファイル「" + std::string(path) + "」を読み込めません。";
+}
+
+std::string notASettingsFile(std::string_view path) {
+  return "「" + std::string(path) + "」は設定ファイルではありません。";
 }
 
 }  // namespace ship

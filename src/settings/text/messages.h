@@ -214,7 +214,12 @@ std::string withoutAddedEntries(std::string_view engineEntry, std::string_view i
 inline constexpr std::string_view kError = "エラー";
 inline constexpr std::string_view kWarning = "警告";
 std::string counts(std::size_t errors, std::size_t warnings);
+// Why a command of the command line reads no settings file at the path
+// given (as the command line gave it): nothing is there, it cannot be read,
+// or it holds no section the engine reads (a ReadMe.txt).
+std::string notThere(std::string_view pathUtf8);
 std::string cannotRead(std::string_view pathUtf8);
+std::string notASettingsFile(std::string_view pathUtf8);
 }  // namespace ship
 
 // `velquin --add-unlisted` (add_unlisted_command.h): one line each, for the

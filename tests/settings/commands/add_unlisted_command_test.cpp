@@ -7,13 +7,12 @@
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
 #include "settings/test_support.h"
-#include "settings/text/messages.h"
+#include "settings/text/sjis.h"
 
 namespace velquin {
 namespace {
 
 namespace fs = std::filesystem;
-namespace m = messages::unlisted;
 using test::sj;
 
 std::string replaced(std::string text, std::string_view from, std::string_view to) {
@@ -74,20 +73,19 @@ TEST(AddUnlistedCommand, AddsWhatTheStrictCheckMissesAndTheCheckPasses) {
   std::string output;
   for (std::size_t i = 0; i < added.size(); ++i) {
     const std::string entry = "Item" + std::to_string(i + 2) + " = ";
-    output +=
-        m::added(r.placeOf(written, entry), "[Files] " + entry + sjis::decodeForDisplay(added[i])) +
-        "\n";
+    output += r.placeOf(written, entry) + ": [Files] " + entry + sjis::decodeForDisplay(added[i]) +
+              " を追加しました。\n";
   }
   EXPECT_EQ(result.output, output);
   EXPECT_EQ(result.errors, "");
   EXPECT_EQ(result.exitCode, 0);
   const CheckCommandResult check = runCheckCommand(r.ini, {.strict = true});
-  EXPECT_EQ(check.text, messages::ship::counts(0, 0) + "\n");
+  EXPECT_EQ(check.text, "エラー 0 件、警告 0 件\n");
   EXPECT_EQ(check.exitCode, 0);
 
   const auto time = fs::last_write_time(r.ini);
   const AddUnlistedResult again = runAddUnlistedCommand(r.dir / "app.exe");
-  EXPECT_EQ(again.output, m::nothingToAdd(r.shown) + "\n");
+  EXPECT_EQ(again.output, r.shown + ": 一覧にないファイルはありません。\n");
   EXPECT_EQ(again.exitCode, 0);
   EXPECT_EQ(fs::last_write_time(r.ini), time);
 }
@@ -145,7 +143,7 @@ TEST(AddUnlistedCommand, LeavesWhatItCannotWriteBack) {
   const struct {
     std::string bytes;
     std::string_view entry;  // the line named, in `bytes`
-    std::string why = std::string(m::kNotWrittenBack);
+    std::string why = "この行は「作成」で書き戻せません。先に直すか消してください。";
     bool readOnly = false;
   } cases[] = {
       {replaced(r.clean, files, files + "; kept\r\n"), "; kept"},
@@ -153,10 +151,11 @@ TEST(AddUnlistedCommand, LeavesWhatItCannotWriteBack) {
       {replaced(r.clean, "Rivo.exe,2", "Rivo.exe,1"), "Item2 = Rivo.exe"},
       {replaced(r.clean, "[Files]", "[Files] x"), "[Files]"},
       {"\xEF\xBB\xBF" + r.clean, "",
-       std::string(messages::ship::kFileUtf8WithMark) + "\n" +
-           std::string(messages::ship::kFileResaveAsShiftJis)},
-      {r.clean, "",
-       messages::cannotCreate(r.shown) + ".\n" + std::string(messages::kNoWritePermission), true},
+       "先頭に BOM（バイト順マーク）のある UTF-8 "
+       "で保存されています。インストーラは最初のセクションを"
+       "見つけられず、日本語も文字化けします。Shift-JIS で保存し直すか、Velquin で読み込んで"
+       "「作成」し直してください。"},
+      {r.clean, "", "ファイル " + r.shown + " を作成できません. 書き込む権限がありません。", true},
   };
   for (const auto& c : cases) {
     test::writeBytes(r.ini, c.bytes);
@@ -164,7 +163,7 @@ TEST(AddUnlistedCommand, LeavesWhatItCannotWriteBack) {
     const auto time = fs::last_write_time(r.ini);
     const AddUnlistedResult result = runAddUnlistedCommand(r.ini);
     const std::string place = c.entry.empty() ? r.shown : r.placeOf(c.bytes, c.entry);
-    EXPECT_EQ(result.errors, m::notAdded(place, c.why) + "\n");
+    EXPECT_EQ(result.errors, place + ": エラー: 追加しませんでした。" + c.why + "\n");
     EXPECT_EQ(std::count(result.errors.begin(), result.errors.end(), '\n'), 1);
     EXPECT_EQ(result.output, "");
     EXPECT_EQ(result.exitCode, 2);
@@ -175,9 +174,9 @@ TEST(AddUnlistedCommand, LeavesWhatItCannotWriteBack) {
   fs::remove(r.dir / "new.dll");
   fs::permissions(r.ini, fs::perms::owner_all);
   test::writeBytes(r.ini, cases[0].bytes);
-  EXPECT_EQ(runAddUnlistedCommand(r.ini).output, m::nothingToAdd(r.shown) + "\n");
+  EXPECT_EQ(runAddUnlistedCommand(r.ini).output, r.shown + ": 一覧にないファイルはありません。\n");
   fs::remove(r.ini);
-  EXPECT_EQ(runAddUnlistedCommand(r.dir.path()).errors, messages::ship::cannotRead(r.shown) + "\n");
+  EXPECT_EQ(runAddUnlistedCommand(r.dir.path()).errors, "「" + r.shown + "」がありません。\n");
 }
 
 }  // namespace

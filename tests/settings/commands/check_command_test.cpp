@@ -114,7 +114,7 @@ TEST(CheckCommand, RandomReleasesAreCleanAndEachPlantedFaultIsNamed) {
         {utf8(clean), std::string(m::kFileUtf8)},
         {"\xEF\xBB\xBF" + utf8(clean), std::string(m::kFileUtf8WithMark)},
         {"", std::string(m::kFileEmpty)},
-        {randomBytes, std::string(m::kFileBinary)},
+        {clean + randomBytes, std::string(m::kFileBinary)},
         // Without the entries Create adds, the last entries are the author's.
         {replaced(replaced(clean, ends, ""), lastItem,
                   "Item" + std::to_string(files) + " = missing.dll\r\n"),
@@ -158,7 +158,7 @@ TEST(CheckCommand, EachFindingOfADamagedFileStandsOnOneLine) {
   std::string randomBytes(400, '\0');
   for (char& c : randomBytes) c = static_cast<char>(noise());
   const std::vector<std::string> files = {
-      randomBytes,
+      "[Files]\r\n" + randomBytes,
       std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\r\0\n\0", 20),
       "\xEF\xBB\xBF[Files]\r\nItem1 = f0.txt\r\n",
       "[Files]\r\nItem1 = f0.txt\r\nItem3 = a\r\nItem4 = b\r\n[Files]\r\nItem1 = c\r\n"

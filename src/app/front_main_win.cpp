@@ -1,21 +1,17 @@
-// velquin.com, the console companion of velquin.exe on Windows.
-//
-// velquin.exe is a window program: cmd and PowerShell neither wait for it nor
-// get its exit code. velquin.com is a console program beside it, which cmd
-// finds first when "velquin" is typed (.COM comes before .EXE), and answers
-// the command line's actions itself, with the same texts and exit codes. Any
-// other command line starts velquin.exe beside it with the same arguments,
-// without waiting for the window.
+// velquin.com on Windows: it takes no Qt option (those are velquin.exe's),
+// and starts velquin.exe beside it with the same arguments, without waiting
+// for the window.
 
-#include <optional>
+#include <filesystem>
 #include <string>
 
-#include "arguments.h"
-#include "command_line.h"
+#include "app_texts.h"
 #include "console_output.h"
+#include "front_main.h"
 #include "settings/platform/paths.h"
 #include "settings/platform/windows_api.h"
 
+namespace velquin::app::front {
 namespace {
 
 // The command line after the program's own name, exactly as given (quotes
@@ -46,9 +42,14 @@ std::wstring ownPath() {
   }
 }
 
-// Starts velquin.exe beside this program with the same arguments and ends
-// without waiting for it: the window is the author's now.
-int startWindow() {
+}  // namespace
+
+const QtOptions kQtOptions = QtOptions::Refused;
+
+void prepareAction(const CommandLine&, char**) {}
+
+// The window is the author's now: velquin.com ends at once.
+int startWindowProgram(char**) {
   std::wstring program = ownPath();
   program.erase(program.find_last_of(L"\\/") + 1);
   program += L"velquin.exe";
@@ -58,10 +59,9 @@ int startWindow() {
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process)) {
-    velquin::app::printText("velquin: ウィンドウのプログラム「" +
-                                velquin::pathToUtf8(std::filesystem::path(program)) +
-                                "」を起動できません。\n",
-                            true);
+    printText(texts::commandLineError(
+                  texts::windowProgramNotStarted(pathToUtf8(std::filesystem::path(program)))),
+              true);
     return 2;
   }
   CloseHandle(process.hThread);
@@ -69,13 +69,4 @@ int startWindow() {
   return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const velquin::app::CommandLine commandLine =
-      velquin::app::readCommandLine(velquin::app::commandLineArguments(argc, argv));
-  if (const std::optional<int> exitCode =
-          velquin::app::runCommandLineAction(commandLine, velquin::app::printText))
-    return *exitCode;
-  return startWindow();
-}
+}  // namespace velquin::app::front
