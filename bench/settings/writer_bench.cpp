@@ -8,6 +8,7 @@
 #include "settings/commands/create_command.h"
 #include "settings/format/settings_writer.h"
 #include "settings/platform/file_replace.h"
+#include "support/silent_prompts.h"
 
 namespace velquin {
 namespace {
@@ -52,7 +53,7 @@ void BM_CreateCommand(benchmark::State& state) {
   InstallSettings s;
   s.setProgram(dir / "app.exe");
   fill(s, static_cast<int>(state.range(0)));
-  SilentPrompts prompts;
+  test::SilentPrompts prompts;
   for (auto _ : state) {
     if (runCreateCommand(s, prompts) != CreateResult::Written) state.SkipWithError("write");
   }

@@ -32,6 +32,7 @@
 #include "settings/commands/details_command.h"
 #include "settings/platform/paths.h"
 #include "settings/text/lines.h"
+#include "support/silent_prompts.h"
 #include "ui/common/text.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"
@@ -69,7 +70,7 @@ struct Run {
 Run details(const std::filesystem::path& program) {
   InstallSettings settings;
   // The timer must never wait on a modal box.
-  SilentPrompts prompts;
+  test::SilentPrompts prompts;
   Checker checker(settings);
   ui::TForm1 form1(settings, prompts, checker);
   ui::TForm2 form2(settings, prompts, checker, &form1);

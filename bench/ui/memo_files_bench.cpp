@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "settings/text/lines.h"
+#include "support/silent_prompts.h"
 #include "ui/common/text.h"
 #include "ui/detail/form2.h"
 
@@ -74,7 +75,7 @@ struct Memo {
 
   InstallSettings settings;
   Checker checker{settings};
-  SilentPrompts prompts;
+  test::SilentPrompts prompts;
   std::unique_ptr<TForm2> form;
   std::unique_ptr<QPlainTextEdit> bare;
   QPlainTextEdit* widget = nullptr;

@@ -33,6 +33,7 @@
 
 #include "settings/commands/details_command.h"
 #include "settings/platform/paths.h"
+#include "support/silent_prompts.h"
 #include "ui/detail/form2.h"
 #include "ui/main/form1.h"
 
@@ -113,7 +114,7 @@ void timePreview(QWidget* preview, Run& run, PlanWatch& plan) {
 
 Run preview(const std::filesystem::path& program) {
   InstallSettings settings;
-  SilentPrompts prompts;  // the timer must never wait on a modal box
+  test::SilentPrompts prompts;  // the timer must never wait on a modal box
   Checker checker(settings);
   ui::TForm1 form1(settings, prompts, checker);
   ui::TForm2 form2(settings, prompts, checker, &form1);

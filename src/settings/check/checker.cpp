@@ -121,8 +121,7 @@ void Checker::ensureChecked() const {
   self.context_ = pending.folder ? std::move(pending.folder)
                                  : std::make_unique<ShipCheckContext>(
                                        std::move(pending.files), pending.iniFileName,
-                                       std::vector<std::string>(), std::move(pending.aliases),
-                                       std::move(pending.unwritable));
+                                       std::move(pending.aliases), std::move(pending.unwritable));
   self.context_->addFileLines(settings_.lines(ListField::MemoFiles));
   self.checkAll();
 }

@@ -179,9 +179,7 @@ std::string resolvedFolder(const std::string& prefix) {
 }  // namespace
 
 ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
-                                   std::string_view iniFileName,
-                                   const std::vector<std::string>& fileLines,
-                                   std::vector<FolderAlias> aliases,
+                                   std::string_view iniFileName, std::vector<FolderAlias> aliases,
                                    std::vector<std::string> unwritable)
     : folder_(std::move(folderFiles)),
       aliases_(std::move(aliases)),
@@ -189,7 +187,7 @@ ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
       engine_(engineFileName(iniFileName)),
       ini_(iniFileName) {
   std::size_t slots = 16;
-  while (slots < 2 * (folder_.size() + fileLines.size() / 8 + 1)) slots *= 2;
+  while (slots < 2 * (folder_.size() + 1)) slots *= 2;
   slots_.resize(slots);
   bits_ = std::countr_zero(slots);
   entries_.reserve(folder_.size());
@@ -212,11 +210,10 @@ ShipCheckContext::ShipCheckContext(std::vector<std::string> folderFiles,
   }
   for (const FolderAlias& a : aliases_)
     resolvedAliases_.push_back({resolvedFolder(a.alias), resolvedFolder(a.folder)});
-  addFileLines(fileLines);
 }
 
 ShipCheckContext::ShipCheckContext(FolderScan scan, std::string_view iniFileName)
-    : ShipCheckContext(std::move(scan.lines), iniFileName, {}, std::move(scan.aliases),
+    : ShipCheckContext(std::move(scan.lines), iniFileName, std::move(scan.aliases),
                        std::move(scan.unwritable)) {}
 
 std::size_t ShipCheckContext::homeOf(std::uint32_t tag) const { return tag >> (32 - bits_); }

@@ -68,13 +68,13 @@ class ShipCheckContext {
   // `folderFiles`: the folder scan's lines (every file of the distribution
   // folder, relative, with backslashes, Shift-JIS), each found as Windows
   // resolves its name too ("memo.txt." is the file "memo.txt" names);
-  // `fileLines`: MemoFiles; `aliases`: the scan's folders reached again
-  // through links, whose files are named either way; `unwritable`: the
-  // scan's files whose names the settings file cannot hold (UTF-8).
+  // `aliases`: the scan's folders reached again through links, whose files
+  // are named either way; `unwritable`: the scan's files whose names the
+  // settings file cannot hold (UTF-8). It holds no file lines until it is
+  // given MemoFiles (addFileLines).
   ShipCheckContext(std::vector<std::string> folderFiles, std::string_view iniFileName,
-                   const std::vector<std::string>& fileLines, std::vector<FolderAlias> aliases = {},
-                   std::vector<std::string> unwritable = {});
-  // The same of a folder scan, without file lines (its sizes are not kept).
+                   std::vector<FolderAlias> aliases = {}, std::vector<std::string> unwritable = {});
+  // The same of a folder scan (its sizes are not kept).
   ShipCheckContext(FolderScan scan, std::string_view iniFileName);
   // It holds views of its own strings.
   ShipCheckContext(const ShipCheckContext&) = delete;

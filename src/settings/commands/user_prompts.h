@@ -36,15 +36,4 @@ class UserPrompts {
   virtual void focusField(TextField field) = 0;
 };
 
-// Shows nothing, answers No, chooses no file: for running the commands where
-// no author is there to answer (benchmarks, pictures for the README).
-class SilentPrompts : public UserPrompts {
- public:
-  void showInformation(const std::string&) override {}
-  Answer confirm(const std::string&) override { return Answer::No; }
-  void showError(const std::string&) override {}
-  std::optional<std::filesystem::path> chooseProgramFile() override { return std::nullopt; }
-  void focusField(TextField) override {}
-};
-
 }  // namespace velquin

@@ -53,11 +53,6 @@ int hexDigit(char c) {
 
 }  // namespace
 
-SettingsFileReader::SettingsFileReader(const std::filesystem::path& path)
-    : bytes_(fileBytes(path)) {
-  index();
-}
-
 std::string SettingsFileReader::fileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return {};

@@ -49,9 +49,6 @@ namespace velquin {
 
 class SettingsFileReader {
  public:
-  // Reads the file at `path`; a missing or unreadable file reads as a file
-  // without sections.
-  explicit SettingsFileReader(const std::filesystem::path& path);
   // Reads the given bytes as the file's content.
   static SettingsFileReader fromBytes(std::string bytes);
   // The bytes of the file at `path`; none when it is missing or unreadable.

@@ -75,7 +75,7 @@ TEST(Checker, KeepsWhatAWholeCheckFindsThroughRandomEdits) {
       fresh.setFolderFiles(kFolder, "Rivo.ini", kAliases, kUnwritable);
     } else {  // the folder's names taken in apart, as the check command does
       fresh.setFolder(
-          std::make_unique<ShipCheckContext>(kFolder, "Rivo.ini", Lines(), kAliases, kUnwritable));
+          std::make_unique<ShipCheckContext>(kFolder, "Rivo.ini", kAliases, kUnwritable));
     }
     const std::vector<Finding> now = fresh.findings();
     ASSERT_EQ(kept.findings(), now) << "step " << step;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "settings/check/checker.h"
 #include "settings/format/settings_file_reader.h"
 #include "settings/format/settings_loader.h"
@@ -28,6 +30,16 @@ Lines seen(const std::vector<Finding>& findings) {
 const Lines kFolder = {"Tessaly.exe",      "ReadMe.txt", "help\\Tessaly.hlp", "a,b.txt",
                        sj("Ｔｅｓｔ.txt"), "Rivo.exe",   "Rivo.ini"};
 
+// The folder's context given the file list `lines`, as the checker gives it.
+std::unique_ptr<ShipCheckContext> contextOf(Lines folder, std::string_view ini, const Lines& lines,
+                                            std::vector<FolderAlias> aliases = {},
+                                            Lines unwritable = {}) {
+  auto context = std::make_unique<ShipCheckContext>(std::move(folder), ini, std::move(aliases),
+                                                    std::move(unwritable));
+  context->addFileLines(lines);
+  return context;
+}
+
 struct LineCase {
   std::string line;
   Lines expected;
@@ -37,11 +49,11 @@ struct LineCase {
 // (or, for the file list, the line itself).
 void expectLines(ListField list, const std::vector<LineCase>& cases) {
   for (const LineCase& c : cases) {
-    const ShipCheckContext context(
-        kFolder, "Rivo.ini",
-        list == L::MemoFiles ? Lines{c.line} : Lines{"Tessaly.exe", "help\\Tessaly.hlp"});
+    const auto context =
+        contextOf(kFolder, "Rivo.ini",
+                  list == L::MemoFiles ? Lines{c.line} : Lines{"Tessaly.exe", "help\\Tessaly.hlp"});
     std::vector<Finding> out;
-    checkListLine(context, list, c.line, out);
+    checkListLine(*context, list, c.line, out);
     EXPECT_EQ(seen(out), c.expected) << c.line;
   }
 }
@@ -92,26 +104,27 @@ TEST(ShipCheck, FileNamesInAFormWindowsResolves) {
   expectLines(L::MemoGroupItem,
               {{"Velquin,.\\Tessaly.exe", unusual(".\\Tessaly.exe", "Tessaly.exe")}});
   // The usual form and the unusual one install the same file, once.
-  ShipCheckContext context({"app.exe", "b.txt"}, "Rivo.ini", {".\\app.exe", "b.txt ,2"});
-  EXPECT_EQ(context.unlistedCount(), 0u);
-  EXPECT_TRUE(context.addFileLine("app.exe").copies);
-  EXPECT_EQ(context.folderFileOf("b.txt."), 1u);
+  const auto context = contextOf({"app.exe", "b.txt"}, "Rivo.ini", {".\\app.exe", "b.txt ,2"});
+  EXPECT_EQ(context->unlistedCount(), 0u);
+  EXPECT_TRUE(context->addFileLine("app.exe").copies);
+  EXPECT_EQ(context->folderFileOf("b.txt."), 1u);
 }
 
 TEST(ShipCheck, FileListedTwiceAndTheEditThatEndsIt) {
-  ShipCheckContext context(kFolder, "Rivo.ini", {"ReadMe.txt", "Tessaly.exe", "readme.TXT,0"});
+  const auto context =
+      contextOf(kFolder, "Rivo.ini", {"ReadMe.txt", "Tessaly.exe", "readme.TXT,0"});
   std::vector<Finding> out;
-  checkListLine(context, L::MemoFiles, "ReadMe.txt", out);
+  checkListLine(*context, L::MemoFiles, "ReadMe.txt", out);
   EXPECT_EQ(seen(out), Lines{W(m::kListedTwice)});
 
-  EXPECT_TRUE(context.removeFileLine("readme.TXT,0").copies);
+  EXPECT_TRUE(context->removeFileLine("readme.TXT,0").copies);
   out.clear();
-  checkListLine(context, L::MemoFiles, "ReadMe.txt", out);
+  checkListLine(*context, L::MemoFiles, "ReadMe.txt", out);
   EXPECT_TRUE(out.empty());
-  const auto change = context.removeFileLine("ReadMe.txt");
+  const auto change = context->removeFileLine("ReadMe.txt");
   EXPECT_TRUE(change.installed);
   EXPECT_FALSE(change.copies);
-  EXPECT_FALSE(context.installs("readme.txt"));
+  EXPECT_FALSE(context->installs("readme.txt"));
 }
 
 TEST(ShipCheck, ShortcutLines) {
@@ -170,37 +183,37 @@ TEST(ShipCheck, SingleLineFields) {
       {T::EditInstallMessage, "Done ", {W(m::kBlankAtEnds)}},
       {T::EditName, "'Velquin'", {W(m::kInQuotes)}},
   };
-  const ShipCheckContext context(kFolder, "Rivo.ini", {"Tessaly.exe"});
+  const auto context = contextOf(kFolder, "Rivo.ini", {"Tessaly.exe"});
   for (const Case& c : cases) {
     InstallSettings s;
     s.setText(T::EditInstallDir, "Tessaly");
     s.select(Option::RadioButtonStartCheck);
     s.setText(c.field, c.value);
     std::vector<Finding> out;
-    checkTextField(s, context, c.field, out);
+    checkTextField(s, *context, c.field, out);
     EXPECT_EQ(seen(out), c.expected) << c.value;
   }
 }
 
 TEST(ShipCheck, TheFileListAsAWhole) {
-  ShipCheckContext context(
-      {"app.exe", "new.txt", "rivo.EXE", "Rivo.ini", "~1A2B3C4", "sub\\Rivo.exe"}, "Rivo.ini",
-      {"app.exe,2"});
+  const auto context =
+      contextOf({"app.exe", "new.txt", "rivo.EXE", "Rivo.ini", "~1A2B3C4", "sub\\Rivo.exe"},
+                "Rivo.ini", {"app.exe,2"});
   const auto whole = [&context] {
     std::vector<Finding> out;
-    checkFileList(context, 1, out);
+    checkFileList(*context, 1, out);
     return seen(out);
   };
   EXPECT_EQ(whole(), (Lines{W(m::notListed("new.txt")), W(m::notListed("sub\\Rivo.exe"))}));
   std::vector<Finding> first;
-  checkFileList(context, 1, first, 1);
+  checkFileList(*context, 1, first, 1);
   EXPECT_EQ(seen(first), Lines{W(m::notListed("new.txt"))});
-  EXPECT_TRUE(context.addFileLine("NEW.txt").installed);
-  context.addFileLine("sub/Rivo.exe");
+  EXPECT_TRUE(context->addFileLine("NEW.txt").installed);
+  context->addFileLine("sub/Rivo.exe");
   EXPECT_EQ(whole(), Lines{});
 
   std::vector<Finding> out;
-  checkFileList(ShipCheckContext({"app.exe"}, "Setup.ini", {"app.exe"}), 3, out);
+  checkFileList(*contextOf({"app.exe"}, "Setup.ini", {"app.exe"}), 3, out);
   ASSERT_EQ(seen(out), Lines{E(messages::oneLine(messages::kEngineMissing))});
   EXPECT_EQ(out[0].item, 4);  // the entry Create adds for Setup.exe
 }
@@ -210,25 +223,26 @@ TEST(ShipCheck, TheFileListAsAWhole) {
 // resolved name reaches, through a link's name too; a name given twice that
 // way is one file, named once.
 TEST(ShipCheck, FolderNamesAreFoundAsWindowsResolvesThem) {
-  ShipCheckContext context({"memo.txt.", "Memo.txt", "note.txt ", "docs.\\a.txt", "Rivo.exe."},
-                           "Rivo.ini", {"memo.txt", "lnk\\a.txt"}, {{"lnk. \\", "docs.\\"}});
+  const auto context =
+      contextOf({"memo.txt.", "Memo.txt", "note.txt ", "docs.\\a.txt", "Rivo.exe."}, "Rivo.ini",
+                {"memo.txt", "lnk\\a.txt"}, {{"lnk. \\", "docs.\\"}});
   std::vector<Finding> out;
-  checkListLine(context, L::MemoFiles, "docs\\a.txt,2", out);
+  checkListLine(*context, L::MemoFiles, "docs\\a.txt,2", out);
   EXPECT_EQ(seen(out), Lines{});
-  EXPECT_EQ(context.folderFileOf("note.txt"), 2u);
-  EXPECT_EQ(context.unlistedFiles(), Lines{"note.txt "});
-  EXPECT_TRUE(context.removeFileLine("memo.txt").installed);
-  EXPECT_EQ(context.unlistedFiles(), (Lines{"memo.txt.", "note.txt "}));
+  EXPECT_EQ(context->folderFileOf("note.txt"), 2u);
+  EXPECT_EQ(context->unlistedFiles(), Lines{"note.txt "});
+  EXPECT_TRUE(context->removeFileLine("memo.txt").installed);
+  EXPECT_EQ(context->unlistedFiles(), (Lines{"memo.txt.", "note.txt "}));
 }
 
 // The folder's files that no line can name are each a warning on the list,
 // after the unlisted ones, as many at most as these are named.
 TEST(ShipCheck, FilesNoLineCanNameAreEachAWarning) {
-  const ShipCheckContext context({"app.exe", "new.txt", "Rivo.exe"}, "Rivo.ini", {"app.exe"}, {},
+  const auto context = contextOf({"app.exe", "new.txt", "Rivo.exe"}, "Rivo.ini", {"app.exe"}, {},
                                  {"résumé.pdf", "sub\\😀.txt"});
   const auto whole = [&context](std::size_t named) {
     std::vector<Finding> out;
-    checkFileList(context, 1, out, named);
+    checkFileList(*context, 1, out, named);
     return seen(out);
   };
   const Lines resume = {W(m::notListed("new.txt")),

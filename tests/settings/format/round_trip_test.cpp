@@ -60,6 +60,12 @@ TEST(RoundTrip, NamesEveryLineCreateDoesNotWriteBackAndWhatItBecomes) {
                    "16 [Group] Item1 = -> ", "17 [Group] Item2 = Tool,app.exe -> ",
                    "18 [] [Extra] -> ", "19 [Extra] Key = v -> ", "20 [] [Install] trailing -> ",
                    "21 [Install] Program = x -> ", "22 [Install] no equals sign -> "}));
+  // A radio group's code past its last button loads as that button, and one
+  // before its first as none chosen.
+  EXPECT_EQ(notKeptOf("[Install]\r\nInstallDir = App\r\nIsFileDelAfterInst = 7\r\n"
+                      "[Uninstall]\r\nKey = Tessaly\r\nAllDelete = -5\r\n"),
+            (Lines{"3 [Install] IsFileDelAfterInst = 7 -> IsFileDelAfterInst = 1",
+                   "6 [Uninstall] AllDelete = -5 -> AllDelete = -1"}));
   // What Create writes is kept whole; blanks, letter case and order are no
   // change.
   EXPECT_TRUE(notKeptOf(test::readBytes(test::goldenFile("worked_example.ini"))).empty());

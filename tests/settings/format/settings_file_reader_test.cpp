@@ -143,7 +143,7 @@ TEST(SettingsFileReader, LongListsAndValuesAreReadWhole) {
             (i % 500 == 0 ? longValue : ".txt") + "\r\n";
   test::writeBytes(dir / "Rivo.ini", text);
 
-  const SettingsFileReader r(dir / "Rivo.ini");
+  const SettingsFileReader r = read(SettingsFileReader::fileBytes(dir / "Rivo.ini"));
   const auto keys = r.readKeys("Files");
   ASSERT_EQ(keys.size(), 2500u);
   EXPECT_EQ(keys.back(), "Item2500");
@@ -153,7 +153,7 @@ TEST(SettingsFileReader, LongListsAndValuesAreReadWhole) {
 
 TEST(SettingsFileReader, MissingFileReadsAsEmpty) {
   test::TempDir dir;
-  const SettingsFileReader r(dir / "none.ini");
+  const SettingsFileReader r = read(SettingsFileReader::fileBytes(dir / "none.ini"));
   EXPECT_EQ(r.readText("Application", "Name"), "");
   EXPECT_EQ(r.readNumber("Group", "Value", -1), -1);
   EXPECT_TRUE(r.readKeys("Files").empty());

@@ -21,7 +21,7 @@ using test::sj;
 struct WorkedExampleFolder {
   WorkedExampleFolder()
       : names({"Tessaly.exe", "ReadMe.txt", "help\\Tessaly.hlp", "Rivo.exe", "Rivo.ini"},
-              "Rivo.ini", {}) {
+              "Rivo.ini") {
     folder.names = &names;
     folder.sizes = {1843200, 4210, 96512, 61440, 17};
   }
@@ -195,7 +195,7 @@ TEST(InstallPlan, TextWrittenLineByLineIsThePlansText) {
     written.placed.push_back({1000, Weight::Warning, "Files", "Item99", "on no item's line"});
     std::reverse(written.placed.begin(), written.placed.end());
     for (const FileFinding& f : written.placed) lineFindings += f.key.starts_with("Item");
-    const ShipCheckContext names(c.folder, "Rivo.ini", {}, aliases);
+    const ShipCheckContext names(c.folder, "Rivo.ini", aliases);
     PlanFolder folder{c.folderKnown ? &names : nullptr, {}, c.settingsFileInFolder};
     for (std::size_t i = 0; i < c.folder.size(); ++i) folder.sizes.push_back(1000 * i + 7);
     EXPECT_EQ(installPlanText(written.reading, folder, written.placed),

@@ -149,16 +149,6 @@ TEST(InstallSettings, NameAfterCreateMarksUnsavedUntilAnotherProgram) {
   EXPECT_FALSE(s.fileSeen());
 }
 
-TEST(InstallSettings, RadioGroupIndexIsClamped) {
-  InstallSettings s;
-  s.setIndex(IndexField::RadioGroupFileDel, 7);
-  EXPECT_EQ(s.index(IndexField::RadioGroupFileDel), 1);
-  s.setIndex(IndexField::RadioGroupFileDel, -5);
-  EXPECT_EQ(s.index(IndexField::RadioGroupFileDel), -1);
-  s.setIndex(IndexField::RadioGroupUninstallAll, 99);
-  EXPECT_EQ(s.index(IndexField::RadioGroupUninstallAll), 2);
-}
-
 TEST(InstallSettings, EngineBaseNameCutsFourBytes) {
   const std::pair<const char*, const char*> cases[] = {
       {"Rivo.ini", "Rivo"}, {"setup.cfg", "setup"}, {".ini", ""}, {"abc", ""}, {"", ""}};

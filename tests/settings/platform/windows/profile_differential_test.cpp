@@ -137,7 +137,7 @@ class ProfileDifferential : public ::testing::Test {
                          std::vector<std::string> moreKeys = {}) {
     const auto path = write(bytes);
     const std::string file = path.string();
-    const SettingsFileReader reader(path);
+    const SettingsFileReader reader = SettingsFileReader::fromBytes(test::readBytes(path));
 
     std::vector<std::string> sections = profileSections(file);
     ASSERT_FALSE(sections.empty());
@@ -267,7 +267,7 @@ TEST_F(ProfileDifferential, DeliberateDifferences) {
   }
   const auto path = write(bytes);
   const std::string file = path.string();
-  const SettingsFileReader reader(path);
+  const SettingsFileReader reader = SettingsFileReader::fromBytes(test::readBytes(path));
 
   EXPECT_EQ(reader.readText("Install", "Message"), longValue);
   EXPECT_EQ(profileText(file, "Install", "Message"), longValue.substr(0, 2047));
@@ -298,7 +298,7 @@ TEST_F(ProfileDifferential, DeliberateDifferences) {
 TEST_F(ProfileDifferential, OddSectionHeadersAgree) {
   const auto path = write("[Rm]Dir]\r\nItem1 = x\r\n[Uninstall\r\nKey = Tessaly\r\n");
   const std::string file = path.string();
-  const SettingsFileReader reader(path);
+  const SettingsFileReader reader = SettingsFileReader::fromBytes(test::readBytes(path));
   for (const char* section : {"Rm]Dir", "Rm", "Uninstall"}) {
     EXPECT_EQ(reader.readKeys(section), profileKeys(file, section)) << section;
     for (const char* key : {"Item1", "Key"})

@@ -19,6 +19,7 @@
 #include "app/start_up.h"
 #include "save_picture.h"
 #include "settings/platform/paths.h"
+#include "support/silent_prompts.h"
 #include "ui/detail/form2.h"
 
 namespace {
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
       velquin::pathFromUtf8(dist.filePath(QStringLiteral("Tessaly.exe")).toStdString()));
   settings.setLines(velquin::ListField::MemoFiles, {"Tessaly.exe", "ReadMe.txt"});
   velquin::Checker checker(settings);
-  velquin::SilentPrompts prompts;
+  velquin::test::SilentPrompts prompts;
   velquin::ui::TForm2 form(settings, prompts, checker);
   form.show();
   QWidget* memo = form.findChild<QPlainTextEdit*>(QStringLiteral("MemoFiles"))->viewport();

@@ -25,6 +25,7 @@
 #include "settings/format/settings_loader.h"
 #include "settings/platform/folder_scan.h"
 #include "settings/platform/paths.h"
+#include "support/silent_prompts.h"
 #include "ui/detail/form2.h"
 #include "ui/detail/form_preview.h"
 
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
 
   velquin::InstallSettings settings;
   velquin::Checker checker(settings);
-  velquin::SilentPrompts prompts;
+  velquin::test::SilentPrompts prompts;
   velquin::ui::TForm2 form(settings, prompts, checker);
   form.show();
   auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
