@@ -44,18 +44,24 @@ std::string_view withoutTrailing(std::string_view part) {
   return end == std::string_view::npos ? std::string_view() : part.substr(0, end + 1);
 }
 
-// True when no part of the name can change as Windows resolves it, told in
-// one pass over its bytes: no slash, and no part that is empty or
-// ends in a blank or a dot. A backslash that is the second byte of a
+// True when no part of the name can change as Windows resolves it, told from
+// its ends and the byte before each backslash: no slash, and no part that is
+// empty or ends in a blank or a dot. A backslash that is the second byte of a
 // character (ソ is 83 5C) may make this false for a usual name, never true
 // for an unusual one: a blank, a dot or a backslash is never a first byte.
 bool plainlyUsual(std::string_view name) {
-  char before = '\\';  // a name that starts with a backslash is not plain
-  for (const char c : name) {
-    if (c == '/' || (c == '\\' && (before == '\\' || before == ' ' || before == '.'))) return false;
-    before = c;
+  if (name.empty()) return true;
+  if (name.front() == '\\' || name.back() == ' ' || name.back() == '.' || name.back() == '\\' ||
+      name.find('/') != std::string_view::npos)
+    return false;
+  // Only what stands before a backslash can make a part unusual; most names
+  // hold one or two, found by the library's vector search.
+  for (std::size_t at = name.find('\\'); at != std::string_view::npos;
+       at = name.find('\\', at + 1)) {
+    const char before = name[at - 1];
+    if (before == '\\' || before == ' ' || before == '.') return false;
   }
-  return name.empty() || (before != ' ' && before != '.' && before != '\\');
+  return true;
 }
 
 }  // namespace
