@@ -8,7 +8,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -74,6 +76,57 @@ inline QStringList cutCaptions(QWidget* window) {
       cut << w->objectName() + QStringLiteral(" has characters its face lacks");
   }
   return cut;
+}
+
+// How many times as much ink the caption of `w` takes in bold as in the
+// regular weight, drawn by the control's style at `scale` device pixels a
+// pixel.
+inline double boldInkRatio(QWidget* w, const QString& caption, qreal scale) {
+  const auto ink = [&](bool bold) {
+    QImage image(w->size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font = w->font();
+    font.setBold(bold);
+    painter.setFont(font);
+    QPalette black;
+    black.setColor(QPalette::ButtonText, Qt::black);
+    w->style()->drawItemText(&painter, w->rect(), Qt::AlignCenter, black, true, caption,
+                             QPalette::ButtonText);
+    painter.end();
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) sum += 255 - qGray(image.pixel(x, y));
+    return sum;
+  };
+  return ink(true) / ink(false);
+}
+
+// The buttons with bold captions, and among them those whose caption is
+// drawn on the window's screen less bold than at 100 % (the letters of the
+// faces are thickened by the font system, which may do it for another size
+// than it draws at).
+inline QStringList boldCaptions(QWidget* window) {
+  QStringList bold;
+  for (QWidget* w : widgetsOf(window))
+    if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->font().bold()) bold << b->objectName();
+  bold.sort();
+  return bold;
+}
+inline QStringList thinBoldCaptions(QWidget* window) {
+  QStringList thin;
+  for (const QString& name : boldCaptions(window)) {
+    auto* b = window->findChild<QAbstractButton*>(name);
+    const double onScreen = boldInkRatio(b, b->text(), b->devicePixelRatio());
+    const double at100 = boldInkRatio(b, b->text(), 1.0);
+    if (onScreen < 0.9 * at100)
+      thin << QStringLiteral("%1: bold has %2 times the ink of regular, %3 at 100 %")
+                  .arg(name)
+                  .arg(onScreen, 0, 'f', 2)
+                  .arg(at100, 0, 'f', 2);
+  }
+  return thin;
 }
 
 // Two controls may share one row or column of pixels: radio buttons stand 16

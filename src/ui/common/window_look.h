@@ -7,7 +7,8 @@
 //   `pixelSize` gives: on the window for all its text, and on a control whose
 //   text has a size of its own. A .ui font states points, which the screen's
 //   resolution would turn into other pixel sizes; the rest of a .ui font
-//   (bold) is kept.
+//   (bold) is kept, and a bold caption stays as bold on a scaled screen
+//   (200 %) as at 100 %.
 // - The window's place on the screen, from its dynamic property
 //   `windowPosition`: a .ui places the controls only.
 // - Labels in maroon; a disabled label keeps the style's greyed colour.

@@ -58,6 +58,12 @@ TEST_F(Form2Test, WholeCaptionsAndNothingOverOrOutsideItsPage) {
   }
 }
 
+TEST_F(Form2Test, BoldCaptionAsBoldOnEveryScreen) {
+  form->show();
+  EXPECT_EQ(boldCaptions(form.get()), QStringList(QStringLiteral("ButtonOK")));
+  EXPECT_EQ(thinBoldCaptions(form.get()), kNone);
+}
+
 // A screen reader names every field, those under a help text too.
 TEST_F(Form2Test, ScreenReadersNameEveryField) {
   int fields = 0;

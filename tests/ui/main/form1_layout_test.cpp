@@ -26,6 +26,13 @@ TEST_F(LayoutTest, FixedWindowWithWholeCaptionsAndNothingOverlapping) {
   EXPECT_EQ(labelsNotStandingOut(&form), kNone);
 }
 
+TEST_F(LayoutTest, BoldCaptionsAsBoldOnEveryScreen) {
+  EXPECT_EQ(boldCaptions(&form),
+            QStringList({QStringLiteral("ButtonSakusei"), QStringLiteral("ButtonSansho"),
+                         QStringLiteral("ButtonShosai")}));
+  EXPECT_EQ(thinBoldCaptions(&form), kNone);
+}
+
 TEST_F(LayoutTest, TabVisitsEveryControlOnceFromTheProgramField) {
   activate(&form);
   EXPECT_EQ(QApplication::focusWidget(), edit("EditProgram"));
