@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -23,6 +24,9 @@
 #include "ui/common/hints.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+  *os << '{' << l.join(QStringLiteral(", ")).toStdString() << '}';
+}
 
 namespace velquin::test {
 
@@ -148,6 +152,46 @@ inline QStringList outside(QWidget* parent) {
   QStringList found;
   for (QWidget* w : controlsOn(parent))
     if (!parent->rect().contains(w->geometry())) found << w->objectName();
+  return found;
+}
+
+// Whether all of `w` is in sight: shown, and cut neither by its window nor by
+// a part of it that scrolls.
+inline bool wholeInSight(const QWidget* w) {
+  const QWidget* window = w->window();
+  const QRect whole(w->mapTo(window, QPoint()), w->size());
+  QRect seen = whole;
+  for (const QWidget* p = w; p; p = p->isWindow() ? nullptr : p->parentWidget())
+    seen &= QRect(p->mapTo(window, QPoint()), p->size());
+  return w->isVisible() && seen == whole;
+}
+
+// What of `window` is off the available area of its screen: its frame, or
+// the `controls` not wholly in sight.
+inline QStringList offScreen(QWidget* window, const QStringList& controls) {
+  QStringList found;
+  const QRect area = window->screen()->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  if (!area.contains(frame))
+    found << QStringLiteral("frame %1,%2 %3x%4")
+                 .arg(frame.x())
+                 .arg(frame.y())
+                 .arg(frame.width())
+                 .arg(frame.height());
+  for (const QString& name : controls)
+    if (auto* w = window->findChild<QWidget*>(name); !w || !wholeInSight(w)) found << name;
+  return found;
+}
+
+// The controls under `scope` that the Tab key can reach now and that are not
+// wholly in sight once they have the focus. The window is active.
+inline QStringList outOfSightWhenFocused(QWidget* scope) {
+  QStringList found;
+  for (QWidget* w : scope->findChildren<QWidget*>())
+    if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisible() && w->isEnabled()) {
+      w->setFocus();
+      if (!wholeInSight(w)) found << w->objectName();
+    }
   return found;
 }
 

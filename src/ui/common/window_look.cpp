@@ -14,6 +14,7 @@
 
 #include "hints.h"
 #include "tool_font.h"
+#include "window_fit.h"
 
 namespace velquin::ui {
 namespace {
@@ -117,6 +118,7 @@ void applyWindowLook(QWidget* window) {
 
   const QVariant position = window->property("windowPosition");
   if (position.isValid()) window->move(position.toPoint());
+  keepOnScreen(window);
 
   for (QWidget* w : controls)
     if (!w->toolTip().isEmpty()) w->setToolTipDuration(kHintDisplayMs);

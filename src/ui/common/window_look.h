@@ -10,7 +10,8 @@
 //   (bold) is kept, and a bold caption stays as bold on a scaled screen
 //   (200 %) as at 100 %.
 // - The window's place on the screen, from its dynamic property
-//   `windowPosition`: a .ui places the controls only.
+//   `windowPosition`: a .ui places the controls only. The window keeps to
+//   the screen it opens on (window_fit.h).
 // - Labels in maroon; a disabled label keeps the style's greyed colour.
 // - Hints stay up kHintDisplayMs.
 // - Captions are never cut: the layout is drawn for ＭＳ Ｐゴシック, and where

@@ -64,6 +64,33 @@ TEST_F(Form2Test, BoldCaptionAsBoldOnEveryScreen) {
   EXPECT_EQ(thinBoldCaptions(form.get()), kNone);
 }
 
+// With every optional part in use, so that no control is greyed out.
+void useEveryPart(InstallSettings& settings) {
+  settings.setText(TextField::EditInstallDir, "Tessaly");
+  settings.setText(TextField::EditUninstallKey, "Tessaly");
+  for (Option o : {Option::RadioButtonStartCheck, Option::RadioButtonStartupCheck,
+                   Option::RadioButtonDesktopCheck})
+    settings.select(o);
+}
+
+// Where the dialog is taller than the screen, its pages scroll and the
+// buttons below them stay in sight; each control is scrolled into sight when
+// it takes the focus. Shown a second time, it still fits.
+TEST_F(Form2Test, OpensWhollyOnScreen) {
+  useEveryPart(settings);
+  for (int showing = 0; showing < 2; ++showing) {
+    form->show();
+    activate(form.get());
+    EXPECT_EQ(offScreen(form.get(), {QStringLiteral("ButtonOK"), QStringLiteral("ButtonPreview")}),
+              kNone);
+    for (int i = 0; i < pages()->count(); ++i) {
+      pages()->setCurrentIndex(i);
+      EXPECT_EQ(outOfSightWhenFocused(pages()->widget(i)), kNone) << "page " << i;
+    }
+    form->close();
+  }
+}
+
 // A screen reader names every field, those under a help text too.
 TEST_F(Form2Test, ScreenReadersNameEveryField) {
   int fields = 0;
@@ -109,13 +136,8 @@ TEST_F(Form2Test, HelpTextsEndAboveTheFieldTheyExplain) {
   EXPECT_GT(padded, 0);
 }
 
-// With every optional part in use, so that no control is greyed out.
 TEST_F(Form2Test, TabVisitsEveryControlOfEachPageOnce) {
-  settings.setText(TextField::EditInstallDir, "Tessaly");
-  settings.setText(TextField::EditUninstallKey, "Tessaly");
-  for (Option o : {Option::RadioButtonStartCheck, Option::RadioButtonStartupCheck,
-                   Option::RadioButtonDesktopCheck})
-    settings.select(o);
+  useEveryPart(settings);
   form->show();
   activate(form.get());
   for (int i = 0; i < pages()->count(); ++i) {

@@ -33,6 +33,12 @@ TEST_F(LayoutTest, BoldCaptionsAsBoldOnEveryScreen) {
   EXPECT_EQ(thinBoldCaptions(&form), kNone);
 }
 
+TEST_F(LayoutTest, OpensWhollyOnScreen) {
+  EXPECT_EQ(offScreen(&form, {QStringLiteral("ButtonSansho"), QStringLiteral("ButtonShosai"),
+                              QStringLiteral("ButtonSakusei")}),
+            kNone);
+}
+
 TEST_F(LayoutTest, TabVisitsEveryControlOnceFromTheProgramField) {
   activate(&form);
   EXPECT_EQ(QApplication::focusWidget(), edit("EditProgram"));
