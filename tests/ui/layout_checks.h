@@ -155,11 +155,13 @@ inline QStringList outside(QWidget* parent) {
   return found;
 }
 
-// Whether all of `w` is in sight: shown, and cut neither by its window nor by
-// a part of it that scrolls.
-inline bool wholeInSight(const QWidget* w) {
+// Whether all of `part` of `w` (in its coordinates; all of it without one)
+// is in sight: shown, and cut neither by its window nor by a part of it that
+// scrolls.
+inline bool inSight(const QWidget* w, QRect part = {}) {
   const QWidget* window = w->window();
-  const QRect whole(w->mapTo(window, QPoint()), w->size());
+  const QRect whole(w->mapTo(window, part.isNull() ? QPoint() : part.topLeft()),
+                    part.isNull() ? w->size() : part.size());
   QRect seen = whole;
   for (const QWidget* p = w; p; p = p->isWindow() ? nullptr : p->parentWidget())
     seen &= QRect(p->mapTo(window, QPoint()), p->size());
@@ -179,18 +181,21 @@ inline QStringList offScreen(QWidget* window, const QStringList& controls) {
                  .arg(frame.width())
                  .arg(frame.height());
   for (const QString& name : controls)
-    if (auto* w = window->findChild<QWidget*>(name); !w || !wholeInSight(w)) found << name;
+    if (auto* w = window->findChild<QWidget*>(name); !w || !inSight(w)) found << name;
   return found;
 }
 
-// The controls under `scope` that the Tab key can reach now and that are not
-// wholly in sight once they have the focus. The window is active.
+// The controls under `scope` that the Tab key can reach now and whose place
+// of input is out of sight once they have the focus: the text cursor of a
+// field, all of another control. The window is active.
 inline QStringList outOfSightWhenFocused(QWidget* scope) {
   QStringList found;
   for (QWidget* w : scope->findChildren<QWidget*>())
     if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisible() && w->isEnabled()) {
       w->setFocus();
-      if (!wholeInSight(w)) found << w->objectName();
+      const QRect cursor = w->inputMethodQuery(Qt::ImCursorRectangle).toRect() & w->rect();
+      if (!inSight(w, w->testAttribute(Qt::WA_InputMethodEnabled) ? cursor : QRect()))
+        found << w->objectName();
     }
   return found;
 }

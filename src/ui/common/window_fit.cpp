@@ -62,17 +62,6 @@ QSize scrolledSize(QSize full, QSize room, int bar) {
   return size.boundedTo(room);
 }
 
-// Scrolls all of `control` into sight, or as much as the area holds from its
-// top left corner (Qt's own scrolling brings only a memo's cursor to sight).
-void showWhole(QScrollArea* area, const QWidget* control) {
-  constexpr int kMargin = 4;  // the focus frame
-  const QRect whole(control->mapTo(area->widget(), QPoint()), control->size());
-  const QSize view = area->viewport()->size();
-  area->ensureVisible(whole.center().x(), whole.center().y(),
-                      std::min(whole.width() / 2 + kMargin, view.width() / 2),
-                      std::min(whole.height() / 2 + kMargin, view.height() / 2));
-}
-
 class ScreenFit : public QObject {
  public:
   explicit ScreenFit(QWidget* window) : QObject(window), window_(window), layout_(window->size()) {
@@ -146,8 +135,10 @@ void ScreenFit::scrollUpperPart() {
   }
   area_->lower();
   area_->show();
+  // Qt scrolls to a control that the Tab key reaches from inside the page
+  // only; this scrolls to one reached from the buttons or by a click too.
   connect(qApp, &QApplication::focusChanged, area_, [area = area_](QWidget*, QWidget* now) {
-    if (now && area->widget()->isAncestorOf(now)) showWhole(area, now);
+    if (now && area->widget()->isAncestorOf(now)) area->ensureWidgetVisible(now);
   });
 }
 
