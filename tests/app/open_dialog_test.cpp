@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,6 +46,36 @@ TEST(OpenDialog1, ShowsItsTitleAndTheOneFileType) {
   EXPECT_EQ(types->itemText(0), QStringLiteral("プログラムファイル(*.exe)"));
   EXPECT_TRUE(dialog.isSizeGripEnabled());
   EXPECT_EQ(dialog.minimumSize() == dialog.maximumSize(), false);
+}
+
+// Enter takes the typed name and closes the list of names that complete it,
+// so that the next click goes where the author clicks.
+TEST(OpenDialog1, EnterClosesTheListOfCompletions) {
+  QTemporaryDir dir;
+  for (const char* name : {"alpha.exe", "albert.exe"}) {
+    QFile file(dir.filePath(QLatin1String(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  QFileDialog dialog;
+  configureProgramDialog(dialog);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setDirectory(dir.path());
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  auto* files = dialog.findChild<QFileSystemModel*>();
+  ASSERT_NE(files, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return files->rowCount(files->index(dir.path())) == 2; }));
+
+  auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  ASSERT_NE(name, nullptr);
+  name->setFocus();
+  QTest::keyClicks(name, QStringLiteral("al"));
+  QWidget* list = name->completer()->popup();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }));
+  // While the list is open, it takes the keys.
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_FALSE(list->isVisible());
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST(OpenDialog1, TakesATypedNameThatIsNotThereAndOffersTheLastChoiceAgain) {
