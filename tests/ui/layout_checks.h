@@ -82,54 +82,34 @@ inline QStringList cutCaptions(QWidget* window) {
   return cut;
 }
 
-// How many times as much ink the caption of `w` takes in bold as in the
-// regular weight, drawn by the control's style at `scale` device pixels a
-// pixel.
-inline double boldInkRatio(QWidget* w, const QString& caption, qreal scale) {
-  const auto ink = [&](bool bold) {
-    QImage image(w->size() * scale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    QFont font = w->font();
-    font.setBold(bold);
-    painter.setFont(font);
-    QPalette black;
-    black.setColor(QPalette::ButtonText, Qt::black);
-    w->style()->drawItemText(&painter, w->rect(), Qt::AlignCenter, black, true, caption,
-                             QPalette::ButtonText);
-    painter.end();
-    double sum = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) sum += 255 - qGray(image.pixel(x, y));
-    return sum;
+// Of the named captions, those not bold, or drawn by their style on the
+// window's screen with less of bold's extra ink than at 100 % (the faces' bold
+// is thickened by the font system for the size asked for, not drawn).
+inline QStringList thinBoldCaptions(QWidget* window, const QStringList& names) {
+  const auto boldOverRegular = [](QAbstractButton* b, qreal scale) {
+    double ink[2] = {0, 0};
+    for (int bold = 0; bold < 2; ++bold) {
+      QImage image(b->size() * scale, QImage::Format_Grayscale8);
+      image.setDevicePixelRatio(scale);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      QFont font = b->font();
+      font.setBold(bold);
+      painter.setFont(font);
+      b->style()->drawItemText(&painter, b->rect(), Qt::AlignCenter, b->palette(), true, b->text(),
+                               QPalette::NoRole);
+      painter.end();
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) ink[bold] += 255 - qGray(image.pixel(x, y));
+    }
+    return ink[1] / ink[0];
   };
-  return ink(true) / ink(false);
-}
-
-// The buttons with bold captions, and among them those whose caption is
-// drawn on the window's screen less bold than at 100 % (the letters of the
-// faces are thickened by the font system, which may do it for another size
-// than it draws at).
-inline QStringList boldCaptions(QWidget* window) {
-  QStringList bold;
-  for (QWidget* w : widgetsOf(window))
-    if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->font().bold()) bold << b->objectName();
-  bold.sort();
-  return bold;
-}
-inline QStringList thinBoldCaptions(QWidget* window) {
   QStringList thin;
-  for (const QString& name : boldCaptions(window)) {
-    auto* b = window->findChild<QAbstractButton*>(name);
-    const double onScreen = boldInkRatio(b, b->text(), b->devicePixelRatio());
-    const double at100 = boldInkRatio(b, b->text(), 1.0);
-    if (onScreen < 0.9 * at100)
-      thin << QStringLiteral("%1: bold has %2 times the ink of regular, %3 at 100 %")
-                  .arg(name)
-                  .arg(onScreen, 0, 'f', 2)
-                  .arg(at100, 0, 'f', 2);
-  }
+  for (const QString& name : names)
+    if (auto* b = window->findChild<QAbstractButton*>(name);
+        !b || !b->font().bold() ||
+        boldOverRegular(b, b->devicePixelRatio()) < 0.9 * boldOverRegular(b, 1))
+      thin << name;
   return thin;
 }
 
@@ -155,43 +135,35 @@ inline QStringList outside(QWidget* parent) {
   return found;
 }
 
-// Whether all of `part` of `w` (in its coordinates; all of it without one)
-// is in sight: shown, and cut neither by its window nor by a part of it that
-// scrolls.
+// Whether all of `part` of `w` (all of `w` without one) is in sight: shown,
+// and cut neither by its window nor by a part of it that scrolls.
 inline bool inSight(const QWidget* w, QRect part = {}) {
-  const QWidget* window = w->window();
-  const QRect whole(w->mapTo(window, part.isNull() ? QPoint() : part.topLeft()),
-                    part.isNull() ? w->size() : part.size());
+  if (part.isNull()) part = w->rect();
+  const QRect whole(w->mapTo(w->window(), part.topLeft()), part.size());
   QRect seen = whole;
   for (const QWidget* p = w; p; p = p->isWindow() ? nullptr : p->parentWidget())
-    seen &= QRect(p->mapTo(window, QPoint()), p->size());
+    seen &= QRect(p->mapTo(w->window(), QPoint()), p->size());
   return w->isVisible() && seen == whole;
 }
 
 // What of `window` is off the available area of its screen: its frame, or
-// the `controls` not wholly in sight.
-inline QStringList offScreen(QWidget* window, const QStringList& controls) {
+// the named controls not wholly in sight.
+inline QStringList offScreen(QWidget* window, const QStringList& names) {
   QStringList found;
-  const QRect area = window->screen()->availableGeometry();
-  const QRect frame = window->frameGeometry();
-  if (!area.contains(frame))
-    found << QStringLiteral("frame %1,%2 %3x%4")
-                 .arg(frame.x())
-                 .arg(frame.y())
-                 .arg(frame.width())
-                 .arg(frame.height());
-  for (const QString& name : controls)
+  if (!window->screen()->availableGeometry().contains(window->frameGeometry()))
+    found << QStringLiteral("frame");
+  for (const QString& name : names)
     if (auto* w = window->findChild<QWidget*>(name); !w || !inSight(w)) found << name;
   return found;
 }
 
-// The controls under `scope` that the Tab key can reach now and whose place
-// of input is out of sight once they have the focus: the text cursor of a
-// field, all of another control. The window is active.
+// The controls under `scope` that Tab can reach now whose place of input (a
+// field's text cursor, all of another control) is out of sight once they have
+// the focus. The window is active.
 inline QStringList outOfSightWhenFocused(QWidget* scope) {
   QStringList found;
   for (QWidget* w : scope->findChildren<QWidget*>())
-    if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisible() && w->isEnabled()) {
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
       w->setFocus();
       const QRect cursor = w->inputMethodQuery(Qt::ImCursorRectangle).toRect() & w->rect();
       if (!inSight(w, w->testAttribute(Qt::WA_InputMethodEnabled) ? cursor : QRect()))

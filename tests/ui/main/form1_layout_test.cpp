@@ -26,17 +26,11 @@ TEST_F(LayoutTest, FixedWindowWithWholeCaptionsAndNothingOverlapping) {
   EXPECT_EQ(labelsNotStandingOut(&form), kNone);
 }
 
-TEST_F(LayoutTest, BoldCaptionsAsBoldOnEveryScreen) {
-  EXPECT_EQ(boldCaptions(&form),
-            QStringList({QStringLiteral("ButtonSakusei"), QStringLiteral("ButtonSansho"),
-                         QStringLiteral("ButtonShosai")}));
-  EXPECT_EQ(thinBoldCaptions(&form), kNone);
-}
-
-TEST_F(LayoutTest, OpensWhollyOnScreen) {
-  EXPECT_EQ(offScreen(&form, {QStringLiteral("ButtonSansho"), QStringLiteral("ButtonShosai"),
-                              QStringLiteral("ButtonSakusei")}),
-            kNone);
+TEST_F(LayoutTest, BoldCaptionsAsBoldOnEveryScreenAndWhollyOnScreen) {
+  const QStringList buttons{QStringLiteral("ButtonSansho"), QStringLiteral("ButtonShosai"),
+                            QStringLiteral("ButtonSakusei")};
+  EXPECT_EQ(thinBoldCaptions(&form, buttons), kNone);
+  EXPECT_EQ(offScreen(&form, buttons), kNone);
 }
 
 TEST_F(LayoutTest, TabVisitsEveryControlOnceFromTheProgramField) {
