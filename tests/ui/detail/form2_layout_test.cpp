@@ -58,20 +58,10 @@ TEST_F(Form2Test, WholeCaptionsAndNothingOverOrOutsideItsPage) {
   }
 }
 
-// With every optional part in use, so that no control is greyed out.
-void useEveryPart(InstallSettings& settings) {
-  settings.setText(TextField::EditInstallDir, "Tessaly");
-  settings.setText(TextField::EditUninstallKey, "Tessaly");
-  for (Option o : {Option::RadioButtonStartCheck, Option::RadioButtonStartupCheck,
-                   Option::RadioButtonDesktopCheck})
-    settings.select(o);
-}
-
 // Where the dialog is taller than the screen, its pages scroll and the
 // buttons below them stay in sight; a control that takes the focus is
 // scrolled into sight. Shown again, it still fits.
 TEST_F(Form2Test, BoldCaptionAndPagesWhollyOnScreen) {
-  useEveryPart(settings);
   for (int showing = 0; showing < 2; ++showing) {
     form->show();
     activate(form.get());
@@ -131,8 +121,13 @@ TEST_F(Form2Test, HelpTextsEndAboveTheFieldTheyExplain) {
   EXPECT_GT(padded, 0);
 }
 
+// With every optional part in use, so that no control is greyed out.
 TEST_F(Form2Test, TabVisitsEveryControlOfEachPageOnce) {
-  useEveryPart(settings);
+  settings.setText(TextField::EditInstallDir, "Tessaly");
+  settings.setText(TextField::EditUninstallKey, "Tessaly");
+  for (Option o : {Option::RadioButtonStartCheck, Option::RadioButtonStartupCheck,
+                   Option::RadioButtonDesktopCheck})
+    settings.select(o);
   form->show();
   activate(form.get());
   for (int i = 0; i < pages()->count(); ++i) {
