@@ -1,7 +1,11 @@
 #include "qt_prompts.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
+#include <QLineEdit>
 
 #include "app_texts.h"
 #include "message_box.h"
@@ -9,6 +13,34 @@
 #include "ui/common/text.h"
 
 namespace velquin::app {
+namespace {
+
+// In Qt's own dialog (where the system's is not used), the list of names
+// completing the typed one stays open when Enter takes the name, and takes
+// the next click; this closes it. The dialog's controls are there once it is
+// shown.
+class CompletionClosesOnEnter : public QObject {
+ public:
+  explicit CompletionClosesOnEnter(QFileDialog& dialog) : QObject(&dialog) {
+    dialog.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Show) return false;
+    auto* name = watched->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!name || name == name_) return false;
+    name_ = name;
+    connect(name, &QLineEdit::returnPressed, this, [name] {
+      if (QCompleter* completer = name->completer()) completer->popup()->hide();
+    });
+    return false;
+  }
+
+ private:
+  QLineEdit* name_ = nullptr;
+};
+
+}  // namespace
 
 void configureProgramDialog(QFileDialog& dialog) {
   dialog.setObjectName(QStringLiteral("OpenDialog1"));
@@ -19,6 +51,7 @@ void configureProgramDialog(QFileDialog& dialog) {
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(ui::fromUtf8(texts::kProgramFilter));
   dialog.setSizeGripEnabled(true);
+  new CompletionClosesOnEnter(dialog);
 }
 
 void QtPrompts::showInformation(const std::string& text) {

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,6 +46,28 @@ TEST(OpenDialog1, ShowsItsTitleAndTheOneFileType) {
   EXPECT_EQ(types->itemText(0), QStringLiteral("プログラムファイル(*.exe)"));
   EXPECT_TRUE(dialog.isSizeGripEnabled());
   EXPECT_EQ(dialog.minimumSize() == dialog.maximumSize(), false);
+}
+
+// Enter takes the typed name and closes the list of names completing it,
+// which would take the next click.
+TEST(OpenDialog1, EnterClosesTheListOfCompletions) {
+  QTemporaryDir dir;
+  for (const char* name : {"alpha.exe", "albert.exe"})
+    QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+  QFileDialog dialog(nullptr, QString(), dir.path());
+  configureProgramDialog(dialog);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  auto* files = dialog.findChild<QFileSystemModel*>();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return files->rowCount(files->index(dir.path())) == 2; }));
+  auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  name->setFocus();
+  QTest::keyClicks(name, QStringLiteral("al"));
+  QWidget* list = name->completer()->popup();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }));
+  QTest::keyClick(list, Qt::Key_Return);  // the open list takes the keys
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST(OpenDialog1, TakesATypedNameThatIsNotThereAndOffersTheLastChoiceAgain) {

@@ -8,9 +8,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -21,6 +24,9 @@
 #include "ui/common/hints.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+  *os << '{' << l.join(QStringLiteral(", ")).toStdString() << '}';
+}
 
 namespace velquin::test {
 
@@ -76,6 +82,37 @@ inline QStringList cutCaptions(QWidget* window) {
   return cut;
 }
 
+// Of the named captions, those not bold, or drawn by their style on the
+// window's screen with less of bold's extra ink than at 100 % (the faces' bold
+// is thickened by the font system for the size asked for, not drawn).
+inline QStringList thinBoldCaptions(QWidget* window, const QStringList& names) {
+  const auto boldOverRegular = [](QAbstractButton* b, qreal scale) {
+    double ink[2] = {0, 0};
+    for (int bold = 0; bold < 2; ++bold) {
+      QImage image(b->size() * scale, QImage::Format_Grayscale8);
+      image.setDevicePixelRatio(scale);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      QFont font = b->font();
+      font.setBold(bold);
+      painter.setFont(font);
+      b->style()->drawItemText(&painter, b->rect(), Qt::AlignCenter, b->palette(), true, b->text(),
+                               QPalette::NoRole);
+      painter.end();
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) ink[bold] += 255 - qGray(image.pixel(x, y));
+    }
+    return ink[1] / ink[0];
+  };
+  QStringList thin;
+  for (const QString& name : names)
+    if (auto* b = window->findChild<QAbstractButton*>(name);
+        !b || !b->font().bold() ||
+        boldOverRegular(b, b->devicePixelRatio()) < 0.9 * boldOverRegular(b, 1))
+      thin << name;
+  return thin;
+}
+
 // Two controls may share one row or column of pixels: radio buttons stand 16
 // pixels apart and are 17 high, and the last row of a help label holds only
 // the bottom of its descenders.
@@ -95,6 +132,43 @@ inline QStringList outside(QWidget* parent) {
   QStringList found;
   for (QWidget* w : controlsOn(parent))
     if (!parent->rect().contains(w->geometry())) found << w->objectName();
+  return found;
+}
+
+// Whether all of `part` of `w` (all of `w` without one) is in sight: shown,
+// and cut neither by its window nor by a part of it that scrolls.
+inline bool inSight(const QWidget* w, QRect part = {}) {
+  if (part.isNull()) part = w->rect();
+  const QRect whole(w->mapTo(w->window(), part.topLeft()), part.size());
+  QRect seen = whole;
+  for (const QWidget* p = w; p; p = p->isWindow() ? nullptr : p->parentWidget())
+    seen &= QRect(p->mapTo(w->window(), QPoint()), p->size());
+  return w->isVisible() && seen == whole;
+}
+
+// What of `window` is off the available area of its screen: its frame, or
+// the named controls not wholly in sight.
+inline QStringList offScreen(QWidget* window, const QStringList& names) {
+  QStringList found;
+  if (!window->screen()->availableGeometry().contains(window->frameGeometry()))
+    found << QStringLiteral("frame");
+  for (const QString& name : names)
+    if (auto* w = window->findChild<QWidget*>(name); !w || !inSight(w)) found << name;
+  return found;
+}
+
+// The controls under `scope` that Tab can reach now whose place of input (a
+// field's text cursor, all of another control) is out of sight once they have
+// the focus. The window is active.
+inline QStringList outOfSightWhenFocused(QWidget* scope) {
+  QStringList found;
+  for (QWidget* w : scope->findChildren<QWidget*>())
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+      w->setFocus();
+      const QRect cursor = w->inputMethodQuery(Qt::ImCursorRectangle).toRect() & w->rect();
+      if (!inSight(w, w->testAttribute(Qt::WA_InputMethodEnabled) ? cursor : QRect()))
+        found << w->objectName();
+    }
   return found;
 }
 

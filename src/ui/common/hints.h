@@ -7,8 +7,13 @@
 // Qt's few seconds. They appear half a second after the pointer comes to rest
 // and go when it leaves the control or the time runs out.
 //
+// They are drawn in the colours of the system's hints, on a plain panel of
+// their background colour (a theme's own panel may not be what its text
+// colour was chosen for); where that pair is hard to read (grey on white in
+// some themes under Wine), black on pale yellow.
+//
 // Use:
-//   installHintTiming();                 // once, before the windows are built
+//   installHints();                      // once, before the windows are built
 //   setHint(EditName, u"例、Velquin"_s);  // every control that has a hint
 // Lines of a hint are separated by a single line feed, as in the tool's texts.
 
@@ -21,9 +26,9 @@ namespace velquin::ui {
 inline constexpr int kHintDisplayMs = 120'000;
 inline constexpr int kHintWakeUpMs = 500;
 
-// Makes the application's style pop hints up after kHintWakeUpMs. Safe to
-// call more than once; needs a QApplication.
-void installHintTiming();
+// Makes the application's style pop hints up after kHintWakeUpMs and draw
+// them readable. Safe to call more than once; needs a QApplication.
+void installHints();
 
 // Gives `widget` the hint `text`, shown for kHintDisplayMs. An empty text
 // removes the hint.

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QVariant>
 #include <QWidget>
@@ -12,9 +14,54 @@
 
 #include "hints.h"
 #include "tool_font.h"
+#include "window_fit.h"
 
 namespace velquin::ui {
 namespace {
+
+// Bold captions drawn at the size of the screen's own pixels. The faces have
+// no bold of their own: the font system thickens the letters by an amount it
+// takes from the size the font asks for. On a scaled screen (200 %) the
+// caption of a 12-pixel font is drawn 24 device pixels high but thickened for
+// 12, half as much, and looks regular; asked for at 24 pixels and drawn
+// unscaled, it is as bold as at 100 %.
+class DeviceSizeBoldStyle : public QProxyStyle {
+ public:
+  void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+                    bool enabled, const QString& text, QPalette::ColorRole role) const override {
+    const qreal scale = painter->device()->devicePixelRatio();
+    QFont font = painter->font();
+    if (!font.bold() || scale == 1.0 ||
+        painter->worldTransform().type() > QTransform::TxTranslate) {
+      QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
+      return;
+    }
+    if (font.pixelSize() > 0)
+      font.setPixelSize(qRound(font.pixelSize() * scale));
+    else
+      font.setPointSizeF(font.pointSizeF() * scale);
+    painter->save();
+    painter->setFont(font);
+    painter->scale(1 / scale, 1 / scale);
+    const QRectF scaled(QPointF(rect.topLeft()) * scale, QSizeF(rect.size()) * scale);
+    QProxyStyle::drawItemText(painter, scaled.toRect(), flags, palette, enabled, text, role);
+    painter->restore();
+  }
+};
+
+// Every control whose text is bold draws it with DeviceSizeBoldStyle, one
+// for the window.
+void keepBoldOnScaledScreens(QWidget* window, const QList<QWidget*>& controls) {
+  QStyle* bold = nullptr;
+  for (QWidget* w : controls) {
+    if (!w->font().bold()) continue;
+    if (!bold) {
+      bold = new DeviceSizeBoldStyle;
+      bold->setParent(window);
+    }
+    w->setStyle(bold);
+  }
+}
 
 void applyPixelSize(QWidget* w) {
   const QVariant pixels = w->property("pixelSize");
@@ -67,9 +114,11 @@ void applyWindowLook(QWidget* window) {
   const QList<QWidget*> controls = window->findChildren<QWidget*>();
   applyPixelSize(window);
   for (QWidget* w : controls) applyPixelSize(w);
+  keepBoldOnScaledScreens(window, controls);
 
   const QVariant position = window->property("windowPosition");
   if (position.isValid()) window->move(position.toPoint());
+  keepOnScreen(window);
 
   for (QWidget* w : controls)
     if (!w->toolTip().isEmpty()) w->setToolTipDuration(kHintDisplayMs);

@@ -7,9 +7,11 @@
 //   `pixelSize` gives: on the window for all its text, and on a control whose
 //   text has a size of its own. A .ui font states points, which the screen's
 //   resolution would turn into other pixel sizes; the rest of a .ui font
-//   (bold) is kept.
+//   (bold) is kept, and a bold caption stays as bold on a scaled screen
+//   (200 %) as at 100 %.
 // - The window's place on the screen, from its dynamic property
-//   `windowPosition`: a .ui places the controls only.
+//   `windowPosition`: a .ui places the controls only. The window keeps to
+//   the screen it opens on (window_fit.h).
 // - Labels in maroon; a disabled label keeps the style's greyed colour.
 // - Hints stay up kHintDisplayMs.
 // - Captions are never cut: the layout is drawn for ＭＳ Ｐゴシック, and where

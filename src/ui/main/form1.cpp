@@ -56,7 +56,7 @@ void TForm1::FormCreate() {
   settings_.setSettingsSaved(true);
   settings_.addListener(this);
   showSaved();
-  installHintTiming();
+  installHints();
 }
 
 void TForm1::settingsSavedChanged() { showSaved(); }

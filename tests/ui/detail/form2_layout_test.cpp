@@ -58,6 +58,24 @@ TEST_F(Form2Test, WholeCaptionsAndNothingOverOrOutsideItsPage) {
   }
 }
 
+// Where the dialog is taller than the screen, its pages scroll and the
+// buttons below them stay in sight; a control that takes the focus is
+// scrolled into sight. Shown again, it still fits.
+TEST_F(Form2Test, BoldCaptionAndPagesWhollyOnScreen) {
+  for (int showing = 0; showing < 2; ++showing) {
+    form->show();
+    activate(form.get());
+    EXPECT_EQ(thinBoldCaptions(form.get(), {QStringLiteral("ButtonOK")}), kNone);
+    EXPECT_EQ(offScreen(form.get(), {QStringLiteral("ButtonOK"), QStringLiteral("ButtonPreview")}),
+              kNone);
+    for (int i = 0; i < pages()->count(); ++i) {
+      pages()->setCurrentIndex(i);
+      EXPECT_EQ(outOfSightWhenFocused(pages()->widget(i)), kNone) << "page " << i;
+    }
+    form->close();
+  }
+}
+
 // A screen reader names every field, those under a help text too.
 TEST_F(Form2Test, ScreenReadersNameEveryField) {
   int fields = 0;

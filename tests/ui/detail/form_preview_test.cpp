@@ -47,6 +47,12 @@ TEST_F(Form2Test, PreviewFollowsCloseInTheTabOrderAndOpensModally) {
             (QStringList{QStringLiteral("設定ファイル"), QStringLiteral("インストール内容")}));
 }
 
+TEST_F(Form2Test, PreviewOpensWhollyOnScreen) {
+  TFormPreview preview(settings, checker, form.get());
+  preview.show();
+  EXPECT_EQ(velquin::test::offScreen(&preview, {QStringLiteral("ButtonClose")}), QStringList());
+}
+
 TEST_F(Form2Test, PreviewedFileIsWhatCreateWrites) {
   QTemporaryDir dir;
   settings.setProgram(pathFromUtf8(dir.filePath(QStringLiteral("app.exe")).toStdString()));

@@ -26,6 +26,13 @@ TEST_F(LayoutTest, FixedWindowWithWholeCaptionsAndNothingOverlapping) {
   EXPECT_EQ(labelsNotStandingOut(&form), kNone);
 }
 
+TEST_F(LayoutTest, BoldCaptionsAsBoldOnEveryScreenAndWhollyOnScreen) {
+  const QStringList buttons{QStringLiteral("ButtonSansho"), QStringLiteral("ButtonShosai"),
+                            QStringLiteral("ButtonSakusei")};
+  EXPECT_EQ(thinBoldCaptions(&form, buttons), kNone);
+  EXPECT_EQ(offScreen(&form, buttons), kNone);
+}
+
 TEST_F(LayoutTest, TabVisitsEveryControlOnceFromTheProgramField) {
   activate(&form);
   EXPECT_EQ(QApplication::focusWidget(), edit("EditProgram"));
