@@ -67,6 +67,7 @@ std::string writeFailure(std::string text, ReplaceFailure why) {
     case ReplaceFailure::NoFolder: reason = messages::kFolderMissing; break;
     case ReplaceFailure::DiskFull: reason = messages::kDiskFull; break;
     case ReplaceFailure::InUse: reason = messages::kFileInUse; break;
+    case ReplaceFailure::IsAFolder: reason = messages::kFolderInTheWay; break;
     case ReplaceFailure::None:
     case ReplaceFailure::Other: break;
   }

@@ -26,6 +26,7 @@ enum class ReplaceFailure {
   NoFolder,      // the folder is missing (moved away, deleted), or is a file
   DiskFull,      // no room left on the disk, or over the user's quota
   InUse,         // another program holds the file open or locked
+  IsAFolder,     // a folder of that name stands where the file should be
   Other,         // anything else (a name too long, a failing device, ...)
 };
 

@@ -83,7 +83,7 @@ Replaced replaceWhole(const std::filesystem::path& link, std::string_view bytes)
   // platform would refuse it. A folder of that name cannot be replaced either.
   struct stat old {};
   const bool existed = ::stat(target.c_str(), &old) == 0;
-  if (existed && S_ISDIR(old.st_mode)) return Replaced{cannot, ReplaceFailure::Other};
+  if (existed && S_ISDIR(old.st_mode)) return Replaced{cannot, ReplaceFailure::IsAFolder};
   if (existed && (old.st_mode & S_IWUSR) == 0)
     return Replaced{cannot, ReplaceFailure::NoPermission};
 

@@ -160,7 +160,7 @@ Replaced replaceWhole(const std::filesystem::path& link, std::string_view bytes)
   const std::filesystem::path& target = *linked;
   const DWORD attrs = GetFileAttributesW(target.c_str());
   if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY))
-    return Replaced{cannot, ReplaceFailure::Other};
+    return Replaced{cannot, ReplaceFailure::IsAFolder};
   if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY))
     return Replaced{cannot, ReplaceFailure::NoPermission};
 

@@ -57,6 +57,8 @@ inline constexpr std::string_view kNoWritePermission = "書き込む権限があ
 inline constexpr std::string_view kFolderMissing = "保存先のフォルダが見つかりません。";
 inline constexpr std::string_view kDiskFull = "ディスクの空き容量が足りません。";
 inline constexpr std::string_view kFileInUse = "ファイルがほかのプログラムで使用中です。";
+inline constexpr std::string_view kFolderInTheWay =
+    "同じ名前のフォルダがあるため、ファイルを作成できません。";
 inline constexpr std::string_view kWriteRefused = "システムが書き込みを受け付けませんでした。";
 // The errors the check finds in the settings file Create has just written:
 // how many, the first of them one a line (each as given: where it stands and

@@ -244,6 +244,12 @@ TEST_F(CreateCommand, FailureSaysWhy) {
   EXPECT_EQ(prompts.log, Lines{"error: ファイル " + pathToUtf8(dir / "gone" / "Rivo.ini") +
                                " を作成できません.\n保存先のフォルダが見つかりません。"});
   EXPECT_FALSE(s.settingsSaved());
+  // A folder where the settings file should be.
+  std::filesystem::create_directories(dir / "gone" / "Rivo.ini");
+  EXPECT_EQ(create(), CreateResult::Failed);
+  EXPECT_EQ(prompts.log.back(), "error: ファイル " + pathToUtf8(dir / "gone" / "Rivo.ini") +
+                                    " を作成できません.\n"
+                                    "同じ名前のフォルダがあるため、ファイルを作成できません。");
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST(ReplaceFileWhole, FolderOrReadOnlyFileIsNotReplaced) {
   ReplaceFailure why = ReplaceFailure::None;
   std::filesystem::create_directory(dir / "Rivo.ini");
   EXPECT_EQ(replaceFileWhole(dir / "Rivo.ini", "x", &why), ReplaceStatus::CannotCreate);
-  EXPECT_EQ(why, ReplaceFailure::Other);
+  EXPECT_EQ(why, ReplaceFailure::IsAFolder);
   EXPECT_TRUE(std::filesystem::is_directory(dir / "Rivo.ini"));
   test::writeBytes(dir / "Setup.ini", "old");
   std::filesystem::permissions(dir / "Setup.ini", std::filesystem::perms::owner_read);
