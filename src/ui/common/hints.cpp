@@ -12,9 +12,19 @@
 namespace velquin::ui {
 namespace {
 
+QPalette readableHints(QPalette palette);
+
 class HintStyle : public QProxyStyle {
  public:
   using QProxyStyle::QProxyStyle;
+  using QProxyStyle::polish;
+
+  // A hint's label takes the readable pair itself: the platform may give the
+  // hints its theme's colours again after start-up (a theme under Wine does).
+  void polish(QWidget* widget) override {
+    QProxyStyle::polish(widget);
+    if (widget->inherits("QTipLabel")) widget->setPalette(readableHints(widget->palette()));
+  }
 
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returnData) const override {
@@ -52,8 +62,7 @@ double contrast(const QColor& a, const QColor& b) {
 
 // The system's pair of hint colours, or black on pale yellow where it is
 // hard to read; the same in every state (a hint of a disabled control too).
-void makeHintColoursReadable() {
-  QPalette palette = QToolTip::palette();
+QPalette readableHints(QPalette palette) {
   QColor text = palette.color(QPalette::Inactive, QPalette::ToolTipText);
   QColor base = palette.color(QPalette::Inactive, QPalette::ToolTipBase);
   if (contrast(text, base) < 4.5) {
@@ -64,7 +73,7 @@ void makeHintColoursReadable() {
     palette.setColor(group, QPalette::ToolTipText, text);
     palette.setColor(group, QPalette::ToolTipBase, base);
   }
-  QToolTip::setPalette(palette);
+  return palette;
 }
 
 }  // namespace
@@ -76,7 +85,7 @@ void installHints() {
   // Wraps a fresh instance of the style in use; the application owns the
   // proxy. Setting a style may give hints the theme's colours again.
   if (!dynamic_cast<HintStyle*>(current)) QApplication::setStyle(new HintStyle(current->name()));
-  makeHintColoursReadable();
+  QToolTip::setPalette(readableHints(QToolTip::palette()));
 }
 
 void setHint(QWidget* widget, const QString& text) {
