@@ -16,8 +16,8 @@ QPalette readableHints(QPalette palette);
 
 class HintStyle : public QProxyStyle {
  public:
-  using QProxyStyle::QProxyStyle;
   using QProxyStyle::polish;
+  using QProxyStyle::QProxyStyle;
 
   // A hint's label takes the readable pair itself: the platform may give the
   // hints its theme's colours again after start-up (a theme under Wine does).
