@@ -1,6 +1,5 @@
 #include "settings/commands/add_unlisted_command.h"
 
-#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -12,11 +11,7 @@
 #include "settings/commands/window_commands.h"
 #include "settings/format/round_trip.h"
 #include "settings/format/settings_file.h"
-#include "settings/format/settings_loader.h"
 #include "settings/format/settings_writer.h"
-#include "settings/platform/folder_scan.h"
-#include "settings/platform/paths.h"
-#include "settings/text/lines.h"
 #include "settings/text/messages.h"
 #include "settings/text/sjis.h"
 

@@ -7,7 +7,6 @@
 
 #include "settings/commands/command_input.h"
 #include "settings/platform/paths.h"
-#include "settings/text/messages.h"
 #include "settings/text/names.h"
 
 namespace velquin {

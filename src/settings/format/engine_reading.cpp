@@ -75,6 +75,12 @@ bool EngineReading::inUse(OptionalPart part) const {
   return !code || *code != kNotUsedCode;
 }
 
+std::size_t EngineReading::sectionLine(Section section) const {
+  for (const SettingsFileReader::SectionAt& at : reader_->sections())
+    if (SettingsFileReader::sameName(at.name, sectionName(section))) return at.line;
+  return 0;
+}
+
 const std::vector<EngineReading::Item>& EngineReading::items(Section section) const {
   return items_[static_cast<std::size_t>(section)];
 }

@@ -48,6 +48,8 @@ class EngineReading {
   std::optional<std::int32_t> number(FieldRef field) const;
   // Whether an optional part is in use, as the field that decides it reads.
   bool inUse(OptionalPart part) const;
+  // The line of the section's header the engine reads; 0 when it reads none.
+  std::size_t sectionLine(Section section) const;
 
   struct Item {
     std::size_t number = 0;  // N of ItemN

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "settings/check/entry_parts.h"
@@ -234,9 +235,7 @@ class PlanMaker {
   PlanItem sectionItem(std::string_view label, Section section) const {
     PlanItem item{std::string(label)};
     item.source = sectionSource(section);
-    for (const SettingsFileReader::SectionAt& at : r_.file().reader().sections())
-      if (SettingsFileReader::sameName(at.name, kSections[std::size_t(section)].name))
-        item.fileLine = at.line;
+    item.fileLine = r_.sectionLine(section);
     return item;
   }
 
@@ -533,7 +532,7 @@ namespace {
 // in a group of their own at the end; none that `listed` says stand with
 // the entries of [Files] written already.
 void addFindings(InstallPlan& plan, const std::vector<FileFinding>& findings,
-                 const std::unordered_map<std::size_t, PlanItem*>* listed) {
+                 const std::unordered_set<std::size_t>* listed) {
   std::unordered_map<std::size_t, PlanItem*> byLine;
   indexByLine(plan.groups, listed != nullptr, byLine);
   PlanItem others{std::string(words::kOtherFindings)};
@@ -570,12 +569,12 @@ InstallPlan makeInstallPlan(const EngineReading& reading, const PlanFolder& fold
 std::string installPlanText(const EngineReading& reading, const PlanFolder& folder,
                             const std::vector<FileFinding>& findings) {
   const std::vector<EngineReading::Item>& entries = reading.items(Section::Files);
-  std::unordered_map<std::size_t, PlanItem*> listedLines;
+  std::unordered_set<std::size_t> listedLines;
   std::string text;
   std::size_t guess = 0;
   for (const EngineReading::Item& e : entries) {
     guess += 2 * e.text.size() + 128;
-    if (!e.text.empty()) listedLines.emplace(e.line, nullptr);
+    if (!e.text.empty()) listedLines.insert(e.line);
   }
   text.reserve(guess);
   const FindingsByLine byLine(findings);
